@@ -1,0 +1,94 @@
+#include "frmoptions2004.h"
+
+#include "frame/frmmain.h"
+#include "frame/windows.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ts {
+
+namespace {
+const char *const kChecks[] = {"javascriptCheck", "htmlCheck",  "gifCheck",   "quicktimeCheck",
+                               "wavCheck",        "realMediaCheck", "flashCheck", "powerpointCheck",
+                               "pdfCheck",        "javaCheck",  "excelCheck", "jpgCheck"};
+const char *const kTexts[] = {"txtSize", "titleText", "courseDescription", "locationText"};
+} // namespace
+
+FrmOptions2004::FrmOptions2004(QWidget *parent) : MetadataEditor(parent)
+{
+    m_scormVersionAtLoad = frmMain().scormVersion;
+    setObjectName(QStringLiteral("frmOptions2004"));
+    setWindowTitle(QStringLiteral("SCORM 2004 Metadata"));
+    auto *layout = new QVBoxLayout(this);
+    auto *category = new QComboBox(this);
+    category->setObjectName(QStringLiteral("cboSelectCategory"));
+    category->setEditable(true);
+    category->setEditText(QStringLiteral("Select Metadata Category"));
+    layout->addWidget(category);
+    auto *form = new QFormLayout;
+    for (const char *name : kTexts) {
+        auto *edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromLatin1(name));
+        form->addRow(QString::fromLatin1(name), edit);
+    }
+    layout->addLayout(form);
+    for (const char *name : kChecks) {
+        auto *check = new QCheckBox(QString::fromLatin1(name), this);
+        check->setObjectName(QString::fromLatin1(name));
+        layout->addWidget(check);
+    }
+    auto *exportButton = new QPushButton(QStringLiteral("Export Metadata"), this);
+    exportButton->setObjectName(QStringLiteral("cmbMakeXML"));
+    auto *save = new QPushButton(QStringLiteral("Save"), this);
+    save->setObjectName(QStringLiteral("cmdSetDefaults"));
+    save->hide();
+    auto *saved = new QLabel(this);
+    saved->setObjectName(QStringLiteral("lblSaved"));
+    saved->hide();
+    layout->addWidget(exportButton);
+    layout->addWidget(save);
+    layout->addWidget(saved);
+    layout->addStretch();
+}
+
+void FrmOptions2004::clearAll()
+{
+    for (QLineEdit *e : findChildren<QLineEdit *>())
+        if (e->objectName() != QLatin1String("qt_spinbox_lineedit") && e->parent() == this)
+            e->clear();
+    for (QCheckBox *c : findChildren<QCheckBox *>())
+        c->setChecked(false);
+}
+
+QString FrmOptions2004::createAggregation(bool) { return {}; }
+void FrmOptions2004::enableAllInterface() {}
+void FrmOptions2004::cmbMakeXML_Click() {}
+
+void FrmOptions2004::Form_Activate()
+{
+    FrmMain &main = frmMain();
+    for (const char *on : {"mnuSaveasTemplate", "mnuExport"})
+        if (QAction *a = main.action(QString::fromLatin1(on)))
+            a->setEnabled(true);
+    for (const char *off : {"mnuFileSave", "mnuFileSaveAs", "mnuFilePrint", "mnuFilePageSetup"})
+        if (QAction *a = main.action(QString::fromLatin1(off)))
+            a->setEnabled(false);
+}
+
+FrmOptions2004 &frmOptions2004() { return WindowInstance<FrmOptions2004>::get(); }
+bool frmOptions2004Loaded() { return WindowInstance<FrmOptions2004>::loaded(); }
+
+void registerEditor2004()
+{
+    setEditorAccessor(Binding::Scorm2004, []() -> MetadataEditor & { return frmOptions2004(); },
+                      frmOptions2004Loaded);
+}
+
+} // namespace ts

@@ -1,0 +1,36 @@
+#pragma once
+// The frame's view of the two metadata editor windows. The editor libraries build on the frame, so the
+// frame reaches them through this interface; the program registers both at start.
+
+#include "mdichild.h"
+
+#include <functional>
+
+namespace ts {
+
+enum class Binding { Scorm12, Scorm2004 };
+
+class MetadataEditor : public MdiChild {
+    Q_OBJECT
+public:
+    using MdiChild::MdiChild;
+    // Resets every field, option pair and list to the state of a new record.
+    virtual void clearAll() = 0;
+    // The whole document of a content aggregation; for a template it is answered, otherwise shown.
+    virtual QString createAggregation(bool forTemplate) = 0;
+    // Enables every data-entry control, whatever the category.
+    virtual void enableAllInterface() = 0;
+    // The editor's export: checks, then the writer of the chosen category.
+    virtual void cmbMakeXML_Click() = 0;
+};
+
+// Registers how to reach (and create on first use) the editor of a binding.
+void setEditorAccessor(Binding binding, std::function<MetadataEditor &()> accessor,
+                       std::function<bool()> isLoaded);
+// The editor of the binding, created on first use.
+MetadataEditor &editorWindow(Binding binding);
+bool editorLoaded(Binding binding);
+// The binding that frmMain().scormVersion names.
+Binding activeBinding();
+
+} // namespace ts

@@ -1,0 +1,360 @@
+#include "frmmain.h"
+
+#include "editors.h"
+#include "frmtip.h"
+#include "frmversionselect.h"
+#include "mdichild.h"
+#include "previewbrowser.h"
+#include "settings.h"
+#include "templates.h"
+#include "twips.h"
+#include "windows.h"
+
+#include "platform/dialogs.h"
+#include "platform/programfolder.h"
+#include "shared/apperror.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace ts {
+
+namespace {
+
+const QString kOwner = QStringLiteral("Form frmMain");
+
+struct MenuEntry {
+    const char *name;    // empty for a separator
+    const char *caption;
+    bool checkable = false;
+};
+
+struct TopMenu {
+    const char *name;
+    const char *caption;
+    std::initializer_list<MenuEntry> entries;
+};
+
+const TopMenu kMenus[] = {
+    {"mnufile",
+     "&File",
+     {{"mnuFileNew", "&New"},
+      {"mnuFileOpen", "&Open..."},
+      {"mnuOpenTemplate", "Open Template"},
+      {"", ""},
+      {"mnuFileSave", "&Save"},
+      {"mnuFileSaveAs", "Save &As..."},
+      {"mnuSaveasTemplate", "Save as Template"},
+      {"", ""},
+      {"mnuFilePageSetup", "Page Setup..."},
+      {"mnuFilePrint", "&Print..."},
+      {"", ""},
+      {"mnuExport", "&Export Metadata"},
+      {"", ""},
+      {"mnuFileExit", "Exit"}}},
+    {"mnuWindow", "&Window", {}},
+    {"mnuPreferences",
+     "Preferences",
+     {{"mnuDefaults", "Set Default Template..."},
+      {"mnuWebFilesOnly", "Only Display Web Files ", true},
+      {"mnuResetDefaults", "Reset Program Defaults"}}},
+    {"mnuTools",
+     "&Tools",
+     {{"mnuTemplateCreator", "Template Creator..."},
+      {"mnuConvert", "Convert SCORM 1.2 to 2004..."},
+      {"mnuBatch", "Batch Generate..."}}},
+    {"mnuHelp",
+     "&Help",
+     {{"mnuHelpContents", "Contents..."},
+      {"mnuFeedback", "&Feedback..."},
+      {"", ""},
+      {"mnuTip", "Tip of the Day..."},
+      {"mnuHelpAbout", "About Tagsmith..."}}},
+};
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+} // namespace
+
+FrmMain::FrmMain()
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Tagsmith"));
+    markProgramWindow(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(twipsToPixels(13800), 640);
+
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &FrmMain::onSubWindowActivated);
+
+    buildMenus();
+    buildSidePane();
+
+    auto *central = new QWidget(this);
+    auto *layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_picture1);
+    layout->addWidget(m_imgSlider);
+    layout->addWidget(m_mdiArea, 1);
+    setCentralWidget(central);
+}
+
+FrmMain::~FrmMain()
+{
+    // The area reports activations while it is torn down; this window is no longer there to hear them.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+}
+
+void FrmMain::buildMenus()
+{
+    for (const TopMenu &top : kMenus) {
+        QMenu *menu = menuBar()->addMenu(QString::fromLatin1(top.caption));
+        menu->setObjectName(QString::fromLatin1(top.name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(top.name));
+        m_topMenus << menu;
+        for (const MenuEntry &entry : top.entries) {
+            if (!*entry.name) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction *a = menu->addAction(QString::fromLatin1(entry.caption));
+            a->setObjectName(QString::fromLatin1(entry.name));
+            a->setCheckable(entry.checkable);
+        }
+    }
+    connect(action(QStringLiteral("mnuFileExit")), &QAction::triggered, this, &QWidget::close);
+    // The top menus in the order they are switched: File, Help, Preferences, Tools, Window.
+    m_topMenus = {menu(QStringLiteral("mnufile")), menu(QStringLiteral("mnuHelp")),
+                  menu(QStringLiteral("mnuPreferences")), menu(QStringLiteral("mnuTools")),
+                  menu(QStringLiteral("mnuWindow"))};
+}
+
+QWidget *FrmMain::headerBar(const QString &name, const QString &caption)
+{
+    // A picture with its label lying on it; the label is placed by placeHeaderLabel.
+    auto *bar = new QWidget(m_picture1);
+    bar->setFixedHeight(twipsToPixels(300));
+    auto *picture = label(bar, QStringLiteral("imgHeaderBar") + name, QString());
+    picture->setStyleSheet(QStringLiteral("background-color: #336699;"));
+    picture->setGeometry(0, 0, twipsToPixels(3400), twipsToPixels(300));
+    auto *text = label(bar, QStringLiteral("lblHeaderBar") + name, caption);
+    text->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
+    text->adjustSize();
+    return bar;
+}
+
+void FrmMain::placeHeaderLabel(const QString &name)
+{
+    auto *picture = findChild<QLabel *>(QStringLiteral("imgHeaderBar") + name);
+    auto *text = findChild<QLabel *>(QStringLiteral("lblHeaderBar") + name);
+    if (!picture || !text)
+        throw AppError(err::ObjectNotSet, QStringLiteral("Object variable or With block variable not set"));
+    text->move(twipsToPixels(16), picture->y() + twipsToPixels(2));
+}
+
+void FrmMain::buildSidePane()
+{
+    m_picture1 = new QWidget(this);
+    m_picture1->setObjectName(QStringLiteral("Picture1"));
+    auto *pane = new QVBoxLayout(m_picture1);
+    pane->setContentsMargins(4, 4, 4, 4);
+
+    pane->addWidget(headerBar(QStringLiteral("Directory"), QStringLiteral("Directory List")));
+    m_frame2 = new QGroupBox(m_picture1);
+    m_frame2->setObjectName(QStringLiteral("Frame2"));
+    auto *lists = new QVBoxLayout(m_frame2);
+    m_driveList = new QComboBox(m_frame2);
+    m_driveList->setObjectName(QStringLiteral("DriveList"));
+    for (const QFileInfo &drive : QDir::drives())
+        m_driveList->addItem(drive.absoluteFilePath());
+    m_dir1 = new QListWidget(m_frame2);
+    m_dir1->setObjectName(QStringLiteral("Dir1"));
+    m_fileList = new QListWidget(m_frame2);
+    m_fileList->setObjectName(QStringLiteral("FileList"));
+    lists->addWidget(m_driveList);
+    lists->addWidget(m_dir1);
+    lists->addWidget(m_fileList);
+    pane->addWidget(m_frame2, 2);
+
+    pane->addWidget(headerBar(QStringLiteral("Preview"), QStringLiteral("Preview")));
+    m_webBrowser = new PreviewBrowser(m_picture1);
+    m_webBrowser->setObjectName(QStringLiteral("WebBrowser1"));
+    pane->addWidget(m_webBrowser, 2);
+    m_lblFileName = label(m_picture1, QStringLiteral("lblFileName"), QString());
+    pane->addWidget(m_lblFileName);
+    m_frame1 = new QGroupBox(QStringLiteral("Enlarge"), m_picture1);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    auto *enlarge = new QVBoxLayout(m_frame1);
+    enlarge->addWidget(label(m_frame1, QStringLiteral("lblEnlarge"), QStringLiteral("Click To Enlarge")));
+    pane->addWidget(m_frame1);
+
+    pane->addWidget(headerBar(QStringLiteral("Params"), QStringLiteral("Parameters")));
+    auto *params = new QGroupBox(m_picture1);
+    params->setObjectName(QStringLiteral("frmParams"));
+    auto *grid = new QVBoxLayout(params);
+    grid->addWidget(label(params, QStringLiteral("lblScormVersion_"), QStringLiteral("SCORM Version")));
+    m_lblScormVersion = label(params, QStringLiteral("lblScormVersion"), QStringLiteral("SCORM 1.2"));
+    grid->addWidget(m_lblScormVersion);
+    grid->addWidget(label(params, QStringLiteral("lblCurFile_"), QStringLiteral("Current File")));
+    m_lblCurFile = label(params, QStringLiteral("lblCurFile"), QStringLiteral(" - New File -"));
+    grid->addWidget(m_lblCurFile);
+    grid->addWidget(label(params, QStringLiteral("lblDefTemp_"), QStringLiteral("Default Template")));
+    m_lblDefTemp = label(params, QStringLiteral("lblDefTemp"), QStringLiteral("- Default -"));
+    grid->addWidget(m_lblDefTemp);
+    pane->addWidget(params);
+
+    m_imgSlider = label(this, QStringLiteral("imgSlider"), QStringLiteral("\u2039"));
+    m_imgSlider->setFixedWidth(10);
+    m_imgSlider->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+}
+
+QMenu *FrmMain::menu(const QString &objectName) const { return findChild<QMenu *>(objectName); }
+
+QAction *FrmMain::action(const QString &objectName) const
+{
+    for (QAction *a : findChildren<QAction *>())
+        if (a->objectName() == objectName && !a->menu())
+            return a;
+    return nullptr;
+}
+
+void FrmMain::disableMenuButtons()
+{
+    for (QMenu *m : m_topMenus)
+        m->menuAction()->setEnabled(false);
+}
+
+void FrmMain::enableMenuButtons()
+{
+    for (QMenu *m : m_topMenus)
+        m->menuAction()->setEnabled(true);
+}
+
+void FrmMain::loadSideBar()
+{
+    constexpr int picture1 = 3700;
+    m_picture1->setFixedWidth(twipsToPixels(picture1));
+    m_webBrowser->setFixedWidth(twipsToPixels(picture1 - 700));
+    m_driveList->setFixedWidth(twipsToPixels(picture1 - 1600));
+    for (QWidget *w : {static_cast<QWidget *>(m_frame1), static_cast<QWidget *>(m_frame2),
+                       static_cast<QWidget *>(m_webBrowser), static_cast<QWidget *>(m_dir1),
+                       static_cast<QWidget *>(m_fileList), static_cast<QWidget *>(m_driveList)})
+        w->setVisible(true);
+    m_webBrowser->setFixedWidth(twipsToPixels(3400));
+    m_frame1->setFixedWidth(twipsToPixels(240) > m_frame1->minimumSizeHint().width()
+                                ? twipsToPixels(240)
+                                : m_frame1->minimumSizeHint().width());
+    m_frame2->setFixedWidth(twipsToPixels(3400));
+    m_dir1->setFixedWidth(twipsToPixels(3400) - 24);
+    m_fileList->setFixedWidth(twipsToPixels(3400) - 24);
+    m_webBrowser->navigate(programPath(QStringLiteral("blank.htm")));
+}
+
+void FrmMain::MDIForm_Load()
+{
+    try {
+        FrmVersionSelect dialog(this);
+        dialog.exec();
+
+        const Binding binding = scormVersion == QLatin1String("2004") ? Binding::Scorm2004 : Binding::Scorm12;
+        QString name = getDefaultTemplate();
+        setDefaultTemplate(name);
+        editorWindow(binding).showChild();
+        scormVersion = binding == Binding::Scorm2004 ? QStringLiteral("SCORM 2004") : QStringLiteral("SCORM 1.2");
+
+        m_lblScormVersion->setText(scormVersion);
+        resize(twipsToPixels(13800), height());
+        for (const QString &bar : {QStringLiteral("Directory"), QStringLiteral("Preview"), QStringLiteral("Params")})
+            placeHeaderLabel(bar);
+        action(QStringLiteral("mnuWebFilesOnly"))->setChecked(false);
+        loadSideBar();
+        if (readSetting(QStringLiteral("showTipAtStartup")).toInt() == 1)
+            showTipModal();
+        if (readSetting(QStringLiteral("showGettingStarted")).toInt() == 1)
+            showTipModal();
+    } catch (const std::exception &e) {
+        reportError(e, QStringLiteral("MDIForm_Load"), kOwner);
+    }
+}
+
+bool FrmMain::MDIForm_QueryUnload()
+{
+    try {
+        if (msgBox(QStringLiteral("Are you sure you want to exit?"), Buttons::YesNo) != Answer::Yes)
+            return false;
+        // Every other window of the program, the children first; an editor may offer to save its record
+        // as a template and may call its own unloading off.
+        for (QMdiSubWindow *sub : m_mdiArea->subWindowList()) {
+            auto *child = qobject_cast<MdiChild *>(sub->widget());
+            if (child && child->Form_QueryUnload())
+                child->unload();
+        }
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w != this && isProgramWindow(w) && !isAncestorOf(w))
+                w->deleteLater();
+    } catch (const std::exception &e) {
+        reportError(e, QStringLiteral("MDIForm_QueryUnload"), kOwner);
+    }
+    return true;
+}
+
+bool FrmMain::MDIForm_Unload()
+{
+    try {
+        if (cancelExit) {
+            // A save prompt was cancelled on the way: the program keeps running. The windows that
+            // agreed to close are gone; the one that objected stays.
+            cancelExit = false;
+            return false;
+        }
+    } catch (const std::exception &e) {
+        reportError(e, QStringLiteral("MDIForm_Unload"), kOwner);
+    }
+    return true;
+}
+
+void FrmMain::closeEvent(QCloseEvent *event)
+{
+    if (m_closing) {
+        event->accept();
+        return;
+    }
+    if (!MDIForm_QueryUnload() || !MDIForm_Unload()) {
+        event->ignore();
+        return;
+    }
+    m_closing = true;
+    event->accept();
+}
+
+void FrmMain::onSubWindowActivated()
+{
+    QMdiSubWindow *sub = m_mdiArea->activeSubWindow();
+    if (!sub)
+        return;
+    if (auto *child = qobject_cast<MdiChild *>(sub->widget()))
+        child->Form_Activate();
+}
+
+FrmMain &frmMain() { return WindowInstance<FrmMain>::get(); }
+bool frmMainLoaded() { return WindowInstance<FrmMain>::loaded(); }
+void unloadFrmMain() { WindowInstance<FrmMain>::unload(); }
+
+} // namespace ts

@@ -1,0 +1,40 @@
+#pragma once
+// The tip-of-the-day window: a random line of TIPOFDAY.TXT, with "Next Tip" and "Always show".
+
+#include <QDialog>
+#include <QStringList>
+
+class QCheckBox;
+class QLabel;
+
+namespace ts {
+
+class FrmTip : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmTip(QWidget *parent = nullptr);
+    bool LoadTips(const QString &path);
+    void DisplayCurrentTip();
+    const QStringList &tips() const { return m_tips; }
+    int currentTip() const { return m_currentTip; }
+    // True when the load asked the window to stay hidden (the setting is off).
+    bool hiddenByLoad() const { return m_hiddenByLoad; }
+
+private:
+    void nextRandomTip();
+    void Form_Load();
+
+    QStringList m_tips;
+    int m_currentTip = 0;
+    bool m_hiddenByLoad = false;
+    QLabel *m_lblTipText;
+    QCheckBox *m_chkLoadTipsAtStartup;
+};
+
+// Shows a fresh tip window modally, as start-up does.
+void showTipModal();
+// Shows the tip window without waiting (Help > Tip of the Day).
+FrmTip &frmTip();
+bool frmTipLoaded();
+
+} // namespace ts

@@ -1,0 +1,79 @@
+#include "mdichild.h"
+#include "frmmain.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace ts {
+
+MdiChild::MdiChild(QWidget *parent) : QWidget(parent) {}
+
+QMdiSubWindow *MdiChild::subWindow() const { return qobject_cast<QMdiSubWindow *>(parentWidget()); }
+
+void MdiChild::showChild()
+{
+    QMdiSubWindow *sub = subWindow();
+    if (!sub) {
+        sub = frmMain().mdiArea()->addSubWindow(this);
+        sub->setAttribute(Qt::WA_DeleteOnClose, false);
+        sub->setWindowTitle(windowTitle());
+        sub->setObjectName(objectName() + QStringLiteral("Window"));
+    }
+    show();
+    sub->show();
+    frmMain().mdiArea()->setActiveSubWindow(sub);
+}
+
+void MdiChild::hideChild()
+{
+    if (QMdiSubWindow *sub = subWindow())
+        sub->hide();
+    else
+        hide();
+}
+
+bool MdiChild::isShownChild() const
+{
+    const QMdiSubWindow *sub = subWindow();
+    return sub ? sub->isVisible() : isVisible();
+}
+
+Qt::WindowStates MdiChild::childState() const
+{
+    const QMdiSubWindow *sub = subWindow();
+    return sub ? sub->windowState() : windowState();
+}
+
+void MdiChild::setChildState(Qt::WindowStates state)
+{
+    if (QMdiSubWindow *sub = subWindow()) {
+        if (state & Qt::WindowMinimized)
+            sub->showMinimized();
+        else if (state & Qt::WindowMaximized)
+            sub->showMaximized();
+        else
+            sub->showNormal();
+    } else {
+        setWindowState(state);
+    }
+}
+
+void MdiChild::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+    if (QMdiSubWindow *sub = subWindow())
+        sub->setWindowTitle(caption);
+}
+
+QString MdiChild::caption() const { return windowTitle(); }
+
+void MdiChild::unload()
+{
+    if (QMdiSubWindow *sub = subWindow()) {
+        sub->setWidget(nullptr);
+        delete sub;
+    }
+    delete this;
+}
+
+} // namespace ts

@@ -1,0 +1,20 @@
+#pragma once
+// The settings file settings.dat in the program folder: one "key.value" line per setting; an empty line
+// ends the settings.
+
+#include <QString>
+
+namespace ts {
+
+// The value of the last line naming the key ("1", "0"), or empty. A missing file raises error 53.
+QString readSetting(const QString &key);
+// Sets the key to the value. "error" when the file is read-only (after its "File Error" box), otherwise
+// empty. A key the file does not hold is not added.
+QString tsmSaveSetings(const QString &key, int value);
+
+// The box shown for a file the program may not open because it is read-only or hidden.
+void showReadOnlyFileError(const QString &path);
+// True when the file exists but is read-only or hidden.
+bool isReadOnlyOrHidden(const QString &path);
+
+} // namespace ts

@@ -1,0 +1,44 @@
+#include "templates.h"
+#include "frmmain.h"
+#include "settings.h"
+
+#include "platform/programfolder.h"
+#include "platform/textfile.h"
+
+#include <QLabel>
+#include <QRegularExpression>
+
+namespace ts {
+
+namespace {
+QString cdtPath() { return programPath(QStringLiteral("templates/cdt.txt")); }
+} // namespace
+
+QString getDefaultTemplate()
+{
+    QString text;
+    QString field;
+    if (readTextFile(cdtPath(), text)) {
+        static const QRegularExpression fieldEnd(QStringLiteral("[,\\r\\n]"));
+        const qsizetype end = text.indexOf(fieldEnd);
+        field = (end < 0 ? text : text.left(end)).trimmed();
+    }
+    return field.isEmpty() ? QStringLiteral("default.tsm") : field;
+}
+
+QString setDefaultTemplate(QString &fileName)
+{
+    if (fileName.isEmpty())
+        fileName = QStringLiteral("default.tsm");
+    const QString path = cdtPath();
+    if (isReadOnlyOrHidden(path)) {
+        showReadOnlyFileError(path);
+        return {};
+    }
+    if (!writeTextFile(path, fileName + QStringLiteral("\r\n")))
+        return {};
+    frmMain().lblDefTemp()->setText(fileName);
+    return QStringLiteral("1");
+}
+
+} // namespace ts

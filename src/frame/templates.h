@@ -1,0 +1,14 @@
+#pragma once
+// The default template: its name is kept in templates/cdt.txt below the program folder.
+
+#include <QString>
+
+namespace ts {
+
+// The default template's file name; "default.tsm" when cdt.txt is missing, unreadable or empty.
+QString getDefaultTemplate();
+// Makes the file name the default (an empty name becomes "default.tsm", also in the caller's variable),
+// rewriting cdt.txt and the main window's label. "1" when done, empty when cdt.txt could not be written.
+QString setDefaultTemplate(QString &fileName);
+
+} // namespace ts

@@ -1,0 +1,52 @@
+#include "dialogs.h"
+#include "qtdialogs.h"
+
+#include <QStringList>
+
+namespace ts {
+
+namespace {
+Dialogs *g_replacement = nullptr;
+QString g_title = QStringLiteral("Tagsmith");
+} // namespace
+
+Dialogs &dialogs()
+{
+    if (g_replacement)
+        return *g_replacement;
+    static QtDialogs real;
+    return real;
+}
+
+void setDialogs(Dialogs *replacement) { g_replacement = replacement; }
+
+QString appTitle() { return g_title; }
+void setAppTitle(const QString &title) { g_title = title; }
+
+Answer msgBox(const QString &text, Buttons buttons, Icon icon, const QString &title)
+{
+    return dialogs().message(text, buttons, icon, title.isEmpty() ? appTitle() : title);
+}
+
+QString inputBox(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    return dialogs().input(prompt, title.isEmpty() ? appTitle() : title, defaultText).value_or(QString());
+}
+
+QString toQtFilter(const QString &filter)
+{
+    if (!filter.contains(QLatin1Char('|')))
+        return filter;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (!description.contains(QLatin1Char('(')))
+            description += QStringLiteral(" (") + patterns + QLatin1Char(')');
+        out << description;
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+} // namespace ts

@@ -1,0 +1,281 @@
+#include "xmldocument.h"
+#include "schemacache.h"
+#include "xmlsafety.h"
+
+#include <QFile>
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+#include <libxml/xmlerror.h>
+#include <libxml/xmlsave.h>
+
+namespace ts {
+
+namespace {
+
+constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+
+QString fromXml(const xmlChar *s) { return s ? QString::fromUtf8(reinterpret_cast<const char *>(s)) : QString(); }
+
+struct ErrorCollector {
+    bool have = false;
+    xmlError first{};
+    QString message;
+    int code = 0;
+    int line = 0;
+    int column = 0;
+};
+
+void collect(void *userData, xmlErrorPtr error)
+{
+    auto *c = static_cast<ErrorCollector *>(userData);
+    if (c->have || !error || error->level < XML_ERR_ERROR)
+        return;
+    c->have = true;
+    c->code = error->code;
+    c->line = error->line;
+    c->column = error->int2;
+    c->message = QString::fromUtf8(error->message ? error->message : "").trimmed();
+}
+
+QString lineOf(const QByteArray &source, int line)
+{
+    if (line <= 0)
+        return {};
+    qsizetype start = 0;
+    for (int i = 1; i < line; ++i) {
+        const qsizetype nl = source.indexOf('\n', start);
+        if (nl < 0)
+            return {};
+        start = nl + 1;
+    }
+    qsizetype end = source.indexOf('\n', start);
+    if (end < 0)
+        end = source.size();
+    QByteArray text = source.mid(start, end - start);
+    if (text.endsWith('\r'))
+        text.chop(1);
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+XmlDocument::XmlDocument() { xmlsafety::install(); }
+
+XmlDocument::~XmlDocument() { reset(); }
+
+void XmlDocument::reset()
+{
+    if (m_doc)
+        xmlFreeDoc(m_doc);
+    m_doc = nullptr;
+    m_error = ParseError();
+}
+
+bool XmlDocument::loadXML(const QString &text)
+{
+    reset();
+    const QByteArray bytes = text.toUtf8();
+    ErrorCollector collector;
+    xmlSetStructuredErrorFunc(&collector, collect);
+    xmlDocPtr doc = xmlReadMemory(bytes.constData(), static_cast<int>(bytes.size()), nullptr, "UTF-8", kParseOptions);
+    xmlSetStructuredErrorFunc(nullptr, nullptr);
+    if (!doc || collector.have) {
+        if (doc)
+            xmlFreeDoc(doc);
+        m_error.errorCode = collector.code ? collector.code : -1;
+        m_error.line = collector.line;
+        m_error.linepos = collector.column;
+        m_error.reason = collector.message.isEmpty() ? QStringLiteral("The document could not be read.") : collector.message;
+        m_error.srcText = lineOf(bytes, collector.line);
+        return false;
+    }
+    return finish(doc, bytes);
+}
+
+bool XmlDocument::load(const QString &path)
+{
+    reset();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error.errorCode = -1;
+        m_error.reason = file.errorString();
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    ErrorCollector collector;
+    xmlSetStructuredErrorFunc(&collector, collect);
+    const QByteArray url = path.toUtf8();
+    xmlDocPtr doc = xmlReadMemory(bytes.constData(), static_cast<int>(bytes.size()), url.constData(), nullptr,
+                                  kParseOptions);
+    xmlSetStructuredErrorFunc(nullptr, nullptr);
+    if (!doc || collector.have) {
+        if (doc)
+            xmlFreeDoc(doc);
+        m_error.errorCode = collector.code ? collector.code : -1;
+        m_error.line = collector.line;
+        m_error.linepos = collector.column;
+        m_error.reason = collector.message.isEmpty() ? QStringLiteral("The document could not be read.") : collector.message;
+        m_error.srcText = lineOf(bytes, collector.line);
+        return false;
+    }
+    return finish(doc, bytes);
+}
+
+bool XmlDocument::finish(_xmlDoc *doc, const QByteArray &source)
+{
+    if (m_schemas) {
+        xmlNodePtr root = xmlDocGetRootElement(doc);
+        const QString ns = (root && root->ns) ? fromXml(root->ns->href) : QString();
+        if (!ns.isEmpty() && m_schemas->has(ns)) {
+            ParseError error;
+            if (!m_schemas->validate(doc, error)) {
+                xmlFreeDoc(doc);
+                error.srcText = lineOf(source, error.line);
+                m_error = error;
+                return false;
+            }
+        }
+    }
+    m_doc = doc;
+    return true;
+}
+
+XmlNode XmlDocument::documentElement() const { return XmlNode(m_doc ? xmlDocGetRootElement(m_doc) : nullptr); }
+
+QString XmlDocument::xml() const
+{
+    if (!m_doc)
+        return {};
+    xmlChar *mem = nullptr;
+    int size = 0;
+    xmlDocDumpFormatMemoryEnc(m_doc, &mem, &size, "UTF-8", 0);
+    const QString out = QString::fromUtf8(reinterpret_cast<const char *>(mem), size);
+    xmlFree(mem);
+    return out;
+}
+
+// ---- XmlNode
+
+bool XmlNode::isElement() const { return m_node && m_node->type == XML_ELEMENT_NODE; }
+bool XmlNode::isText() const
+{
+    return m_node && (m_node->type == XML_TEXT_NODE || m_node->type == XML_CDATA_SECTION_NODE);
+}
+bool XmlNode::isComment() const { return m_node && m_node->type == XML_COMMENT_NODE; }
+
+QString XmlNode::name() const
+{
+    if (!m_node)
+        return {};
+    if (m_node->type == XML_ELEMENT_NODE && m_node->ns && m_node->ns->prefix)
+        return fromXml(m_node->ns->prefix) + QLatin1Char(':') + fromXml(m_node->name);
+    if (isText())
+        return QStringLiteral("#text");
+    return fromXml(m_node->name);
+}
+
+QString XmlNode::localName() const { return m_node ? fromXml(m_node->name) : QString(); }
+
+QString XmlNode::namespaceUri() const { return (m_node && m_node->ns) ? fromXml(m_node->ns->href) : QString(); }
+
+QString XmlNode::text() const
+{
+    if (!m_node)
+        return {};
+    xmlChar *content = xmlNodeGetContent(m_node);
+    const QString out = fromXml(content);
+    xmlFree(content);
+    return out;
+}
+
+QString XmlNode::attribute(const QString &name) const
+{
+    if (!isElement())
+        return {};
+    for (xmlAttrPtr a = m_node->properties; a; a = a->next) {
+        QString full = fromXml(a->name);
+        if (a->ns && a->ns->prefix)
+            full = fromXml(a->ns->prefix) + QLatin1Char(':') + full;
+        if (full == name) {
+            xmlChar *v = xmlNodeListGetString(m_node->doc, a->children, 1);
+            const QString out = fromXml(v);
+            xmlFree(v);
+            return out;
+        }
+    }
+    return {};
+}
+
+bool XmlNode::hasAttribute(const QString &name) const
+{
+    if (!isElement())
+        return false;
+    for (xmlAttrPtr a = m_node->properties; a; a = a->next) {
+        QString full = fromXml(a->name);
+        if (a->ns && a->ns->prefix)
+            full = fromXml(a->ns->prefix) + QLatin1Char(':') + full;
+        if (full == name)
+            return true;
+    }
+    return false;
+}
+
+QList<XmlNode> XmlNode::children() const
+{
+    QList<XmlNode> out;
+    if (!m_node)
+        return out;
+    for (xmlNodePtr c = m_node->children; c; c = c->next) {
+        if (c->type == XML_ELEMENT_NODE || c->type == XML_ENTITY_REF_NODE) {
+            out.append(XmlNode(c));
+        } else if (c->type == XML_TEXT_NODE || c->type == XML_CDATA_SECTION_NODE) {
+            if (!xmlIsBlankNode(c) || c->type == XML_CDATA_SECTION_NODE)
+                out.append(XmlNode(c));
+        }
+    }
+    return out;
+}
+
+QList<XmlNode> XmlNode::elements() const
+{
+    QList<XmlNode> out;
+    if (!m_node)
+        return out;
+    for (xmlNodePtr c = m_node->children; c; c = c->next)
+        if (c->type == XML_ELEMENT_NODE)
+            out.append(XmlNode(c));
+    return out;
+}
+
+XmlNode XmlNode::firstElement(const QString &localName) const
+{
+    if (!m_node)
+        return {};
+    const QByteArray wanted = localName.toUtf8();
+    for (xmlNodePtr c = m_node->children; c; c = c->next)
+        if (c->type == XML_ELEMENT_NODE && wanted == reinterpret_cast<const char *>(c->name))
+            return XmlNode(c);
+    return {};
+}
+
+XmlNode XmlNode::parent() const
+{
+    if (!m_node || !m_node->parent || m_node->parent->type == XML_DOCUMENT_NODE)
+        return {};
+    return XmlNode(m_node->parent);
+}
+
+int XmlNode::line() const { return m_node ? static_cast<int>(xmlGetLineNo(m_node)) : 0; }
+
+QString XmlNode::xml() const
+{
+    if (!m_node)
+        return {};
+    xmlBufferPtr buffer = xmlBufferCreate();
+    xmlNodeDump(buffer, m_node->doc, m_node, 0, 0);
+    const QString out = fromXml(xmlBufferContent(buffer));
+    xmlBufferFree(buffer);
+    return out;
+}
+
+} // namespace ts

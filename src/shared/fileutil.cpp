@@ -1,0 +1,54 @@
+#include "fileutil.h"
+#include "platform/textfile.h"
+
+#include <QFileInfo>
+
+namespace ts {
+
+bool fileExists(const QString &path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
+
+bool createBlankFile(const QString &path) { return writeTextFile(path, QStringLiteral("\r\n")); }
+
+QString getFileName(const QString &path)
+{
+    const qsizetype slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    return path.mid(slash + 1);
+}
+
+QString getExtension(const QString &nameOrPath)
+{
+    const qsizetype dot = nameOrPath.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : nameOrPath.mid(dot);
+}
+
+std::optional<double> convertToBytes(double amount, const QString &unit)
+{
+    if (unit == QLatin1String("kb"))
+        return amount * 1024;
+    if (unit == QLatin1String("mb"))
+        return (amount * 1024) * 1024;
+    if (unit == QLatin1String("gb"))
+        return amount * 1073741824.0;
+    return std::nullopt;
+}
+
+bool isSafeFileName(const QString &name, QString *reason)
+{
+    auto refuse = [reason](const char *why) {
+        if (reason)
+            *reason = QString::fromLatin1(why);
+        return false;
+    };
+    if (name.trimmed().isEmpty())
+        return refuse("The name is empty.");
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        return refuse("The name may not contain \"/\" or \"\\\".");
+    if (name.contains(QLatin1String("..")))
+        return refuse("The name may not contain \"..\".");
+    for (const QChar c : name)
+        if (c.category() == QChar::Other_Control)
+            return refuse("The name may not contain control characters.");
+    return true;
+}
+
+} // namespace ts

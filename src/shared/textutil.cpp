@@ -1,0 +1,97 @@
+#include "textutil.h"
+
+#include <QStringList>
+
+namespace ts {
+
+namespace {
+
+QString escape(const QString &text, bool quotes)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '&': out += QStringLiteral("&amp;"); break;
+        case '<': out += QStringLiteral("&lt;"); break;
+        case '>': out += QStringLiteral("&gt;"); break;
+        case '"':
+            if (quotes) {
+                out += QStringLiteral("&quot;");
+                break;
+            }
+            [[fallthrough]];
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+bool isLineEnd(QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); }
+
+// The value after the marker at pos (pos points at the marker's first character).
+QString valueAt(const QString &vcard, const QString &lower, qsizetype pos, qsizetype markerLength)
+{
+    const qsizetype start = pos + markerLength;
+    qsizetype end = start;
+    while (end < vcard.size() && !isLineEnd(vcard.at(end)))
+        ++end;
+    const qsizetype endMarker = lower.indexOf(QLatin1String("end:"), start);
+    if (endMarker >= 0 && endMarker < end)
+        end = endMarker;
+    return vcard.mid(start, end - start).trimmed();
+}
+
+// The position of a property marker ("fn:", "org:") at the start of a line or after a blank; a marker
+// glued to other text (as in "BEGIN:vCard ORG:") counts too, but not one inside a longer key ("x-fn:").
+qsizetype findProperty(const QString &lower, const QString &marker)
+{
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype pos = lower.indexOf(marker, from);
+        if (pos < 0)
+            return -1;
+        if (pos == 0 || !(lower.at(pos - 1).isLetterOrNumber() || lower.at(pos - 1) == QLatin1Char('-')))
+            return pos;
+        // "vcardfn:" cannot be told from a glued "vCard" + "FN:"; accept a marker right after "vcard".
+        if (pos >= 5 && lower.mid(pos - 5, 5) == QLatin1String("vcard"))
+            return pos;
+        from = pos + 1;
+    }
+}
+
+} // namespace
+
+QString escapeXML(const QString &text) { return escape(text, false); }
+
+QString escapeXMLAttribute(const QString &text) { return escape(text, true); }
+
+QString getVCardName(const QString &vcard)
+{
+    const QString lower = vcard.toLower();
+    for (const QString &marker : {QStringLiteral("fn:"), QStringLiteral("org:")}) {
+        const qsizetype pos = findProperty(lower, marker);
+        if (pos >= 0)
+            return valueAt(vcard, lower, pos, marker.size());
+    }
+    // No name property: the first line that is not a BEGIN: or END: marker.
+    QString body = vcard;
+    body.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (QString line : body.split(QLatin1Char('\n'))) {
+        line = line.trimmed();
+        const QString l = line.toLower();
+        if (l.startsWith(QLatin1String("begin:"))) {
+            // "BEGIN:vCard" alone, or glued to what follows it.
+            const qsizetype v = l.indexOf(QLatin1String("vcard"));
+            line = v >= 0 ? line.mid(v + 5).trimmed() : QString();
+        }
+        const qsizetype end = line.toLower().indexOf(QLatin1String("end:"));
+        if (end >= 0)
+            line = line.left(end).trimmed();
+        if (!line.isEmpty())
+            return line;
+    }
+    return {};
+}
+
+} // namespace ts

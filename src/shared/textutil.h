@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+
+namespace ts {
+
+// Escapes free text for XML element content: "&", "<" and ">" become "&amp;", "&lt;" and "&gt;";
+// every other character is copied. Text already escaped is escaped again. No length limit.
+QString escapeXML(const QString &text);
+
+// The same for an attribute value between double quotes: also '"' becomes "&quot;".
+QString escapeXMLAttribute(const QString &text);
+
+// The name held by a vCard: the value of its FN: line, or without one of its ORG: line, found in any
+// case; the value runs to the end of its line (or to an END: marker on the same line) and is returned
+// with its own case, trimmed of blanks and line ends. A vCard with neither gives its first line that is
+// not a BEGIN: or END: marker. Text is returned as it is, never escaped.
+QString getVCardName(const QString &vcard);
+
+} // namespace ts

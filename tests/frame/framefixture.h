@@ -1,0 +1,70 @@
+#pragma once
+// A program folder of its own, the two editors registered, and every window unloaded afterwards.
+
+#include "support/guitest.h"
+#include "support/testenv.h"
+
+#include "editor12/frmoptions.h"
+#include "editor2004/frmoptions2004.h"
+#include "frame/frmmain.h"
+#include "frame/windows.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace ts::test {
+
+class FrameTest : public ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        registerEditor12();
+        registerEditor2004();
+    }
+    void TearDown() override
+    {
+        unloadAll();
+        ProgramFolderTest::TearDown();
+    }
+    static void unloadAll()
+    {
+        QList<QPointer<QWidget>> windows;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (isProgramWindow(w))
+                windows << w;
+        for (const QPointer<QWidget> &w : windows)
+            delete w.data(); // a window deleted with its parent is null by now
+        processEvents();
+    }
+    void settings(int tip, int gettingStarted)
+    {
+        writeFile(QStringLiteral("settings.dat"),
+                  QStringLiteral("showTipAtStartup.%1\r\nshowGettingStarted.%2\r\nshowSelectMetadataCategory.1\r\n"
+                                 "showSaveOptions.0\r\n")
+                      .arg(tip)
+                      .arg(gettingStarted)
+                      .toLatin1());
+    }
+    // Answers the binding dialog: "12", "2004", "" (OK with nothing chosen, then closed) or "close".
+    static void chooseBinding(const QString &choice)
+    {
+        onNextModal(
+            [choice](QWidget *dialog) {
+                if (choice == QLatin1String("close")) {
+                    dialog->close();
+                    return;
+                }
+                if (!choice.isEmpty())
+                    dialog->findChild<QRadioButton *>(choice == QLatin1String("12") ? QStringLiteral("optScorm12")
+                                                                                     : QStringLiteral("optScorm2004"))
+                        ->setChecked(true);
+                dialog->findChild<QPushButton *>(QStringLiteral("cmdOk"))->click();
+            },
+            QStringLiteral("frmVersionSelect"));
+    }
+};
+
+} // namespace ts::test

@@ -1,0 +1,284 @@
+#include "support/testmain.h"
+
+#include "framefixture.h"
+
+#include "frame/frmsplash.h"
+#include "frame/frmtip.h"
+#include "frame/startup.h"
+#include "frame/globals.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+#include <QElapsedTimer>
+#include "platform/xmldocument.h"
+
+using namespace ts;
+using namespace ts::test;
+
+namespace {
+
+// A SCORM 1.2 editor whose close handling calls its unloading off once, as a cancelled save prompt does.
+class ObjectingEditor : public MetadataEditor {
+public:
+    ObjectingEditor() { setObjectName(QStringLiteral("objecting")); }
+    void clearAll() override {}
+    QString createAggregation(bool) override { return {}; }
+    void enableAllInterface() override {}
+    void cmbMakeXML_Click() override {}
+    bool Form_QueryUnload() override
+    {
+        ++asked;
+        if (asked > 1)
+            return true;
+        frmMain().cancelExit = true;
+        return false;
+    }
+    int asked = 0;
+};
+
+QPointer<ObjectingEditor> g_objecting;
+
+} // namespace
+
+class Startup : public FrameTest {};
+
+TEST_F(Startup, ChoosingScorm12ShowsTheScorm12Editor)
+{
+    settings(0, 0);
+    chooseBinding(QStringLiteral("12"));
+    initXMLParser();
+    ASSERT_TRUE(frmMainLoaded());
+    EXPECT_TRUE(frmMain().isVisible());
+    EXPECT_EQ(frmMain().scormVersion, QStringLiteral("SCORM 1.2"));
+    EXPECT_EQ(frmMain().lblScormVersion()->text(), QStringLiteral("SCORM 1.2"));
+    EXPECT_TRUE(frmOptionsLoaded());
+    EXPECT_TRUE(frmOptions().isShownChild());
+    EXPECT_FALSE(frmOptions2004Loaded());
+    EXPECT_EQ(globals().languageCode, QStringLiteral("x-none"));
+    ASSERT_TRUE(globals().xmlDoc);
+    EXPECT_EQ(globals().xmlDoc->schemas(), globals().schemaCache);
+    EXPECT_TRUE(dialogs.calls().isEmpty());
+}
+
+TEST_F(Startup, ChoosingScorm2004ShowsTheScorm2004Editor)
+{
+    settings(0, 0);
+    chooseBinding(QStringLiteral("2004"));
+    initXMLParser();
+    ASSERT_TRUE(frmMainLoaded());
+    EXPECT_EQ(frmMain().scormVersion, QStringLiteral("SCORM 2004"));
+    EXPECT_EQ(frmMain().lblScormVersion()->text(), QStringLiteral("SCORM 2004"));
+    ASSERT_TRUE(frmOptions2004Loaded());
+    // The editor loads while the choice still reads "2004".
+    EXPECT_EQ(frmOptions2004().scormVersionAtLoad(), QStringLiteral("2004"));
+    EXPECT_FALSE(frmOptionsLoaded());
+}
+
+TEST_F(Startup, ClosingTheBindingDialogGivesScorm12)
+{
+    settings(0, 0);
+    chooseBinding(QStringLiteral("close"));
+    initXMLParser();
+    EXPECT_EQ(frmMain().scormVersion, QStringLiteral("SCORM 1.2"));
+    EXPECT_TRUE(frmOptionsLoaded());
+}
+
+TEST_F(Startup, OkWithoutChoiceAsksForOneAndStaysOpen)
+{
+    settings(0, 0);
+    bool stillOpen = false;
+    onNextModal(
+        [&](QWidget *dialog) {
+            dialog->findChild<QPushButton *>(QStringLiteral("cmdOk"))->click();
+            stillOpen = dialog->isVisible();
+            EXPECT_TRUE(frmMain().scormVersion.isEmpty());
+            dialog->findChild<QRadioButton *>(QStringLiteral("optScorm2004"))->setChecked(true);
+            dialog->findChild<QPushButton *>(QStringLiteral("cmdOk"))->click();
+        },
+        QStringLiteral("frmVersionSelect"));
+    initXMLParser();
+    EXPECT_TRUE(stillOpen);
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls()[0].text, QStringLiteral(" You must make a selection."));
+    EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Tagsmith"));
+    EXPECT_EQ(dialogs.calls()[0].icon, Icon::None);
+    EXPECT_EQ(frmMain().scormVersion, QStringLiteral("SCORM 2004"));
+}
+
+TEST_F(Startup, ScormVersionReadsTheChoiceRightAfterOk)
+{
+    settings(0, 0);
+    QString afterOk;
+    onNextModal(
+        [&](QWidget *dialog) {
+            dialog->findChild<QRadioButton *>(QStringLiteral("optScorm12"))->setChecked(true);
+            dialog->findChild<QPushButton *>(QStringLiteral("cmdOk"))->click();
+            afterOk = frmMain().scormVersion;
+        },
+        QStringLiteral("frmVersionSelect"));
+    initXMLParser();
+    EXPECT_EQ(afterOk, QStringLiteral("12"));
+}
+
+TEST_F(Startup, MissingSchemaShowsOnlyFileMissing)
+{
+    QFile::remove(path(QStringLiteral("imsmd_v1p2p2.xsd")));
+    bool dialogShown = false;
+    // Should the binding dialog come up after all, close it rather than hang.
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            dialogShown = true;
+            modal->close();
+        }
+    });
+    watcher.start(10);
+    initXMLParser();
+    processEvents();
+    EXPECT_FALSE(dialogShown);
+    EXPECT_FALSE(frmMainLoaded());
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls()[0].text,
+              QStringLiteral("Unable to validate file.  Metadata schema is missing.  Expected the following schema: ") +
+                  path(QStringLiteral("imsmd_v1p2p2.xsd")));
+    EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("File Missing"));
+    EXPECT_EQ(dialogs.calls()[0].icon, Icon::Exclamation);
+}
+
+TEST_F(Startup, TipWindowShownOnceForEachSettingThatIsOn)
+{
+    for (const auto &[tip, gettingStarted, expected] :
+         {std::tuple{0, 0, 0}, std::tuple{1, 0, 1}, std::tuple{0, 1, 1}, std::tuple{1, 1, 2}}) {
+        unloadAll();
+        settings(tip, gettingStarted);
+        chooseBinding(QStringLiteral("12"));
+        int shown = 0;
+        std::function<void(QWidget *)> closeTip = [&](QWidget *w) {
+            ++shown;
+            w->findChild<QPushButton *>(QStringLiteral("cmdOk"))->click();
+            if (shown < expected)
+                onNextModal(closeTip, QStringLiteral("frmTip"));
+        };
+        if (expected > 0)
+            QTimer::singleShot(0, [&] { onNextModal(closeTip, QStringLiteral("frmTip")); });
+        initXMLParser();
+        processEvents();
+        EXPECT_EQ(shown, expected) << "tip " << tip << " gettingStarted " << gettingStarted;
+    }
+}
+
+TEST_F(Startup, UnreadableSettingsEndTheLoadWithItsErrorAndStillShowTheWindow)
+{
+    QFile::remove(path(QStringLiteral("settings.dat")));
+    chooseBinding(QStringLiteral("12"));
+    initXMLParser();
+    ASSERT_TRUE(frmMainLoaded());
+    EXPECT_TRUE(frmMain().isVisible());
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls()[0].text,
+              QStringLiteral("Error 53 (File not found) in procedure MDIForm_Load of Form frmMain"));
+}
+
+TEST_F(Startup, DefaultTemplateIsReadAndWrittenBack)
+{
+    settings(0, 0);
+    writeFile(QStringLiteral("templates/cdt.txt"), "mine.tsm,extra\r\nsecond line\r\n");
+    chooseBinding(QStringLiteral("12"));
+    initXMLParser();
+    EXPECT_EQ(readFile(QStringLiteral("templates/cdt.txt")), QByteArray("mine.tsm\r\n"));
+    EXPECT_EQ(frmMain().lblDefTemp()->text(), QStringLiteral("mine.tsm"));
+}
+
+TEST_F(Startup, SplashRunsStartUpOnItsThirdTickAndCloses)
+{
+    settings(0, 0);
+    chooseBinding(QStringLiteral("12"));
+    FrmSplash &splash = frmSplash();
+    EXPECT_EQ(splash.ticksLeft(), 2); // the first tick came with the load
+    splash.show();
+    QElapsedTimer t;
+    t.start();
+    while (!frmMainLoaded() && t.elapsed() < 3000)
+        processEvents(1);
+    processEvents();
+    EXPECT_TRUE(frmMainLoaded());
+    EXPECT_FALSE(frmSplashLoaded());
+}
+
+class Exit : public FrameTest {
+protected:
+    void start()
+    {
+        settings(0, 0);
+        chooseBinding(QStringLiteral("12"));
+        initXMLParser();
+        ASSERT_TRUE(frmMainLoaded());
+    }
+};
+
+TEST_F(Exit, NoKeepsEveryWindow)
+{
+    start();
+    dialogs.answer(Answer::No);
+    frmMain().close();
+    processEvents();
+    ASSERT_TRUE(frmMainLoaded());
+    EXPECT_TRUE(frmMain().isVisible());
+    EXPECT_TRUE(frmOptionsLoaded());
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls()[0].text, QStringLiteral("Are you sure you want to exit?"));
+    EXPECT_EQ(dialogs.calls()[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(dialogs.calls()[0].icon, Icon::None);
+}
+
+TEST_F(Exit, YesClosesEverything)
+{
+    start();
+    dialogs.answer(Answer::Yes);
+    frmMain().action(QStringLiteral("mnuFileExit"))->trigger();
+    processEvents();
+    EXPECT_FALSE(frmMainLoaded());
+    EXPECT_FALSE(frmOptionsLoaded());
+}
+
+TEST_F(Exit, CancelExitKeepsTheProgramRunningOnce)
+{
+    setEditorAccessor(
+        Binding::Scorm12,
+        []() -> MetadataEditor & {
+            if (!g_objecting)
+                g_objecting = new ObjectingEditor;
+            return *g_objecting;
+        },
+        [] { return !g_objecting.isNull(); });
+    start();
+    dialogs.answer(Answer::Yes);
+    frmMain().close();
+    processEvents();
+    ASSERT_TRUE(frmMainLoaded());
+    EXPECT_TRUE(frmMain().isVisible());
+    EXPECT_FALSE(frmMain().cancelExit);
+    EXPECT_TRUE(g_objecting);
+
+    dialogs.answer(Answer::Yes);
+    frmMain().close();
+    processEvents();
+    EXPECT_FALSE(frmMainLoaded());
+    EXPECT_FALSE(g_objecting);
+}
+
+TEST_F(Exit, MenuButtonsSwitchTheFiveTopMenus)
+{
+    start();
+    const QStringList menus = {QStringLiteral("mnufile"), QStringLiteral("mnuHelp"), QStringLiteral("mnuPreferences"),
+                               QStringLiteral("mnuTools"), QStringLiteral("mnuWindow")};
+    frmMain().menu(QStringLiteral("mnuTools"))->menuAction()->setEnabled(false);
+    frmMain().disableMenuButtons();
+    for (const QString &m : menus)
+        EXPECT_FALSE(frmMain().menu(m)->menuAction()->isEnabled()) << m.toStdString();
+    frmMain().enableMenuButtons();
+    for (const QString &m : menus)
+        EXPECT_TRUE(frmMain().menu(m)->menuAction()->isEnabled()) << m.toStdString();
+}

@@ -1,0 +1,75 @@
+#include "support/testmain.h"
+
+#include "shared/textutil.h"
+
+using namespace ts;
+
+TEST(EscapeXML, Table)
+{
+    const struct {
+        const char16_t *in;
+        const char16_t *out;
+    } rows[] = {
+        {u"", u""},
+        {u"plain text", u"plain text"},
+        {u"a & b < c > d", u"a &amp; b &lt; c &gt; d"},
+        {u"\"quoted\" and 'apostrophes'", u"\"quoted\" and 'apostrophes'"},
+        {u"&lt;", u"&amp;lt;"},
+        {u"line1\r\nline2", u"line1\r\nline2"},
+        {u"<<>>&&", u"&lt;&lt;&gt;&gt;&amp;&amp;"},
+        {u"caf\u00e9 \u65e5\u672c", u"caf\u00e9 \u65e5\u672c"},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(escapeXML(QString::fromUtf16(r.in)), QString::fromUtf16(r.out))
+            << QString::fromUtf16(r.in).toStdString();
+}
+
+TEST(EscapeXML, NoLengthLimit)
+{
+    const QString in = QString(40000, QLatin1Char('a')) + QStringLiteral("<&>");
+    const QString out = escapeXML(in);
+    EXPECT_EQ(out.size(), 40000 + 13);
+    EXPECT_TRUE(out.endsWith(QStringLiteral("&lt;&amp;&gt;")));
+}
+
+TEST(EscapeXML, AttributeAlsoEscapesQuote)
+{
+    EXPECT_EQ(escapeXMLAttribute(QStringLiteral("a\"b<")), QStringLiteral("a&quot;b&lt;"));
+}
+
+TEST(GetVCardName, Table)
+{
+    const struct {
+        const char16_t *vcard;
+        const char16_t *name;
+    } rows[] = {
+        // The writers' own layout: each property on its line, the next line indented.
+        {u"\n            begin:vcard\n            fn: John McDonald\n            end:vcard\n         ", u"John McDonald"},
+        {u"begin:vcard\nfn:Mary Smith\nend:vcard", u"Mary Smith"},
+        {u"BEGIN:VCARD\r\nFN:Mary Smith\r\nEMAIL:mary@example.org\r\nEND:VCARD", u"Mary Smith"},
+        {u"begin:vcard\norg: ACME Learning\nend:vcard", u"ACME Learning"},
+        {u"BEGIN:VCARD\nORG:Upper Org\nEND:VCARD", u"Upper Org"},
+        // FN wins over ORG, whatever their order.
+        {u"begin:vcard\norg:The Org\nfn:The Person\nend:vcard", u"The Person"},
+        // No END: the name is still the value of its line.
+        {u"begin:vcard\nfn: Kept Name\n", u"Kept Name"},
+        // A one-line vCard.
+        {u"BEGIN:vCard ORG: END:vCard", u""},
+        {u"BEGIN:vCard FN:One Line END:vCard", u"One Line"},
+        // Text the parser unescaped stays as it is.
+        {u"begin:vcard\nfn:Smith & Sons <Ltd>\nend:vcard", u"Smith & Sons <Ltd>"},
+        // No name property: the first line that is no marker.
+        {u"BEGIN:vCard\nFisher;Sue\nEND:vCard", u"Fisher;Sue"},
+        {u"", u""},
+        {u"begin:vcard\nend:vcard", u""},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(getVCardName(QString::fromUtf16(r.vcard)), QString::fromUtf16(r.name))
+            << QString::fromUtf16(r.vcard).toStdString();
+}
+
+TEST(GetVCardName, LongNameHasNoLimit)
+{
+    const QString name = QString(40000, QLatin1Char('n'));
+    EXPECT_EQ(getVCardName(QStringLiteral("begin:vcard\nfn:") + name + QStringLiteral("\nend:vcard")), name);
+}
