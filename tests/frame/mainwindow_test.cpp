@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -131,4 +132,13 @@ TEST_F(MainWindow, SplashLinkOpensTheWebAddressThroughTheShell)
     delete &splash;
     // The binding dialog queued above is still waiting: run start-up so it is answered.
     initXMLParser();
+}
+
+TEST_F(MainWindow, ScreenshotForReview)
+{
+    start();
+    frmMain().resize(frmMain().width(), 700);
+    processEvents();
+    const QString file = QDir::currentPath() + QStringLiteral("/frmMain.png");
+    EXPECT_TRUE(frmMain().grab().save(file)) << file.toStdString();
 }
