@@ -1,0 +1,78 @@
+#include "documenttextbox.h"
+
+#include <QKeyEvent>
+#include <QTextDocument>
+
+namespace ts {
+
+DocumentTextBox::DocumentTextBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    connect(document(), &QTextDocument::undoCommandAdded, this, &DocumentTextBox::undoCommandAdded);
+    connect(document(), &QTextDocument::contentsChange, this, &DocumentTextBox::contentsChange);
+}
+
+UndoKind DocumentTextBox::undoKind() const
+{
+    const int step = document()->availableUndoSteps() - 1;
+    return step >= 0 && step < m_kinds.size() ? m_kinds.at(step) : UndoKind::LastAction;
+}
+
+UndoKind DocumentTextBox::redoKind() const
+{
+    if (document()->availableRedoSteps() == 0)
+        return UndoKind::LastAction;
+    const int step = document()->availableUndoSteps();
+    return step < m_kinds.size() ? m_kinds.at(step) : UndoKind::LastAction;
+}
+
+void DocumentTextBox::editAs(UndoKind kind, const std::function<void()> &edit)
+{
+    const std::optional<UndoKind> saved = m_pending;
+    m_pending = kind;
+    edit();
+    m_pending = saved;
+}
+
+void DocumentTextBox::undoCommandAdded()
+{
+    // A new step drops the steps that could have been redone.
+    const int steps = document()->availableUndoSteps();
+    m_kinds.resize(std::max(0, steps - 1));
+    m_kinds.append(m_pending.value_or(UndoKind::Typing));
+    // Without a kind set by the command, the change itself tells typing from deleting; the document
+    // reports the change right after the step.
+    m_kindFromChange = !m_pending;
+}
+
+void DocumentTextBox::contentsChange(int, int charsRemoved, int charsAdded)
+{
+    if (!m_kindFromChange || m_kinds.isEmpty())
+        return;
+    m_kindFromChange = false;
+    m_kinds.last() = charsAdded == 0 && charsRemoved > 0 ? UndoKind::Delete : UndoKind::Typing;
+}
+
+void DocumentTextBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cut))
+        editAs(UndoKind::Cut, [&] { QPlainTextEdit::keyPressEvent(event); });
+    else
+        QPlainTextEdit::keyPressEvent(event);
+}
+
+void DocumentTextBox::dropEvent(QDropEvent *event)
+{
+    m_dropping = true;
+    editAs(UndoKind::DragDrop, [&] { QPlainTextEdit::dropEvent(event); });
+    m_dropping = false;
+}
+
+void DocumentTextBox::insertFromMimeData(const QMimeData *source)
+{
+    if (m_pending)
+        QPlainTextEdit::insertFromMimeData(source);
+    else
+        editAs(m_dropping ? UndoKind::DragDrop : UndoKind::Paste, [&] { QPlainTextEdit::insertFromMimeData(source); });
+}
+
+} // namespace ts

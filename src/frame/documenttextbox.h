@@ -1,0 +1,43 @@
+#pragma once
+// The text box of the XML text window: plain text with multi-level undo and redo, which also knows what
+// kind of edit each undo step holds (typing, deleting, a cut, a paste...).
+
+#include <QList>
+#include <QPlainTextEdit>
+
+#include <functional>
+#include <optional>
+
+namespace ts {
+
+// Kinds of undo steps, as the toolbar names them.
+enum class UndoKind { LastAction = 0, Typing = 1, Delete = 2, DragDrop = 3, Cut = 4, Paste = 5 };
+
+class DocumentTextBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit DocumentTextBox(QWidget *parent = nullptr);
+
+    // The kind of the step that undo or redo would take back or do again; LastAction when there is none.
+    UndoKind undoKind() const;
+    UndoKind redoKind() const;
+    // Runs an edit whose undo step counts as the given kind.
+    void editAs(UndoKind kind, const std::function<void()> &edit);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    void undoCommandAdded();
+    void contentsChange(int position, int charsRemoved, int charsAdded);
+
+    // One kind per undo step of the document, the steps that can be redone included.
+    QList<UndoKind> m_kinds;
+    std::optional<UndoKind> m_pending;
+    bool m_kindFromChange = false;
+    bool m_dropping = false;
+};
+
+} // namespace ts
