@@ -1,0 +1,190 @@
+#include "import12.h"
+
+#include "readerwalk.h"
+
+#include "platform/programfolder.h"
+#include "platform/textfile.h"
+#include "shared/textutil.h"
+
+#include <QSet>
+#include <libxml/tree.h>
+
+namespace ts {
+
+namespace {
+
+using CategoryReader = void (*)(const XmlNode &, Record12 &, Notices &);
+
+struct CategoryStep {
+    const char *name;
+    CategoryReader reader;
+};
+
+// The categories after <general>, in the order they are read.
+const CategoryStep kCategories[] = {
+    {"lifecycle", &parseLifecycle},   {"metametadata", &parseMetametadata}, {"technical", &parseTechnical},
+    {"educational", &parseEducational}, {"rights", &parseRights},         {"relation", &parseRelation},
+    {"annotation", &parseAnnotation},
+};
+
+bool isNamed(xmlNodePtr node, const QByteArray &name, const QString &ns)
+{
+    if (node->type != XML_ELEMENT_NODE || name != reinterpret_cast<const char *>(node->name))
+        return false;
+    return XmlNode(node).namespaceUri() == ns;
+}
+
+// Every element of that name and namespace, at any depth, in document order.
+void collect(xmlNodePtr node, const QByteArray &name, const QString &ns, QList<XmlNode> &out, bool firstOnly)
+{
+    for (xmlNodePtr c = node->children; c; c = c->next) {
+        if (firstOnly && !out.isEmpty())
+            return;
+        if (c->type != XML_ELEMENT_NODE)
+            continue;
+        if (isNamed(c, name, ns))
+            out.append(XmlNode(c));
+        collect(c, name, ns, out, firstOnly);
+    }
+}
+
+QList<XmlNode> elementsNamed(const XmlDocument &document, const char *name, const QString &ns, bool firstOnly)
+{
+    QList<XmlNode> out;
+    collect(reinterpret_cast<xmlNodePtr>(document.raw()), QByteArray(name), ns, out, firstOnly);
+    return out;
+}
+
+// The record's <general>: the first element written exactly so, without a prefix.
+XmlNode findGeneral(xmlNodePtr node)
+{
+    for (xmlNodePtr c = node->children; c; c = c->next) {
+        if (c->type != XML_ELEMENT_NODE)
+            continue;
+        if (!c->ns || !c->ns->prefix)
+            if (qstrcmp(reinterpret_cast<const char *>(c->name), "general") == 0)
+                return XmlNode(c);
+        const XmlNode inner = findGeneral(c);
+        if (!inner.isNull())
+            return inner;
+    }
+    return {};
+}
+
+bool isCategory(const XmlNode &node, const QString &ns)
+{
+    static const char *const kNames[] = {"general",   "lifecycle", "metametadata", "technical",     "educational",
+                                         "rights",    "relation",  "annotation",   "classification"};
+    if (!node.isElement() || node.namespaceUri() != ns)
+        return false;
+    for (const char *name : kNames)
+        if (node.localName() == QLatin1String(name))
+            return true;
+    return false;
+}
+
+// The elements directly below the record's root that the editor has no place for.
+void reportUnknownCategories(const XmlNode &root, const QString &ns, Notices &notices)
+{
+    const QString prefix =
+        QStringLiteral("Unsupported element found in your imported file <") + root.name() + QStringLiteral(">: ");
+    for (const XmlNode &c : reader12::childNodes(root))
+        if (!c.isComment() && !isCategory(c, ns))
+            notices.append({prefix + reader12::nodeName(c), QStringLiteral("Notice")});
+}
+
+void collectNamespaces(xmlNodePtr node, QSet<xmlNsPtr> &declared, QList<xmlNsPtr> &used)
+{
+    for (xmlNsPtr ns = node->nsDef; ns; ns = ns->next)
+        declared.insert(ns);
+    if (node->ns && !used.contains(node->ns))
+        used.append(node->ns);
+    for (xmlAttrPtr a = node->properties; a; a = a->next)
+        if (a->ns && !used.contains(a->ns))
+            used.append(a->ns);
+    for (xmlNodePtr c = node->children; c; c = c->next)
+        if (c->type == XML_ELEMENT_NODE)
+            collectNamespaces(c, declared, used);
+}
+
+Notice checkFormatNotice()
+{
+    return {QStringLiteral("Metadata XML File not in expected format. Unable to validate file."),
+            QStringLiteral("Check Format"), Icon::Exclamation};
+}
+
+} // namespace
+
+QString classificationFragment(const XmlNode &classification)
+{
+    QSet<xmlNsPtr> declared;
+    QList<xmlNsPtr> used;
+    collectNamespaces(classification.raw(), declared, used);
+    QString declarations;
+    for (xmlNsPtr ns : used) {
+        // The default namespace is left out: a fragment carries none, and takes the one of the document
+        // it is written into.
+        if (declared.contains(ns) || !ns->prefix || qstrcmp(reinterpret_cast<const char *>(ns->prefix), "xml") == 0)
+            continue;
+        declarations += QStringLiteral(" xmlns:") + QString::fromUtf8(reinterpret_cast<const char *>(ns->prefix)) +
+                        QStringLiteral("=\"") +
+                        escapeXMLAttribute(QString::fromUtf8(reinterpret_cast<const char *>(ns->href))) +
+                        QLatin1Char('"');
+    }
+    QString text = classification.xml();
+    if (!declarations.isEmpty())
+        text.insert(1 + classification.name().size(), declarations);
+    return text;
+}
+
+bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notices)
+{
+    if (document.isEmpty())
+        return false;
+    const XmlNode general = findGeneral(reinterpret_cast<xmlNodePtr>(document.raw()));
+    if (general.isNull())
+        return false;
+    const QString ns = general.namespaceUri();
+    parseGeneral(general, record, notices);
+    for (const CategoryStep &step : kCategories) {
+        const QList<XmlNode> found = elementsNamed(document, step.name, ns, true);
+        if (!found.isEmpty())
+            step.reader(found.first(), record, notices);
+    }
+    if (!general.parent().isNull())
+        reportUnknownCategories(general.parent(), ns, notices);
+
+    record.lstClassification.clear();
+    const QList<XmlNode> classifications = elementsNamed(document, "classification", ns, false);
+    for (qsizetype i = 0; i < classifications.size(); ++i) {
+        const QString number = QString::number(i + 1);
+        const QString text = withCrLf(classificationFragment(classifications.at(i))) + QStringLiteral("\r\n");
+        if (!writeTextFile(programPath(QStringLiteral("temp12/") + number + QStringLiteral(".xml")), text)) {
+            notices.append(checkFormatNotice());
+            return false;
+        }
+        record.lstClassification.append(number);
+    }
+    return true;
+}
+
+ImportResult importMetadataFile(const QString &path, const Record12 &start)
+{
+    ImportResult result;
+    result.record = start;
+    const std::optional<StrippedMetadata> stripped = removeHeader(path, result.notices);
+    if (!stripped)
+        return result;
+    result.header = stripped->header;
+    // The document is walked as it stands: with the header cut off and its open elements reopened, or
+    // whole when only that parses (a header whose document type declares entities, for one).
+    XmlDocument document;
+    if (!document.loadXML(stripped->text) && !document.loadXML(stripped->original)) {
+        result.parseError = document.parseError();
+        return result;
+    }
+    result.ok = parseMetadata(document, result.record, result.notices);
+    return result;
+}
+
+} // namespace ts

@@ -1,0 +1,40 @@
+#pragma once
+// The import of a SCORM 1.2 metadata file into a record of the SCORM 1.2 editor: the header is cut off in
+// memory, the document is walked category by category through the category readers, and every
+// classification is stored as a numbered fragment file temp12/1.xml ... temp12/N.xml below the program
+// folder, listed as "1" ... "N" in lstClassification. The file itself is only read.
+
+#include "importheader.h"
+#include "reader12.h"
+
+#include "platform/xmldocument.h"
+#include "writer12/record12.h"
+
+namespace ts {
+
+struct ImportResult {
+    // True when the document was read whole; false when the file could not be read, holds no "<general>",
+    // could not be parsed, or a fragment could not be stored (the notices say which, except for a parse
+    // failure, which the caller reports from its own parse check of the file).
+    bool ok = false;
+    Record12 record;       // the starting record with what the file holds
+    Notices notices;       // to be shown in this order
+    QString header;        // the text cut off in front of the first "<general>"
+    ParseError parseError; // why the file could not be parsed, when it could not
+};
+
+// Reads the file at path into a copy of `start` (the record of the cleared editor).
+ImportResult importMetadataFile(const QString &path, const Record12 &start);
+
+// The walk over a loaded document: the first element of each category goes to its reader (further ones
+// are passed over), elements directly below the record's root that are no category are reported, and the
+// classifications, found at any depth, are stored as fragments and listed. False when the document is
+// empty or holds no <general> (nothing is read, nothing is said) or when a fragment cannot be written (the
+// "Check Format" notice; the classifications stored before it stay listed).
+bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notices);
+
+// The text of a fragment file for a classification element: the element as it stands, with declarations
+// added for the prefixes it uses that are declared above it.
+QString classificationFragment(const XmlNode &classification);
+
+} // namespace ts

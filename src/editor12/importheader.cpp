@@ -1,0 +1,224 @@
+#include "importheader.h"
+
+#include "platform/textfile.h"
+#include "platform/xmldocument.h"
+#include "shared/apperror.h"
+
+#include <QFileInfo>
+#include <QList>
+#include <functional>
+
+namespace ts {
+
+namespace {
+
+struct Attribute {
+    QString name;
+    QString value; // as written, between its quotes
+    QChar quote;
+};
+
+struct Tag {
+    QString name;
+    QList<Attribute> attributes;
+    bool isEnd = false;
+    bool isEmpty = false; // written as <name ... />
+};
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+
+bool isNameEnd(QChar c) { return isBlank(c) || c == u'/' || c == u'>' || c == u'='; }
+
+// Reads the start or end tag at pos (pointing after "<"); pos ends after its ">". False when the tag is
+// not complete.
+bool readTag(const QString &text, qsizetype &pos, Tag &tag)
+{
+    const qsizetype size = text.size();
+    if (pos < size && text.at(pos) == u'/') {
+        tag.isEnd = true;
+        ++pos;
+    }
+    const qsizetype nameStart = pos;
+    while (pos < size && !isNameEnd(text.at(pos)))
+        ++pos;
+    tag.name = text.mid(nameStart, pos - nameStart);
+    if (tag.name.isEmpty())
+        return false;
+    while (true) {
+        while (pos < size && isBlank(text.at(pos)))
+            ++pos;
+        if (pos >= size)
+            return false;
+        if (text.at(pos) == u'>') {
+            ++pos;
+            return true;
+        }
+        if (text.at(pos) == u'/') {
+            if (pos + 1 >= size || text.at(pos + 1) != u'>')
+                return false;
+            tag.isEmpty = true;
+            pos += 2;
+            return true;
+        }
+        Attribute attribute;
+        const qsizetype attributeStart = pos;
+        while (pos < size && !isNameEnd(text.at(pos)))
+            ++pos;
+        attribute.name = text.mid(attributeStart, pos - attributeStart);
+        while (pos < size && isBlank(text.at(pos)))
+            ++pos;
+        if (attribute.name.isEmpty() || pos >= size || text.at(pos) != u'=')
+            return false;
+        ++pos;
+        while (pos < size && isBlank(text.at(pos)))
+            ++pos;
+        if (pos >= size || (text.at(pos) != u'"' && text.at(pos) != u'\''))
+            return false;
+        attribute.quote = text.at(pos);
+        const qsizetype valueEnd = text.indexOf(attribute.quote, pos + 1);
+        if (valueEnd < 0)
+            return false;
+        attribute.value = text.mid(pos + 1, valueEnd - pos - 1);
+        pos = valueEnd + 1;
+        tag.attributes.append(attribute);
+    }
+}
+
+// The end of the document type declaration that starts at pos, its internal subset included.
+qsizetype doctypeEnd(const QString &text, qsizetype pos)
+{
+    int depth = 0;
+    QChar quote;
+    for (; pos < text.size(); ++pos) {
+        const QChar c = text.at(pos);
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == u'"' || c == u'\'') {
+            quote = c;
+        } else if (c == u'[') {
+            ++depth;
+        } else if (c == u']') {
+            --depth;
+        } else if (c == u'>' && depth <= 0) {
+            return pos + 1;
+        }
+    }
+    return -1;
+}
+
+// Hands every start and end tag of the text to visit, in order, passing over declarations, comments,
+// processing instructions, character data and the document type. Stops when visit answers false or at
+// a construct that is not complete.
+void scanTags(const QString &text, const std::function<bool(const Tag &)> &visit)
+{
+    qsizetype pos = 0;
+    while (true) {
+        pos = text.indexOf(u'<', pos);
+        if (pos < 0)
+            return;
+        const QStringView rest = QStringView(text).mid(pos);
+        qsizetype next = -1;
+        if (rest.startsWith(u"<?")) {
+            next = text.indexOf(QLatin1String("?>"), pos + 2);
+            next = next < 0 ? -1 : next + 2;
+        } else if (rest.startsWith(u"<!--")) {
+            next = text.indexOf(QLatin1String("-->"), pos + 4);
+            next = next < 0 ? -1 : next + 3;
+        } else if (rest.startsWith(u"<![CDATA[")) {
+            next = text.indexOf(QLatin1String("]]>"), pos + 9);
+            next = next < 0 ? -1 : next + 3;
+        } else if (rest.startsWith(u"<!")) {
+            next = doctypeEnd(text, pos + 2);
+        } else {
+            Tag tag;
+            next = pos + 1;
+            if (!readTag(text, next, tag) || !visit(tag))
+                return;
+        }
+        if (next < 0)
+            return;
+        pos = next;
+    }
+}
+
+bool declaresNamespace(const Attribute &attribute)
+{
+    return attribute.name == QLatin1String("xmlns") || attribute.name.startsWith(QLatin1String("xmlns:"));
+}
+
+// The start tags that reopen the elements left open by the header, with their namespace declarations.
+QString reopenedElements(const QString &header)
+{
+    QList<Tag> open;
+    scanTags(header, [&open](const Tag &tag) {
+        if (tag.isEnd) {
+            if (!open.isEmpty())
+                open.removeLast();
+        } else if (!tag.isEmpty) {
+            open.append(tag);
+        }
+        return true;
+    });
+    QString out;
+    for (const Tag &tag : open) {
+        out += QLatin1Char('<') + tag.name;
+        for (const Attribute &attribute : tag.attributes)
+            if (declaresNamespace(attribute))
+                out += QLatin1Char(' ') + attribute.name + QLatin1Char('=') + attribute.quote + attribute.value +
+                       attribute.quote;
+        out += QLatin1Char('>');
+    }
+    return out;
+}
+
+} // namespace
+
+std::optional<StrippedMetadata> stripHeader(const QString &text, Notices &notices)
+{
+    const qsizetype general = text.indexOf(QLatin1String("<general>"));
+    if (general < 0) {
+        notices.append({QStringLiteral("Problem encountered while opening XML file. This may affect your XML file"),
+                        QStringLiteral("Invalid Metadata File"), Icon::Exclamation});
+        return std::nullopt;
+    }
+    StrippedMetadata stripped;
+    stripped.original = text;
+    stripped.header = text.left(general);
+    stripped.text = reopenedElements(stripped.header) + text.mid(general);
+    return stripped;
+}
+
+std::optional<StrippedMetadata> removeHeader(const QString &path, Notices &notices)
+{
+    QString text;
+    if (!readTextFile(path, text)) {
+        const bool missing = !QFileInfo::exists(path);
+        const AppError error = missing ? AppError(err::FileNotFound, QStringLiteral("File not found"))
+                                       : AppError(err::PathFileAccess, QStringLiteral("Path/File access error"));
+        notices.append({QStringLiteral("Error in removeHeader - ") + QString::number(error.number) +
+                            QLatin1Char(' ') + error.description,
+                        QString(), Icon::None});
+        return std::nullopt;
+    }
+    return stripHeader(text, notices);
+}
+
+bool isScorm2004Document(const QString &text)
+{
+    if (text.contains(QLatin1String("SCORM_CAM_v1.3")))
+        return true;
+    QString rootNamespace;
+    scanTags(text, [&rootNamespace](const Tag &root) {
+        const qsizetype colon = root.name.indexOf(QLatin1Char(':'));
+        const QString declaration =
+            colon < 0 ? QStringLiteral("xmlns") : QStringLiteral("xmlns:") + root.name.left(colon);
+        for (const Attribute &attribute : root.attributes)
+            if (attribute.name == declaration)
+                rootNamespace = attribute.value.trimmed();
+        return false; // the root is the first tag
+    });
+    return rootNamespace == QLatin1String(kLomNamespace);
+}
+
+} // namespace ts

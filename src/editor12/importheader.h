@@ -1,0 +1,33 @@
+#pragma once
+// The header of a SCORM 1.2 metadata file: everything in front of its first "<general>" (the XML
+// declaration, comments, the root start tag with its namespace declarations). The import cuts it off in
+// memory only; the file itself is never written.
+
+#include "readernotice.h"
+
+#include <QString>
+#include <optional>
+
+namespace ts {
+
+struct StrippedMetadata {
+    QString original; // the whole text of the file, decoded
+    QString header;   // the text in front of the first "<general>"; empty when the text begins with it
+    // The text from the first "<general>" on, behind the start tags of the elements still open in the
+    // header, each with its namespace declarations and nothing else: "<lom>" for a root without any, so
+    // that the rest of the document parses as it stands (prefixes declared on the root stay declared).
+    QString text;
+};
+
+// Reads the file (honouring a byte-order mark or an XML declaration) and cuts its header off. No value, and
+// the notice to show, when the file cannot be read or holds no "<general>" (written exactly so).
+std::optional<StrippedMetadata> removeHeader(const QString &path, Notices &notices);
+
+// The same for a text already read.
+std::optional<StrippedMetadata> stripHeader(const QString &text, Notices &notices);
+
+// True for a SCORM 2004 metadata file: it mentions "SCORM_CAM_v1.3", or its root element is in the IEEE
+// LOM namespace.
+bool isScorm2004Document(const QString &text);
+
+} // namespace ts

@@ -1,0 +1,31 @@
+#include "readernotice.h"
+
+#include "platform/xmldocument.h"
+
+namespace ts {
+
+void showNotices(const Notices &notices)
+{
+    for (const Notice &notice : notices)
+        msgBox(notice.text, notice.buttons, notice.icon, notice.title);
+}
+
+Notice parseErrorNotice(const QString &prefix, const ParseError &error, const QString &lineBreak, Icon icon,
+                        const QString &title)
+{
+    const QString blankLine = lineBreak + lineBreak;
+    Notice notice;
+    notice.text = prefix + QString::number(error.line) + QStringLiteral(", position ") +
+                  QString::number(error.linepos) + blankLine + error.srcText + blankLine + error.reason;
+    notice.icon = icon;
+    notice.title = title;
+    return notice;
+}
+
+Notice xmlFileParseNotice(const ParseError &error)
+{
+    return parseErrorNotice(QStringLiteral("Unsupported XML on line "), error, QStringLiteral("\r\n"),
+                            Icon::Information, QStringLiteral("Notice"));
+}
+
+} // namespace ts

@@ -1,0 +1,36 @@
+#pragma once
+// A message the SCORM 1.2 import has for the user. The readers only collect notices; whoever ran them
+// shows them in order once the record is in the editor.
+
+#include "platform/dialogs.h"
+
+#include <QList>
+#include <QString>
+
+namespace ts {
+
+struct ParseError;
+
+struct Notice {
+    QString text;
+    QString title; // empty: the program's title
+    Icon icon = Icon::Information;
+    Buttons buttons = Buttons::Ok;
+    bool operator==(const Notice &) const = default;
+};
+
+using Notices = QList<Notice>;
+
+// Shows the notices through msgBox, one after the other.
+void showNotices(const Notices &notices);
+
+// The notice for a text that is no XML: prefix + line + ", position " + position, a blank line, the
+// faulty line, a blank line and the parser's reason; each line break is the given one.
+Notice parseErrorNotice(const QString &prefix, const ParseError &error, const QString &lineBreak, Icon icon,
+                        const QString &title);
+
+// The notice of a metadata file that cannot be parsed, as the opening of a file shows it: "Unsupported XML
+// on line ...", lines broken by carriage return and line feed, information icon, title "Notice".
+Notice xmlFileParseNotice(const ParseError &error);
+
+} // namespace ts

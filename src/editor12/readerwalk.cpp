@@ -1,0 +1,161 @@
+#include "readerwalk.h"
+
+#include <libxml/tree.h>
+
+namespace ts::reader12 {
+
+namespace {
+
+QString fromXml(const xmlChar *s) { return s ? QString::fromUtf8(reinterpret_cast<const char *>(s)) : QString(); }
+
+void collectText(xmlNodePtr node, QString &out)
+{
+    for (xmlNodePtr c = node->children; c; c = c->next) {
+        switch (c->type) {
+        case XML_TEXT_NODE:
+            if (!xmlIsBlankNode(c))
+                out += fromXml(c->content);
+            break;
+        case XML_CDATA_SECTION_NODE: out += fromXml(c->content); break;
+        case XML_ENTITY_REF_NODE: {
+            xmlChar *content = xmlNodeGetContent(c);
+            out += fromXml(content);
+            xmlFree(content);
+            break;
+        }
+        case XML_ELEMENT_NODE: collectText(c, out); break;
+        default: break;
+        }
+    }
+}
+
+} // namespace
+
+QList<XmlNode> childNodes(const XmlNode &node)
+{
+    QList<XmlNode> out;
+    if (node.isNull())
+        return out;
+    for (xmlNodePtr c = node.raw()->children; c; c = c->next) {
+        switch (c->type) {
+        case XML_ELEMENT_NODE:
+        case XML_COMMENT_NODE:
+        case XML_CDATA_SECTION_NODE:
+        case XML_ENTITY_REF_NODE: out.append(XmlNode(c)); break;
+        case XML_TEXT_NODE:
+            if (!xmlIsBlankNode(c))
+                out.append(XmlNode(c));
+            break;
+        default: break;
+        }
+    }
+    return out;
+}
+
+QString nodeName(const XmlNode &node)
+{
+    if (node.isNull())
+        return {};
+    switch (node.raw()->type) {
+    case XML_COMMENT_NODE: return QStringLiteral("#comment");
+    case XML_TEXT_NODE: return QStringLiteral("#text");
+    case XML_CDATA_SECTION_NODE: return QStringLiteral("#cdata-section");
+    default: return node.name();
+    }
+}
+
+QString nodeText(const XmlNode &node)
+{
+    if (node.isNull())
+        return {};
+    xmlNodePtr raw = node.raw();
+    if (raw->type != XML_ELEMENT_NODE)
+        return node.text().trimmed();
+    QString out;
+    collectText(raw, out);
+    return out.trimmed();
+}
+
+QString childText(const XmlNode &node, qsizetype index)
+{
+    const QList<XmlNode> children = childNodes(node);
+    return index < children.size() ? nodeText(children.at(index)) : QString();
+}
+
+Walk::Walk(const XmlNode &root, Category category, Record12 &record, Notices &notices)
+    : record(record), notices(notices), m_root(root), m_category(category), m_namespace(root.namespaceUri())
+{
+}
+
+bool Walk::is(const XmlNode &node, const char *name) const
+{
+    return node.isElement() && node.localName() == QLatin1String(name) && node.namespaceUri() == m_namespace;
+}
+
+XmlNode Walk::child(const XmlNode &parent, const char *name) const
+{
+    for (const XmlNode &c : childNodes(parent))
+        if (is(c, name))
+            return c;
+    return {};
+}
+
+XmlNode Walk::vocabularyValue(const XmlNode &element) const
+{
+    const QList<XmlNode> children = childNodes(element);
+    if (children.size() >= 2)
+        return children.at(1);
+    return child(element, "value");
+}
+
+void Walk::run(const std::function<bool(const XmlNode &)> &other)
+{
+    for (const XmlNode &c : childNodes(m_root)) {
+        if (c.isComment() || applyRule(c))
+            continue;
+        if (!other || !other(c))
+            notice(QLatin1String(categoryTexts(m_category).unsupportedElement) + nodeName(c));
+    }
+}
+
+bool Walk::applyRule(const XmlNode &c)
+{
+    for (const FieldRule &rule : fieldRules(m_category)) {
+        if (!is(c, rule.element))
+            continue;
+        switch (rule.take) {
+        case Take::Skip: break;
+        case Take::Text: record.*rule.field = nodeText(c); break;
+        case Take::FirstChild: record.*rule.field = childText(c, 0); break;
+        case Take::SecondChild: record.*rule.field = nodeText(vocabularyValue(c)); break;
+        }
+        return true;
+    }
+    return false;
+}
+
+void Walk::notice(const QString &text) { notices.append({text, QLatin1String(kNoticeTitle)}); }
+
+void Walk::unsupportedValue(const QString &element, const QString &value)
+{
+    QString text = QLatin1String(kUnsupportedValue) + QLatin1String(categoryTexts(m_category).section) +
+                   QStringLiteral(": ") + element;
+    if (!value.isEmpty())
+        text += QStringLiteral(" \"") + value + QLatin1Char('"');
+    notice(text);
+}
+
+bool readText(const QString &text, Category category, NodeReader reader, Record12 &record, Notices &notices)
+{
+    XmlDocument document;
+    if (!document.loadXML(text)) {
+        const CategoryTexts &texts = categoryTexts(category);
+        notices.append(parseErrorNotice(QLatin1String(texts.parsePrefix), document.parseError(),
+                                        QStringLiteral("\r"), texts.parseIcon, QLatin1String(texts.parseTitle)));
+        return false;
+    }
+    reader(document.documentElement(), record, notices);
+    return true;
+}
+
+} // namespace ts::reader12

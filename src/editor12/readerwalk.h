@@ -1,0 +1,90 @@
+#pragma once
+// What the SCORM 1.2 category readers share: how they see the nodes of a category and the frame of their
+// walk over its children.
+
+#include "readernotice.h"
+#include "readertables.h"
+
+#include "platform/xmldocument.h"
+#include "writer12/record12.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace ts::reader12 {
+
+// The child nodes a reader walks: elements, comments and text that is more than blanks, in document
+// order. Indentation and processing instructions are left out.
+QList<XmlNode> childNodes(const XmlNode &node);
+
+// The name of a node as notices give it: an element's name as written (with its prefix), "#comment",
+// "#text" or "#cdata-section".
+QString nodeName(const XmlNode &node);
+
+// The text of a node, trimmed: for an element the text of all its descendants, with the blank runs of
+// indentation between elements left out; for a comment its content.
+QString nodeText(const XmlNode &node);
+
+// The text of the child at that position of childNodes (0 first); empty when there is none.
+QString childText(const XmlNode &node, qsizetype index);
+
+// One reader's walk over the children of its category element.
+class Walk {
+public:
+    Walk(const XmlNode &root, Category category, Record12 &record, Notices &notices);
+
+    // An element of the record's own namespace with that name (a prefixed element of another namespace,
+    // or one of the same name in another namespace, is not).
+    bool is(const XmlNode &node, const char *name) const;
+    // The first element child of that name; null when there is none.
+    XmlNode child(const XmlNode &parent, const char *name) const;
+    // The value of a vocabulary element (source first, value second): its second child, or without one
+    // its child named "value"; null when neither is there.
+    XmlNode vocabularyValue(const XmlNode &element) const;
+
+    // Walks the root's children: comments passed over, the category's field rules applied, every other
+    // child handed to `other`, which answers false for a child it does not know; such a child gets the
+    // category's unsupported-element notice.
+    void run(const std::function<bool(const XmlNode &)> &other = {});
+
+    void notice(const QString &text);
+    // The category's notice for a value it cannot hold, naming the element and quoting the value.
+    void unsupportedValue(const QString &element, const QString &value);
+
+    Record12 &record;
+    Notices &notices;
+
+private:
+    bool applyRule(const XmlNode &child);
+
+    XmlNode m_root;
+    Category m_category;
+    QString m_namespace;
+};
+
+// Walks the parts of a vocabulary element: "source" passed over, the text of "value" handed to `value`,
+// any other child to `other`.
+template <typename Value, typename Other>
+void forVocabulary(const Walk &walk, const XmlNode &element, Value value, Other other)
+{
+    for (const XmlNode &part : childNodes(element)) {
+        if (walk.is(part, "source"))
+            continue;
+        if (walk.is(part, "value"))
+            value(nodeText(part));
+        else
+            other(part);
+    }
+}
+
+// For the children of a vocabulary element that are passed over.
+inline void passOver(const XmlNode &) {}
+
+using NodeReader = void (*)(const XmlNode &, Record12 &, Notices &);
+
+// Parses a category text and runs the reader on its root. A text that is no XML gets the category's parse
+// notice, and nothing of it is read.
+bool readText(const QString &text, Category category, NodeReader reader, Record12 &record, Notices &notices);
+
+} // namespace ts::reader12
