@@ -37,6 +37,25 @@ void collect(void *userData, xmlErrorPtr error)
     c->message = QString::fromUtf8(error->message ? error->message : "").trimmed();
 }
 
+// libxml2 counts lines at line feeds only: in a file whose lines end in a carriage return alone, every
+// failure would be on line 1. The parser turns such carriage returns into line feeds anyway (end-of-line
+// handling), so doing it before parsing leaves the document as it was and gives failures their true line.
+// Done only where the byte 13 can be nothing but a carriage return: text that starts, after a UTF-8
+// byte-order mark, with "<" or a blank in ASCII (not UTF-16 or UTF-32).
+QByteArray withLineFeeds(const QByteArray &bytes)
+{
+    if (!bytes.contains('\r'))
+        return bytes;
+    const qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    if (start >= bytes.size() || !QByteArrayView("< \t\r\n").contains(bytes[start]))
+        return bytes;
+    QByteArray out = bytes;
+    for (qsizetype i = start; i < out.size(); ++i)
+        if (out[i] == '\r' && (i + 1 == out.size() || out[i + 1] != '\n'))
+            out[i] = '\n';
+    return out;
+}
+
 QString lineOf(const QByteArray &source, int line)
 {
     if (line <= 0)
@@ -74,7 +93,7 @@ void XmlDocument::reset()
 bool XmlDocument::loadXML(const QString &text)
 {
     reset();
-    const QByteArray bytes = text.toUtf8();
+    const QByteArray bytes = withLineFeeds(text.toUtf8());
     ErrorCollector collector;
     xmlSetStructuredErrorFunc(&collector, collect);
     xmlDocPtr doc = xmlReadMemory(bytes.constData(), static_cast<int>(bytes.size()), nullptr, "UTF-8", kParseOptions);
@@ -101,7 +120,7 @@ bool XmlDocument::load(const QString &path)
         m_error.reason = file.errorString();
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = withLineFeeds(file.readAll());
     ErrorCollector collector;
     xmlSetStructuredErrorFunc(&collector, collect);
     const QByteArray url = path.toUtf8();
