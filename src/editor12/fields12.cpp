@@ -1,0 +1,301 @@
+#include "fields12.h"
+
+#include <cstring>
+
+namespace ts::fields12 {
+
+namespace {
+using K = Kind;
+using L = LabelLook;
+using R = Rule;
+using S = ScrollBars;
+
+const char *const kFreeForm = "(Free Form Text. Spaces Allowed.) ";
+const char *const kFreeFormWide = "(Free Form Text. Spaces Allowed. ) ";
+const char *const kNoSpaces = "(Text. No Spaces Allowed.) ";
+const char *const kTime = "(hh:mm:ss) ";
+} // namespace
+
+const TabSpec kTabs[kTabCount] = {
+    {"GENERAL", "fraGeneral", "General Metadata"},
+    {"LIFECYCLE", "fraLifecycle", "Life Cycle Metadata"},
+    {"METAMETADATA", "fraMetametadata", "Metametadata"},
+    {"TECHNICAL", "fraTechnical", "Technical Metadata"},
+    {"EDUCATION", "fraEducation", "Education Metadata"},
+    {"RIGHTS", "fraRights", "Rights Metadata"},
+    {"RELATION", "fraRelation", "Relationship Metadata"},
+    {"ANNOTATION", "fraAnnotation", "Annotation Metadata"},
+    {"CLASSIFICATION", "", ""},
+};
+
+const std::initializer_list<FrameSpec> kFrames = {
+    {"fraContentTypes", "Content Data Types", 3, 1, "Label39"},
+    {"fraLearningTypes", "Learning Resource Type(s)", 4, 1, "Label56"},
+    {"fraFees", "Fees or Other Charges", 5, 0, "Label60"},
+    {"fraCopyright", "Copyright or Other Restrictions", 5, 0, "Label61"},
+    {"fraRelationship", "Relationship", 6, 0, ""},
+    {"fraClassification", "Classification Metadata", 8, 0, ""},
+    {"fraTaxonPath", "Taxon Path", 8, 1, ""},
+};
+
+// clang-format off
+const std::initializer_list<FieldSpec> kFields = {
+    // GENERAL
+    {"titleText", K::Text, 0, "", 0, "Label1", "Title", L::Help, kFreeForm, {}, "", 1000, S::None, R::FreeText},
+    {"keywordsText", K::Text, 0, "", 0, "Label5", "Keywords", L::Help, "(Comma Separated Values.) ", {}, "", kNoLimit,
+     S::None, R::FreeText},
+    {"catalogText", K::Text, 0, "", 0, "Label2", "Catalog", L::Help, kNoSpaces, {}, "Tagsmith Catalog", 1000, S::None,
+     R::FreeText},
+    {"catalogEntryText", K::Text, 0, "", 0, "Label3", "Entry", L::Help, kFreeForm, {}, "TBD", 1000, S::None,
+     R::FreeText},
+    {"txtCoverage", K::Text, 0, "", 0, "Label30", "Coverage", L::Help, kFreeForm, {}, "", 1000, S::None, R::FreeText},
+    {"cboStructure", K::Combo, 0, "", 1, "Label14", "Structure", L::Help, "",
+     {"Collection", "Mixed", "Linear", "Hierarchical", "Networked", "Branched", "Parceled", "Atomic"}, "", kNoLimit,
+     S::None, R::ListOnly},
+    {"cboAggregationLevel", K::Combo, 0, "", 1, "Label29", "Aggregation Level", L::Help, "", {"1", "2", "3", "4"}, "",
+     kNoLimit, S::None, R::ListOnly},
+    {"courseDescription", K::MultiLine, 0, "", 1, "Label62", "Resource Description", L::Help, "", {}, "", 2000,
+     S::Vertical, R::FreeText},
+
+    // LIFECYCLE
+    {"versionText", K::Text, 1, "", 0, "Version", "Version", L::Help, "(Numeric value.) ", {}, "1.0", 50, S::None,
+     R::FreeText},
+    {"lifecycleStatusCombo", K::Combo, 1, "", 0, "Label7", "Status", L::Help, "",
+     {"Draft", "Final", "Revised", "Unavailable"}, "Final", kNoLimit, S::None, R::ListOnly},
+    {"txtLifecycleDate", K::Text, 1, "", 0, "lblLifecycleDate", "Date", L::Help, "(yyyy-mm-dd) ", {}, "", 50, S::None,
+     R::None},
+    {"contentAuthorsText", K::Text, 1, "", 1, "Label12", "Contributor Name ", L::Help, "(NO commas allowed) ", {}, "",
+     1000, S::None, R::ContributorName},
+    {"cboConRole", K::Combo, 1, "", 1, "lblConRole", "Contributor Role", L::Help, "",
+     {"Author", "Publisher", "Unknown", "Initiator", "Terminator", "Validator", "Editor", "Graphical Designer",
+      "Technical Implementer", "Content Provider", "Technical Validator", "Educational Validator", "Script Writer",
+      "Instructional Designer"},
+     "Publisher", kNoLimit, S::None, R::None},
+    {"lstFiles", K::List, 1, "", 1, "", "", L::None, "", {}, "", kNoLimit, S::None, R::None},
+
+    // METAMETADATA
+    {"metadataAuthorsText", K::Text, 2, "", 0, "Label8", "Name(s) of people authoring this metadata file", L::Help,
+     kFreeForm, {}, "", 1000, S::None, R::FreeText},
+    {"metadataOrganizations", K::Text, 2, "", 0, "Label20", "Name(s) of organizations authoring this metadata file",
+     L::Help, "(Free Form Text.) ", {}, "", 1000, S::None, R::FreeText},
+    {"cboCreatorRole", K::Combo, 2, "", 0, "Label21", "Contributor Role", L::Help, "", {"Creator", "Validator"}, "",
+     kNoLimit, S::None, R::ListOnly},
+
+    // TECHNICAL
+    {"txtSize", K::Text, 3, "", 0, "Label31", "Size", L::Help, "(in bytes) ", {}, "", 30, S::None, R::Size},
+    {"cboHourDuration", K::Combo, 3, "", 0, "Label32", "Duration", L::Help, kTime,
+     {"00", "01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11", "12"}, "", kNoLimit, S::None,
+     R::ListOnlyJoined},
+    {"cboMinDuration", K::Combo, 3, "", 0, "", "", L::None, "", {}, "", kNoLimit, S::None, R::ListOnlyJoined, true},
+    {"cboSecDuration", K::Combo, 3, "", 0, "", "", L::None, "", {}, "", kNoLimit, S::None, R::ListOnlyJoined, true},
+    {"txtDuration", K::Text, 3, "", 0, "", "", L::None, "", {}, "", 30, S::None, R::FreeText, false, "", true},
+    {"browserCombo", K::Combo, 3, "", 0, "Label22", "Target Internet Browser", L::Help, "",
+     {"MS Explorer 4.x or Higher", "MS Explorer 5.x or Higher", "MS Explorer 6.x or Higher", "Netscape 4.x",
+      "Netscape 6.x or Higher", "Opera"},
+     "", kNoLimit, S::None, R::ListOnly},
+    {"osCombo", K::Combo, 3, "", 0, "Label23", "Target Opreating System", L::Help, "",
+     {"PC-DOS", "MS-Windows", "MacOS", "Unix", "Multi-OS", "Other", "None"}, "", kNoLimit, S::None, R::ListOnly},
+    {"htmlCheck", K::Check, 3, "fraContentTypes", 0, "", "HTML", L::None, "", {}, "", kNoLimit, S::None, R::None},
+    {"gifCheck", K::Check, 3, "fraContentTypes", 0, "", "GIF Graphics", L::None, "", {}, "", kNoLimit, S::None,
+     R::None},
+    {"jpgCheck", K::Check, 3, "fraContentTypes", 0, "", "JPG Graphics", L::None, "", {}, "", kNoLimit, S::None,
+     R::None},
+    {"wavCheck", K::Check, 3, "fraContentTypes", 0, "", " WAV Audio", L::None, "", {}, "", kNoLimit, S::None, R::None},
+    {"flashCheck", K::Check, 3, "fraContentTypes", 0, "", "Flash", L::None, "", {}, "", kNoLimit, S::None, R::None},
+    {"excelCheck", K::Check, 3, "fraContentTypes", 0, "", "MS Excel", L::None, "", {}, "", kNoLimit, S::None, R::None},
+    {"javaCheck", K::Check, 3, "fraContentTypes", 1, "", "Java", L::None, "", {}, "", kNoLimit, S::None, R::None},
+    {"pdfCheck", K::Check, 3, "fraContentTypes", 1, "", "PDF File", L::None, "", {}, "", kNoLimit, S::None, R::None},
+    {"quicktimeCheck", K::Check, 3, "fraContentTypes", 1, "", "Quicktime Video", L::None, "", {}, "", kNoLimit,
+     S::None, R::None},
+    {"javascriptCheck", K::Check, 3, "fraContentTypes", 1, "", "JavaScript", L::None, "", {}, "", kNoLimit, S::None,
+     R::None},
+    {"powerpointCheck", K::Check, 3, "fraContentTypes", 1, "", "MS PowerPoint", L::None, "", {}, "", kNoLimit,
+     S::None, R::None},
+    {"realMediaCheck", K::Check, 3, "fraContentTypes", 1, "", "Real Networks Media", L::None, "", {}, "", kNoLimit,
+     S::None, R::None},
+    {"otherContentTypeText", K::MultiLine, 3, "", 1, "Label9", "Other Content Data Types", L::Help, "", {}, "", 500,
+     S::None, R::FreeText},
+    {"locationText", K::Text, 3, "", 0, "Label11", "Content Location (URL) or Description", L::Help, kNoSpaces, {}, "",
+     1000, S::None, R::FreeText},
+    {"installationRemarks", K::MultiLine, 3, "", 1, "Label64", "Installation Remarks", L::Help, kFreeFormWide, {}, "",
+     1000, S::Both, R::FreeText},
+    {"otherRequirements", K::MultiLine, 3, "", 1, "Label63", "Other Requirements", L::Help, kFreeFormWide, {}, "", 1000,
+     S::Both, R::FreeText},
+
+    // EDUCATION
+    {"interactivityTypeCombo", K::Combo, 4, "", 0, "Label24", "Interactivity Type", L::Help, "",
+     {"Active", "Expositive", "Mixed", "Undefined"}, "", kNoLimit, S::None, R::ListOnly},
+    {"interactivityLevelCombo", K::Combo, 4, "", 0, "Label26", "Interactivity Level", L::Help, "",
+     {"very low", "low", "medium", "high", "very high"}, "", kNoLimit, S::None, R::ListOnly},
+    {"cboEduDifficulty", K::Combo, 4, "", 0, "Label35", "Difficulty", L::Help, "",
+     {"very easy", "easy", "medium", "difficult", "very difficult"}, "", kNoLimit, S::None, R::ListOnly},
+    {"endUserCombo", K::Combo, 4, "", 0, "Label25", "Intended End User", L::Help, "",
+     {"Teacher", "Author", "Learner", "Manager"}, "", kNoLimit, S::None, R::ListOnly},
+    {"cboContext", K::Combo, 4, "", 0, "Label34", "Context", L::Help, "",
+     {"Primary Education", "Secondary Education", "Higher Education", "University First Cycle",
+      "University Second Cycle", "University Postgrade", "Technical School First Cycle",
+      "Technical School Second Cycle", "Professional Formation", "Continuous Formation", "Vocational Training"},
+     "", kNoLimit, S::None, R::ListOnly},
+    {"cboSemanticDensity", K::Combo, 4, "", 0, "Label33", "Semantic Density", L::Help, "",
+     {"very low", "low", "medium", "high", "very high"}, "", kNoLimit, S::None, R::ListOnly},
+    {"exerciseCheck", K::Check, 4, "fraLearningTypes", 0, "", "Exercise", L::None, "", {}, "", kNoLimit, S::None,
+     R::None},
+    {"simulationCheck", K::Check, 4, "fraLearningTypes", 0, "", "Simulation", L::None, "", {}, "", kNoLimit, S::None,
+     R::None},
+    {"questionnaireCheck", K::Check, 4, "fraLearningTypes", 0, "", "Questionnaire", L::None, "", {}, "", kNoLimit,
+     S::None, R::None},
+    {"examCheck", K::Check, 4, "fraLearningTypes", 0, "", "Exam", L::None, "", {}, "", kNoLimit, S::None, R::None},
+    {"diagramCheck", K::Check, 4, "fraLearningTypes", 0, "", "Diagram", L::None, "", {}, "", kNoLimit, S::None,
+     R::None},
+    {"figureCheck", K::Check, 4, "fraLearningTypes", 0, "", "Figure", L::None, "", {}, "", kNoLimit, S::None, R::None},
+    {"graphCheck", K::Check, 4, "fraLearningTypes", 0, "", "Graph", L::None, "", {}, "", kNoLimit, S::None, R::None},
+    {"indexCheck", K::Check, 4, "fraLearningTypes", 1, "", "Index", L::None, "", {}, "", kNoLimit, S::None, R::None},
+    {"slideCheck", K::Check, 4, "fraLearningTypes", 1, "", "Slide", L::None, "", {}, "", kNoLimit, S::None, R::None},
+    {"selfAssessmentCheck", K::Check, 4, "fraLearningTypes", 1, "", "Self Assessment", L::None, "", {}, "", kNoLimit,
+     S::None, R::None},
+    {"narrativeTextCheck", K::Check, 4, "fraLearningTypes", 1, "", "Narrative Text", L::None, "", {}, "", kNoLimit,
+     S::None, R::None},
+    {"tableCheck", K::Check, 4, "fraLearningTypes", 1, "", "Table", L::None, "", {}, "", kNoLimit, S::None, R::None},
+    {"problemStatementCheck", K::Check, 4, "fraLearningTypes", 1, "", "Problem Statement", L::None, "", {}, "",
+     kNoLimit, S::None, R::None},
+    {"experimentCheck", K::Check, 4, "fraLearningTypes", 1, "", "Experiment", L::None, "", {}, "", kNoLimit, S::None,
+     R::None},
+    {"usageDescription", K::MultiLine, 4, "", 1, "Label65", "Usage Description", L::Help, kFreeFormWide, {}, "", 1000,
+     S::Both, R::FreeText},
+    {"txtTypicalAgeRange", K::MultiLine, 4, "", 1, "label90", "Typical Age Range", L::Help, "(Free Form Text.) ", {},
+     "", 1000, S::Both, R::FreeText},
+    {"cboHour", K::Combo, 4, "", 0, "Label36", "Length / Time", L::Help, kTime,
+     {"00", "01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11", "12"}, "", kNoLimit, S::None,
+     R::ListOnly, false, "Hours"},
+    {"cboMin", K::Combo, 4, "", 0, "", "", L::None, "", {}, "", kNoLimit, S::None, R::ListOnly, true, "Minutes"},
+    {"cboSec", K::Combo, 4, "", 0, "", "", L::None, "", {}, "", kNoLimit, S::None, R::ListOnly, true, "Seconds"},
+
+    // RIGHTS
+    {"feesYes", K::Option, 5, "fraFees", 0, "", "Yes", L::None, "", {}, "", kNoLimit, S::None, R::None},
+    {"feesNo", K::Option, 5, "fraFees", 1, "", "No", L::None, "", {}, "1", kNoLimit, S::None, R::None},
+    {"copyrightYes", K::Option, 5, "fraCopyright", 0, "", "Yes", L::None, "", {}, "", kNoLimit, S::None, R::None},
+    {"copyrightNo", K::Option, 5, "fraCopyright", 1, "", "No", L::None, "", {}, "1", kNoLimit, S::None, R::None},
+    {"usageConditionsText", K::MultiLine, 5, "", 1, "Label10", "Conditions of Use", L::Help, kFreeForm, {}, "", 1000,
+     S::Both, R::FreeText},
+
+    // RELATION
+    {"relationshipCombo", K::Combo, 6, "fraRelationship", 0, "Label27", "Relationship", L::Help, "",
+     {"Is Part of Resource Named Below", "Has a Part of Resource Named Below", "Is a Version of Resource Named Below",
+      "Has a Version of Resource Named Below", "Is a Format of Resource Named Below",
+      "Has a Format of Resource Named Below", "References Resource Named Below",
+      "Is Referenced By Resource Named Below", "Is Based on Resource Named Below",
+      "Is a Basis for Resource Named Below", "Requires Resource Named Below", "Is Required by Resource Named Below"},
+     "", kNoLimit, S::None, R::ListOnly},
+    {"otherResourceText", K::MultiLine, 6, "fraRelationship", 0, "Label13", "Description of Other Resource", L::Help,
+     kFreeFormWide, {}, "", 1000, S::Both, R::FreeText},
+
+    // ANNOTATION
+    {"authorText", K::Text, 7, "", 0, "Label17", "Author or Organization", L::Help, kFreeForm, {}, "", 1000, S::None,
+     R::FreeText},
+    {"annotationText", K::MultiLine, 7, "", 0, "Label18", "Annotation", L::Help, kFreeForm, {}, "", 1000, S::Both,
+     R::FreeText},
+
+    // CLASSIFICATION
+    {"txtClassIdent", K::Text, 8, "", 0, "lblClassIdent", "Classification Id", L::Plain, "", {}, "", kNoLimit, S::None,
+     R::None},
+    {"classificationCombo", K::Combo, 8, "fraClassification", 0, "Label28", "Purpose for Classifying this Resource",
+     L::Help, "",
+     {"Discipline", "Idea", "Prerequisite", "Educational Objective", "Accessibility Restrictions", "Educational Level",
+      "Skill Level", "Security Level"},
+     "", kNoLimit, S::None, R::ListOnly},
+    {"classificationText", K::MultiLine, 8, "fraClassification", 0, "Label15", "Classification Description", L::Help,
+     kFreeFormWide, {}, "", 2000, S::Both, R::FreeText},
+    {"classificationKeywordsText", K::Text, 8, "fraClassification", 0, "Label16", "Keywords", L::Help,
+     "(Comma Separated Values. ) ", {}, "", 1000, S::None, R::FreeText},
+    {"lstClassification", K::List, 8, "", 0, "Label19", "Classification List", L::Plain, "", {}, "", kNoLimit, S::None,
+     R::None},
+    {"txtTaxonSource", K::Text, 8, "", 1, "Label76", "Taxon Source", L::Help, kFreeFormWide, {}, "", 1000, S::None,
+     R::None},
+    {"txtTaxonId", K::Text, 8, "fraTaxonPath", 0, "Label78", "Id", L::Help, kFreeForm, {}, "", 1000, S::None, R::None},
+    {"txtTaxonEntry", K::Text, 8, "fraTaxonPath", 0, "Label71", "Entry", L::Help, kFreeForm, {}, "", 1000, S::None,
+     R::None},
+    {"lstTaxon", K::List, 8, "fraTaxonPath", 0, "", "", L::None, "", {}, "", kNoLimit, S::None, R::None},
+};
+// clang-format on
+
+const FieldSpec *field(const char *name)
+{
+    for (const FieldSpec &f : kFields)
+        if (std::strcmp(f.name, name) == 0)
+            return &f;
+    return nullptr;
+}
+
+const std::initializer_list<ButtonSpec> kButtons = {
+    {"cmdAddSingle", "Add ", "lstFiles"},
+    {"cmdRemSingle", "Remove", "lstFiles"},
+    {"cmdRemAll", "Remove All", "lstFiles"},
+    {"lblConvertToBytes", "Convert To Bytes", "txtSize", true},
+    {"cmdBrowse", "Browse...", "locationText"},
+    {"cmdAddClass", "Add ", "lstClassification"},
+    {"cmdRemClass", "Remove", "lstClassification"},
+    {"cmdRemAllClass", "Remove All", "lstClassification"},
+    {"cmdUpdate", "Update", "lstClassification"},
+    {"cmdAddTaxon", "Add ", "lstTaxon"},
+    {"cmdRemTaxon", "Remove", "lstTaxon"},
+    {"cmdRemAllTaxon", "Remove All", "lstTaxon"},
+};
+
+const std::initializer_list<const char *> kCategories = {
+    "Content Aggregation Meta-Data (MD-XML1)", "Content Aggregation Meta-Data (MD-XML1 + Optional)",
+    "SCO Meta-Data(MD-XML1)",                  "SCO Meta-Data(MD-XML1 + Optional)",
+    "Asset Meta-Data(MD-XML1)",                "Asset Meta-Data(MD-XML1 + Optional)",
+};
+
+namespace {
+using A = Act;
+} // namespace
+
+// Columns: disableAllInterface, enableAllInterface, contentAssetMinimumMetadataInterface,
+// contentAggregationMinimumMetadataInterface.
+const std::initializer_list<ProfileRow> kProfiles = {
+    {{"titleText", "keywordsText", "courseDescription"}, {A::Grey, A::Edit, A::Edit, A::Edit}},
+    {{"catalogText", "catalogEntryText"}, {A::Grey, A::Edit, A::Skip, A::Edit}},
+    {{"txtCoverage", "cboStructure", "cboAggregationLevel"}, {A::Grey, A::Edit, A::Skip, A::Skip}},
+    {{"versionText", "lifecycleStatusCombo"}, {A::Grey, A::Edit, A::Skip, A::Edit}},
+    {{"contentAuthorsText", "cboConRole", "lstFiles"}, {A::Grey, A::Edit, A::Edit, A::Edit}},
+    {{"cmdAddSingle", "cmdRemSingle", "cmdRemAll"}, {A::Off, A::On, A::On, A::On}},
+    {{"metadataAuthorsText", "metadataOrganizations", "cboCreatorRole"}, {A::Grey, A::Edit, A::Skip, A::Skip}},
+    {{"txtSize", "txtDuration", "cboHourDuration", "cboMinDuration", "cboSecDuration", "browserCombo", "osCombo",
+      "installationRemarks", "otherRequirements"},
+     {A::Grey, A::Edit, A::Skip, A::Skip}},
+    {{"locationText", "otherContentTypeText"}, {A::Grey, A::Edit, A::Edit, A::Edit}},
+    {{"htmlCheck", "gifCheck", "jpgCheck", "wavCheck", "flashCheck", "excelCheck", "javaCheck", "pdfCheck",
+      "quicktimeCheck", "javascriptCheck", "powerpointCheck", "realMediaCheck"},
+     {A::Grey, A::Face, A::Face, A::Face}},
+    {{"fraContentTypes"}, {A::Skip, A::Skip, A::On, A::On}},
+    {{"cmdBrowse"}, {A::Grey, A::Browse, A::Browse, A::Browse}},
+    {{"interactivityTypeCombo", "interactivityLevelCombo", "cboEduDifficulty", "endUserCombo", "cboContext",
+      "cboSemanticDensity", "usageDescription", "txtTypicalAgeRange", "cboHour", "cboMin", "cboSec"},
+     {A::Grey, A::Edit, A::Skip, A::Skip}},
+    {{"exerciseCheck", "simulationCheck", "questionnaireCheck", "examCheck", "diagramCheck", "figureCheck",
+      "graphCheck", "indexCheck", "slideCheck", "selfAssessmentCheck", "narrativeTextCheck", "tableCheck",
+      "problemStatementCheck", "experimentCheck"},
+     {A::Grey, A::Face, A::Skip, A::Skip}},
+    {{"usageConditionsText"}, {A::Grey, A::Edit, A::Edit, A::Edit}},
+    {{"feesYes", "feesNo", "copyrightYes", "copyrightNo"}, {A::Grey, A::Face, A::Face, A::Face}},
+    {{"relationshipCombo", "otherResourceText"}, {A::Grey, A::Edit, A::Skip, A::Skip}},
+    {{"authorText", "annotationText"}, {A::Grey, A::Edit, A::Skip, A::Skip}},
+    {{"classificationCombo", "classificationText", "classificationKeywordsText"}, {A::Grey, A::Edit, A::Edit, A::Edit}},
+    {{"txtTaxonSource", "txtTaxonId", "txtTaxonEntry", "lstTaxon"}, {A::Grey, A::Edit, A::Skip, A::Skip}},
+    {{"cmdAddTaxon", "cmdRemTaxon", "cmdRemAllTaxon"}, {A::Off, A::On, A::Skip, A::Skip}},
+};
+
+// SCO records share the content-aggregation profiles.
+const std::initializer_list<CategoryProfile> kCategoryProfiles = {
+    {"Content Aggregation Meta-Data (MD-XML1)", true, AggregationMinimum, true},
+    {"Content Aggregation Meta-Data (MD-XML1 + Optional)", false, EnableAll, false},
+    {"SCO Meta-Data(MD-XML1)", true, AggregationMinimum, true},
+    {"SCO Meta-Data(MD-XML1 + Optional)", false, EnableAll, false},
+    {"Asset Meta-Data(MD-XML1)", true, AssetMinimum, true},
+    {"Asset Meta-Data(MD-XML1 + Optional)", false, EnableAll, false},
+};
+
+const std::initializer_list<const char *> kSixtyLists = {"cboMin", "cboSec", "cboMinDuration", "cboSecDuration"};
+
+} // namespace ts::fields12

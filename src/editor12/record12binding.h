@@ -1,0 +1,21 @@
+#pragma once
+// Moves a SCORM 1.2 record between the editor's controls and a Record12, member by member, each member going
+// to the control of its name. The import fills the editor with putRecord; the writers and the template store
+// read it with readRecord.
+
+#include "writer12/record12.h"
+
+namespace ts {
+
+class FrmOptions;
+
+Record12 readRecord(const FrmOptions &window);
+
+// Fills every field of the window from the record, replacing what it held; the category, the profile,
+// optionalOnly and metadataCategory stay as they are. The controls react as to any text the program puts in
+// them: set frmMain().dontValidate true first, as the program does whenever it fills the editor, or the
+// drop-down fields refuse their values as typed text. The size is checked for a number whatever
+// dontValidate says.
+void putRecord(FrmOptions &window, const Record12 &record);
+
+} // namespace ts
