@@ -18,7 +18,10 @@ QString langString(const QString &tag, const QString &text)
 }
 
 // A line of the given level with the text, ended.
-QString lineAt(int level, const QString &text, const XmlConstants12 &c) { return indent12(level) + text + c.xmlNewLine; }
+QString lineAt(int level, const QString &text, const XmlConstants12 &c)
+{
+    return indent12(level) + text + c.xmlNewLine;
+}
 
 QString tagged(const QString &tag, int indentLevel, const QString &text, const XmlConstants12 &c)
 {
@@ -32,7 +35,8 @@ XmlConstants12 initXMLConstants(const QString &languageCode)
 {
     XmlConstants12 c;
     c.xmlNewLine = QStringLiteral("\r\n");
-    c.langStringTag = QStringLiteral("<langstring xml:lang=\"") + escapeXMLAttribute(languageCode) + QStringLiteral("\">");
+    c.langStringTag =
+        QStringLiteral("<langstring xml:lang=\"") + escapeXMLAttribute(languageCode) + QStringLiteral("\">");
     c.langStringTagNone = QStringLiteral("<langstring xml:lang=\"x-none\">");
     return c;
 }

@@ -25,7 +25,8 @@ TEST(BuildXml12, ConstantsAndOneLineBuilders)
 
     // One unit more than the level says: level 4 begins with 15 blanks.
     EXPECT_EQ(buildSourceXML(QStringLiteral("LOMv1.0"), 4, kC),
-              QStringLiteral("               <source><langstring xml:lang=\"x-none\">LOMv1.0</langstring></source>\r\n"));
+              QStringLiteral("               <source><langstring xml:lang=\"x-none\">LOMv1.0</langstring>"
+                             "</source>\r\n"));
     EXPECT_EQ(buildValueXML(QStringLiteral("R&D"), 0, kC),
               QStringLiteral("   <value><langstring xml:lang=\"x-none\">R&amp;D</langstring></value>\r\n"));
     EXPECT_EQ(indent12(0), QString());
@@ -36,7 +37,8 @@ TEST(BuildXml12, TwoPartItemsAndCommaLists)
 {
     using P = std::pair<QString, QString>;
     // A contributor splits at its last comma, a taxon at its first.
-    EXPECT_EQ(splitContributorItem(QStringLiteral("Smith, Ann,Author")), P(QStringLiteral("Smith, Ann"), QStringLiteral("Author")));
+    EXPECT_EQ(splitContributorItem(QStringLiteral("Smith, Ann,Author")),
+              P(QStringLiteral("Smith, Ann"), QStringLiteral("Author")));
     EXPECT_EQ(splitTaxonItem(QStringLiteral("571.6,Cell biology, general")),
               P(QStringLiteral("571.6"), QStringLiteral("Cell biology, general")));
     // Without a comma the second value is empty instead of failing the export.
@@ -52,7 +54,8 @@ TEST(BuildXml12, TwoPartItemsAndCommaLists)
 TEST(BuildXml12, ContributeBlocksOnePerContributorWithTheLifecycleDate)
 {
     EXPECT_EQ(buildContributeXML({}, QStringLiteral("2026-11-30"), kC), QString());
-    const QString one = buildContributeXML({QStringLiteral("  Smith & Co ,Publisher")}, QStringLiteral("2026-11-30"), kC);
+    const QString one =
+        buildContributeXML({QStringLiteral("  Smith & Co ,Publisher")}, QStringLiteral("2026-11-30"), kC);
     EXPECT_EQ(one, crlf({
                        "      <contribute>",
                        "            <role>",
@@ -143,10 +146,12 @@ TEST_F(ClassificationFile12, FragmentFileHoldsTheElementAndTwoEmptyLines)
 {
     WriteContext12 optional = context(false);
     ASSERT_TRUE(buildClassificationXML(QStringLiteral("7"), classificationRecord(), optional));
-    EXPECT_EQ(readFile(QStringLiteral("temp12/7.xml")), readBytes(testData(QStringLiteral("writer12/fragments/optional.xml"))));
+    EXPECT_EQ(readFile(QStringLiteral("temp12/7.xml")),
+              readBytes(testData(QStringLiteral("writer12/fragments/optional.xml"))));
 
     ASSERT_TRUE(buildClassificationXML(QStringLiteral("min"), classificationRecord(), context(true)));
-    EXPECT_EQ(readFile(QStringLiteral("temp12/min.xml")), readBytes(testData(QStringLiteral("writer12/fragments/minimum.xml"))));
+    EXPECT_EQ(readFile(QStringLiteral("temp12/min.xml")),
+              readBytes(testData(QStringLiteral("writer12/fragments/minimum.xml"))));
     EXPECT_TRUE(dialogs.calls().isEmpty());
 }
 
@@ -197,8 +202,9 @@ TEST_F(ClassificationFile12, AFragmentThatCannotBeWrittenIsReportedWithItsPath)
     EXPECT_FALSE(buildClassificationXML(QStringLiteral("5"), classificationRecord(), context(false)));
     ASSERT_EQ(dialogs.calls().size(), 1);
     const DialogCall &call = dialogs.calls().first();
-    EXPECT_TRUE(call.text.startsWith(QStringLiteral("Unable to save the classification to ") +
-                                     QDir::toNativeSeparators(path(QStringLiteral("temp12/5.xml"))) + QLatin1Char('\r')))
+    const QString fragment = QDir::toNativeSeparators(path(QStringLiteral("temp12/5.xml")));
+    EXPECT_TRUE(call.text.startsWith(QStringLiteral("Unable to save the classification to ") + fragment +
+                                     QLatin1Char('\r')))
         << call.text.toStdString();
     EXPECT_EQ(call.title, QStringLiteral("File Error"));
     EXPECT_EQ(call.icon, Icon::Exclamation);

@@ -67,12 +67,14 @@ TEST_F(Categories12, AssetCatalogEntryFallsBackOnlyWithoutCatalog)
                                     lang("            ", "TBD")})));
     // The other writers write the empty catalog and the entry as typed.
     text = write(Writer12::SCO, r, true);
-    EXPECT_TRUE(text.contains(crlf({"         <catalog></catalog>", "         <entry>", lang("            ", "ignored")})));
+    EXPECT_TRUE(
+        text.contains(crlf({"         <catalog></catalog>", "         <entry>", lang("            ", "ignored")})));
     // A catalog name and no entry: an empty entry.
     r.catalogText = QStringLiteral("My & Co");
     r.catalogEntryText.clear();
     text = write(Writer12::Asset, r, true);
-    EXPECT_TRUE(text.contains(crlf({"         <catalog>My &amp; Co</catalog>", "         <entry>", lang("            ", "")})));
+    EXPECT_TRUE(text.contains(
+        crlf({"         <catalog>My &amp; Co</catalog>", "         <entry>", lang("            ", "")})));
 }
 
 TEST_F(Categories12, AssetLifecycleWritesOnlyFilledPartsAndVanishesWhenEmpty)
@@ -193,10 +195,11 @@ TEST_F(Categories12, RightsValuesAndDescription)
     const QString rights = section(write(Writer12::Aggregation, r, true), QStringLiteral("<rights>"),
                                    QStringLiteral("</rights>"));
     EXPECT_TRUE(rights.contains(crlf({"      <cost>", "            <source>", lang("               ", "LOMv1.0"),
-                                      "            </source>", "            <value>", lang("               ", "yes")})));
+                                      "            </source>", "            <value>",
+                                      lang("               ", "yes")})));
     EXPECT_TRUE(rights.contains(crlf({"      <copyrightandotherrestrictions>", "            <source>",
-                                      lang("               ", "LOMv1.0"), "            </source>", "            <value>",
-                                      lang("               ", "no")})));
+                                      lang("               ", "LOMv1.0"), "            </source>",
+                                      "            <value>", lang("               ", "no")})));
     EXPECT_TRUE(rights.contains(crlf({"      <description>", lang("         ", " "), "      </description>"})));
 }
 

@@ -79,7 +79,8 @@ TEST_F(Checks12, RoleIsCheckedOnlyWhenAContributorIsWritten)
     r.cboCreatorRole = QStringLiteral(" ");
     const WriteResult12 result = run(Writer12::Aggregation, r, false);
     ASSERT_TRUE(result.done());
-    EXPECT_TRUE(result.text.contains(QStringLiteral("\"> </langstring>\r\n               </value>\r\n            </role>")));
+    EXPECT_TRUE(
+        result.text.contains(QStringLiteral("\"> </langstring>\r\n               </value>\r\n            </role>")));
 }
 
 TEST_F(Checks12, EveryRelationPhraseWritesItsKind)
@@ -172,7 +173,8 @@ TEST_F(Checks12, MissingFragmentIsReportedAndTheDocumentFinishedWithoutIt)
     EXPECT_EQ(call.title, appTitle());
     // The fragment before the missing one stays, the one after it is skipped.
     const QString fragment = QString::fromUtf8(readBytes(testData(QStringLiteral("writer12/fragments/optional.xml"))));
-    EXPECT_TRUE(result.text.endsWith(QStringLiteral("   </annotation>\r\n\r\n") + fragment + QStringLiteral("</lom>\r\n")));
+    EXPECT_TRUE(
+        result.text.endsWith(QStringLiteral("   </annotation>\r\n\r\n") + fragment + QStringLiteral("</lom>\r\n")));
     EXPECT_FALSE(result.text.contains(QStringLiteral("Educational Objective")));
 }
 
@@ -218,8 +220,9 @@ TEST_F(Checks12, RunTimeErrorsAreReportedNamingTheWriter)
         EXPECT_EQ(result.status, WriteStatus12::Failed);
         EXPECT_TRUE(result.text.isEmpty());
         ASSERT_EQ(dialogs.calls().size(), 1);
-        EXPECT_EQ(dialogs.calls().first().text, QStringLiteral("Error 5 (Invalid procedure call or argument) in procedure ") +
-                                                    writerProcedure12(writer) + QStringLiteral(" of Form frmOptions"));
+        EXPECT_EQ(dialogs.calls().first().text,
+                  QStringLiteral("Error 5 (Invalid procedure call or argument) in procedure ") +
+                      writerProcedure12(writer) + QStringLiteral(" of Form frmOptions"));
         EXPECT_EQ(dialogs.calls().first().icon, Icon::None);
     }
     EXPECT_EQ(writerProcedure12(Writer12::Aggregation), QStringLiteral("createAggregation"));
@@ -263,5 +266,6 @@ TEST(Writer12Api, DocumentDateHasAnUnpaddedDay)
 TEST(Writer12Api, RefusedDocumentText)
 {
     EXPECT_EQ(showXmlRefusedText12(),
-              QStringLiteral("Error opening xml file. Make sure the folder '\\temp' is located in your program directory"));
+              QStringLiteral("Error opening xml file. Make sure the folder '\\temp' is located in your program "
+                             "directory"));
 }

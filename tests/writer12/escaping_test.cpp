@@ -170,7 +170,8 @@ TEST_F(Escaping12, OrdinaryValuesAreWrittenAsTyped)
 {
     // Escaping every value changes nothing for values without markup characters.
     const QString text = writeSCO12(fullRecord(), context(false)).text;
-    for (const char *value : {">Hierarchical<", ">Final<", ">Creator<", ">Publisher<", "<datetime>2026-11-30</datetime>",
+    for (const char *value : {">Hierarchical<", ">Final<", ">Creator<", ">Publisher<",
+                              "<datetime>2026-11-30</datetime>",
                               ">Expositive<", ">Higher Education<", "<datetime>01:30:00</datetime>", ">IsPartOf<"})
         EXPECT_TRUE(text.contains(QLatin1String(value))) << value;
 }

@@ -110,7 +110,8 @@ TEST_F(Technical12, EveryOperatingSystemRowWritesItsNameAndMinimumVersion)
         r.osCombo = QLatin1String(c.text);
         const WriteResult12 result = run(Writer12::Asset, r, false);
         ASSERT_TRUE(result.done());
-        EXPECT_EQ(technical(result), technicalWith(requirement(QStringLiteral("Operating System"), QLatin1String(c.name),
+        EXPECT_EQ(technical(result), technicalWith(requirement(QStringLiteral("Operating System"),
+                                                               QLatin1String(c.name),
                                                                QLatin1String(c.minimumVersionLine))));
     }
     EXPECT_TRUE(dialogs.calls().isEmpty());
@@ -130,8 +131,9 @@ TEST_F(Technical12, EveryTableRowAskedAboutWhenItsCaseDiffersYesAndNo)
             expectQuestion(QStringLiteral("Invalid or Unsupported Browser selected"));
             if (answer == Answer::Yes) {
                 ASSERT_TRUE(result.done());
-                EXPECT_EQ(technical(result), technicalWith(requirement(QStringLiteral("Browser"), QString(),
-                                                                       QStringLiteral("<minimumversion>1.0</minimumversion>"))));
+                const QString version = QStringLiteral("<minimumversion>1.0</minimumversion>");
+                EXPECT_EQ(technical(result),
+                          technicalWith(requirement(QStringLiteral("Browser"), QString(), version)));
             } else {
                 EXPECT_EQ(result.status, WriteStatus12::Stopped);
                 EXPECT_TRUE(result.text.isEmpty());
