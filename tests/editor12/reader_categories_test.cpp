@@ -1,0 +1,112 @@
+#include "support/testmain.h"
+
+#include "reader_support.h"
+
+#include "editor12/import12.h"
+
+using namespace ts;
+using ts::test::changedFields;
+using ts::test::info;
+using ts::test::readerData;
+
+namespace {
+
+// One fixture file per category: what the record holds afterwards (the fields that changed, in the
+// record's order) and the notices, in order.
+struct CategoryCase {
+    const char *file;
+    QStringList fields;
+    Notices notices;
+};
+
+Notice unsupportedValue(const QString &rest)
+{
+    return info(QStringLiteral("Unsupported value found in your imported file ") + rest);
+}
+
+const QString kEmptiedList = QStringLiteral("lstClassification=");
+
+class CategoryReaders : public ts::test::ProgramFolderTest, public ::testing::WithParamInterface<CategoryCase> {};
+
+TEST_P(CategoryReaders, FillTheRecordAndSayWhatTheyCannotHold)
+{
+    const CategoryCase &c = GetParam();
+    // Fields keep what they held unless the file has a value for them; the classification list is emptied.
+    Record12 start = clearedRecord12();
+    start.keywordsText = QStringLiteral("left from before");
+    start.lstClassification = {QStringLiteral("9")};
+
+    const ImportResult result = importMetadataFile(readerData(QLatin1String(c.file)), start);
+
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(changedFields(result.record, start), c.fields);
+    EXPECT_EQ(result.notices, c.notices);
+}
+
+std::vector<CategoryCase> categoryCases()
+{
+    return {
+        CategoryCase{"general.xml",
+                     {"titleText=Fractions & Decimals <Part 1>", "keywordsText=fractions,decimals", "catalogText=ISBN",
+                      "catalogEntryText=0-123-45678-9", "txtCoverage=Grade 5", "cboStructure=Hierarchical",
+                      "cboAggregationLevel=2", "courseDescription=Numbers\non two lines", kEmptiedList},
+                     {info("Catalog entry in <general> section is invalid: #comment"),
+                      info("Catalog entry in <general> section is invalid: identifier"),
+                      info("Catalog entry in <general> section is invalid: extra"),
+                      info("Unsupported element found in your imported file <general>: identifier")}},
+        CategoryCase{"lifecycle.xml",
+                     {"titleText=Lifecycle", "versionText=2.1", "lifecycleStatusCombo=draft",
+                      "txtLifecycleDate=2024-02-29",
+                      "lstFiles=Ada Lovelace,Author | Hopper, Grace,Author | Example & Sons,Author | Last Child,Author "
+                      "| Press,Publisher | Ed,Editor",
+                      kEmptiedList},
+                     {info("Lifecycle status is not one of the recommended type:  Draft, Final, Revised or Unavailable."),
+                      info("Catalog entry in <lifecycle> section is invalid: #comment"),
+                      info("Catalog entry in <lifecycle> section is invalid: rolex"),
+                      info("Unsupported element found in your imported file <lifecycle>: ext")}},
+        CategoryCase{"metametadata.xml",
+                     {"titleText=Meta", "metadataAuthorsText=Jane Roe; John Doe",
+                      "metadataOrganizations=ACME Learning; Standards Board", "cboCreatorRole=Validator", kEmptiedList},
+                     {info("Catalog entry in <contribute> section of <metametadata> is invalid: #comment"),
+                      info("Unsupported element found in your imported file <metametadata>: identifier")}},
+        CategoryCase{"technical.xml",
+                     {"titleText=Fixture", "txtSize=2048", "cboHourDuration=01", "cboMinDuration=30",
+                      "cboSecDuration=15", "txtDuration=01:30:15", "browserCombo=MS Explorer 5.x or Higher",
+                      "osCombo=MS-Windows", "htmlCheck=true", "gifCheck=true",
+                      "otherContentTypeText=image/png,application/x-custom", "locationText=index.html",
+                      "installationRemarks=Unzip first", "otherRequirements=Sound card", kEmptiedList},
+                     {unsupportedValue("<technical>: requirement \"Netscape Communicator 7.0\""),
+                      unsupportedValue("<technical>: requirement \"BeOS\""),
+                      info("Unsupported element found in your imported file <technical>: metadata")}},
+        CategoryCase{"educational.xml",
+                     {"titleText=Fixture", "interactivityTypeCombo=Active", "interactivityLevelCombo=medium",
+                      "cboEduDifficulty=easy", "endUserCombo=Learner", "cboContext=Higher Education",
+                      "cboSemanticDensity=high", "exerciseCheck=true", "selfAssessmentCheck=true",
+                      "narrativeTextCheck=true", "usageDescription=Use in class", "txtTypicalAgeRange=18-",
+                      "cboHour=00", "cboMin=45", "cboSec=00", kEmptiedList},
+                     {unsupportedValue("<educational>: learningresourcetype \"Lecture\""),
+                      info("Unsupported element found in your imported file <education>: learningcontext")}},
+        CategoryCase{"rights.xml",
+                     {"titleText=Fixture", "feesYes=true", "copyrightYes=false",
+                      "usageConditionsText=Free for schools", kEmptiedList},
+                     {info("Unsupported element found in your imported file <rights>: licence")}},
+        CategoryCase{"relation.xml",
+                     {"titleText=Fixture", "relationshipCombo=Is Based on Resource Named Below",
+                      "otherResourceText=The first edition", kEmptiedList},
+                     {info("Unsupported element found in your imported file <relation>: note")}},
+        CategoryCase{"annotation.xml",
+                     {"titleText=Fixture", "authorText=Ann Notator", "annotationText=Checked twice", kEmptiedList},
+                     {info("Unsupported element found in your imported file <annotation>: rating")}},
+        CategoryCase{"classification.xml",
+                     {QString::fromUtf8("titleText=Caf\u00e9 & Co"), "lstClassification=1 | 2 | 3"},
+                     {info("Unsupported element found in your imported file <lom>: ext:wrapper")}},
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fixtures, CategoryReaders, ::testing::ValuesIn(categoryCases()),
+    [](const ::testing::TestParamInfo<CategoryCase> &param) {
+        return QString::fromLatin1(param.param.file).section(QLatin1Char('.'), 0, 0).toStdString();
+    });
+
+} // namespace

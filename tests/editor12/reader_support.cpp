@@ -1,0 +1,82 @@
+#include "reader_support.h"
+
+#include "support/testenv.h"
+
+#include <QFile>
+#include <variant>
+
+namespace ts {
+
+void PrintTo(const Notice &notice, std::ostream *out)
+{
+    *out << "{\"" << notice.text.toStdString() << "\", title \"" << notice.title.toStdString() << "\", icon "
+         << static_cast<int>(notice.icon) << ", buttons " << static_cast<int>(notice.buttons) << "}";
+}
+
+namespace test {
+
+namespace {
+
+using Member = std::variant<QString Record12::*, bool Record12::*, QStringList Record12::*>;
+
+struct Field {
+    const char *name;
+    Member member;
+};
+
+#define FIELD(name) {#name, &Record12::name}
+const Field kFields[] = {
+    FIELD(titleText), FIELD(keywordsText), FIELD(catalogText), FIELD(catalogEntryText), FIELD(txtCoverage),
+    FIELD(cboStructure), FIELD(cboAggregationLevel), FIELD(courseDescription), FIELD(versionText),
+    FIELD(lifecycleStatusCombo), FIELD(txtLifecycleDate), FIELD(contentAuthorsText), FIELD(cboConRole),
+    FIELD(lstFiles), FIELD(metadataAuthorsText), FIELD(metadataOrganizations), FIELD(cboCreatorRole),
+    FIELD(txtSize), FIELD(cboHourDuration), FIELD(cboMinDuration), FIELD(cboSecDuration), FIELD(txtDuration),
+    FIELD(browserCombo), FIELD(osCombo), FIELD(htmlCheck), FIELD(gifCheck), FIELD(jpgCheck), FIELD(wavCheck),
+    FIELD(flashCheck), FIELD(excelCheck), FIELD(javaCheck), FIELD(pdfCheck), FIELD(quicktimeCheck),
+    FIELD(javascriptCheck), FIELD(powerpointCheck), FIELD(realMediaCheck), FIELD(otherContentTypeText),
+    FIELD(locationText), FIELD(installationRemarks), FIELD(otherRequirements), FIELD(interactivityTypeCombo),
+    FIELD(interactivityLevelCombo), FIELD(cboEduDifficulty), FIELD(endUserCombo), FIELD(cboContext),
+    FIELD(cboSemanticDensity), FIELD(exerciseCheck), FIELD(simulationCheck), FIELD(questionnaireCheck),
+    FIELD(examCheck), FIELD(diagramCheck), FIELD(figureCheck), FIELD(graphCheck), FIELD(indexCheck),
+    FIELD(slideCheck), FIELD(selfAssessmentCheck), FIELD(narrativeTextCheck), FIELD(tableCheck),
+    FIELD(problemStatementCheck), FIELD(experimentCheck), FIELD(usageDescription), FIELD(txtTypicalAgeRange),
+    FIELD(cboHour), FIELD(cboMin), FIELD(cboSec), FIELD(feesYes), FIELD(copyrightYes), FIELD(usageConditionsText),
+    FIELD(relationshipCombo), FIELD(otherResourceText), FIELD(authorText), FIELD(annotationText),
+    FIELD(txtClassIdent), FIELD(lstClassification), FIELD(classificationCombo), FIELD(classificationText),
+    FIELD(classificationKeywordsText), FIELD(txtTaxonSource), FIELD(txtTaxonId), FIELD(txtTaxonEntry),
+    FIELD(lstTaxon),
+};
+#undef FIELD
+
+QString shown(const QString &value) { return value; }
+QString shown(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
+QString shown(const QStringList &value) { return value.join(QStringLiteral(" | ")); }
+
+} // namespace
+
+QStringList changedFields(const Record12 &record, const Record12 &base)
+{
+    QStringList out;
+    for (const Field &field : kFields) {
+        std::visit(
+            [&](auto member) {
+                if (record.*member != base.*member)
+                    out.append(QLatin1String(field.name) + QLatin1Char('=') + shown(record.*member));
+            },
+            field.member);
+    }
+    return out;
+}
+
+Notice info(const QString &text) { return {text, QStringLiteral("Notice"), Icon::Information}; }
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString readerData(const QString &name) { return testData(QStringLiteral("reader12/") + name); }
+
+} // namespace test
+} // namespace ts

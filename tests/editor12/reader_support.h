@@ -1,0 +1,29 @@
+#pragma once
+// What the reader and import tests share: the fields of a record that differ from a base record, as
+// "name=value" lines, and readable notices in failure messages.
+
+#include "editor12/readernotice.h"
+#include "writer12/record12.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <ostream>
+
+namespace ts {
+
+void PrintTo(const Notice &notice, std::ostream *out);
+
+namespace test {
+
+// "field=value" for every field of the record that differs from base, in the record's order; lists as
+// their items joined by " | ", check boxes and options as true or false.
+QStringList changedFields(const Record12 &record, const Record12 &base = clearedRecord12());
+
+// A notice with the information icon and the title "Notice", as most of the readers' notices are.
+Notice info(const QString &text);
+
+QByteArray fileBytes(const QString &path);
+QString readerData(const QString &name); // a file of tests/data/reader12
+
+} // namespace test
+} // namespace ts
