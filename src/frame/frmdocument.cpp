@@ -79,6 +79,8 @@ FrmDocument::FrmDocument(QWidget *parent)
       m_tmrEvent(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmDocument"));
+    // Until it is shown in the main window it is a window of its own, unloaded with the program.
+    markProgramWindow(this);
     setCaption(QStringLiteral("frmDocument"));
 
     m_tlbrXmlEdit->setObjectName(QStringLiteral("tlbrXmlEdit"));

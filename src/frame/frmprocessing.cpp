@@ -92,7 +92,6 @@ void FrmProcessing::unloadBox()
     done(QDialog::Accepted);
 }
 
-// The box closes only by itself: neither Escape nor the window's close button ends it early.
 void FrmProcessing::reject()
 {
     if (m_unloading)

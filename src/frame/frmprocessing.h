@@ -35,8 +35,10 @@ public:
     QLabel *bar() const { return m_label1; }
     QTimer *timer() const { return m_tmrEvent; }
 
-protected:
+    // The box closes only by itself: neither Escape nor the window's close button ends it early.
     void reject() override;
+
+protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -37,6 +37,13 @@ std::optional<QString> localPath(const QString &address)
     return std::nullopt;
 }
 
+// A picture by its name and its content: an XML file is not taken for a drawing because it could be one.
+bool isPicture(const QFileInfo &info)
+{
+    return QImageReader::supportedImageFormats().contains(info.suffix().toLower().toLatin1()) &&
+           !QImageReader::imageFormat(info.filePath()).isEmpty();
+}
+
 bool isHtml(const QFileInfo &info)
 {
     const QString suffix = info.suffix().toLower();
@@ -79,7 +86,8 @@ QString PreviewBrowser::searchPage() { return QStringLiteral("https://duckduckgo
 void PreviewBrowser::navigate(const QString &address)
 {
     if (!localPath(address)) {
-        shell().open(address);
+        // An address typed without its scheme ("www.example.org") is a web address.
+        shell().open(QUrl(address).scheme().isEmpty() ? QUrl::fromUserInput(address).toString() : address);
         return;
     }
     while (m_history.size() > m_index + 1)
@@ -101,7 +109,7 @@ void PreviewBrowser::display(const QString &address)
         setCurrentWidget(m_text);
         return;
     }
-    if (!QImageReader::imageFormat(path).isEmpty()) {
+    if (isPicture(info)) {
         m_picture->setPixmap(QPixmap(path));
         setCurrentWidget(m_pictureArea);
         return;
