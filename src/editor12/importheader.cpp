@@ -215,7 +215,7 @@ bool isScorm2004Document(const QString &text)
             colon < 0 ? QStringLiteral("xmlns") : QStringLiteral("xmlns:") + root.name.left(colon);
         for (const Attribute &attribute : root.attributes)
             if (attribute.name == declaration)
-                rootNamespace = attribute.value.trimmed();
+                rootNamespace = attribute.value;
         return false; // the root is the first tag
     });
     return rootNamespace == QLatin1String(kLomNamespace);
