@@ -108,6 +108,7 @@ void FrmOptions::buildWindow()
     m_category->setEditText(str(kNoCategoryText));
     m_category->setMinimumContentsLength(44);
     m_category->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ap::setBackColor(m_category, ap::kWhite);
     registerControl(m_category);
     strip->addWidget(m_category);
     strip->addStretch();
@@ -335,6 +336,9 @@ QWidget *FrmOptions::buildControl(const FieldSpec &spec, QWidget *parent)
     }
     }
     widget->setObjectName(name);
+    // Design colours: fields white, boxes and option buttons on the button face.
+    const bool button = spec.kind == Kind::Check || spec.kind == Kind::Option;
+    ap::setBackColor(widget, button ? ap::kButtonFace : ap::kWhite);
     if (spec.hidden)
         widget->hide();
     registerControl(widget);
@@ -370,6 +374,8 @@ void FrmOptions::addBesideButtons(const FieldSpec &spec, QHBoxLayout *row, QWidg
         } else {
             auto *button = new QPushButton(str(b.caption), parent);
             button->setObjectName(str(b.name));
+            if (qstrcmp(b.name, "cmdBrowse") == 0)
+                ap::setBackColor(button, ap::kBrowseFace);
             widget = button;
         }
         registerControl(widget);
