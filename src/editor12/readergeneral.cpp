@@ -44,8 +44,7 @@ void parseGeneral(const XmlNode &general, Record12 &record, Notices &notices)
 {
     Walk walk(general, Category::General, record, notices);
     const QString invalid = QLatin1String(kInvalidCatalogGeneral);
-    QString keywords;
-    bool firstKeyword = true;
+    JoinedText keywords(QStringLiteral(","));
     walk.run([&](const XmlNode &c) {
         if (walk.is(c, "catalogentry")) {
             for (const XmlNode &part : childNodes(c)) {
@@ -57,11 +56,7 @@ void parseGeneral(const XmlNode &general, Record12 &record, Notices &notices)
                     walk.notice(invalid + nodeName(part));
             }
         } else if (walk.is(c, "keyword")) {
-            if (!firstKeyword)
-                keywords += QLatin1Char(',');
-            keywords += nodeText(c);
-            firstKeyword = false;
-            record.keywordsText = keywords;
+            record.keywordsText = keywords.add(nodeText(c));
         } else if (walk.is(c, "structure")) {
             forVocabulary(
                 walk, c, [&](const QString &v) { record.cboStructure = v; },

@@ -74,17 +74,12 @@ void parseAnnotation(const XmlNode &annotation, Record12 &record, Notices &notic
 void parseClassification(const XmlNode &classification, Record12 &record, Notices &notices)
 {
     Walk walk(classification, Category::Classification, record, notices);
-    QString keywords;
-    bool firstKeyword = true;
+    JoinedText keywords(QStringLiteral(","));
     walk.run([&](const XmlNode &c) {
         if (walk.is(c, "purpose")) {
             forVocabulary(walk, c, [&](const QString &v) { record.classificationCombo = v; }, passOver);
         } else if (walk.is(c, "keyword")) {
-            if (!firstKeyword)
-                keywords += QLatin1Char(',');
-            keywords += nodeText(c);
-            firstKeyword = false;
-            record.classificationKeywordsText = keywords;
+            record.classificationKeywordsText = keywords.add(nodeText(c));
         } else if (walk.is(c, "taxonpath")) {
             for (const XmlNode &part : childNodes(c)) {
                 if (walk.is(part, "source")) {

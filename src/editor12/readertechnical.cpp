@@ -68,7 +68,7 @@ struct Requirements {
 void parseTechnical(const XmlNode &technical, Record12 &record, Notices &notices)
 {
     Walk walk(technical, Category::Technical, record, notices);
-    QString otherFormats;
+    JoinedText otherFormats(QStringLiteral(","));
     Requirements requirements;
     walk.run([&](const XmlNode &c) {
         if (walk.is(c, "format")) {
@@ -76,10 +76,7 @@ void parseTechnical(const XmlNode &technical, Record12 &record, Notices &notices
             if (bool Record12::*check = lookUpCheck(technicalFormats(), format)) {
                 record.*check = true;
             } else if (!format.isEmpty()) {
-                if (!otherFormats.isEmpty())
-                    otherFormats += QLatin1Char(',');
-                otherFormats += format;
-                record.otherContentTypeText = otherFormats;
+                record.otherContentTypeText = otherFormats.add(format);
             }
         } else if (walk.is(c, "requirement")) {
             requirements.read(walk, c, record);
