@@ -111,6 +111,7 @@ private:
     QHash<QString, QWidget *> m_controls;
     bool m_categoryTyped = false;  // the category list's text is changing by typing
     bool m_settingCategory = false; // setCategoryText is writing the list
+    bool m_reclaimingFocus = false; // a field rule is taking the focus back to its field
 };
 
 FrmOptions &frmOptions();

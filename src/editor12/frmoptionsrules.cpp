@@ -132,7 +132,7 @@ bool FrmOptions::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     case QEvent::FocusOut: {
-        if (!qobject_cast<QLineEdit *>(watched) && !qobject_cast<QPlainTextEdit *>(watched))
+        if (m_reclaimingFocus || (!qobject_cast<QLineEdit *>(watched) && !qobject_cast<QPlainTextEdit *>(watched)))
             break;
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         // Another window coming to front (a message box among them) or a context menu is no leaving.
@@ -185,8 +185,12 @@ void FrmOptions::checkStringVal(const QString &text, QWidget *box, int tab)
         // A box that cannot take the focus (disabled, hidden, or its window not shown) keeps its state.
         if (!box || !box->isEnabled() || box->isHidden() || !box->window()->isVisible())
             return;
+        // The field the user went to loses the focus again here; that is not the user leaving it, and
+        // checking it would send the focus back and forth between two fields that both hold markup.
+        m_reclaimingFocus = true;
         m_tabs->setCurrentIndex(tab);
         box->setFocus(Qt::OtherFocusReason);
+        m_reclaimingFocus = false;
         if (auto *edit = qobject_cast<QLineEdit *>(box)) {
             edit->setSelection(int(at), 1);
         } else if (auto *edit = qobject_cast<QPlainTextEdit *>(box)) {

@@ -2,13 +2,13 @@
 
 #include "editorfixture.h"
 
-#include <QDir>
+#include <QCoreApplication>
 #include <QImage>
 
 using namespace ts;
 using namespace ts::test;
 
-// Renders every tab of the window to a picture in the test's working folder, for a look at the layout.
+// Renders every tab of the window to a picture beside the test program, for a look at the layout.
 class Screenshot : public EditorTest {};
 
 TEST_F(Screenshot, EveryTabRendersToAPicture)
@@ -17,7 +17,8 @@ TEST_F(Screenshot, EveryTabRendersToAPicture)
     for (int tab = 0; tab < win->SSTab1()->count(); ++tab) {
         win->SSTab1()->setCurrentIndex(tab);
         processEvents();
-        const QString file = QDir::currentPath() + QStringLiteral("/frmOptions_tab%1.png").arg(tab);
+        const QString file =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/frmOptions_tab%1.png").arg(tab);
         const QPixmap picture = win->grab();
         EXPECT_GT(picture.width(), 600);
         EXPECT_GT(picture.height(), 400);
