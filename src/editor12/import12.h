@@ -4,7 +4,7 @@
 // classification is stored as a numbered fragment file temp12/1.xml ... temp12/N.xml below the program
 // folder, listed as "1" ... "N" in lstClassification. The file itself is only read.
 
-#include "importheader.h"
+#include "shared/metadataheader.h"
 #include "reader12.h"
 
 #include "platform/xmldocument.h"

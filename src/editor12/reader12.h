@@ -8,7 +8,7 @@
 // Elements are matched by name in the namespace of the category element, so extension elements of other
 // namespaces are reported like any other element the editor cannot hold.
 
-#include "readernotice.h"
+#include "shared/notice.h"
 
 #include "platform/xmldocument.h"
 #include "writer12/record12.h"

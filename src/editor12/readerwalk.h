@@ -2,7 +2,7 @@
 // What the SCORM 1.2 category readers share: how they see the nodes of a category and the frame of their
 // walk over its children.
 
-#include "readernotice.h"
+#include "shared/notice.h"
 #include "readertables.h"
 
 #include "platform/xmldocument.h"

@@ -1,4 +1,4 @@
-#include "importheader.h"
+#include "metadataheader.h"
 
 #include "platform/textfile.h"
 #include "platform/xmldocument.h"

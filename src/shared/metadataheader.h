@@ -3,7 +3,7 @@
 // declaration, comments, the root start tag with its namespace declarations). The import cuts it off in
 // memory only; the file itself is never written.
 
-#include "readernotice.h"
+#include "notice.h"
 
 #include <QString>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "readernotice.h"
+#include "notice.h"
 
 #include "platform/xmldocument.h"
 

@@ -2,7 +2,7 @@
 
 #include "reader_support.h"
 
-#include "editor12/importheader.h"
+#include "shared/metadataheader.h"
 
 using namespace ts;
 

@@ -2,7 +2,7 @@
 // What the reader and import tests share: the fields of a record that differ from a base record, as
 // "name=value" lines, and readable notices in failure messages.
 
-#include "editor12/readernotice.h"
+#include "shared/notice.h"
 #include "writer12/record12.h"
 
 #include <QByteArray>
