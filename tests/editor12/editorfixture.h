@@ -5,6 +5,8 @@
 
 #include "editor12/frmoptions.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QTabWidget>
 #include <QTest>
 
@@ -28,6 +30,18 @@ protected:
     void moveFocusTo(QWidget *to)
     {
         to->setFocus(Qt::MouseFocusReason);
+        processEvents();
+    }
+
+    // Picks an item from the combo's open list with the mouse.
+    void pick(QComboBox *combo, int index)
+    {
+        combo->showPopup();
+        processEvents();
+        QAbstractItemView *view = combo->view();
+        view->scrollTo(view->model()->index(index, 0));
+        const QRect item = view->visualRect(view->model()->index(index, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
         processEvents();
     }
 

@@ -213,6 +213,19 @@ TEST_F(Profiles, PickingWithTheKeyboardAppliesAndTypingResetsTheList)
     EXPECT_TRUE(dialogs.calls().isEmpty());
 }
 
+TEST_F(Profiles, PickingFromTheOpenListApplies)
+{
+    pick(win->cboSelectCategory(), 4);
+    expectOutcome(AssetMinimum, QStringLiteral("picked asset minimum"));
+    EXPECT_EQ(win->metadataCategory, kAssetMin);
+    EXPECT_TRUE(win->optionalOnly);
+    pick(win->cboSelectCategory(), 3);
+    expectOutcome(All, QStringLiteral("picked SCO optional"));
+    EXPECT_EQ(win->metadataCategory, kScoOpt);
+    EXPECT_FALSE(win->optionalOnly);
+    EXPECT_TRUE(dialogs.calls().isEmpty());
+}
+
 TEST_F(Profiles, ScoMinimumEqualsContentAggregationMinimum)
 {
     choose(kScoMin);

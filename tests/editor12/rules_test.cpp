@@ -2,7 +2,6 @@
 
 #include "editorfixture.h"
 
-#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -114,17 +113,6 @@ protected:
         processEvents();
         combo->setFocus(Qt::MouseFocusReason);
         return combo;
-    }
-    // Picks an item from the combo's open list with the mouse.
-    void pick(QComboBox *combo, int index)
-    {
-        combo->showPopup();
-        processEvents();
-        QAbstractItemView *view = combo->view();
-        view->scrollTo(view->model()->index(index, 0));
-        const QRect item = view->visualRect(view->model()->index(index, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
-        processEvents();
     }
 };
 

@@ -13,6 +13,9 @@ class Screenshot : public EditorTest {};
 
 TEST_F(Screenshot, EveryTabRendersToAPicture)
 {
+    // Before any category: the record's fields greyed.
+    const QString closed = QCoreApplication::applicationDirPath() + QStringLiteral("/frmOptions_closed.png");
+    ASSERT_TRUE(win->grab().save(closed)) << closed.toStdString();
     win->setCategoryText(QStringLiteral("Content Aggregation Meta-Data (MD-XML1 + Optional)"));
     for (int tab = 0; tab < win->SSTab1()->count(); ++tab) {
         win->SSTab1()->setCurrentIndex(tab);
