@@ -61,6 +61,8 @@ FrmBrowser::FrmBrowser(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmBrowser"));
     markProgramWindow(this);
+    // Closing unloads the window; the next show creates it afresh.
+    setAttribute(Qt::WA_DeleteOnClose);
     resize(twipsToPixels(9000), twipsToPixels(7000));
 
     m_tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
@@ -91,6 +93,15 @@ FrmBrowser::FrmBrowser(QWidget *parent)
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &FrmBrowser::focusWindowChanged);
     Form_Resize();
+}
+
+FrmBrowser::~FrmBrowser()
+{
+    // The controls still send signals and events while the base window tears them down; this window is
+    // no longer there to hear them.
+    m_cboAddress->lineEdit()->removeEventFilter(this);
+    disconnect(m_cboAddress, nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
 }
 
 void FrmBrowser::showWindow()

@@ -18,6 +18,7 @@ class FrmBrowser : public QWidget {
     Q_OBJECT
 public:
     explicit FrmBrowser(QWidget *parent = nullptr);
+    ~FrmBrowser() override;
 
     // The address the window opens: the preview pane's page, taken at each activation.
     QString StartingAddress;

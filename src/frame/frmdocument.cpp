@@ -104,6 +104,13 @@ FrmDocument::FrmDocument(QWidget *parent)
     Form_Load();
 }
 
+FrmDocument::~FrmDocument()
+{
+    // The area reports changes of child while it is torn down; this window is no longer there to hear them.
+    if (m_area)
+        disconnect(m_area.data(), nullptr, this, nullptr);
+}
+
 void FrmDocument::Form_Load()
 {
     try {
@@ -273,9 +280,10 @@ void FrmDocument::UpdateItems()
 
 void FrmDocument::Form_Activate()
 {
-    if (frmMainLoaded())
-        connect(frmMain().mdiArea(), &QMdiArea::subWindowActivated, this, &FrmDocument::subWindowActivated,
-                Qt::UniqueConnection);
+    if (!m_area && frmMainLoaded()) {
+        m_area = frmMain().mdiArea();
+        connect(frmMain().mdiArea(), &QMdiArea::subWindowActivated, this, &FrmDocument::subWindowActivated);
+    }
     m_active = true;
     switchFileMenu(true);
 }

@@ -6,6 +6,9 @@
 
 #include "mdichild.h"
 
+#include <QPointer>
+
+class QMdiArea;
 class QMdiSubWindow;
 class QPlainTextEdit;
 class QPrinter;
@@ -20,6 +23,7 @@ class FrmDocument : public MdiChild {
     Q_OBJECT
 public:
     explicit FrmDocument(QWidget *parent = nullptr);
+    ~FrmDocument() override;
 
     QPlainTextEdit *rtfXMLOutput() const;
     QToolBar *tlbrXmlEdit() const { return m_tlbrXmlEdit; }
@@ -79,6 +83,7 @@ private:
     QToolBar *m_tlbrXmlEdit;
     DocumentTextBox *m_rtfXMLOutput;
     QTimer *m_tmrEvent;
+    QPointer<QObject> m_area; // the main window's area, whose changes of child deactivate this one
     bool m_active = false;
 };
 

@@ -195,3 +195,14 @@ TEST_F(BrowserWindow, LayoutFollowsTheWindowAndHoldsAtZero)
     EXPECT_EQ(win().brwWebBrowser()->width(), 0);
     EXPECT_EQ(win().brwWebBrowser()->height(), 0);
 }
+
+TEST_F(BrowserWindow, ClosingUnloadsTheWindow)
+{
+    win().cboAddress()->addItem(page(QStringLiteral("page.htm")));
+    win().showWindow();
+    processEvents();
+    win().close();
+    processEvents();
+    EXPECT_FALSE(frmBrowserLoaded());
+    EXPECT_EQ(win().cboAddress()->count(), 0);
+}

@@ -19,13 +19,13 @@
 
 namespace ts::test {
 
-// Lets events run until the condition holds (true) or a second has passed (false).
+// Lets events run until the condition holds (true) or five seconds have passed (false).
 inline bool waitUntil(const std::function<bool()> &condition)
 {
     QElapsedTimer clock;
     clock.start();
     while (!condition()) {
-        if (clock.elapsed() > 1000)
+        if (clock.elapsed() > 5000)
             return false;
         QApplication::processEvents(QEventLoop::AllEvents, 5);
     }
