@@ -81,11 +81,3 @@ TEST_F(DocumentPrint, APrinterThatCannotStartIsReportedAsFailed)
     printer.setOutputFileName(path(QStringLiteral("no/such/folder/out.pdf")));
     EXPECT_FALSE(printPlainText(printer, QStringLiteral("<lom/>")));
 }
-
-TEST_F(DocumentPrint, PageSetupGoesThroughTheDialogs)
-{
-    dialogs.answerPrint(true);
-    EXPECT_TRUE(pageSetup(programPrinter()));
-    ASSERT_EQ(dialogs.calls().size(), 1);
-    EXPECT_EQ(dialogs.calls().at(0).kind, DialogCall::Kind::PageSetup);
-}
