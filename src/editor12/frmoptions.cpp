@@ -207,68 +207,74 @@ QWidget *FrmOptions::buildTab(int tab)
         }
 
         QWidget *widget = buildControl(spec, parent);
-
         if (spec.joinPrevious && lastRow) {
-            // A part of a time: a ":" and the list, on the line of the part before it.
-            auto *colon = colouredLabel(QStringLiteral("lblColon_%1").arg(str(spec.name)), QStringLiteral(":"),
-                                        ap::kTimePart, parent);
-            auto *part = new QVBoxLayout;
-            if (*spec.partCaption) {
-                part->addWidget(colouredLabel(QStringLiteral("lbl%1").arg(str(spec.partCaption)),
-                                              str(spec.partCaption), ap::kTimePart, parent));
-                auto *colonBox = new QVBoxLayout;
-                colonBox->addStretch();
-                colonBox->addWidget(colon);
-                lastRow->insertLayout(lastRow->count() - 1, colonBox);
-            } else {
-                lastRow->insertWidget(lastRow->count() - 1, colon);
-            }
-            part->addWidget(widget);
-            // The parts stand together at the left, before the row's closing stretch.
-            lastRow->insertLayout(lastRow->count() - 1, part);
-            continue;
-        }
-
-        if (spec.kind == Kind::Check || spec.kind == Kind::Option) {
-            int &row = frame->rows[spec.column];
-            frame->grid->addWidget(widget, row++, spec.column);
-            continue;
-        }
-
-        auto *block = new QVBoxLayout;
-        block->setSpacing(2);
-        if (QWidget *label = fieldLabel(spec, parent)) {
-            auto *header = new QHBoxLayout;
-            header->addWidget(label);
-            header->addStretch();
-            if (*spec.hint)
-                header->addWidget(colouredLabel(str(spec.name) + QStringLiteral("Hint"), str(spec.hint), ap::kDarkRed,
-                                                parent));
-            block->addLayout(header);
-        }
-        auto *row = new QHBoxLayout;
-        if (*spec.partCaption) {
-            auto *part = new QVBoxLayout;
-            part->addWidget(colouredLabel(QStringLiteral("lbl%1").arg(str(spec.partCaption)), str(spec.partCaption),
-                                          ap::kTimePart, parent));
-            part->addWidget(widget);
-            row->addLayout(part);
+            addTimePart(spec, widget, lastRow, parent);
+        } else if (spec.kind == Kind::Check || spec.kind == Kind::Option) {
+            frame->grid->addWidget(widget, frame->rows[spec.column]++, spec.column);
         } else {
-            row->addWidget(widget, spec.rule == Rule::ListOnlyJoined ? 0 : 1);
+            QVBoxLayout *block = fieldBlock(spec, widget, parent, &lastRow);
+            if (frame)
+                frame->grid->addLayout(block, frame->rows[spec.column]++, spec.column);
+            else
+                column->addLayout(block);
         }
-        addBesideButtons(spec, row, parent);
-        if (*spec.partCaption || spec.rule == Rule::ListOnlyJoined)
-            row->addStretch(1);
-        block->addLayout(row);
-        lastRow = row;
-        if (frame)
-            frame->grid->addLayout(block, frame->rows[spec.column]++, spec.column);
-        else
-            column->addLayout(block);
     }
     for (QVBoxLayout *column : columns)
         column->addStretch(1);
     return page;
+}
+
+QVBoxLayout *FrmOptions::fieldBlock(const FieldSpec &spec, QWidget *widget, QWidget *parent, QHBoxLayout **row)
+{
+    // The label on the left above the field, its hint on the right; the field with its buttons below.
+    auto *block = new QVBoxLayout;
+    block->setSpacing(2);
+    if (QWidget *label = fieldLabel(spec, parent)) {
+        auto *header = new QHBoxLayout;
+        header->addWidget(label);
+        header->addStretch();
+        if (*spec.hint)
+            header->addWidget(
+                colouredLabel(str(spec.name) + QStringLiteral("Hint"), str(spec.hint), ap::kDarkRed, parent));
+        block->addLayout(header);
+    }
+    *row = new QHBoxLayout;
+    const bool timePart = *spec.partCaption || spec.rule == Rule::ListOnlyJoined;
+    if (*spec.partCaption) {
+        auto *part = new QVBoxLayout;
+        part->addWidget(colouredLabel(QStringLiteral("lbl%1").arg(str(spec.partCaption)), str(spec.partCaption),
+                                      ap::kTimePart, parent));
+        part->addWidget(widget);
+        (*row)->addLayout(part);
+    } else {
+        (*row)->addWidget(widget, timePart ? 0 : 1);
+    }
+    addBesideButtons(spec, *row, parent);
+    // The parts of a time stand together at the left.
+    if (timePart)
+        (*row)->addStretch(1);
+    block->addLayout(*row);
+    return block;
+}
+
+void FrmOptions::addTimePart(const FieldSpec &spec, QWidget *widget, QHBoxLayout *row, QWidget *parent)
+{
+    // A ":" and the list, on the line of the part before it, ahead of the line's closing stretch.
+    auto *colon = colouredLabel(QStringLiteral("lblColon_%1").arg(str(spec.name)), QStringLiteral(":"),
+                                ap::kTimePart, parent);
+    auto *part = new QVBoxLayout;
+    if (*spec.partCaption) {
+        part->addWidget(colouredLabel(QStringLiteral("lbl%1").arg(str(spec.partCaption)), str(spec.partCaption),
+                                      ap::kTimePart, parent));
+        auto *colonBox = new QVBoxLayout;
+        colonBox->addStretch();
+        colonBox->addWidget(colon);
+        row->insertLayout(row->count() - 1, colonBox);
+    } else {
+        row->insertWidget(row->count() - 1, colon);
+    }
+    part->addWidget(widget);
+    row->insertLayout(row->count() - 1, part);
 }
 
 QWidget *FrmOptions::buildControl(const FieldSpec &spec, QWidget *parent)

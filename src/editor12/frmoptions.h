@@ -10,6 +10,7 @@ class QComboBox;
 class QHBoxLayout;
 class QKeyEvent;
 class QTabWidget;
+class QVBoxLayout;
 
 namespace ts {
 
@@ -89,6 +90,8 @@ private:
     QWidget *buildTab(int tab);
     QWidget *buildControl(const fields12::FieldSpec &spec, QWidget *parent);
     QWidget *fieldLabel(const fields12::FieldSpec &spec, QWidget *parent);
+    QVBoxLayout *fieldBlock(const fields12::FieldSpec &spec, QWidget *widget, QWidget *parent, QHBoxLayout **row);
+    void addTimePart(const fields12::FieldSpec &spec, QWidget *widget, QHBoxLayout *row, QWidget *parent);
     void addBesideButtons(const fields12::FieldSpec &spec, QHBoxLayout *row, QWidget *parent);
     void registerControl(QWidget *widget);
 

@@ -2,6 +2,7 @@
 
 namespace ts {
 
+// What the SCORM 1.2 editor shows when it is loaded: the design defaults of its fields.
 Record12 designDefaults12()
 {
     Record12 r;
@@ -15,6 +16,8 @@ Record12 designDefaults12()
     return r;
 }
 
+// What the editor holds after clearAll: every field and list empty (the classification id and list too),
+// copyright "Yes" and fees "No".
 Record12 clearedRecord12()
 {
     Record12 r;

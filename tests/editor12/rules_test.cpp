@@ -256,7 +256,8 @@ TEST_F(Rules, TypingIntoADropDownFieldIsRefused)
         QComboBox *combo = pickable(name);
         QTest::keyClick(combo, Qt::Key_X);
         ASSERT_EQ(dialogs.calls().size(), 1);
-        expectMessage(0, QStringLiteral("Please select an item from the dropdown menu"), QStringLiteral("Invalid Entry"));
+        expectMessage(0, QStringLiteral("Please select an item from the dropdown menu"),
+                      QStringLiteral("Invalid Entry"));
         EXPECT_EQ(combo->currentText(), QString());
     }
     for (const char *name : kDurationCombos) {
