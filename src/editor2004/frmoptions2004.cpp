@@ -1,6 +1,11 @@
 #include "frmoptions2004.h"
 
+#include "import2004.h"
+
 #include "frame/frmmain.h"
+#include "platform/xmldocument.h"
+#include "shared/metadataheader.h"
+#include "shared/notice.h"
 #include "frame/windows.h"
 
 #include <QAction>
@@ -80,6 +85,33 @@ void FrmOptions2004::Form_Activate()
     for (const char *off : {"mnuFileSave", "mnuFileSaveAs", "mnuFilePrint", "mnuFilePageSetup"})
         if (QAction *a = main.action(QString::fromLatin1(off)))
             a->setEnabled(false);
+}
+
+MetadataEditor::ReadOutcome FrmOptions2004::readMetadataFile(const QString &path)
+{
+    if (!initXMLParser2004())
+        return ReadOutcome::NotRead;
+    Notices notices;
+    const std::optional<StrippedMetadata> stripped = removeHeader(path, notices);
+    showNotices(notices);
+    if (!stripped)
+        return ReadOutcome::NotRead;
+    side2004().metadataHeader2004 = stripped->header;
+    XmlDocument &doc = *side2004().xmlDoc2004;
+    if (!doc.loadXML(stripped->text))
+        return ReadOutcome::ReadFailed; // the opening's parse check reports why
+    const bool filling = frmMain().dontValidate;
+    frmMain().dontValidate = true;
+    const bool read = parseMetadata2004(doc, *this);
+    frmMain().dontValidate = filling;
+    return read ? ReadOutcome::Read : ReadOutcome::ReadFailed;
+}
+
+XmlDocument &FrmOptions2004::xmlDocument()
+{
+    if (!side2004().xmlDoc2004)
+        initXMLParser2004();
+    return side2004().xmlDoc2004 ? *side2004().xmlDoc2004 : MetadataEditor::xmlDocument();
 }
 
 FrmOptions2004 &frmOptions2004() { return WindowInstance<FrmOptions2004>::get(); }

@@ -17,6 +17,8 @@ public:
     void enableAllInterface() override;
     void cmbMakeXML_Click() override;
     void Form_Activate() override;
+    ReadOutcome readMetadataFile(const QString &path) override;
+    XmlDocument &xmlDocument() override;
 
     // Read by the frame while this window loads: the binding text at that moment.
     QString scormVersionAtLoad() const { return m_scormVersionAtLoad; }

@@ -2,6 +2,8 @@
 #include "frmmain.h"
 #include "shared/apperror.h"
 
+#include "platform/xmldocument.h"
+
 namespace ts {
 
 namespace {
@@ -30,6 +32,15 @@ bool editorLoaded(Binding binding)
 {
     const Entry &e = entry(binding);
     return e.loaded && e.loaded();
+}
+
+MetadataEditor::ReadOutcome MetadataEditor::readMetadataFile(const QString &) { return ReadOutcome::NotRead; }
+
+XmlDocument &MetadataEditor::xmlDocument()
+{
+    // An editor that reads no files parses in a document of its own.
+    static XmlDocument plain;
+    return plain;
 }
 
 Binding activeBinding()

@@ -8,6 +8,8 @@
 
 namespace ts {
 
+class XmlDocument;
+
 enum class Binding { Scorm12, Scorm2004 };
 
 class MetadataEditor : public MdiChild {
@@ -22,6 +24,18 @@ public:
     virtual void enableAllInterface() = 0;
     // The editor's export: checks, then the writer of the chosen category.
     virtual void cmbMakeXML_Click() = 0;
+
+    // How reading a metadata file into the (just cleared) editor went.
+    enum class ReadOutcome {
+        Read,       // the document was read whole
+        ReadFailed, // the file was looked at but could not be read whole (the editor holds what was read)
+        NotRead,    // nothing could be read (no header to cut, no access): the opening ends here
+    };
+    // Reads the metadata file into the editor and shows what the reading has to say. The file is never
+    // written.
+    virtual ReadOutcome readMetadataFile(const QString &path);
+    // The XML document of the editor's binding, with its schemas, for the parse check of an opened file.
+    virtual XmlDocument &xmlDocument();
 };
 
 // Registers how to reach (and create on first use) the editor of a binding.

@@ -143,6 +143,8 @@ void FrmMain::buildMenus()
         }
     }
     connect(action(QStringLiteral("mnuFileExit")), &QAction::triggered, this, &QWidget::close);
+    connect(action(QStringLiteral("mnuFileOpen")), &QAction::triggered, this, &FrmMain::mnuFileOpen_Click);
+    connect(action(QStringLiteral("mnuFileNew")), &QAction::triggered, this, &FrmMain::mnuFileNew_Click);
     // The top menus in the order they are switched: File, Help, Preferences, Tools, Window.
     m_topMenus = {menu(QStringLiteral("mnufile")), menu(QStringLiteral("mnuHelp")),
                   menu(QStringLiteral("mnuPreferences")), menu(QStringLiteral("mnuTools")),

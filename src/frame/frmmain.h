@@ -37,6 +37,12 @@ public:
     // The main window's own unloading. False cancels (cancelExit was set on the way).
     bool MDIForm_Unload();
 
+    // Reads a metadata file (or, with isTemplate, a template) into the editor of its binding. openFilePath
+    // "0" asks for the file. True when nothing was read that the caller should follow up.
+    bool openSelectedFile(bool showValidateMessage, const QString &openFilePath, bool isTemplate);
+    void mnuFileOpen_Click();
+    void mnuFileNew_Click();
+
     void disableMenuButtons();
     void enableMenuButtons();
     void loadSideBar();

@@ -1,6 +1,10 @@
 #include "templates.h"
 #include "frmmain.h"
 #include "settings.h"
+#include "editors.h"
+
+#include "platform/dialogs.h"
+#include "shared/apperror.h"
 
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
@@ -39,6 +43,25 @@ QString setDefaultTemplate(QString &fileName)
         return {};
     frmMain().lblDefTemp()->setText(fileName);
     return QStringLiteral("1");
+}
+
+bool saveTemplate(const QString &fileName, const QString &scormVersion)
+{
+    try {
+        const Binding binding =
+            scormVersion == QLatin1String("SCORM 2004") ? Binding::Scorm2004 : Binding::Scorm12;
+        const QString text = editorWindow(binding).createAggregation(true);
+        if (text.isEmpty())
+            return false; // the writer said why
+        const QString path = programPath(QStringLiteral("templates/") + fileName);
+        QString error;
+        if (!writeTextFile(path, text + QStringLiteral("\r\n"), &error))
+            throw AppError(err::PathFileAccess, error);
+        return true;
+    } catch (const std::exception &e) {
+        reportError(e, QStringLiteral("saveTemplate"), QStringLiteral("modTemplate"), true);
+        return false;
+    }
 }
 
 } // namespace ts

@@ -11,4 +11,8 @@ QString getDefaultTemplate();
 // rewriting cdt.txt and the main window's label. "1" when done, empty when cdt.txt could not be written.
 QString setDefaultTemplate(QString &fileName);
 
+// Saves the active editor's record as the template file of that name (with its extension) in the templates
+// folder, replacing it. False, after saying why, when the record or the file could not be written.
+bool saveTemplate(const QString &fileName, const QString &scormVersion);
+
 } // namespace ts

@@ -1,0 +1,238 @@
+// Opening a metadata file or a template into the editor of its binding, and File > Open and File > New.
+#include "frmmain.h"
+
+#include "editors.h"
+#include "frmdocument.h"
+#include "handover.h"
+#include "settings.h"
+#include "templates.h"
+
+#include "platform/dialogs.h"
+#include "platform/programfolder.h"
+#include "platform/textfile.h"
+#include "platform/xmldocument.h"
+#include "shared/apperror.h"
+#include "shared/fileutil.h"
+#include "shared/metadataheader.h"
+#include "shared/notice.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+namespace ts {
+
+namespace {
+
+const QString kOwner = QStringLiteral("Form frmMain");
+
+QString bindingName(Binding b)
+{
+    return b == Binding::Scorm2004 ? QStringLiteral("SCORM 2004") : QStringLiteral("SCORM 1.2");
+}
+
+Binding otherBinding(Binding b) { return b == Binding::Scorm2004 ? Binding::Scorm12 : Binding::Scorm2004; }
+
+// The name part of a path: after its last separator, the whole path when there is none.
+QString namePart(const QString &path) { return getFileName(path); }
+
+} // namespace
+
+bool FrmMain::openSelectedFile(bool showValidateMessage, const QString &openFilePath, bool isTemplate)
+{
+    bool result = false;
+    try {
+        QString path = openFilePath;
+        QString fileTitle;
+        const bool fromDialog = openFilePath == QLatin1String("0");
+        if (fromDialog) {
+            FileDialogOptions options;
+            options.title = QStringLiteral("Open");
+            options.initialDir = programPath(QStringLiteral("data"));
+            options.filter = QStringLiteral("XML Files (*.xml)|*.xml");
+            const std::optional<QString> chosen = dialogs().openFile(options);
+            if (!chosen)
+                throw AppError(err::DialogCancelled, QStringLiteral("Cancel was selected."));
+            path = *chosen;
+            fileTitle = namePart(path);
+        }
+
+        if (isTemplate)
+            result = true;
+        else if (getExtension(path) != QLatin1String(".xml"))
+            return true;
+
+        if (path == programPath(QStringLiteral("lrnschemaresolution.xml"))) {
+            msgBox(QStringLiteral("This file is required for Tagsmith to run. Please do not edit."), Buttons::Ok,
+                   Icon::Critical, QStringLiteral("Warning"));
+            return true;
+        }
+
+        QString text;
+        if (!QFileInfo(path).isFile())
+            throw AppError(err::FileNotFound, QStringLiteral("File not found"));
+        if (!readTextFile(path, text))
+            throw AppError(err::PathFileAccess, QStringLiteral("Path/File access error"));
+
+        const Binding binding = isScorm2004Document(text) ? Binding::Scorm2004 : Binding::Scorm12;
+        if (bindingName(binding) != scormVersion) {
+            const QString question =
+                binding == Binding::Scorm2004
+                    ? QStringLiteral("You are trying to open a SCORM 2004 XML file using the SCORM 1.2 Editor.\r"
+                                     "Would you like to switch to the SCORM 2004 Editor now?")
+                    : QStringLiteral("You are trying to open a SCORM 1.2 XML file using the SCORM 2004 Editor.\r"
+                                     "Would you like to switch to the SCORM 1.2 Editor now?");
+            if (msgBox(question, Buttons::YesNo, Icon::None, QStringLiteral("Switch Modes?")) != Answer::Yes)
+                return true;
+        }
+
+        // The editor of the file's binding, in front and empty.
+        if (editorLoaded(otherBinding(binding)))
+            editorWindow(otherBinding(binding)).hideChild();
+        MetadataEditor &editor = editorWindow(binding);
+        if (editor.childState() & Qt::WindowMinimized)
+            editor.setChildState(Qt::WindowMaximized);
+        editor.showChild();
+        editor.clearAll();
+        scormVersion = bindingName(binding);
+        m_lblScormVersion->setText(scormVersion);
+
+        const MetadataEditor::ReadOutcome outcome = editor.readMetadataFile(path);
+        if (outcome == MetadataEditor::ReadOutcome::NotRead)
+            return true;
+        if (outcome == MetadataEditor::ReadOutcome::ReadFailed)
+            result = true;
+
+        // The parse check, on the stripped text for a template and on the file as it is for a document,
+        // which the text window shows.
+        XmlDocument &doc = editor.xmlDocument();
+        if (isTemplate) {
+            Notices ignored;
+            const std::optional<StrippedMetadata> stripped = stripHeader(text, ignored);
+            doc.loadXML(stripped ? stripped->text : text);
+        } else {
+            FrmDocument &window = frmDocument();
+            window.rtfXMLOutput()->setPlainText(text);
+            window.showChild();
+            doc.loadXML(window.rtfXMLOutput()->toPlainText());
+        }
+        if (!doc.parseError().ok()) {
+            showNotices({xmlFileParseNotice(doc.parseError())});
+        } else if (showValidateMessage) {
+            msgBox(QStringLiteral("Valid Metadata XML File\rRemember to check this file with the ADL Conformance "
+                                  "Test Suite to receive a test log."));
+        }
+
+        if (fromDialog) {
+            m_lblCurFile->setText(namePart(fileTitle));
+        } else {
+            const QString name = namePart(path);
+            m_lblCurFile->setText(name == m_lblDefTemp->text() ? QStringLiteral("- new file -") : name);
+        }
+    } catch (const AppError &e) {
+        switch (e.number) {
+        case err::DialogCancelled:
+        case err::PathFileAccess:
+            return true;
+        case 10:
+            break;
+        case 12:
+            msgBox(QStringLiteral("Unable to load metadata xml file."), Buttons::Ok, Icon::Exclamation,
+                   QStringLiteral("Problem Loading File"));
+            break;
+        default:
+            reportError(e, QStringLiteral("openSelectedFile"), kOwner);
+            // A failed load is reported as such to the caller.
+            return true;
+        }
+    } catch (const std::exception &e) {
+        reportError(e, QStringLiteral("openSelectedFile"), kOwner);
+        return true;
+    }
+    return result;
+}
+
+void FrmMain::mnuFileOpen_Click()
+{
+    dontValidate = true;
+    try {
+        if (!openSelectedFile(false, QStringLiteral("0"), false) &&
+            readSetting(QStringLiteral("showSelectMetadataCategory")).toInt() != 0)
+            showMetadataCategoryDialog();
+    } catch (const AppError &e) {
+        if (e.number == err::OutOfMemory)
+            msgBox(QStringLiteral("Low System Memory. Try shutting down applications."), Buttons::Ok, Icon::Critical,
+                   QStringLiteral("Low Memory"));
+        else if (e.number != err::PathFileAccess)
+            reportError(e, QStringLiteral("mnuFileOpen_Click"), kOwner);
+    } catch (const std::exception &e) {
+        reportError(e, QStringLiteral("mnuFileOpen_Click"), kOwner);
+    }
+    dontValidate = false;
+}
+
+void FrmMain::mnuFileNew_Click()
+{
+    MetadataEditor &editor = editorWindow(activeBinding());
+    auto clearEditor = [&] {
+        action(QStringLiteral("mnuSaveasTemplate"))->setEnabled(false);
+        action(QStringLiteral("mnuExport"))->setEnabled(false);
+        editor.clearAll();
+    };
+    try {
+        editor.showChild();
+        if (readSetting(QStringLiteral("showSaveOptions")).toInt() == 0) {
+            clearEditor();
+            return;
+        }
+        switch (showSaveAsTemplatePrompt()) {
+        case SavePromptAnswer::Saved:
+        case SavePromptAnswer::DontSave:
+            editor.clearAll();
+            return;
+        case SavePromptAnswer::Cancel:
+            return;
+        case SavePromptAnswer::Closed:
+            break;
+        }
+        FileDialogOptions options;
+        options.title = QStringLiteral("Save As Template");
+        options.filter = QStringLiteral("Template Files (*.tsm)|*.tsm");
+        options.initialDir = programPath(QStringLiteral("templates"));
+        const std::optional<QString> chosen = dialogs().saveFile(options);
+        if (!chosen)
+            throw AppError(err::DialogCancelled, QStringLiteral("Cancel was selected."));
+        if (chosen->isEmpty())
+            return;
+        // The record is not cleared unless it was saved: a failed save keeps it.
+        if (saveTemplate(getFileName(*chosen), scormVersion))
+            clearEditor();
+    } catch (const AppError &e) {
+        switch (e.number) {
+        case err::DialogCancelled:
+        case err::TypeMismatch:
+            editor.clearAll();
+            break;
+        case err::PathFileAccess:
+            break;
+        case err::ObjectNotSet:
+            showError91();
+            editor.clearAll();
+            break;
+        case err::OutOfMemory:
+            msgBox(QStringLiteral("Low System Memory. Try shutting down applications."), Buttons::Ok, Icon::Critical,
+                   QStringLiteral("Low Memory"));
+            editor.clearAll();
+            break;
+        default:
+            reportError(e, QStringLiteral("mnuFileNew_Click"), kOwner);
+            editor.clearAll();
+        }
+    } catch (const std::exception &e) {
+        reportError(e, QStringLiteral("mnuFileNew_Click"), kOwner);
+        editor.clearAll();
+    }
+}
+
+} // namespace ts

@@ -1,0 +1,228 @@
+#include "support/testmain.h"
+
+#include "framefixture.h"
+
+#include "frame/frmdocument.h"
+#include "frame/startup.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+using namespace ts;
+using namespace ts::test;
+
+// Opening files in the frame: which files are refused, the question that switches editors, the reading
+// into the SCORM 2004 editor, the text window, the parse notice and the current-file label.
+class Open : public FrameTest {
+protected:
+    void start(const QString &binding)
+    {
+        settings(0, 0);
+        chooseBinding(binding);
+        initXMLParser();
+        ASSERT_TRUE(frmMainLoaded());
+    }
+    QString copy(const QString &name, const QString &as = {})
+    {
+        const QString target = path(as.isEmpty() ? name : as);
+        QFile::remove(target);
+        EXPECT_TRUE(QFile::copy(testData(QStringLiteral("open/") + name), target));
+        return target;
+    }
+    QString field2004(const char *name)
+    {
+        return find<QLineEdit>(&frmOptions2004(), QLatin1String(name))->text();
+    }
+};
+
+TEST_F(Open, ExtensionMustBeXmlInLowerCase)
+{
+    start(QStringLiteral("2004"));
+    for (const char *name : {"lesson.XML", "lesson.Xml", "lesson.txt", "lesson"}) {
+        const QString file = copy(QStringLiteral("lom2004.xml"), QLatin1String(name));
+        EXPECT_TRUE(frmMain().openSelectedFile(false, file, false)) << name;
+        EXPECT_TRUE(field2004("titleText").isEmpty()) << name;
+    }
+    EXPECT_TRUE(dialogs.calls().isEmpty());
+    EXPECT_FALSE(frmDocumentLoaded());
+}
+
+TEST_F(Open, ProgramDataFileIsRefusedWithAWarning)
+{
+    start(QStringLiteral("12"));
+    const QByteArray before = readFile(QStringLiteral("lrnschemaresolution.xml"));
+    EXPECT_TRUE(frmMain().openSelectedFile(false, path(QStringLiteral("lrnschemaresolution.xml")), false));
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls()[0].text, QStringLiteral("This file is required for Tagsmith to run. Please do not edit."));
+    EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Warning"));
+    EXPECT_EQ(dialogs.calls()[0].icon, Icon::Critical);
+    EXPECT_EQ(readFile(QStringLiteral("lrnschemaresolution.xml")), before);
+    // Through the dialog too.
+    dialogs.answerText(path(QStringLiteral("lrnschemaresolution.xml")));
+    frmMain().mnuFileOpen_Click();
+    EXPECT_EQ(dialogs.messages().size(), 2);
+}
+
+TEST_F(Open, Scorm2004FileInScorm12ModeAsksToSwitch)
+{
+    start(QStringLiteral("12"));
+    const QString file = copy(QStringLiteral("lom2004.xml"));
+    const QByteArray before = readFile(QStringLiteral("lom2004.xml"));
+
+    dialogs.answer(Answer::No);
+    EXPECT_TRUE(frmMain().openSelectedFile(false, file, false));
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls()[0].text,
+              QStringLiteral("You are trying to open a SCORM 2004 XML file using the SCORM 1.2 Editor.\r"
+                             "Would you like to switch to the SCORM 2004 Editor now?"));
+    EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Switch Modes?"));
+    EXPECT_EQ(dialogs.calls()[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(frmMain().scormVersion, QStringLiteral("SCORM 1.2"));
+    EXPECT_FALSE(frmOptions2004Loaded());
+
+    dialogs.clear();
+    dialogs.answer(Answer::Yes);
+    EXPECT_FALSE(frmMain().openSelectedFile(false, file, false));
+    EXPECT_EQ(frmMain().scormVersion, QStringLiteral("SCORM 2004"));
+    EXPECT_EQ(frmMain().lblScormVersion()->text(), QStringLiteral("SCORM 2004"));
+    EXPECT_FALSE(frmOptions().isShownChild());
+    EXPECT_TRUE(frmOptions2004().isShownChild());
+    EXPECT_EQ(field2004("titleText"), QStringLiteral("Fractions for Beginners"));
+    EXPECT_EQ(field2004("courseDescription"), QStringLiteral("Adding & subtracting fractions."));
+    EXPECT_EQ(field2004("txtSize"), QStringLiteral("2048"));
+    EXPECT_EQ(field2004("locationText"), QStringLiteral("lesson1.html"));
+    EXPECT_TRUE(readFile(QStringLiteral("temp/1.xml")).startsWith("<classification"));
+    // The file is shown as it is on disk, and left as it was.
+    ASSERT_TRUE(frmDocumentLoaded());
+    EXPECT_EQ(frmDocument().rtfXMLOutput()->toPlainText().toUtf8(), before);
+    EXPECT_EQ(readFile(QStringLiteral("lom2004.xml")), before);
+    EXPECT_EQ(frmMain().lblCurFile()->text(), QStringLiteral("lom2004.xml"));
+    EXPECT_EQ(dialogs.calls().size(), 1);
+}
+
+TEST_F(Open, Scorm12FileInScorm2004ModeAsksToSwitch)
+{
+    start(QStringLiteral("2004"));
+    const QString file = copy(QStringLiteral("scorm12.xml"));
+    dialogs.answer(Answer::No);
+    EXPECT_TRUE(frmMain().openSelectedFile(false, file, false));
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls()[0].text,
+              QStringLiteral("You are trying to open a SCORM 1.2 XML file using the SCORM 2004 Editor.\r"
+                             "Would you like to switch to the SCORM 1.2 Editor now?"));
+    EXPECT_EQ(frmMain().scormVersion, QStringLiteral("SCORM 2004"));
+}
+
+TEST_F(Open, LomNamespaceAloneMakesAScorm2004File)
+{
+    start(QStringLiteral("2004"));
+    const QString file = copy(QStringLiteral("lom2004.xml"));
+    EXPECT_FALSE(frmMain().openSelectedFile(false, file, false));
+    EXPECT_TRUE(dialogs.calls().isEmpty()) << dialogs.messages().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(field2004("titleText"), QStringLiteral("Fractions for Beginners"));
+}
+
+TEST_F(Open, MalformedFileShowsTheParseNoticeAndCountsAsFailed)
+{
+    start(QStringLiteral("2004"));
+    writeFile(QStringLiteral("broken.xml"),
+              "<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\">\r\n<general>\r\n<title><string>T</title>\r\n</lom>\r\n");
+    const QByteArray before = readFile(QStringLiteral("broken.xml"));
+    EXPECT_TRUE(frmMain().openSelectedFile(false, path(QStringLiteral("broken.xml")), false));
+    ASSERT_FALSE(dialogs.calls().isEmpty());
+    const DialogCall &notice = dialogs.calls().last();
+    EXPECT_EQ(notice.title, QStringLiteral("Notice"));
+    EXPECT_EQ(notice.icon, Icon::Information);
+    EXPECT_TRUE(notice.text.startsWith(QStringLiteral("Unsupported XML on line 3, position "))) << notice.text.toStdString();
+    EXPECT_TRUE(notice.text.contains(QStringLiteral("\r\n\r\n<title><string>T</title>\r\n\r\n")));
+    EXPECT_EQ(readFile(QStringLiteral("broken.xml")), before);
+}
+
+TEST_F(Open, FileWithoutGeneralIsRefusedAndLeftAlone)
+{
+    start(QStringLiteral("2004"));
+    writeFile(QStringLiteral("empty.xml"), "<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\"></lom>\r\n");
+    EXPECT_TRUE(frmMain().openSelectedFile(false, path(QStringLiteral("empty.xml")), false));
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls()[0].text,
+              QStringLiteral("Problem encountered while opening XML file. This may affect your XML file"));
+    EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Invalid Metadata File"));
+    EXPECT_EQ(readFile(QStringLiteral("empty.xml")), QByteArray("<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\"></lom>\r\n"));
+}
+
+TEST_F(Open, DialogCancelEndsQuietly)
+{
+    start(QStringLiteral("12"));
+    dialogs.answerText(std::nullopt);
+    EXPECT_TRUE(frmMain().openSelectedFile(false, QStringLiteral("0"), false));
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls()[0].kind, DialogCall::Kind::OpenFile);
+    EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Open"));
+    EXPECT_EQ(dialogs.calls()[0].file.filter, QStringLiteral("XML Files (*.xml)|*.xml"));
+    EXPECT_EQ(dialogs.calls()[0].file.initialDir, path(QStringLiteral("data")));
+}
+
+TEST_F(Open, MissingFileIsReportedWithTheCommonText)
+{
+    start(QStringLiteral("12"));
+    EXPECT_TRUE(frmMain().openSelectedFile(false, path(QStringLiteral("nowhere.xml")), false));
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls()[0].text,
+              QStringLiteral("Error 53 (File not found) in procedure openSelectedFile of Form frmMain"));
+}
+
+TEST_F(Open, DefaultTemplateOpenedAsTemplateShowsNewFile)
+{
+    start(QStringLiteral("2004"));
+    copy(QStringLiteral("lom2004.xml"), QStringLiteral("templates/default.tsm"));
+    EXPECT_TRUE(frmMain().openSelectedFile(false, path(QStringLiteral("templates/default.tsm")), true));
+    EXPECT_EQ(field2004("titleText"), QStringLiteral("Fractions for Beginners"));
+    EXPECT_EQ(frmMain().lblCurFile()->text(), QStringLiteral("- new file -"));
+    EXPECT_FALSE(frmDocumentLoaded());
+}
+
+TEST_F(Open, FileOpenOffersNoCategoryDialogWhenNothingWasRead)
+{
+    start(QStringLiteral("12"));
+    const QString file = copy(QStringLiteral("lom2004.xml"));
+    dialogs.answerText(file);
+    dialogs.answer(Answer::No); // stay with SCORM 1.2
+    frmMain().action(QStringLiteral("mnuFileOpen"))->trigger();
+    EXPECT_FALSE(frmMain().dontValidate);
+    EXPECT_EQ(frmMain().scormVersion, QStringLiteral("SCORM 1.2"));
+    EXPECT_EQ(dialogs.calls().size(), 2);
+}
+
+class FileNew : public Open {};
+
+TEST_F(FileNew, WithoutSaveOptionsClearsAtOnce)
+{
+    start(QStringLiteral("2004"));
+    find<QLineEdit>(&frmOptions2004(), QStringLiteral("titleText"))->setText(QStringLiteral("old"));
+    frmMain().action(QStringLiteral("mnuFileNew"))->trigger();
+    EXPECT_TRUE(field2004("titleText").isEmpty());
+    EXPECT_FALSE(frmMain().action(QStringLiteral("mnuSaveasTemplate"))->isEnabled());
+    EXPECT_FALSE(frmMain().action(QStringLiteral("mnuExport"))->isEnabled());
+    EXPECT_TRUE(dialogs.calls().isEmpty());
+}
+
+TEST_F(FileNew, CancelInThePromptKeepsTheRecord)
+{
+    start(QStringLiteral("2004"));
+    writeFile(QStringLiteral("settings.dat"), "showTipAtStartup.0\r\nshowSaveOptions.1\r\n");
+    find<QLineEdit>(&frmOptions2004(), QStringLiteral("titleText"))->setText(QStringLiteral("keep me"));
+    dialogs.answer(Answer::Cancel);
+    frmMain().mnuFileNew_Click();
+    EXPECT_EQ(field2004("titleText"), QStringLiteral("keep me"));
+    EXPECT_TRUE(frmMain().cancelExit);
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls()[0].text, QStringLiteral("Do you wish to Save As Template before closing?"));
+
+    dialogs.clear();
+    dialogs.answer(Answer::No);
+    frmMain().mnuFileNew_Click();
+    EXPECT_TRUE(field2004("titleText").isEmpty());
+}
