@@ -192,6 +192,7 @@ QWidget *FrmOptions::buildTab(int tab)
                     QLabel *caption = colouredLabel(str(fs->labelName), QString(), ap::kBlue, nullptr);
                     caption->setCursor(Qt::PointingHandCursor);
                     caption->installEventFilter(this);
+                    registerControl(caption);
                     box = new CaptionFrame(str(fs->caption), caption, host);
                 } else {
                     box = new QGroupBox(str(fs->caption), host);
@@ -362,6 +363,7 @@ QWidget *FrmOptions::fieldLabel(const FieldSpec &spec, QWidget *parent)
         label->setCursor(Qt::PointingHandCursor);
     }
     label->installEventFilter(this);
+    registerControl(label);
     return label;
 }
 

@@ -71,7 +71,7 @@ public:
     // --- Controls ---
     QTabWidget *SSTab1() const { return m_tabs; }
     QComboBox *cboSelectCategory() const { return m_category; }
-    // A control, frame or button of the window by its name; nullptr when there is none.
+    // A control, frame, button or field label of the window by its name; nullptr when there is none.
     QWidget *control(const QString &name) const { return m_controls.value(name); }
     // The text of a text box or combo, and setting it as the program does (combos through setComboText).
     QString fieldText(const QString &name) const;
