@@ -419,8 +419,14 @@ QString FrmOptions::fieldText(const QString &name) const
 void FrmOptions::setFieldText(const QString &name, const QString &text)
 {
     QWidget *w = control(name);
-    if (auto *edit = qobject_cast<QLineEdit *>(w))
+    if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+        // The length limit holds for typing; a longer text the program puts there (an opened file's) is
+        // kept whole rather than cut.
+        if (!edit->property("designMaxLength").isValid())
+            edit->setProperty("designMaxLength", edit->maxLength());
+        edit->setMaxLength(std::max(edit->property("designMaxLength").toInt(), static_cast<int>(text.size())));
         edit->setText(text);
+    }
     else if (auto *edit = qobject_cast<QPlainTextEdit *>(w))
         edit->setPlainText(text);
     else if (auto *combo = qobject_cast<QComboBox *>(w))
@@ -429,7 +435,6 @@ void FrmOptions::setFieldText(const QString &name, const QString &text)
 
 // ----- Built elsewhere -----
 
-QString FrmOptions::createAggregation(bool) { return {}; }
 void FrmOptions::cmbMakeXML_Click() {}
 
 FrmOptions &frmOptions() { return WindowInstance<FrmOptions>::get(); }

@@ -64,9 +64,17 @@ public:
     // Opens the unit converter.
     void lblConvertToBytes_Click();
 
-    // Writers and export, built elsewhere.
+    // The writers: the processing box, then the document of a content aggregation, an SCO or an asset from
+    // the window's fields, shown in the XML text window (or, for a template, answered).
     QString createAggregation(bool forTemplate) override;
+    void createSCO();
+    void createAsset();
+    // The export, built elsewhere.
     void cmbMakeXML_Click() override;
+
+    // Reading a SCORM 1.2 metadata file into the window (the opening clears it first).
+    ReadOutcome readMetadataFile(const QString &path) override;
+    XmlDocument &xmlDocument() override;
 
     // --- Controls ---
     QTabWidget *SSTab1() const { return m_tabs; }
@@ -85,6 +93,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    enum class WriterKind { Aggregation, SCO, Asset };
+    QString runWriter(WriterKind kind, bool forTemplate);
+
     // Building (frmoptions.cpp).
     void buildWindow();
     QWidget *buildTab(int tab);

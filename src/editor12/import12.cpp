@@ -175,6 +175,7 @@ ImportResult importMetadataFile(const QString &path, const Record12 &start)
     const std::optional<StrippedMetadata> stripped = removeHeader(path, result.notices);
     if (!stripped)
         return result;
+    result.headerCut = true;
     result.header = stripped->header;
     // The document is walked as it stands: with the header cut off and its open elements reopened, or
     // whole when only that parses (a header whose document type declares entities, for one).

@@ -19,6 +19,7 @@ struct ImportResult {
     bool ok = false;
     Record12 record;       // the starting record with what the file holds
     Notices notices;       // to be shown in this order
+    bool headerCut = false; // the file was read and its header cut: false means nothing could be read
     QString header;        // the text cut off in front of the first "<general>"
     ParseError parseError; // why the file could not be parsed, when it could not
 };

@@ -37,8 +37,9 @@ void MdiChild::hideChild()
 
 bool MdiChild::isShownChild() const
 {
+    // Shown in the area, whether or not the main window itself is on the screen.
     const QMdiSubWindow *sub = subWindow();
-    return sub ? sub->isVisible() : isVisible();
+    return sub ? !sub->isHidden() : !isHidden();
 }
 
 Qt::WindowStates MdiChild::childState() const
