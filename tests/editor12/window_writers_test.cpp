@@ -101,3 +101,71 @@ TEST_F(WindowWriters, FailedRelationCheckClearsTheRelationship)
     EXPECT_EQ(win->SSTab1()->currentIndex(), 6);
     EXPECT_FALSE(frmDocumentLoaded());
 }
+
+TEST_F(WindowWriters, UnknownRelationshipIsClearedAndFocused)
+{
+    win->setCategoryText(QStringLiteral("SCO Meta-Data(MD-XML1 + Optional)"));
+    frmMain().dontValidate = true;
+    // A text outside the phrases, as an opened file can put there; only the letter case differs.
+    win->setFieldText(QStringLiteral("relationshipCombo"), QStringLiteral("requires resource named below"));
+    win->setFieldText(QStringLiteral("otherResourceText"), QStringLiteral("The lab manual"));
+    frmMain().dontValidate = false;
+    win->SSTab1()->setCurrentIndex(0);
+    win->createSCO();
+    processEvents();
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls()[0].text, QStringLiteral("You must select a Relationship from the dropdown menu"));
+    EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Missing Information"));
+    EXPECT_EQ(dialogs.calls()[0].icon, Icon::Exclamation);
+    EXPECT_EQ(win->fieldText(QStringLiteral("relationshipCombo")), QString());
+    EXPECT_EQ(win->fieldText(QStringLiteral("otherResourceText")), QStringLiteral("The lab manual"));
+    EXPECT_EQ(win->SSTab1()->currentIndex(), 6);
+    EXPECT_EQ(win->focusWidget(), win->control(QStringLiteral("relationshipCombo")));
+    EXPECT_FALSE(frmDocumentLoaded());
+}
+
+TEST_F(WindowWriters, MissingRelationDescriptionKeepsTheChoiceAndEndsATemplateRunEmpty)
+{
+    win->setCategoryText(QStringLiteral("Asset Meta-Data(MD-XML1 + Optional)"));
+    frmMain().dontValidate = true;
+    win->setFieldText(QStringLiteral("relationshipCombo"), QStringLiteral("Is Based on Resource Named Below"));
+    win->setFieldText(QStringLiteral("otherResourceText"), QString());
+    frmMain().dontValidate = false;
+    win->SSTab1()->setCurrentIndex(3);
+    EXPECT_EQ(win->createAggregation(true), QString());
+    processEvents();
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls()[0].text, QStringLiteral("Description of this relationship must be included"));
+    EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Missing Information"));
+    EXPECT_EQ(win->fieldText(QStringLiteral("relationshipCombo")), QStringLiteral("Is Based on Resource Named Below"));
+    EXPECT_EQ(win->SSTab1()->currentIndex(), 6);
+    EXPECT_EQ(win->focusWidget(), win->control(QStringLiteral("otherResourceText")));
+    EXPECT_FALSE(frmDocumentLoaded());
+    EXPECT_TRUE(win->xmlFile.isEmpty());
+}
+
+TEST_F(WindowWriters, ProcessingBoxHasClosedBeforeTheFirstQuestion)
+{
+    win->setCategoryText(QStringLiteral("Content Aggregation Meta-Data (MD-XML1 + Optional)"));
+    frmMain().dontValidate = true;
+    // A browser outside the writer's table, as an opened file can put there.
+    win->setFieldText(QStringLiteral("browserCombo"), QStringLiteral("Lynx"));
+    frmMain().dontValidate = false;
+    ASSERT_EQ(win->fieldText(QStringLiteral("browserCombo")), QStringLiteral("Lynx"));
+    bool boxRanFirst = false;
+    dialogs.setOnCall([&](const DialogCall &) {
+        if (dialogs.calls().size() == 1)
+            boxRanFirst = frmProcessingLoaded() && !frmProcessing().isVisible();
+    });
+    dialogs.answer(Answer::Yes);
+    win->createAggregation(false);
+    dialogs.setOnCall({});
+    ASSERT_EQ(dialogs.messages(), QStringList({"Invalid or Unsupported Browser selected", "Continue?"}));
+    EXPECT_TRUE(boxRanFirst);
+    // Yes: the document is shown with an empty browser name.
+    ASSERT_TRUE(frmDocumentLoaded());
+    EXPECT_TRUE(frmDocument().rtfXMLOutput()->toPlainText().contains(
+        QStringLiteral("<langstring xml:lang=\"x-none\"></langstring>\n               </value>\n         </name>\n"
+                       "         <minimumversion>1.0</minimumversion>")));
+    EXPECT_TRUE(frmDocument().isShownChild());
+}

@@ -157,6 +157,33 @@ TEST_F(Checks12, RelationIsLeftOutSilentlyWithoutPhraseOrInMinimumCategories)
     EXPECT_TRUE(dialogs.calls().isEmpty());
 }
 
+TEST_F(Checks12, ChecksRunInCategoryOrderAndTheFirstExitEndsTheRun)
+{
+    // The role check of the meta-metadata comes before every question of the technical category and
+    // before the relation checks: it alone is shown.
+    Record12 r = fullRecord();
+    r.cboCreatorRole.clear();
+    r.txtSize = QStringLiteral("12kb");
+    r.browserCombo = QStringLiteral("Lynx");
+    r.relationshipCombo = QStringLiteral("nonsense");
+    WriteResult12 result = run(Writer12::SCO, r, false);
+    EXPECT_EQ(result.status, WriteStatus12::Stopped);
+    EXPECT_EQ(messages(), QStringList({"Select a role for your contributor"}));
+
+    // With a role: the size warning, then the browser notice and its question, then the relation check.
+    dialogs.clear();
+    dialogs.answer(Answer::Yes);
+    r.cboCreatorRole = QStringLiteral("Creator");
+    r.relationshipCombo = QStringLiteral("Requires Resource Named Below");
+    r.otherResourceText.clear();
+    result = run(Writer12::Asset, r, false);
+    EXPECT_EQ(result.status, WriteStatus12::Stopped);
+    EXPECT_TRUE(result.text.isEmpty());
+    EXPECT_EQ(messages(), QStringList({"Must be a number", "Invalid or Unsupported Browser selected", "Continue?",
+                                       "Description of this relationship must be included"}));
+    EXPECT_EQ(result.focus, (FocusRequest12{QStringLiteral("otherResourceText"), 6, false, false}));
+}
+
 TEST_F(Checks12, MissingFragmentIsReportedAndTheDocumentFinishedWithoutIt)
 {
     Record12 r = fullRecord();
