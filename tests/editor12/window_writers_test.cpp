@@ -169,3 +169,23 @@ TEST_F(WindowWriters, ProcessingBoxHasClosedBeforeTheFirstQuestion)
                        "         <minimumversion>1.0</minimumversion>")));
     EXPECT_TRUE(frmDocument().isShownChild());
 }
+
+TEST_F(WindowWriters, TemplateTextIsTheDocumentTheExportShows)
+{
+    win->setCategoryText(QStringLiteral("Content Aggregation Meta-Data (MD-XML1 + Optional)"));
+    frmMain().dontValidate = true;
+    win->setFieldText(QStringLiteral("titleText"), QStringLiteral("Cells <and> Tissues"));
+    win->setFieldText(QStringLiteral("txtCoverage"), QStringLiteral("Grade 9"));
+    frmMain().dontValidate = false;
+    const QString stored = win->createAggregation(true);
+    ASSERT_FALSE(stored.isEmpty());
+    EXPECT_FALSE(frmDocumentLoaded());
+    EXPECT_TRUE(stored.endsWith(QStringLiteral("</lom>\r\n")));
+    EXPECT_EQ(win->createAggregation(false), QString());
+    EXPECT_EQ(win->xmlFile, stored);
+    ASSERT_TRUE(frmDocumentLoaded());
+    QString shown = stored;
+    shown.remove(QLatin1Char('\r'));
+    EXPECT_EQ(frmDocument().rtfXMLOutput()->toPlainText().remove(QLatin1Char('\r')), shown);
+    EXPECT_TRUE(dialogs.calls().isEmpty());
+}
