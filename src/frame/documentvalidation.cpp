@@ -71,7 +71,7 @@ void validateXmlText(const QString &text)
             msgBox(QStringLiteral("Unable to validate file.  Metadata schema is missing.  Expected the following "
                                   "schema: ") +
                        path,
-                   Buttons::Ok, Icon::Critical, QStringLiteral("File Missing"));
+                   Buttons::Ok, Icon::Critical, QStringLiteral("Missing File"));
             return;
         }
     }

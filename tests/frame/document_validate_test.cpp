@@ -103,12 +103,15 @@ TEST_F(DocumentValidate, MissingOrBrokenSchema)
     writeFile(QStringLiteral("imsmd_v1p2p2.xsd"), "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\"><broken");
     DialogCall box = validate(dataText(QStringLiteral("valid.xml")));
     EXPECT_EQ(box.text, expected);
-    EXPECT_EQ(box.title, QStringLiteral("File Missing"));
+    EXPECT_EQ(box.title, QStringLiteral("Missing File"));
     EXPECT_EQ(box.icon, Icon::Critical);
+    EXPECT_EQ(box.buttons, Buttons::Ok);
 
     QFile::remove(path(QStringLiteral("imsmd_v1p2p2.xsd")));
     box = validate(dataText(QStringLiteral("valid.xml")));
     EXPECT_EQ(box.text, expected);
+    EXPECT_EQ(box.title, QStringLiteral("Missing File"));
+    EXPECT_EQ(box.icon, Icon::Critical);
 }
 
 TEST_F(DocumentValidate, RunsTheProcessingBoxFirstAndSetsItsFlagBack)

@@ -4,14 +4,17 @@
 
 #include "frame/frmsplash.h"
 #include "frame/frmtip.h"
+#include "frame/frmversionselect.h"
 #include "frame/startup.h"
 #include "frame/globals.h"
+#include "frame/twips.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
 #include <QElapsedTimer>
+#include "platform/timing.h"
 #include "platform/xmldocument.h"
 
 using namespace ts;
@@ -39,6 +42,19 @@ public:
 };
 
 QPointer<ObjectingEditor> g_objecting;
+
+// A SCORM 1.2 editor that notes what the main window's binding read while it was being created.
+class RecordingEditor : public MetadataEditor {
+public:
+    RecordingEditor() : versionAtLoad(frmMain().scormVersion) {}
+    void clearAll() override {}
+    QString createAggregation(bool) override { return {}; }
+    void enableAllInterface() override {}
+    void cmbMakeXML_Click() override {}
+    const QString versionAtLoad;
+};
+
+QPointer<RecordingEditor> g_recording;
 
 } // namespace
 
@@ -122,6 +138,50 @@ TEST_F(Startup, ScormVersionReadsTheChoiceRightAfterOk)
     EXPECT_EQ(afterOk, QStringLiteral("12"));
 }
 
+TEST_F(Startup, TheScorm12EditorLoadsWhileTheChoiceStillReadsTwelveOrEmpty)
+{
+    setEditorAccessor(
+        Binding::Scorm12,
+        []() -> MetadataEditor & {
+            if (!g_recording)
+                g_recording = new RecordingEditor;
+            return *g_recording;
+        },
+        [] { return !g_recording.isNull(); });
+    for (const auto &[choice, atLoad] : {std::pair{QStringLiteral("12"), QStringLiteral("12")},
+                                         std::pair{QStringLiteral("close"), QString()}}) {
+        unloadAll();
+        settings(0, 0);
+        chooseBinding(choice);
+        initXMLParser();
+        ASSERT_TRUE(g_recording) << choice.toStdString();
+        EXPECT_EQ(g_recording->versionAtLoad, atLoad) << choice.toStdString();
+        EXPECT_EQ(frmMain().scormVersion, QStringLiteral("SCORM 1.2"));
+        EXPECT_EQ(frmMain().lblScormVersion()->text(), QStringLiteral("SCORM 1.2"));
+    }
+}
+
+TEST_F(Startup, BindingDialogOffersTwoOptionsNoneChosen)
+{
+    FrmVersionSelect dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select SCORM Version"));
+    auto *opt12 = dialog.findChild<QRadioButton *>(QStringLiteral("optScorm12"));
+    auto *opt2004 = dialog.findChild<QRadioButton *>(QStringLiteral("optScorm2004"));
+    auto *ok = dialog.findChild<QPushButton *>(QStringLiteral("cmdOk"));
+    ASSERT_TRUE(opt12 && opt2004 && ok);
+    EXPECT_EQ(opt12->text(), QStringLiteral("SCORM 1.2"));
+    EXPECT_EQ(opt2004->text(), QStringLiteral("SCORM 2004"));
+    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
+    EXPECT_FALSE(opt12->isChecked());
+    EXPECT_FALSE(opt2004->isChecked());
+    // The tab order: SCORM 1.2 first, then SCORM 2004, then OK.
+    QStringList order;
+    for (QWidget *w = dialog.nextInFocusChain(); w != &dialog; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            order << w->objectName();
+    EXPECT_EQ(order, QStringList({QStringLiteral("optScorm12"), QStringLiteral("optScorm2004"), QStringLiteral("cmdOk")}));
+}
+
 TEST_F(Startup, MissingSchemaShowsOnlyFileMissing)
 {
     QFile::remove(path(QStringLiteral("imsmd_v1p2p2.xsd")));
@@ -144,6 +204,25 @@ TEST_F(Startup, MissingSchemaShowsOnlyFileMissing)
               QStringLiteral("Unable to validate file.  Metadata schema is missing.  Expected the following schema: ") +
                   path(QStringLiteral("imsmd_v1p2p2.xsd")));
     EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("File Missing"));
+    EXPECT_EQ(dialogs.calls()[0].icon, Icon::Exclamation);
+}
+
+TEST_F(Startup, SchemaThatCannotBeLoadedShowsFileMissingAndCreatesNoDocument)
+{
+    writeFile(QStringLiteral("imsmd_v1p2p2.xsd"), "<xs:schema xmlns:xs=\"http://www.w3.org/2001/XMLSchema\"><broken");
+    globals().languageCode.clear();
+    globals().xmlDoc.reset();
+    initXMLParser();
+    processEvents();
+    EXPECT_FALSE(frmMainLoaded());
+    EXPECT_EQ(globals().languageCode, QStringLiteral("x-none"));
+    EXPECT_FALSE(globals().xmlDoc);
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls()[0].text,
+              QStringLiteral("Unable to validate file.  Metadata schema is missing.  Expected the following schema: ") +
+                  path(QStringLiteral("imsmd_v1p2p2.xsd")));
+    EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("File Missing"));
+    EXPECT_EQ(dialogs.calls()[0].buttons, Buttons::Ok);
     EXPECT_EQ(dialogs.calls()[0].icon, Icon::Exclamation);
 }
 
@@ -179,6 +258,12 @@ TEST_F(Startup, UnreadableSettingsEndTheLoadWithItsErrorAndStillShowTheWindow)
     ASSERT_EQ(dialogs.calls().size(), 1);
     EXPECT_EQ(dialogs.calls()[0].text,
               QStringLiteral("Error 53 (File not found) in procedure MDIForm_Load of Form frmMain"));
+    EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Tagsmith"));
+    EXPECT_EQ(dialogs.calls()[0].buttons, Buttons::Ok);
+    EXPECT_EQ(dialogs.calls()[0].icon, Icon::None);
+    // The steps before the failing one were done.
+    EXPECT_EQ(frmMain().lblScormVersion()->text(), QStringLiteral("SCORM 1.2"));
+    EXPECT_EQ(frmMain().width(), twipsToPixels(13800));
 }
 
 TEST_F(Startup, DefaultTemplateIsReadAndWrittenBack)
@@ -197,6 +282,8 @@ TEST_F(Startup, SplashRunsStartUpOnItsThirdTickAndCloses)
     chooseBinding(QStringLiteral("12"));
     FrmSplash &splash = frmSplash();
     EXPECT_EQ(splash.ticksLeft(), 2); // the first tick came with the load
+    EXPECT_TRUE(splash.timer()->isActive());
+    EXPECT_EQ(splash.timer()->interval(), timerInterval(1000));
     splash.show();
     QElapsedTimer t;
     t.start();
