@@ -2,6 +2,8 @@
 
 #include "framefixture.h"
 
+#include "frame/frmbrowser.h"
+#include "frame/frmdocument.h"
 #include "frame/frmsplash.h"
 #include "frame/frmtip.h"
 #include "frame/frmversionselect.h"
@@ -323,11 +325,19 @@ TEST_F(Exit, NoKeepsEveryWindow)
 TEST_F(Exit, YesClosesEverything)
 {
     start();
+    // The XML text window in the main window, and the browser window of its own.
+    showXML(QStringLiteral("<lom/>"));
+    frmDocument().showChild();
+    frmBrowser().showWindow();
+    processEvents();
     dialogs.answer(Answer::Yes);
     frmMain().action(QStringLiteral("mnuFileExit"))->trigger();
     processEvents();
     EXPECT_FALSE(frmMainLoaded());
     EXPECT_FALSE(frmOptionsLoaded());
+    EXPECT_FALSE(frmDocumentLoaded());
+    EXPECT_FALSE(frmBrowserLoaded());
+    EXPECT_EQ(dialogs.calls().size(), 1);
 }
 
 TEST_F(Exit, CancelExitKeepsTheProgramRunningOnce)
@@ -362,10 +372,19 @@ TEST_F(Exit, MenuButtonsSwitchTheFiveTopMenus)
     const QStringList menus = {QStringLiteral("mnufile"), QStringLiteral("mnuHelp"), QStringLiteral("mnuPreferences"),
                                QStringLiteral("mnuTools"), QStringLiteral("mnuWindow")};
     frmMain().menu(QStringLiteral("mnuTools"))->menuAction()->setEnabled(false);
+    // The entries below the menus keep their own states.
+    QAction *save = frmMain().action(QStringLiteral("mnuFileSave"));
+    QAction *exportMetadata = frmMain().action(QStringLiteral("mnuExport"));
+    save->setEnabled(false);
+    exportMetadata->setEnabled(true);
     frmMain().disableMenuButtons();
+    EXPECT_FALSE(save->isEnabled());
+    EXPECT_TRUE(exportMetadata->isEnabled());
     for (const QString &m : menus)
         EXPECT_FALSE(frmMain().menu(m)->menuAction()->isEnabled()) << m.toStdString();
     frmMain().enableMenuButtons();
     for (const QString &m : menus)
         EXPECT_TRUE(frmMain().menu(m)->menuAction()->isEnabled()) << m.toStdString();
+    EXPECT_FALSE(save->isEnabled());
+    EXPECT_TRUE(exportMetadata->isEnabled());
 }
