@@ -2,6 +2,8 @@
 
 #include "frmoptions.h"
 
+#include "writer12/writer12.h"
+
 #include "fields12.h"
 
 #include "frame/frmconvertunits.h"
@@ -47,15 +49,6 @@ bool editsText(const QKeyEvent &key)
         return false;
     const QString text = key.text();
     return !text.isEmpty() && text.at(0).isPrint();
-}
-
-// An ordinary decimal number: optional sign, digits with at most one decimal point, optional exponent,
-// blanks around it.
-bool isNumeric(const QString &text)
-{
-    static const QRegularExpression number(
-        QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
-    return number.match(text).hasMatch();
 }
 
 bool dontValidate() { return frmMain().dontValidate; }
@@ -209,7 +202,8 @@ void FrmOptions::sizeChanged()
     auto *size = static_cast<QLineEdit *>(control(QStringLiteral("txtSize")));
     const QString text = size->text();
     checkStringVal(text, size, field("txtSize")->tab);
-    if (!text.isEmpty() && !isNumeric(text)) {
+    // The same test as the writers': a size is a plain whole number of bytes.
+    if (!text.isEmpty() && !isPlainSize(text)) {
         msgBox(QStringLiteral("Must be a number"), Buttons::Ok, Icon::Exclamation, QStringLiteral("Validation"));
         size->clear();
     }
