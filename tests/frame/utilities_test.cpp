@@ -36,6 +36,21 @@ TEST_F(ConvertUnits, BoxLayout)
     EXPECT_EQ(units->itemText(1), QStringLiteral("mb"));
     EXPECT_EQ(units->itemText(2), QStringLiteral("gb"));
     EXPECT_EQ(find<QPushButton>(&box, QStringLiteral("cmdConvert"))->text(), QStringLiteral("Convert"));
+    EXPECT_EQ(units->currentIndex(), -1);
+    EXPECT_TRUE(find<QLineEdit>(&box, QStringLiteral("txtNum"))->text().isEmpty());
+    EXPECT_TRUE(find<QLineEdit>(&box, QStringLiteral("txtBytes"))->text().isEmpty());
+    // Each field carries its label.
+    for (const auto &[field, caption] : {std::pair{"txtNum", "Number"}, std::pair{"cboUnits", "Units"},
+                                         std::pair{"txtBytes", "Bytes"}}) {
+        QWidget *w = find<QWidget>(&box, QLatin1String(field));
+        ASSERT_TRUE(w) << field;
+        QLabel *label = nullptr;
+        for (QLabel *l : box.findChildren<QLabel *>())
+            if (l->buddy() == w)
+                label = l;
+        ASSERT_TRUE(label) << field;
+        EXPECT_EQ(label->text(), QLatin1String(caption));
+    }
 }
 
 TEST_F(ConvertUnits, ConvertsInTheShortestNumberForm)

@@ -62,6 +62,14 @@ TEST(GetVCardName, Table)
         {u"BEGIN:vCard\nFisher;Sue\nEND:vCard", u"Fisher;Sue"},
         {u"", u""},
         {u"begin:vcard\nend:vcard", u""},
+        // Lines ended by a carriage return alone; a key in mixed case; tabs around the name.
+        {u"BEGIN:VCARD\rFN:Carriage Return\rEND:VCARD", u"Carriage Return"},
+        {u"begin:vcard\nFn:\tMixed Case\t\nend:vcard", u"Mixed Case"},
+        // A longer key ending in "fn:" is no name property.
+        {u"begin:vcard\nX-FN:Not This\nORG:But This\nend:vcard", u"But This"},
+        // The other lines of the vCard are no part of the name.
+        {u"BEGIN:VCARD\nVERSION:2.1\nFN:Firstname Lastname\nTEL;WORK;VOICE:(000) 000-0000\nEND:VCARD",
+         u"Firstname Lastname"},
     };
     for (const auto &r : rows)
         EXPECT_EQ(getVCardName(QString::fromUtf16(r.vcard)), QString::fromUtf16(r.name))
