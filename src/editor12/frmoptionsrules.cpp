@@ -20,7 +20,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTimer>

@@ -377,10 +377,13 @@ TEST_F(Rules, TheSizeMustBeANumberAtEveryKeystroke)
     size->setFocus();
     QTest::keyClicks(size, QStringLiteral("15"));
     EXPECT_EQ(size->text(), QStringLiteral("15"));
-    QTest::keyClicks(size, QStringLiteral(".25"));
-    EXPECT_EQ(size->text(), QStringLiteral("15.25"));
     EXPECT_TRUE(dialogs.calls().isEmpty());
+    // A decimal point is no part of a number of bytes: the field is emptied at once.
+    QTest::keyClicks(size, QStringLiteral(".25"));
+    EXPECT_EQ(size->text(), QStringLiteral("25"));
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Must be a number")});
 
+    dialogs.clear();
     size->clear();
     QTest::keyClicks(size, QStringLiteral("1a"));
     EXPECT_EQ(size->text(), QString());
