@@ -182,7 +182,13 @@ void FrmMain::mnuFileNew_Click()
     };
     try {
         editor.showChild();
-        if (readSetting(QStringLiteral("showSaveOptions")).toInt() == 0) {
+        // Taken as a whole number: a missing or non-numeric setting is a type mismatch, which clears the
+        // editor and leaves the menu as it is.
+        bool isNumber = false;
+        const int showSaveOptions = readSetting(QStringLiteral("showSaveOptions")).trimmed().toInt(&isNumber);
+        if (!isNumber)
+            throw AppError(err::TypeMismatch, QStringLiteral("Type mismatch"));
+        if (showSaveOptions == 0) {
             clearEditor();
             return;
         }

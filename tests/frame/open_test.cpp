@@ -196,6 +196,39 @@ TEST_F(Open, FileOpenOffersNoCategoryDialogWhenNothingWasRead)
     EXPECT_EQ(dialogs.calls().size(), 2);
 }
 
+TEST_F(Open, ValidFileIsConfirmedOnlyWhenAsked)
+{
+    start(QStringLiteral("2004"));
+    const QString file = copy(QStringLiteral("lom2004.xml"));
+    EXPECT_FALSE(frmMain().openSelectedFile(false, file, false));
+    EXPECT_TRUE(dialogs.calls().isEmpty()) << dialogs.messages().join(QLatin1Char('|')).toStdString();
+
+    EXPECT_FALSE(frmMain().openSelectedFile(true, file, false));
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls()[0].text, QStringLiteral("Valid Metadata XML File\rRemember to check this file with the "
+                                                      "ADL Conformance Test Suite to receive a test log."));
+    EXPECT_EQ(dialogs.calls()[0].buttons, Buttons::Ok);
+    EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Tagsmith"));
+}
+
+TEST_F(Open, CurrentFileLabelNamesTheFileOrANewFileForTheDefaultTemplate)
+{
+    start(QStringLiteral("2004"));
+    const QString file = copy(QStringLiteral("lom2004.xml"), QStringLiteral("lesson.xml"));
+    frmMain().lblDefTemp()->setText(QStringLiteral("lesson.xml"));
+    EXPECT_FALSE(frmMain().openSelectedFile(false, file, false));
+    EXPECT_EQ(frmMain().lblCurFile()->text(), QStringLiteral("- new file -"));
+
+    // Through the Open dialog the label shows the file's name whatever the default template is.
+    dialogs.answerText(file);
+    EXPECT_FALSE(frmMain().openSelectedFile(false, QStringLiteral("0"), false));
+    EXPECT_EQ(frmMain().lblCurFile()->text(), QStringLiteral("lesson.xml"));
+
+    frmMain().lblDefTemp()->setText(QStringLiteral("default.tsm"));
+    EXPECT_FALSE(frmMain().openSelectedFile(false, file, false));
+    EXPECT_EQ(frmMain().lblCurFile()->text(), QStringLiteral("lesson.xml"));
+}
+
 class FileNew : public Open {};
 
 TEST_F(FileNew, WithoutSaveOptionsClearsAtOnce)
@@ -225,4 +258,53 @@ TEST_F(FileNew, CancelInThePromptKeepsTheRecord)
     dialogs.answer(Answer::No);
     frmMain().mnuFileNew_Click();
     EXPECT_TRUE(field2004("titleText").isEmpty());
+}
+
+
+TEST_F(FileNew, MissingOrOddSaveOptionsSettingClearsAndLeavesTheMenu)
+{
+    start(QStringLiteral("2004"));
+    for (const char *settings : {"showTipAtStartup.0\r\n", "showTipAtStartup.0\r\nshowSaveOptions.x\r\n"}) {
+        SCOPED_TRACE(settings);
+        writeFile(QStringLiteral("settings.dat"), settings);
+        frmMain().action(QStringLiteral("mnuSaveasTemplate"))->setEnabled(true);
+        frmMain().action(QStringLiteral("mnuExport"))->setEnabled(true);
+        find<QLineEdit>(&frmOptions2004(), QStringLiteral("titleText"))->setText(QStringLiteral("old"));
+        frmMain().mnuFileNew_Click();
+        EXPECT_TRUE(field2004("titleText").isEmpty());
+        EXPECT_TRUE(frmMain().action(QStringLiteral("mnuSaveasTemplate"))->isEnabled());
+        EXPECT_TRUE(frmMain().action(QStringLiteral("mnuExport"))->isEnabled());
+        EXPECT_TRUE(dialogs.calls().isEmpty());
+    }
+}
+
+TEST_F(FileNew, PromptClosedWithoutAnAnswerAsksForATemplateFile)
+{
+    start(QStringLiteral("2004"));
+    writeFile(QStringLiteral("settings.dat"), "showTipAtStartup.0\r\nshowSaveOptions.1\r\n");
+    auto closePrompt = [this] {
+        dialogs.answer(Answer::Yes);
+        dialogs.answerText(QString()); // no template name: the prompt is left without an answer
+    };
+
+    // Cancel in the save dialog clears the editor, without a message.
+    find<QLineEdit>(&frmOptions2004(), QStringLiteral("titleText"))->setText(QStringLiteral("old"));
+    closePrompt();
+    dialogs.answerText(std::nullopt);
+    frmMain().mnuFileNew_Click();
+    ASSERT_EQ(dialogs.calls().size(), 3);
+    const DialogCall &save = dialogs.calls()[2];
+    EXPECT_EQ(save.kind, DialogCall::Kind::SaveFile);
+    EXPECT_EQ(save.title, QStringLiteral("Save As Template"));
+    EXPECT_EQ(save.file.filter, QStringLiteral("Template Files (*.tsm)|*.tsm"));
+    EXPECT_TRUE(field2004("titleText").isEmpty());
+
+    // An empty file name ends the command: nothing is saved and nothing cleared.
+    dialogs.clear();
+    find<QLineEdit>(&frmOptions2004(), QStringLiteral("titleText"))->setText(QStringLiteral("kept"));
+    closePrompt();
+    dialogs.answerText(QString());
+    frmMain().mnuFileNew_Click();
+    EXPECT_EQ(dialogs.calls().size(), 3);
+    EXPECT_EQ(field2004("titleText"), QStringLiteral("kept"));
 }
