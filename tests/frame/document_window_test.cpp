@@ -29,8 +29,11 @@ TEST_F(DocumentWindow, LoadsEmptyWithItsCaptionAndToolbar)
     EXPECT_EQ(doc().caption(), QStringLiteral("frmDocument"));
     EXPECT_EQ(doc().text(), QString());
     QStringList keys;
-    for (QAction *a : doc().tlbrXmlEdit()->actions())
+    for (QAction *a : doc().tlbrXmlEdit()->actions()) {
         keys << a->objectName();
+        // Nothing sets the buttons from the state of the text: they stay enabled, also on an empty box.
+        EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
+    }
     EXPECT_EQ(keys, QStringList({QStringLiteral("find"), QStringLiteral("cut"), QStringLiteral("copy"),
                                  QStringLiteral("paste"), QStringLiteral("undo"), QStringLiteral("redo"),
                                  QStringLiteral("tag"), QStringLiteral("comment"), QStringLiteral("validate")}));
@@ -113,4 +116,15 @@ TEST_F(DocumentWindow, TheBoxFillsTheWindowBelowTheToolbarWithMargins)
     doc().resize(5, 5);
     EXPECT_EQ(doc().rtfXMLOutput()->width(), 0);
     EXPECT_EQ(doc().rtfXMLOutput()->height(), 0);
+}
+
+TEST_F(DocumentWindow, AButtonKeyWithoutACommandDoesNothing)
+{
+    setText(QStringLiteral("<lom/>"), 1, 4);
+    for (const char *key : {"save", "clear", "", "Find"})
+        doc().tlbrXmlEdit_ButtonClick(QString::fromLatin1(key));
+    EXPECT_EQ(doc().text(), QStringLiteral("<lom/>"));
+    EXPECT_EQ(box()->textCursor().selectedText(), QStringLiteral("lom"));
+    EXPECT_FALSE(doc().CanUndo());
+    EXPECT_TRUE(dialogs.calls().isEmpty());
 }
