@@ -5,6 +5,7 @@
 #include "frame/frmbrowser.h"
 #include "frame/previewbrowser.h"
 #include "frame/twips.h"
+#include "platform/timing.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -50,6 +51,7 @@ TEST_F(BrowserWindow, ToolbarAndAddressStrip)
                                  QStringLiteral("Refresh"), QStringLiteral("Home"), QStringLiteral("Search")}));
     EXPECT_EQ(find<QLabel>(&win(), QStringLiteral("lblAddress"))->text(), QStringLiteral("&Address:"));
     EXPECT_FALSE(win().timTimer()->isActive());
+    EXPECT_EQ(win().timTimer()->interval(), timerInterval(5));
     EXPECT_EQ(win().windowTitle(), QString());
 }
 
@@ -191,6 +193,12 @@ TEST_F(BrowserWindow, LayoutFollowsTheWindowAndHoldsAtZero)
     EXPECT_EQ(page.top(), strip->geometry().bottom() + 1);
     EXPECT_EQ(page.height(), 600 - page.top() - twipsToPixels(100));
     EXPECT_EQ(win().cboAddress()->width(), 800 - twipsToPixels(100));
+    // The address box lies below its label, 50 twips from the left.
+    const QLabel *label = find<QLabel>(&win(), QStringLiteral("lblAddress"));
+    win().Form_Activate();
+    EXPECT_EQ(win().cboAddress()->x(), twipsToPixels(50));
+    EXPECT_EQ(win().cboAddress()->y(), label->y() + label->height() + twipsToPixels(15));
+    EXPECT_EQ(label->buddy(), win().cboAddress());
     win().resize(5, 5);
     EXPECT_EQ(win().brwWebBrowser()->width(), 0);
     EXPECT_EQ(win().brwWebBrowser()->height(), 0);
