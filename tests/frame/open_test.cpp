@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QDir>
 
 using namespace ts;
 using namespace ts::test;
@@ -307,4 +308,47 @@ TEST_F(FileNew, PromptClosedWithoutAnAnswerAsksForATemplateFile)
     frmMain().mnuFileNew_Click();
     EXPECT_EQ(dialogs.calls().size(), 3);
     EXPECT_EQ(field2004("titleText"), QStringLiteral("kept"));
+}
+
+TEST_F(Open, EverySampleOpensInTheEditorOfItsBindingAndStaysAsItWas)
+{
+    const QString samples = sharedDir() + QStringLiteral("/samples");
+    if (sharedDir().isEmpty() || !QDir(samples).exists())
+        GTEST_SKIP() << "The shared samples folder is absent; the real files were not opened.";
+    start(QStringLiteral("12"));
+    failOnUnanswered = false;
+    // Records open into the editor of their binding; manifests hold no record and are refused.
+    const struct {
+        const char *folder;
+        bool read;
+        const char *binding;
+    } folders[] = {{"imsmd12", true, "SCORM 1.2"}, {"lom", true, "SCORM 2004"}, {"manifests", false, nullptr}};
+    for (const auto &folder : folders) {
+        const QString from = samples + QLatin1Char('/') + QLatin1String(folder.folder);
+        const QStringList names = QDir(from).entryList({QStringLiteral("*.xml")}, QDir::Files);
+        EXPECT_FALSE(names.isEmpty()) << folder.folder;
+        for (const QString &name : names) {
+            SCOPED_TRACE((QLatin1String(folder.folder) + QLatin1Char('/') + name).toStdString());
+            QFile::remove(path(name));
+            ASSERT_TRUE(QFile::copy(from + QLatin1Char('/') + name, path(name)));
+            const QByteArray before = readFile(name);
+            dialogs.clear();
+            dialogs.answer(Answer::Yes); // switch editors when asked
+            EXPECT_EQ(frmMain().openSelectedFile(false, path(name), false), !folder.read);
+            EXPECT_EQ(readFile(name), before);
+            if (!folder.read) {
+                EXPECT_TRUE(dialogs.messages().contains(
+                    QStringLiteral("Problem encountered while opening XML file. This may affect your XML file")));
+                continue;
+            }
+            EXPECT_EQ(frmMain().scormVersion, QLatin1String(folder.binding));
+            // Every record has a title or a description, which the editor shows.
+            const bool is2004 = frmMain().scormVersion == QLatin1String("SCORM 2004");
+            const QString shown =
+                is2004 ? field2004("titleText") + field2004("courseDescription")
+                       : frmOptions().fieldText(QStringLiteral("titleText")) +
+                             frmOptions().fieldText(QStringLiteral("courseDescription"));
+            EXPECT_FALSE(shown.isEmpty());
+        }
+    }
 }
