@@ -1,5 +1,6 @@
 #include "textutil.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace ts {
@@ -29,6 +30,15 @@ QString escape(const QString &text, bool quotes)
 
 bool isLineEnd(QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); }
 
+// The position of an "END:vCard" marker (blanks allowed after the colon) at or after from, standing on its
+// own rather than inside a word ("Friend: ..." holds none); -1 when there is none.
+qsizetype findEndMarker(const QString &lower, qsizetype from)
+{
+    static const QRegularExpression marker(QStringLiteral("(?<![a-z0-9-])end:\\s*vcard"));
+    const QRegularExpressionMatch m = marker.match(lower, from);
+    return m.hasMatch() ? m.capturedStart() : -1;
+}
+
 // The value after the marker at pos (pos points at the marker's first character).
 QString valueAt(const QString &vcard, const QString &lower, qsizetype pos, qsizetype markerLength)
 {
@@ -36,7 +46,7 @@ QString valueAt(const QString &vcard, const QString &lower, qsizetype pos, qsize
     qsizetype end = start;
     while (end < vcard.size() && !isLineEnd(vcard.at(end)))
         ++end;
-    const qsizetype endMarker = lower.indexOf(QLatin1String("end:"), start);
+    const qsizetype endMarker = findEndMarker(lower, start);
     if (endMarker >= 0 && endMarker < end)
         end = endMarker;
     return vcard.mid(start, end - start).trimmed();
@@ -85,7 +95,7 @@ QString getVCardName(const QString &vcard)
             const qsizetype v = l.indexOf(QLatin1String("vcard"));
             line = v >= 0 ? line.mid(v + 5).trimmed() : QString();
         }
-        const qsizetype end = line.toLower().indexOf(QLatin1String("end:"));
+        const qsizetype end = findEndMarker(line.toLower(), 0);
         if (end >= 0)
             line = line.left(end).trimmed();
         if (!line.isEmpty())

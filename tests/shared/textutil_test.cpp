@@ -56,6 +56,10 @@ TEST(GetVCardName, Table)
         // A one-line vCard.
         {u"BEGIN:vCard ORG: END:vCard", u""},
         {u"BEGIN:vCard FN:One Line END:vCard", u"One Line"},
+        {u"BEGIN:vCard FN:One Line END: vCard", u"One Line"},
+        // "end:" inside a name is no marker.
+        {u"begin:vcard\nfn:Friend: Consulting\nend:vcard", u"Friend: Consulting"},
+        {u"BEGIN:vCard ORG:Weekend:Trips END:vCard", u"Weekend:Trips"},
         // Text the parser unescaped stays as it is.
         {u"begin:vcard\nfn:Smith & Sons <Ltd>\nend:vcard", u"Smith & Sons <Ltd>"},
         // No name property: the first line that is no marker.
