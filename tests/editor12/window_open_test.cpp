@@ -181,3 +181,15 @@ TEST_F(WindowOpen, EverySampleOpensAndFillsTheEditor)
         EXPECT_FALSE(shown.titleText.isEmpty() && shown.courseDescription.isEmpty() && shown.lstFiles.isEmpty());
     }
 }
+
+TEST_F(WindowOpen, FileInASingleByteEncodingOpensWithoutAParseNotice)
+{
+    QByteArray bytes = kRecord;
+    bytes.replace("<?xml version=\"1.0\"?>", "<?xml version=\"1.0\" encoding=\"windows-1252\"?>");
+    bytes.replace("Fractions &amp; Decimals", "Caf\xE9 \x80");
+    const QString file = put(QStringLiteral("latin.xml"), bytes);
+    EXPECT_FALSE(frmMain().openSelectedFile(false, file, false));
+    EXPECT_TRUE(dialogs.calls().isEmpty()) << dialogs.messages().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(record().titleText, QString::fromUtf8("Caf\u00e9 \u20ac"));
+    EXPECT_EQ(readFile(QStringLiteral("latin.xml")), bytes);
+}
