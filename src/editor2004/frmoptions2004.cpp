@@ -30,6 +30,7 @@ FrmOptions2004::FrmOptions2004(QWidget *parent) : MetadataEditor(parent)
 {
     m_scormVersionAtLoad = frmMain().scormVersion;
     setObjectName(QStringLiteral("frmOptions2004"));
+    markProgramWindow(this);
     setWindowTitle(QStringLiteral("SCORM 2004 Metadata"));
     auto *layout = new QVBoxLayout(this);
     auto *category = new QComboBox(this);
