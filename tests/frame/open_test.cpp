@@ -352,3 +352,25 @@ TEST_F(Open, EverySampleOpensInTheEditorOfItsBindingAndStaysAsItWas)
         }
     }
 }
+
+TEST_F(FileNew, TemplateFileChosenAfterTheClosedPromptIsSavedInTheTemplatesFolder)
+{
+    start(QStringLiteral("12"));
+    writeFile(QStringLiteral("settings.dat"), "showTipAtStartup.0\r\nshowSaveOptions.1\r\n");
+    frmMain().dontValidate = true;
+    frmOptions().setFieldText(QStringLiteral("titleText"), QStringLiteral("Kept in the template"));
+    frmMain().dontValidate = false;
+    frmMain().action(QStringLiteral("mnuSaveasTemplate"))->setEnabled(true);
+    frmMain().action(QStringLiteral("mnuExport"))->setEnabled(true);
+    dialogs.answer(Answer::Yes);
+    dialogs.answerText(QString()); // no template name: the prompt is left without an answer
+    dialogs.answerText(path(QStringLiteral("elsewhere/mine.tsm")));
+    frmMain().mnuFileNew_Click();
+    // Saved under its name in the templates folder, whatever folder the dialog showed.
+    EXPECT_TRUE(readFile(QStringLiteral("templates/mine.tsm")).contains("Kept in the template"));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("elsewhere/mine.tsm"))));
+    EXPECT_TRUE(frmOptions().fieldText(QStringLiteral("titleText")).isEmpty());
+    EXPECT_FALSE(frmMain().action(QStringLiteral("mnuSaveasTemplate"))->isEnabled());
+    EXPECT_FALSE(frmMain().action(QStringLiteral("mnuExport"))->isEnabled());
+    EXPECT_EQ(dialogs.calls().size(), 3) << dialogs.messages().join(QLatin1Char('|')).toStdString();
+}
