@@ -2,7 +2,7 @@
 # Installs what the build and the tests need on Debian 12 (run as root), skipping what is there.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6printsupport6 libgl-dev libxml2-dev libxslt1-dev
-          libxml2-utils googletest libgtest-dev xvfb xauth xdotool)
+          libxml2-utils googletest libgtest-dev xvfb xauth xdotool fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
