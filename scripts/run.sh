@@ -3,10 +3,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGSMITH_BUILD_TESTS=OFF
-cmake --build build --target tagsmith
+cmake -S . -B build-run -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGSMITH_BUILD_TESTS=OFF
+cmake --build build-run --target tagsmith
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display is available: starting tagsmith under a virtual X server (xvfb-run)."
-    exec xvfb-run -a build/program/tagsmith
+    exec xvfb-run -a build-run/program/tagsmith
 fi
-exec build/program/tagsmith
+exec build-run/program/tagsmith
