@@ -18,9 +18,9 @@ void MdiChild::showChild()
         sub->setAttribute(Qt::WA_DeleteOnClose, false);
         sub->setWindowTitle(windowTitle());
         sub->setObjectName(objectName() + QStringLiteral("Window"));
-        // A new child opens at its preferred size, within the area.
-        const QSize area = frmMain().mdiArea()->size();
-        sub->resize(sub->sizeHint().expandedTo(QSize(480, 360)).boundedTo(area.isEmpty() ? QSize(1200, 900) : area));
+        // A new child opens at its preferred size; the area scrolls when the child is larger than it.
+        sub->resize(sub->sizeHint().expandedTo(QSize(480, 360)));
+        sub->move(0, 0);
     }
     show();
     sub->show();
