@@ -2,6 +2,7 @@
 #include "frmoptions2004.h"
 
 #include "frame/globals.h"
+#include "frame/startup.h"
 #include "platform/dialogs.h"
 #include "platform/programfolder.h"
 #include "platform/schemacache.h"
@@ -43,9 +44,7 @@ bool initXMLParser2004()
     side.schemaCache = std::make_shared<SchemaCache>();
     const QString schemaPath = programPath(schemaFileName());
     if (!side.schemaCache->add(QString::fromLatin1(kImsMd12Namespace), schemaPath)) {
-        msgBox(QStringLiteral("Unable to validate file.  Metadata schema is missing.  Expected the following schema: ") +
-                   schemaPath,
-               Buttons::Ok, Icon::Exclamation, QStringLiteral("File Missing"));
+        showSchemaMissing(schemaPath);
         return false;
     }
     side.xmlDoc2004 = std::make_shared<XmlDocument>();

@@ -1,4 +1,5 @@
 #include "documentvalidation.h"
+#include "startup.h"
 
 #include "platform/dialogs.h"
 #include "platform/programfolder.h"
@@ -68,10 +69,7 @@ void validateXmlText(const QString &text)
     for (const BindingSchema &schema : kSchemas) {
         const QString path = programPath(QString::fromLatin1(schema.file));
         if (!cache->add(QString::fromLatin1(schema.namespaceUri), path)) {
-            msgBox(QStringLiteral("Unable to validate file.  Metadata schema is missing.  Expected the following "
-                                  "schema: ") +
-                       path,
-                   Buttons::Ok, Icon::Critical, QStringLiteral("Missing File"));
+            msgBox(schemaMissingText(path), Buttons::Ok, Icon::Critical, QStringLiteral("Missing File"));
             return;
         }
     }

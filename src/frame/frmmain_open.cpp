@@ -162,8 +162,7 @@ void FrmMain::mnuFileOpen_Click()
             showMetadataCategoryDialog();
     } catch (const AppError &e) {
         if (e.number == err::OutOfMemory)
-            msgBox(QStringLiteral("Low System Memory. Try shutting down applications."), Buttons::Ok, Icon::Critical,
-                   QStringLiteral("Low Memory"));
+            showLowMemory();
         else if (e.number != err::PathFileAccess)
             reportError(e, QStringLiteral("mnuFileOpen_Click"), kOwner);
     } catch (const std::exception &e) {
@@ -227,8 +226,7 @@ void FrmMain::mnuFileNew_Click()
             editor.clearAll();
             break;
         case err::OutOfMemory:
-            msgBox(QStringLiteral("Low System Memory. Try shutting down applications."), Buttons::Ok, Icon::Critical,
-                   QStringLiteral("Low Memory"));
+            showLowMemory();
             editor.clearAll();
             break;
         default:

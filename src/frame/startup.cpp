@@ -28,10 +28,19 @@ void initXMLParser()
     } catch (const std::exception &) {
         if (frmMainLoaded())
             unloadFrmMain();
-        msgBox(QStringLiteral("Unable to validate file.  Metadata schema is missing.  Expected the following schema: ") +
-                   schemaPath,
-               Buttons::Ok, Icon::Exclamation, QStringLiteral("File Missing"));
+        showSchemaMissing(schemaPath);
     }
+}
+
+QString schemaMissingText(const QString &schemaPath)
+{
+    return QStringLiteral("Unable to validate file.  Metadata schema is missing.  Expected the following schema: ") +
+           schemaPath;
+}
+
+void showSchemaMissing(const QString &schemaPath)
+{
+    msgBox(schemaMissingText(schemaPath), Buttons::Ok, Icon::Exclamation, QStringLiteral("File Missing"));
 }
 
 } // namespace ts

@@ -23,6 +23,12 @@ QString error91Text()
 
 void showError91() { msgBox(error91Text(), Buttons::Ok, Icon::Critical, QStringLiteral("Error 91")); }
 
+void showLowMemory()
+{
+    msgBox(QStringLiteral("Low System Memory. Try shutting down applications."), Buttons::Ok, Icon::Critical,
+           QStringLiteral("Low Memory"));
+}
+
 void reportError(const std::exception &e, const QString &procedure, const QString &owner, bool special91)
 {
     const auto *app = dynamic_cast<const AppError *>(&e);

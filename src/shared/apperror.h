@@ -38,6 +38,9 @@ QString errorText(const std::exception &e, const QString &procedure, const QStri
 QString error91Text();
 void showError91();
 
+// The box shown when the system runs out of memory (error 7).
+void showLowMemory();
+
 // Shows the common error text (error 91 as its own box where special91 is true).
 void reportError(const std::exception &e, const QString &procedure, const QString &owner, bool special91 = false);
 
