@@ -8,7 +8,7 @@
 #include "windows.h"
 
 #include "platform/dialogs.h"
-#include "platform/printer.h"
+#include "platform/qt/printer.h"
 #include "shared/apperror.h"
 
 #include <QAction>

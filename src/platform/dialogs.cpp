@@ -1,5 +1,5 @@
 #include "dialogs.h"
-#include "qtdialogs.h"
+#include "qt/qtdialogs.h"
 
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 
 #include "document_fixture.h"
 
-#include "platform/printer.h"
+#include "platform/qt/printer.h"
 
 #include <QPrinter>
 #include <QRegularExpression>

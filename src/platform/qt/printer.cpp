@@ -1,5 +1,5 @@
 #include "printer.h"
-#include "dialogs.h"
+#include "platform/dialogs.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontDatabase>

@@ -1,5 +1,5 @@
 #pragma once
-#include "dialogs.h"
+#include "platform/dialogs.h"
 
 namespace ts {
 
