@@ -1,12 +1,13 @@
 #include "dialogs.h"
-#include "qt/qtdialogs.h"
 
 #include <QStringList>
+#include <QtGlobal>
 
 namespace ts {
 
 namespace {
 Dialogs *g_replacement = nullptr;
+Dialogs *g_own = nullptr;
 QString g_title = QStringLiteral("Tagsmith");
 } // namespace
 
@@ -14,11 +15,14 @@ Dialogs &dialogs()
 {
     if (g_replacement)
         return *g_replacement;
-    static QtDialogs real;
-    return real;
+    if (!g_own)
+        qFatal("A question was asked before the program installed its dialogs");
+    return *g_own;
 }
 
 void setDialogs(Dialogs *replacement) { g_replacement = replacement; }
+
+void setProgramDialogs(Dialogs *own) { g_own = own; }
 
 QString appTitle() { return g_title; }
 void setAppTitle(const QString &title) { g_title = title; }

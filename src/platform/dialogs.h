@@ -1,7 +1,8 @@
 #pragma once
 // The one interface through which the programs ask the user anything: message boxes, input boxes,
-// file and folder choices, print and page setup. The real implementation uses Qt; the tests install
-// a scripted one. No code outside this layer constructs a QMessageBox or a QFileDialog.
+// file and folder choices, print and page setup. The real implementation uses Qt (platform/qt), which
+// every program installs at start; the tests install a scripted one. No code outside this layer
+// constructs a QMessageBox or a QFileDialog.
 
 #include <QString>
 #include <optional>
@@ -38,9 +39,12 @@ public:
     virtual bool pageSetup(QPrinter &printer) = 0;
 };
 
-// The program-wide dialogs; the real Qt ones unless a test installed others. Not owned.
+// The program-wide dialogs: those a test installed, else the program's own. Not owned.
 Dialogs &dialogs();
-void setDialogs(Dialogs *replacement); // nullptr restores the real dialogs
+void setDialogs(Dialogs *replacement); // nullptr restores the program's own dialogs
+// The program's own dialogs, installed once at start (useDesktopServices() of platform/qt). Asking a
+// question before any dialogs are installed is a fault of the program and ends it.
+void setProgramDialogs(Dialogs *own);
 
 // The title of message and input boxes that have none of their own.
 QString appTitle();

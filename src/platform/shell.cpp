@@ -1,48 +1,26 @@
 #include "shell.h"
-#include "programfolder.h"
 
-#include <QDesktopServices>
-#include <QFileInfo>
-#include <QProcess>
-#include <QStringList>
-#include <QUrl>
+#include <QtGlobal>
 
 namespace ts {
 
 namespace {
-
-class DesktopShell : public Shell {
-public:
-    Result open(const QString &pathOrUrl) override
-    {
-        QUrl url = QUrl::fromUserInput(pathOrUrl);
-        if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile()))
-            return Result::FileNotFound;
-        return QDesktopServices::openUrl(url) ? Result::Ok : Result::Failed;
-    }
-
-    Result startProgram(const QString &fileName) override
-    {
-        const QString path = programPath(fileName);
-        if (!QFileInfo(path).isFile())
-            return Result::FileNotFound;
-        return QProcess::startDetached(path, {}, programFolder()) ? Result::Ok : Result::Failed;
-    }
-};
-
 Shell *g_replacement = nullptr;
-
+Shell *g_own = nullptr;
 } // namespace
 
 Shell &shell()
 {
     if (g_replacement)
         return *g_replacement;
-    static DesktopShell real;
-    return real;
+    if (!g_own)
+        qFatal("The shell was used before the program installed one");
+    return *g_own;
 }
 
 void setShell(Shell *replacement) { g_replacement = replacement; }
+
+void setProgramShell(Shell *own) { g_own = own; }
 
 Shell::Result RecordingShell::open(const QString &pathOrUrl)
 {

@@ -16,8 +16,12 @@ public:
     virtual Result startProgram(const QString &fileName) = 0;
 };
 
+// The program-wide shell: the one a test installed, else the program's own (the desktop's, installed at
+// start by useDesktopServices() of platform/qt). Not owned.
 Shell &shell();
-void setShell(Shell *replacement); // nullptr restores the desktop shell
+void setShell(Shell *replacement); // nullptr restores the program's own shell
+// Installs the program's own shell. Asking for the shell before one is installed ends the program.
+void setProgramShell(Shell *own);
 
 // Records what was asked and opens nothing; for tests.
 class RecordingShell : public Shell {

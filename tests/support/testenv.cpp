@@ -4,7 +4,6 @@
 #include "platform/programfolder.h"
 #include "platform/timing.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -20,11 +19,9 @@ QString sharedDir()
 
 QString testData(const QString &relative) { return QStringLiteral(TAGSMITH_TEST_DATA) + QLatin1Char('/') + relative; }
 
-void initApplication(int &argc, char **argv)
+void prepareTestRun()
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication *app = new QApplication(argc, argv);
-    (void)app;
     setTimerScale(0.001);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// What every test program shares: a QApplication, a temporary copy of the program folder, scripted
-// dialogs and shell, and timers running at a thousandth of their speed.
+// What every test program shares: a temporary copy of the program folder, scripted dialogs and shell, and
+// timers running at a thousandth of their speed.
 
 #include "platform/scripteddialogs.h"
 #include "platform/shell.h"
@@ -17,8 +17,9 @@ QString sharedDir();
 // A file of the tests' own data folder.
 QString testData(const QString &relative);
 
-// Creates the application once for the test program (main of each test program calls it).
-void initApplication(int &argc, char **argv);
+// Prepares the run of a test program before its application is created (main of each test program calls
+// it): no display, and timers at a thousandth of their speed.
+void prepareTestRun();
 
 // A fresh temporary copy of the built program folder, made the program folder for the test's duration,
 // with scripted dialogs and a recording shell installed.

@@ -1,0 +1,28 @@
+#include "desktopshell.h"
+
+#include "platform/programfolder.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QProcess>
+#include <QUrl>
+
+namespace ts {
+
+Shell::Result DesktopShell::open(const QString &pathOrUrl)
+{
+    QUrl url = QUrl::fromUserInput(pathOrUrl);
+    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile()))
+        return Result::FileNotFound;
+    return QDesktopServices::openUrl(url) ? Result::Ok : Result::Failed;
+}
+
+Shell::Result DesktopShell::startProgram(const QString &fileName)
+{
+    const QString path = programPath(fileName);
+    if (!QFileInfo(path).isFile())
+        return Result::FileNotFound;
+    return QProcess::startDetached(path, {}, programFolder()) ? Result::Ok : Result::Failed;
+}
+
+} // namespace ts
