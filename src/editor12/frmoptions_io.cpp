@@ -12,7 +12,7 @@
 #include "platform/xmldocument.h"
 #include "shared/metadataheader.h"
 #include "shared/notice.h"
-#include "writer12/writer12.h"
+#include "model12/writer12.h"
 
 #include <QDate>
 #include <QTabWidget>

@@ -2,7 +2,7 @@
 
 #include "frmoptions.h"
 
-#include "writer12/writer12.h"
+#include "model12/writer12.h"
 
 #include "fields12.h"
 

@@ -8,7 +8,7 @@
 #include "reader12.h"
 
 #include "platform/xmldocument.h"
-#include "writer12/record12.h"
+#include "model12/record12.h"
 
 namespace ts {
 

@@ -11,7 +11,7 @@
 #include "shared/notice.h"
 
 #include "platform/xmldocument.h"
-#include "writer12/record12.h"
+#include "model12/record12.h"
 
 #include <QString>
 

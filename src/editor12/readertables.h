@@ -3,7 +3,7 @@
 // and the texts of their notices.
 
 #include "platform/dialogs.h"
-#include "writer12/record12.h"
+#include "model12/record12.h"
 
 #include <QString>
 #include <span>

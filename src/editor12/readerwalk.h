@@ -6,7 +6,7 @@
 #include "readertables.h"
 
 #include "platform/xmldocument.h"
-#include "writer12/record12.h"
+#include "model12/record12.h"
 
 #include <QList>
 #include <QString>

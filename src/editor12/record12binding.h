@@ -3,7 +3,7 @@
 // to the control of its name. The import fills the editor with putRecord; the writers and the template store
 // read it with readRecord.
 
-#include "writer12/record12.h"
+#include "model12/record12.h"
 
 namespace ts {
 

@@ -5,8 +5,8 @@
 #include "editor12/import12.h"
 
 #include "platform/textfile.h"
-#include "writer12/buildxml.h"
-#include "writer12/writer12.h"
+#include "model12/buildxml.h"
+#include "model12/writer12.h"
 
 using namespace ts;
 using ts::test::changedFields;

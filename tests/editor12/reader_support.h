@@ -3,7 +3,7 @@
 // "name=value" lines, and readable notices in failure messages.
 
 #include "shared/notice.h"
-#include "writer12/record12.h"
+#include "model12/record12.h"
 
 #include <QByteArray>
 #include <QStringList>

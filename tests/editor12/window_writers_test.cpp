@@ -5,7 +5,7 @@
 #include "frame/frmdocument.h"
 #include "frame/frmprocessing.h"
 #include "editor12/record12binding.h"
-#include "writer12/writer12.h"
+#include "model12/writer12.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "support/testmain.h"
 
-#include "writer12/record12.h"
+#include "model12/record12.h"
 
 using namespace ts;
 

@@ -4,7 +4,7 @@
 
 #include "platform/xmldocument.h"
 #include "shared/textutil.h"
-#include "writer12/buildxml.h"
+#include "model12/buildxml.h"
 
 using namespace ts;
 using namespace ts::test;

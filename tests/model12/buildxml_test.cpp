@@ -2,7 +2,7 @@
 
 #include "fixtures12.h"
 
-#include "writer12/buildxml.h"
+#include "model12/buildxml.h"
 
 #include <QDir>
 

@@ -4,8 +4,8 @@
 // kept in a fragment file temp12/<id>.xml below the program folder until a writer pastes it into a
 // document. Every value is escaped before it is written.
 
-#include "writer12/record12.h"
-#include "writer12/writer12.h"
+#include "model12/record12.h"
+#include "model12/writer12.h"
 
 #include <QString>
 #include <QStringList>

@@ -6,7 +6,7 @@
 // around a run (the processing box before it, bringing a field to front after a validation exit,
 // showing the document or storing it as a template) belongs to the editor.
 
-#include "writer12/record12.h"
+#include "model12/record12.h"
 
 #include <QDate>
 #include <QString>

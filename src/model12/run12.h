@@ -2,9 +2,9 @@
 // What the categories of one SCORM 1.2 writer run share: the record, the context, the export day and
 // the document text that they append their lines to. Internal to the writers.
 
-#include "writer12/buildxml.h"
-#include "writer12/record12.h"
-#include "writer12/writer12.h"
+#include "model12/buildxml.h"
+#include "model12/record12.h"
+#include "model12/writer12.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 #include "fixtures12.h"
 
 #include "shared/apperror.h"
-#include "writer12/run12.h"
+#include "model12/run12.h"
 
 #include <QDir>
 

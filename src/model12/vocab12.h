@@ -2,7 +2,7 @@
 // The fixed tables of the SCORM 1.2 writers: the content-type and learning-resource-type check boxes,
 // the browser and operating-system requirements and the relation phrases.
 
-#include "writer12/record12.h"
+#include "model12/record12.h"
 
 #include <QString>
 #include <array>

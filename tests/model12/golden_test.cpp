@@ -2,7 +2,7 @@
 
 #include "fixtures12.h"
 
-#include "writer12/writer12.h"
+#include "model12/writer12.h"
 
 using namespace ts;
 using namespace ts::test;

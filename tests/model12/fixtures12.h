@@ -2,8 +2,8 @@
 // Records, contexts and checks shared by the SCORM 1.2 writer tests.
 
 #include "support/testenv.h"
-#include "writer12/record12.h"
-#include "writer12/writer12.h"
+#include "model12/record12.h"
+#include "model12/writer12.h"
 
 #include <QByteArray>
 #include <QDate>
