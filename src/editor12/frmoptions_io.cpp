@@ -1,7 +1,7 @@
 // The SCORM 1.2 editor window's writers and its reading of metadata files: the window's side of the
 // writer and import libraries, which know no widgets.
 #include "frmoptions.h"
-#include "import12.h"
+#include "model12/import12.h"
 #include "record12binding.h"
 
 #include "frame/frmdocument.h"

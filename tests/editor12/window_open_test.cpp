@@ -4,7 +4,7 @@
 
 #include "frame/frmdocument.h"
 #include "frame/startup.h"
-#include "editor12/import12.h"
+#include "model12/import12.h"
 #include "editor12/record12binding.h"
 
 #include <QDir>

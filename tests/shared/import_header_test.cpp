@@ -1,7 +1,5 @@
 #include "support/testmain.h"
 
-#include "reader_support.h"
-
 #include "shared/metadataheader.h"
 
 using namespace ts;

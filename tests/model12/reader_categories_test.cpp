@@ -2,7 +2,7 @@
 
 #include "reader_support.h"
 
-#include "editor12/import12.h"
+#include "model12/import12.h"
 
 using namespace ts;
 using ts::test::changedFields;

@@ -2,7 +2,7 @@
 
 #include "reader_support.h"
 
-#include "editor12/reader12.h"
+#include "model12/reader12.h"
 
 #include "platform/textfile.h"
 
