@@ -5,6 +5,7 @@
 #include "platform/textfile.h"
 #include "shared/fileutil.h"
 #include "shared/textutil.h"
+#include "shared/twopartitems.h"
 
 #include <QDir>
 
@@ -42,40 +43,6 @@ XmlConstants12 initXMLConstants(const QString &languageCode)
 }
 
 QString indent12(int level) { return QString(3 * qMax(level, 0), QLatin1Char(' ')); }
-
-QString trimBlanks(const QString &text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text.at(start) == QLatin1Char(' '))
-        ++start;
-    while (end > start && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(start, end - start);
-}
-
-QStringList splitAtCommas(const QString &text)
-{
-    if (text.isEmpty())
-        return {};
-    return text.split(QLatin1Char(','));
-}
-
-std::pair<QString, QString> splitContributorItem(const QString &item)
-{
-    const qsizetype comma = item.lastIndexOf(QLatin1Char(','));
-    if (comma < 0)
-        return {item, QString()};
-    return {item.left(comma), item.mid(comma + 1)};
-}
-
-std::pair<QString, QString> splitTaxonItem(const QString &item)
-{
-    const qsizetype comma = item.indexOf(QLatin1Char(','));
-    if (comma < 0)
-        return {item, QString()};
-    return {item.left(comma), item.mid(comma + 1)};
-}
 
 QString buildSourceXML(const QString &text, int indentLevel, const XmlConstants12 &constants)
 {

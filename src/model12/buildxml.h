@@ -9,7 +9,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <utility>
 
 namespace ts {
 
@@ -23,16 +22,6 @@ XmlConstants12 initXMLConstants(const QString &languageCode);
 
 // N units of three blanks.
 QString indent12(int level);
-// Leading and trailing blanks removed; tabs and line breaks are kept.
-QString trimBlanks(const QString &text);
-// The pieces of a comma-separated text; an empty text has none, empty pieces are kept.
-QStringList splitAtCommas(const QString &text);
-
-// Two-part list items: a contributor "name,role" splits at its last comma, a taxon "id,entry" at its
-// first. An item without a comma is all first value and an empty second one.
-std::pair<QString, QString> splitContributorItem(const QString &item);
-std::pair<QString, QString> splitTaxonItem(const QString &item);
-
 // One line: indentLevel + 1 units, <source> (or <value>), the language-tagged text, the closing tag.
 QString buildSourceXML(const QString &text, int indentLevel, const XmlConstants12 &constants);
 QString buildValueXML(const QString &text, int indentLevel, const XmlConstants12 &constants);

@@ -3,6 +3,8 @@
 
 #include "run12.h"
 
+#include "shared/textutil.h"
+
 namespace ts {
 
 namespace {

@@ -5,6 +5,7 @@
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
 #include "shared/textutil.h"
+#include "shared/xmlwalk.h"
 
 #include <QSet>
 #include <libxml/tree.h>
@@ -88,9 +89,9 @@ void reportUnknownCategories(const XmlNode &root, const QString &ns, Notices &no
 {
     const QString prefix =
         QStringLiteral("Unsupported element found in your imported file <") + root.name() + QStringLiteral(">: ");
-    for (const XmlNode &c : reader12::childNodes(root))
+    for (const XmlNode &c : childNodes(root))
         if (!c.isComment() && !isCategory(c, ns))
-            notices.append({prefix + reader12::nodeName(c), QStringLiteral("Notice")});
+            notices.append({prefix + nodeName(c), QStringLiteral("Notice")});
 }
 
 void collectNamespaces(xmlNodePtr node, QSet<xmlNsPtr> &declared, QList<xmlNsPtr> &used)

@@ -1,8 +1,8 @@
 #pragma once
-// What the SCORM 1.2 category readers share: how they see the nodes of a category and the frame of their
-// walk over its children.
+// What the SCORM 1.2 category readers share: the frame of their walk over the children of a category.
 
 #include "shared/notice.h"
+#include "shared/xmlwalk.h"
 #include "readertables.h"
 
 #include "platform/xmldocument.h"
@@ -13,21 +13,6 @@
 #include <functional>
 
 namespace ts::reader12 {
-
-// The child nodes a reader walks: elements, comments and text that is more than blanks, in document
-// order. Indentation and processing instructions are left out.
-QList<XmlNode> childNodes(const XmlNode &node);
-
-// The name of a node as notices give it: an element's name as written (with its prefix), "#comment",
-// "#text" or "#cdata-section".
-QString nodeName(const XmlNode &node);
-
-// The text of a node, trimmed: for an element the text of all its descendants, with the blank runs of
-// indentation between elements left out; for a comment its content.
-QString nodeText(const XmlNode &node);
-
-// The text of the child at that position of childNodes (0 first); empty when there is none.
-QString childText(const XmlNode &node, qsizetype index);
 
 // One reader's walk over the children of its category element.
 class Walk {

@@ -76,6 +76,24 @@ QString escapeXML(const QString &text) { return escape(text, false); }
 
 QString escapeXMLAttribute(const QString &text) { return escape(text, true); }
 
+QString trimBlanks(const QString &text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text.at(start) == QLatin1Char(' '))
+        ++start;
+    while (end > start && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(start, end - start);
+}
+
+QStringList splitAtCommas(const QString &text)
+{
+    if (text.isEmpty())
+        return {};
+    return text.split(QLatin1Char(','));
+}
+
 QString getVCardName(const QString &vcard)
 {
     const QString lower = vcard.toLower();

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 namespace ts {
 
@@ -9,6 +10,11 @@ QString escapeXML(const QString &text);
 
 // The same for an attribute value between double quotes: also '"' becomes "&quot;".
 QString escapeXMLAttribute(const QString &text);
+
+// Leading and trailing blanks removed; tabs and line breaks are kept.
+QString trimBlanks(const QString &text);
+// The pieces of a comma-separated text; an empty text has none, empty pieces are kept.
+QStringList splitAtCommas(const QString &text);
 
 // The name held by a vCard: the value of its FN: line, or without one of its ORG: line, found in any
 // case; the value runs to the end of its line (or to an END: marker on the same line) and is returned

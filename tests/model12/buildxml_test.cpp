@@ -33,24 +33,6 @@ TEST(BuildXml12, ConstantsAndOneLineBuilders)
     EXPECT_EQ(indent12(3), QStringLiteral("         "));
 }
 
-TEST(BuildXml12, TwoPartItemsAndCommaLists)
-{
-    using P = std::pair<QString, QString>;
-    // A contributor splits at its last comma, a taxon at its first.
-    EXPECT_EQ(splitContributorItem(QStringLiteral("Smith, Ann,Author")),
-              P(QStringLiteral("Smith, Ann"), QStringLiteral("Author")));
-    EXPECT_EQ(splitTaxonItem(QStringLiteral("571.6,Cell biology, general")),
-              P(QStringLiteral("571.6"), QStringLiteral("Cell biology, general")));
-    // Without a comma the second value is empty instead of failing the export.
-    EXPECT_EQ(splitContributorItem(QStringLiteral("Ann")), P(QStringLiteral("Ann"), QString()));
-    EXPECT_EQ(splitTaxonItem(QStringLiteral("570")), P(QStringLiteral("570"), QString()));
-
-    EXPECT_TRUE(splitAtCommas(QString()).isEmpty());
-    EXPECT_EQ(splitAtCommas(QStringLiteral(",a,,")), QStringList({"", "a", "", ""}));
-    EXPECT_EQ(trimBlanks(QStringLiteral("  a b \t ")), QStringLiteral("a b \t"));
-    EXPECT_EQ(trimBlanks(QStringLiteral("   ")), QString());
-}
-
 TEST(BuildXml12, ContributeBlocksOnePerContributorWithTheLifecycleDate)
 {
     EXPECT_EQ(buildContributeXML({}, QStringLiteral("2026-11-30"), kC), QString());

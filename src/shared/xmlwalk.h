@@ -1,0 +1,26 @@
+#pragma once
+// Small helpers for walking a parsed metadata record the way its readers see it.
+
+#include "platform/xmldocument.h"
+
+#include <QList>
+#include <QString>
+
+namespace ts {
+
+// The child nodes a reader walks: elements, comments and text that is more than blanks, in document
+// order. Indentation and processing instructions are left out.
+QList<XmlNode> childNodes(const XmlNode &node);
+
+// The name of a node as notices give it: an element's name as written (with its prefix), "#comment",
+// "#text" or "#cdata-section".
+QString nodeName(const XmlNode &node);
+
+// The text of a node, trimmed: for an element the text of all its descendants, with the blank runs of
+// indentation between elements left out; for a comment its content.
+QString nodeText(const XmlNode &node);
+
+// The text of the child at that position of childNodes (0 first); empty when there is none.
+QString childText(const XmlNode &node, qsizetype index);
+
+} // namespace ts
