@@ -30,7 +30,7 @@ void writeEducational12(Run12 &run)
     writeVocabularyElement(run, 2, 2, QStringLiteral("interactivitytype"), r.interactivityTypeCombo);
     for (const CheckValue12 &box : kResourceTypeChecks12)
         if (r.*box.check)
-            writeVocabularyElement(run, 2, 2, QStringLiteral("learningresourcetype"), QLatin1String(box.written));
+            writeVocabularyElement(run, 2, 2, QStringLiteral("learningresourcetype"), QLatin1String(box.value));
     writeVocabularyElement(run, 2, 2, QStringLiteral("interactivitylevel"), r.interactivityLevelCombo);
     writeVocabularyElement(run, 4, 4, QStringLiteral("semanticdensity"), r.cboSemanticDensity);
     writeVocabularyElement(run, 2, 2, QStringLiteral("intendedenduserrole"), r.endUserCombo);

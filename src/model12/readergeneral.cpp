@@ -2,6 +2,7 @@
 
 #include "reader12.h"
 #include "readerwalk.h"
+#include "vocab12.h"
 
 #include "shared/textutil.h"
 
@@ -86,7 +87,7 @@ void parseLifecycle(const XmlNode &lifecycle, Record12 &record, Notices &notices
             if (value.isNull())
                 return true;
             const QString status = nodeText(value);
-            if (!status.isEmpty() && !contains(lifecycleStatusValues(), status))
+            if (!status.isEmpty() && !isRecommendedStatus12(status))
                 walk.notice(QLatin1String(kStatusNotRecommended));
             record.lifecycleStatusCombo = status;
         } else if (walk.is(c, "contribute")) {

@@ -2,6 +2,7 @@
 
 #include "reader12.h"
 #include "readerwalk.h"
+#include "vocab12.h"
 
 #include "shared/textutil.h"
 
@@ -34,7 +35,7 @@ void parseRelation(const XmlNode &relation, Record12 &record, Notices &notices)
             forVocabulary(
                 walk, c,
                 [&](const QString &kind) {
-                    if (const char *text = lookUp(relationKinds(), kind))
+                    if (const char *text = relationPhrase12(kind))
                         relationText = QLatin1String(text);
                     else if (!kind.isEmpty())
                         walk.unsupportedValue(QStringLiteral("kind"), kind);

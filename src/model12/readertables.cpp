@@ -79,67 +79,6 @@ const std::array<CategoryTexts, 9> kTexts = {{
      "Notice", "<classification>"},
 }};
 
-constexpr CheckMapping kFormats[] = {
-    {"video/quicktime", &R::quicktimeCheck},
-    {"graphics/gif", &R::gifCheck},
-    {"graphics/jpg", &R::jpgCheck},
-    {"audio/wav", &R::wavCheck},
-    {"text/html", &R::htmlCheck},
-    {"application/x-shockwave-flash", &R::flashCheck},
-    {"application/msexcel", &R::excelCheck},
-    {"application/mspowerpoint", &R::powerpointCheck},
-    {"application/x-javascript", &R::javascriptCheck},
-    {"application/java", &R::javaCheck},
-    {"application/pdf", &R::pdfCheck},
-    {"application/realmedia", &R::realMediaCheck},
-};
-
-constexpr CheckMapping kResourceTypes[] = {
-    {"Diagram", &R::diagramCheck},
-    {"Exercise", &R::exerciseCheck},
-    {"Table", &R::tableCheck},
-    {"Graph", &R::graphCheck},
-    {"Figure", &R::figureCheck},
-    {"Index", &R::indexCheck},
-    {"Problem Statement", &R::problemStatementCheck},
-    {"Questionnaire", &R::questionnaireCheck},
-    {"Self Assesment", &R::selfAssessmentCheck},
-    {"Narrative Text", &R::narrativeTextCheck},
-    {"Simulation", &R::simulationCheck},
-    {"Slide", &R::slideCheck},
-    {"Experiment", &R::experimentCheck},
-    {"Exam", &R::examCheck},
-};
-
-constexpr TextMapping kBrowsers[] = {
-    {"Any:", "Any"},
-    {"Microsoft Internet Explorer:4.0", "MS Explorer 4.x or Higher"},
-    {"Microsoft Internet Explorer:5.0", "MS Explorer 5.x or Higher"},
-    {"Microsoft Internet Explorer:6.0", "MS Explorer 6.x or Higher"},
-    {"Netscape Communicator:4.0", "Netscape 4.x"},
-    {"Netscape Communicator:6.0", "Netscape 6.x or Higher"},
-    {"Opera:7.0", "Opera"},
-};
-
-constexpr const char *kOperatingSystems[] = {"PC-DOS", "MS-Windows", "MacOS", "Unix", "Multi-OS", "Other", "None"};
-
-constexpr TextMapping kRelationKinds[] = {
-    {"IsPartOf", "Is Part of Resource Named Below"},
-    {"HasPart", "Has a Part of Resource Named Below"},
-    {"IsVersionOf", "Is a Version of Resource Named Below"},
-    {"HasVersion", "Has a Version of Resource Named Below"},
-    {"IsFormatOf", "Is a Format of Resource Named Below"},
-    {"HasFormat", "Has a Format of Resource Named Below"},
-    {"References", "References Resource Named Below"},
-    {"IsReferencedBy", "Is Referenced By Resource Named Below"},
-    {"IsBasedOn", "Is Based on Resource Named Below"},
-    {"IsBasisFor", "Is a Basis for Resource Named Below"},
-    {"Requires", "Requires Resource Named Below"},
-    {"IsRequiredBy", "Is Required by Resource Named Below"},
-};
-
-constexpr const char *kStatusValues[] = {"Draft", "Final", "Revised", "Unavailable"};
-
 } // namespace
 
 std::span<const FieldRule> fieldRules(Category category)
@@ -159,36 +98,5 @@ std::span<const FieldRule> fieldRules(Category category)
 }
 
 const CategoryTexts &categoryTexts(Category category) { return kTexts.at(static_cast<std::size_t>(category)); }
-
-std::span<const CheckMapping> technicalFormats() { return kFormats; }
-std::span<const CheckMapping> learningResourceTypes() { return kResourceTypes; }
-std::span<const TextMapping> browserRequirements() { return kBrowsers; }
-std::span<const char *const> operatingSystems() { return kOperatingSystems; }
-std::span<const TextMapping> relationKinds() { return kRelationKinds; }
-std::span<const char *const> lifecycleStatusValues() { return kStatusValues; }
-
-const char *lookUp(std::span<const TextMapping> table, const QString &from)
-{
-    for (const TextMapping &row : table)
-        if (from == QLatin1String(row.from))
-            return row.to;
-    return nullptr;
-}
-
-bool Record12::*lookUpCheck(std::span<const CheckMapping> table, const QString &value)
-{
-    for (const CheckMapping &row : table)
-        if (value == QLatin1String(row.value))
-            return row.check;
-    return nullptr;
-}
-
-bool contains(std::span<const char *const> list, const QString &value)
-{
-    for (const char *item : list)
-        if (value == QLatin1String(item))
-            return true;
-    return false;
-}
 
 } // namespace ts::reader12

@@ -1,6 +1,6 @@
 #pragma once
-// The data of the SCORM 1.2 category readers: which element fills which field, the vocabularies they map,
-// and the texts of their notices.
+// The data of the SCORM 1.2 category readers: which element fills which field and the texts of their
+// notices. The vocabularies they map are the binding's own (vocab12.h).
 
 #include "platform/dialogs.h"
 #include "model12/record12.h"
@@ -38,28 +38,6 @@ struct CategoryTexts {
     const char *section;    // the category as notices about values name it
 };
 const CategoryTexts &categoryTexts(Category category);
-
-// A two-column vocabulary: a text found in the file and what it becomes.
-struct TextMapping {
-    const char *from;
-    const char *to;
-};
-struct CheckMapping {
-    const char *value;
-    bool Record12::*check;
-};
-
-std::span<const CheckMapping> technicalFormats();       // format text -> check box
-std::span<const CheckMapping> learningResourceTypes();  // value -> check box
-std::span<const TextMapping> browserRequirements();     // name + ":" + minimum version -> browserCombo
-std::span<const char *const> operatingSystems();        // names taken as they are
-std::span<const TextMapping> relationKinds();           // kind value -> relationshipCombo
-std::span<const char *const> lifecycleStatusValues();   // the recommended values
-
-// Looks a text up; nullptr / false when it is not there.
-const char *lookUp(std::span<const TextMapping> table, const QString &from);
-bool Record12::*lookUpCheck(std::span<const CheckMapping> table, const QString &value);
-bool contains(std::span<const char *const> list, const QString &value);
 
 // Notices with a fixed text.
 inline constexpr const char *kNoticeTitle = "Notice";

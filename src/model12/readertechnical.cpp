@@ -3,6 +3,7 @@
 #include "reader12.h"
 #include "readerduration.h"
 #include "readerwalk.h"
+#include "vocab12.h"
 
 namespace ts {
 
@@ -29,7 +30,6 @@ struct Requirements {
 
     bool isBrowser() const { return type.toLower() == QLatin1String("browser"); }
     bool isOperatingSystem() const { return type.toLower() == QLatin1String("operating system"); }
-    QString browserKey() const { return name + QLatin1Char(':') + minimumVersion; }
 
     void read(const Walk &walk, const XmlNode &requirement, Record12 &record)
     {
@@ -41,10 +41,10 @@ struct Requirements {
             else if (walk.is(part, "minimumversion"))
                 minimumVersion = nodeText(part);
             if (isBrowser()) {
-                if (const char *text = lookUp(browserRequirements(), browserKey()))
+                if (const char *text = browserText12(name, minimumVersion))
                     browserText = QLatin1String(text);
                 record.browserCombo = browserText;
-            } else if (isOperatingSystem() && contains(operatingSystems(), name)) {
+            } else if (isOperatingSystem() && isOperatingSystem12(name)) {
                 osText = name;
                 record.osCombo = osText;
             }
@@ -55,10 +55,10 @@ struct Requirements {
     QString unsupported() const
     {
         if (isBrowser())
-            return lookUp(browserRequirements(), browserKey()) ? QString()
-                                                               : (name + QLatin1Char(' ') + minimumVersion).trimmed();
+            return browserText12(name, minimumVersion) ? QString()
+                                                       : (name + QLatin1Char(' ') + minimumVersion).trimmed();
         if (isOperatingSystem())
-            return contains(operatingSystems(), name) ? QString() : name;
+            return isOperatingSystem12(name) ? QString() : name;
         return (type + QLatin1Char(' ') + name).trimmed();
     }
 };
@@ -73,7 +73,7 @@ void parseTechnical(const XmlNode &technical, Record12 &record, Notices &notices
     walk.run([&](const XmlNode &c) {
         if (walk.is(c, "format")) {
             const QString format = nodeText(c);
-            if (bool Record12::*check = lookUpCheck(technicalFormats(), format)) {
+            if (bool Record12::*check = checkFor12(kFormatChecks12, format)) {
                 record.*check = true;
             } else if (!format.isEmpty()) {
                 record.otherContentTypeText = otherFormats.add(format);
@@ -118,7 +118,7 @@ void parseEducational(const XmlNode &educational, Record12 &record, Notices &not
     walk.run([&](const XmlNode &c) {
         if (walk.is(c, "learningresourcetype")) {
             const QString type = nodeText(walk.vocabularyValue(c));
-            if (bool Record12::*check = lookUpCheck(learningResourceTypes(), type))
+            if (bool Record12::*check = checkFor12(kResourceTypeChecks12, type))
                 record.*check = true;
             else if (!type.isEmpty())
                 walk.unsupportedValue(QStringLiteral("learningresourcetype"), type);

@@ -40,7 +40,7 @@ bool writeRequirement(Run12 &run, const QString &type, const std::array<Requirem
     run.langString(6, QLatin1String(row.name));
     run.line(5, QStringLiteral("</value>"));
     run.line(3, QStringLiteral("</name>"));
-    run.line(3, QLatin1String(row.minimumVersionLine));
+    run.line(3, minimumVersionLine12(row));
     run.line(2, QStringLiteral("</requirement>"));
     return true;
 }
@@ -62,7 +62,7 @@ bool writeTechnical12(Run12 &run)
     run.line(1, QStringLiteral("<technical>"));
     for (const CheckValue12 &box : kFormatChecks12)
         if (r.*box.check)
-            run.line(2, QLatin1String(box.written));
+            run.element(2, QStringLiteral("format"), QLatin1String(box.value));
     for (const QString &format : splitAtCommas(r.otherContentTypeText))
         run.element(2, QStringLiteral("format"), trimBlanks(format));
 

@@ -1,33 +1,36 @@
 #pragma once
-// The fixed tables of the SCORM 1.2 writers: the content-type and learning-resource-type check boxes,
-// the browser and operating-system requirements and the relation phrases.
+// The fixed vocabularies of the SCORM 1.2 binding, one table each, as the readers read them and the writers
+// write them: the content-type and learning-resource-type check boxes, the browser and operating-system
+// requirements, the relation phrases and the recommended lifecycle status values.
 
 #include "model12/record12.h"
 
 #include <QString>
 #include <array>
 #include <optional>
+#include <span>
 
 namespace ts {
 
-// A check box and the text written when it is ticked.
+// A check box of the record and the value it stands for in a document.
 struct CheckValue12 {
     bool Record12::*check;
-    const char *control; // objectName of the check box
-    const char *written;
+    const char *value;
 };
 
-// The twelve content-type boxes in writing order, with their <format> lines.
+// The twelve content-type boxes in writing order, with their <format> texts.
 extern const std::array<CheckValue12, 12> kFormatChecks12;
 // The fourteen learning-resource-type boxes in writing order, with their values.
 extern const std::array<CheckValue12, 14> kResourceTypeChecks12;
+// The box of a value (exact, case-sensitive); nullptr when no box stands for it.
+bool Record12::*checkFor12(std::span<const CheckValue12> table, const QString &value);
 
-// A requirement row: the combo text, the name written and the minimum-version line (empty: the line
-// holds only its indentation).
+// A requirement row: the combo text, the name in the document and its minimum version (nullptr: the
+// document holds no minimum version, and its line holds only its indentation).
 struct RequirementRow12 {
     const char *text;
     const char *name;
-    const char *minimumVersionLine;
+    const char *minimumVersion;
 };
 
 extern const std::array<RequirementRow12, 7> kBrowsers12;
@@ -35,6 +38,9 @@ extern const std::array<RequirementRow12, 7> kOperatingSystems12;
 // What a text outside its table is written as after the user chose to continue.
 extern const RequirementRow12 kUnknownBrowser12;
 extern const RequirementRow12 kUnknownOperatingSystem12;
+
+// The minimum-version line of a row as written (empty when it has none).
+QString minimumVersionLine12(const RequirementRow12 &row);
 
 // The row of a combo text (exact, case-sensitive); none when the text is not in the table.
 template <std::size_t N>
@@ -46,6 +52,12 @@ std::optional<RequirementRow12> findRequirement12(const std::array<RequirementRo
     return std::nullopt;
 }
 
+// The browser combo text of a name and minimum version read from a document (a row without a minimum
+// version matches the empty text); nullptr when no row has both.
+const char *browserText12(const QString &name, const QString &minimumVersion);
+// True when the name read is one of the operating systems, which the combo shows as they are.
+bool isOperatingSystem12(const QString &name);
+
 struct RelationPhrase12 {
     const char *phrase;
     const char *kind;
@@ -54,5 +66,11 @@ struct RelationPhrase12 {
 extern const std::array<RelationPhrase12, 12> kRelationPhrases12;
 // The kind of a relationship phrase (exact, case-sensitive); empty when it is none of the twelve.
 QString relationKind12(const QString &phrase);
+// The phrase of a relation kind read from a document (exact, case-sensitive); nullptr when it has none.
+const char *relationPhrase12(const QString &kind);
+
+// The lifecycle status values the binding recommends.
+extern const std::array<const char *, 4> kLifecycleStatus12;
+bool isRecommendedStatus12(const QString &status);
 
 } // namespace ts
