@@ -1,9 +1,9 @@
 #include "frmoptions.h"
 
-#include "appearance12.h"
-#include "captionframe.h"
+#include "editorkit/appearance12.h"
+#include "editorkit/captionframe.h"
 #include "fields12.h"
-#include "multilinetext.h"
+#include "editorkit/multilinetext.h"
 
 #include "frame/windows.h"
 #include "platform/dialogs.h"

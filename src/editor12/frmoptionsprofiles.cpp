@@ -3,7 +3,7 @@
 
 #include "frmoptions.h"
 
-#include "appearance12.h"
+#include "editorkit/appearance12.h"
 #include "fields12.h"
 
 #include "shared/apperror.h"

@@ -2,7 +2,7 @@
 
 #include "editorfixture.h"
 
-#include "editor12/appearance12.h"
+#include "editorkit/appearance12.h"
 
 #include <QComboBox>
 #include <QLineEdit>
