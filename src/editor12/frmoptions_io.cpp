@@ -15,7 +15,6 @@
 #include "model12/writer12.h"
 
 #include <QDate>
-#include <QTabWidget>
 
 namespace ts {
 
@@ -46,18 +45,9 @@ QString FrmOptions::runWriter(WriterKind kind, bool forTemplate)
                                                         : Writer12::Aggregation;
     xmlFile.clear();
     const WriteResult12 result = writeDocument12(writer, readRecord(*this), context);
-    if (result.status == WriteStatus12::Stopped && result.focus.isSet()) {
-        // Back to the field the check stopped at.
-        if (result.focus.tab >= 0)
-            SSTab1()->setCurrentIndex(result.focus.tab);
-        if (result.focus.clear)
-            setFieldText(result.focus.control, QString());
-        if (QWidget *field = control(result.focus.control)) {
-            if (result.focus.enable)
-                field->setEnabled(true);
-            field->setFocus();
-        }
-    }
+    // Back to the field the check stopped at.
+    if (result.status == WriteStatus12::Stopped && result.focus.isSet())
+        focusField(result.focus.control, result.focus.tab, result.focus.clear, result.focus.enable);
     if (!result.done())
         return {};
     xmlFile = result.text;

@@ -1,244 +1,73 @@
-// The field rules of the SCORM 1.2 editor: what each field checks while the user types in it or leaves it.
+// The field rules of the SCORM 1.2 editor's own, beside those every editor window applies.
 
 #include "frmoptions.h"
 
-#include "model12/writer12.h"
-
 #include "fields12.h"
 
+#include "model12/writer12.h"
+
 #include "frame/frmconvertunits.h"
-#include "frame/frmmain.h"
 #include "platform/dialogs.h"
 #include "shared/apperror.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QPointer>
-#include <QTabWidget>
-#include <QTextCursor>
-#include <QTimer>
 
 namespace ts {
 
 using namespace fields12;
 
-namespace {
-
-const QString kConvertLabel = QStringLiteral("lblConvertToBytes");
-const QString kListOnlyText = QStringLiteral("Please select an item from the dropdown menu");
-
-// Only keys that change the text wipe a drop-down field; moving, tabbing away or pressing a modifier leaves the
-// picked value alone.
-bool editsText(const QKeyEvent &key)
+void FrmOptions::connectOwnRule(const kit::Field &field, QWidget *control)
 {
-    if (key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Delete)
-        return true;
-    for (QKeySequence::StandardKey edit : {QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo,
-                                           QKeySequence::Redo, QKeySequence::DeleteStartOfWord,
-                                           QKeySequence::DeleteEndOfWord, QKeySequence::DeleteEndOfLine})
-        if (key.matches(edit))
-            return true;
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    const QString text = key.text();
-    return !text.isEmpty() && text.at(0).isPrint();
-}
-
-bool dontValidate() { return frmMain().dontValidate; }
-
-} // namespace
-
-void FrmOptions::connectRules()
-{
-    for (const FieldSpec &spec : kFields) {
-        QWidget *c = control(QString::fromUtf8(spec.name));
-        auto *combo = qobject_cast<QComboBox *>(c);
-        switch (spec.rule) {
-        case Rule::FreeText:
-        case Rule::ContributorName:
-            c->installEventFilter(this);
-            break;
-        case Rule::Size:
-            connect(static_cast<QLineEdit *>(c), &QLineEdit::textChanged, this, &FrmOptions::sizeChanged);
-            break;
-        case Rule::ListOnly:
-            // The key rule comes from the key released in the combo.
-            combo->installEventFilter(this);
-            [[fallthrough]];
-        case Rule::ListOnlyJoined:
-            // Typing edits the combo's line; picking from the list sets it without an edit.
-            connect(combo->lineEdit(), &QLineEdit::textEdited, this,
-                    [this, combo](const QString &text) { comboEdited(combo, text); });
-            if (spec.rule == Rule::ListOnlyJoined)
-                connect(combo, &QComboBox::activated, this, &FrmOptions::cboDuration_Click);
-            break;
-        case Rule::None:
-            break;
-        }
-        if (spec.kind == Kind::Check && qstrcmp(spec.frame, "fraLearningTypes") == 0)
-            connect(static_cast<QCheckBox *>(c), &QCheckBox::clicked, this, &FrmOptions::checkNumberofSelections);
-    }
-
-    // The category list: typing is wiped by the key rule; any other change of its text (a pick, or the
-    // program writing a category into it) chooses the category.
-    m_category->installEventFilter(this);
-    connect(m_category->lineEdit(), &QLineEdit::textEdited, this, [this] { m_categoryTyped = true; });
-    connect(m_category->lineEdit(), &QLineEdit::textChanged, this, &FrmOptions::categoryTextChanged);
-}
-
-void FrmOptions::categoryTextChanged()
-{
-    if (m_categoryTyped) {
-        m_categoryTyped = false;
-        return;
-    }
-    if (!m_settingCategory)
-        cboSelectCategory_Click();
-}
-
-bool FrmOptions::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::MouseButtonRelease:
-        if (auto *label = qobject_cast<QLabel *>(watched)) {
-            const auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-                if (label->objectName() == kConvertLabel)
-                    lblConvertToBytes_Click();
-                else
-                    emit helpLabelClicked(label->objectName());
-            }
-        }
+    switch (field.ownRule) {
+    case Size:
+        connect(static_cast<QLineEdit *>(control), &QLineEdit::textChanged, this, &FrmOptions::sizeChanged);
         break;
-    case QEvent::KeyRelease:
-        if (auto *combo = qobject_cast<QComboBox *>(watched)) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            if (!key->isAutoRepeat())
-                checkDropDown(combo, *key);
-        }
+    case DurationJoin:
+        connect(static_cast<QComboBox *>(control), &QComboBox::activated, this, &FrmOptions::cboDuration_Click);
         break;
-    case QEvent::FocusOut: {
-        if (m_reclaimingFocus || (!qobject_cast<QLineEdit *>(watched) && !qobject_cast<QPlainTextEdit *>(watched)))
-            break;
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        // Another window coming to front (a message box among them) or a context menu is no leaving.
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-            break;
-        // The check runs once the focus has settled, so that it may bring its tab to front and take the focus
-        // back while the tab control is not in the middle of switching pages.
-        QTimer::singleShot(0, this, [this, box = QPointer<QWidget>(qobject_cast<QWidget *>(watched))] {
-            if (box)
-                fieldLeft(box);
-        });
-        break;
-    }
     default:
         break;
     }
-    return MetadataEditor::eventFilter(watched, event);
 }
 
-void FrmOptions::fieldLeft(QWidget *box)
+void FrmOptions::fieldLeft(const kit::Field &field, QWidget *box)
 {
-    // Leaving the editor for another window, or closing it, is not leaving the field.
-    const QWidget *focus = QApplication::focusWidget();
-    if (!isVisible() || (focus && focus != box && !isAncestorOf(focus)))
-        return;
-    const FieldSpec *spec = field(box->objectName().toUtf8().constData());
-    if (!spec || (spec->rule != Rule::FreeText && spec->rule != Rule::ContributorName))
-        return;
-    QString text = fieldText(box->objectName());
-    if (spec->rule == Rule::ContributorName && text.contains(QLatin1Char(','))) {
+    if (field.ownRule == NoCommas && fieldText(box->objectName()).contains(QLatin1Char(','))) {
         msgBox(QStringLiteral("No Commas Allowed in this field."));
         setFieldText(box->objectName(), QString());
-        text.clear();
     }
-    checkStringVal(text, box, spec->tab);
+    EditorWindow::fieldLeft(field, box);
 }
 
-void FrmOptions::checkStringVal(const QString &text, QWidget *box, int tab)
+void FrmOptions::labelClicked(const QString &labelName)
 {
-    try {
-        const qsizetype less = text.indexOf(QLatin1Char('<'));
-        const qsizetype greater = text.indexOf(QLatin1Char('>'));
-        // "<" is reported first, wherever it stands.
-        const qsizetype at = less >= 0 ? less : greater;
-        if (at < 0)
-            return;
-        const QChar character = text.at(at);
-        msgBox(QStringLiteral("Invalid character \"%1\" at location %2").arg(character).arg(at + 1), Buttons::Ok,
-               Icon::Exclamation, QStringLiteral("Invalid Character"));
-        // A box that cannot take the focus (disabled, hidden, or its window not shown) keeps its state.
-        if (!box || !box->isEnabled() || box->isHidden() || !box->window()->isVisible())
-            return;
-        // The field the user went to loses the focus again here; that is not the user leaving it, and
-        // checking it would send the focus back and forth between two fields that both hold markup.
-        m_reclaimingFocus = true;
-        m_tabs->setCurrentIndex(tab);
-        box->setFocus(Qt::OtherFocusReason);
-        m_reclaimingFocus = false;
-        if (auto *edit = qobject_cast<QLineEdit *>(box)) {
-            edit->setSelection(int(at), 1);
-        } else if (auto *edit = qobject_cast<QPlainTextEdit *>(box)) {
-            QTextCursor cursor = edit->textCursor();
-            cursor.setPosition(int(at));
-            cursor.setPosition(int(at) + 1, QTextCursor::KeepAnchor);
-            edit->setTextCursor(cursor);
-        }
-    } catch (const AppError &e) {
-        msgBox(QStringLiteral("Error %1 in checkStringVal").arg(e.number));
+    if (labelName == QLatin1String("lblConvertToBytes"))
+        lblConvertToBytes_Click();
+    else
+        EditorWindow::labelClicked(labelName);
+}
+
+void FrmOptions::reportFailure(const std::exception &e, const QString &procedure)
+{
+    if (procedure == QLatin1String("checkStringVal")) {
+        const auto *error = dynamic_cast<const AppError *>(&e);
+        msgBox(QStringLiteral("Error %1 in checkStringVal").arg(error ? error->number : 0));
+        return;
     }
+    EditorWindow::reportFailure(e, procedure);
 }
 
 void FrmOptions::sizeChanged()
 {
     auto *size = static_cast<QLineEdit *>(control(QStringLiteral("txtSize")));
     const QString text = size->text();
-    checkStringVal(text, size, field("txtSize")->tab);
+    checkStringVal(text, size, field(QStringLiteral("txtSize"))->tab);
     // The same test as the writers': a size is a plain whole number of bytes.
     if (!text.isEmpty() && !isPlainSize(text)) {
         msgBox(QStringLiteral("Must be a number"), Buttons::Ok, Icon::Exclamation, QStringLiteral("Validation"));
         size->clear();
     }
-}
-
-void FrmOptions::comboEdited(QComboBox *combo, const QString &text)
-{
-    if (dontValidate() || text.isEmpty())
-        return;
-    refuseTypedText(combo);
-}
-
-void FrmOptions::refuseTypedText(QComboBox *combo)
-{
-    msgBox(kListOnlyText, Buttons::Ok, Icon::Exclamation, QStringLiteral("Invalid Entry"));
-    putComboText(combo, QString());
-}
-
-void FrmOptions::setComboText(QComboBox *combo, const QString &text)
-{
-    const QString before = combo->currentText();
-    putComboText(combo, text);
-    if (combo->currentText() == before)
-        return;
-    const FieldSpec *spec = field(combo->objectName().toUtf8().constData());
-    const bool listOnly = spec && (spec->rule == Rule::ListOnly || spec->rule == Rule::ListOnlyJoined);
-    if (listOnly && !text.isEmpty() && !dontValidate())
-        refuseTypedText(combo);
-}
-
-void FrmOptions::checkDropDown(QComboBox *combo, const QKeyEvent &key)
-{
-    if (!editsText(key))
-        return;
-    // Resetting the category list's text chooses no category: the profile stays as it was.
-    putComboText(combo, combo == m_category ? QString::fromUtf8(kNoCategoryText) : QString());
 }
 
 void FrmOptions::cboDuration_Click()

@@ -1,7 +1,7 @@
 #pragma once
 // Moves a SCORM 1.2 record between the editor's controls and a Record12, member by member, each member going
-// to the control of its name. The import fills the editor with putRecord; the writers and the template store
-// read it with readRecord.
+// to the control whose row of the field table names it. The import fills the editor with putRecord; the
+// writers and the template store read it with readRecord.
 
 #include "model12/record12.h"
 

@@ -2,7 +2,7 @@
 
 #include "editorfixture.h"
 
-#include "editorkit/appearance12.h"
+#include "editorkit/look.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -249,7 +249,7 @@ TEST_F(Inventory, EveryFieldHasItsNameTabKindLabelHintItemsAndDefault)
             EXPECT_EQ(tabOf(win, label), e.tab);
             // Every field label is blue but the two plain ones of the classification tab.
             const bool plain = QByteArray(e.labelName) == "lblClassIdent" || QByteArray(e.labelName) == "Label19";
-            EXPECT_EQ(appearance12::foreColor(label), plain ? 0u : 0x00FF0000u);
+            EXPECT_EQ(look::foreColor(label), plain ? 0u : 0x00FF0000u);
             if (!plain) {
                 EXPECT_EQ(label->palette().color(QPalette::WindowText), blue);
             }
@@ -259,7 +259,7 @@ TEST_F(Inventory, EveryFieldHasItsNameTabKindLabelHintItemsAndDefault)
             ASSERT_NE(hint, nullptr);
             EXPECT_EQ(hint->text(), s(e.hint));
             EXPECT_EQ(hint->palette().color(QPalette::WindowText), darkRed);
-            EXPECT_EQ(appearance12::foreColor(hint), 0x00000080u);
+            EXPECT_EQ(look::foreColor(hint), 0x00000080u);
         } else {
             EXPECT_EQ(hint, nullptr);
         }
@@ -311,7 +311,7 @@ TEST_F(Inventory, TabsFramesButtonsAndTheCategoryStrip)
     EXPECT_FALSE(ctl<QGroupBox>("fraTaxonPath")->isAncestorOf(ctl<QWidget>("lstClassification")));
     // The blue captions of the frames that have help texts.
     for (const char *label : {"Label39", "Label56", "Label60", "Label61"})
-        EXPECT_EQ(appearance12::foreColor(ctl<QLabel>(label)), 0x00FF0000u) << label;
+        EXPECT_EQ(look::foreColor(ctl<QLabel>(label)), 0x00FF0000u) << label;
     EXPECT_EQ(ctl<QLabel>("Label39")->text(), QStringLiteral("Content Data Types"));
     EXPECT_EQ(ctl<QLabel>("Label56")->text(), QStringLiteral("Learning Resource Type(s)"));
 
@@ -334,7 +334,7 @@ TEST_F(Inventory, TabsFramesButtonsAndTheCategoryStrip)
     EXPECT_TRUE(ctl<QGroupBox>("fraTaxonPath")->isAncestorOf(ctl<QWidget>("cmdRemAllTaxon")));
     auto *convert = ctl<QLabel>("lblConvertToBytes");
     EXPECT_EQ(convert->text(), QStringLiteral("Convert To Bytes"));
-    EXPECT_EQ(appearance12::foreColor(convert), 0x00FF0000u);
+    EXPECT_EQ(look::foreColor(convert), 0x00FF0000u);
     EXPECT_EQ(tabOf(win, convert), 3);
 
     // The strip above the tabs.
@@ -376,7 +376,7 @@ TEST_F(Inventory, LoadFillsTheTimeListsShowsGeneralAndSetsThePublicVariables)
     }
     // The parts of a time: captions and separators in their own colour.
     for (const char *name : {"lblHours", "lblMinutes", "lblSeconds"})
-        EXPECT_EQ(appearance12::foreColor(ctl<QLabel>(name)), 0x00996666u) << name;
+        EXPECT_EQ(look::foreColor(ctl<QLabel>(name)), 0x00996666u) << name;
     EXPECT_EQ(ctl<QLabel>("lblHours")->text(), QStringLiteral("Hours"));
     EXPECT_EQ(ctl<QLabel>("lblMinutes")->text(), QStringLiteral("Minutes"));
     EXPECT_EQ(ctl<QLabel>("lblSeconds")->text(), QStringLiteral("Seconds"));
@@ -384,7 +384,7 @@ TEST_F(Inventory, LoadFillsTheTimeListsShowsGeneralAndSetsThePublicVariables)
     for (QLabel *label : win->findChildren<QLabel *>())
         if (label->text() == QLatin1String(":")) {
             ++colons;
-            EXPECT_EQ(appearance12::foreColor(label), 0x00996666u);
+            EXPECT_EQ(look::foreColor(label), 0x00996666u);
         }
     EXPECT_EQ(colons, 4);
     EXPECT_TRUE(ctl<QLineEdit>("txtDuration")->isHidden());

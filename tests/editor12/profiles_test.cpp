@@ -2,7 +2,7 @@
 
 #include "editorfixture.h"
 
-#include "editorkit/appearance12.h"
+#include "editorkit/look.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -80,7 +80,7 @@ protected:
     void expectOutcome(Outcome outcome, const QString &context)
     {
         SCOPED_TRACE(context.toStdString());
-        const QColor face = appearance12::color(0x8000000F);
+        const QColor face = look::color(0x8000000F);
         for (const Group &g : kGroups) {
             const char state = g.states[outcome];
             for (const char *name : g.controls) {
@@ -88,7 +88,7 @@ protected:
                 QWidget *w = ctl<QWidget>(name);
                 ASSERT_NE(w, nullptr);
                 EXPECT_EQ(w->isEnabled(), state != 'g' && state != 'x');
-                const quint32 back = appearance12::backColor(w);
+                const quint32 back = look::backColor(w);
                 switch (state) {
                 case 'g':
                 case 'f':

@@ -1,4 +1,4 @@
-#include "appearance12.h"
+#include "look.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -6,7 +6,7 @@
 #include <QVariant>
 #include <QWidget>
 
-namespace ts::appearance12 {
+namespace ts::look {
 
 namespace {
 const char *const kBackProperty = "backColor";
@@ -60,4 +60,4 @@ quint32 foreColor(const QWidget *control)
     return v.isValid() ? v.value<quint32>() : 0;
 }
 
-} // namespace ts::appearance12
+} // namespace ts::look

@@ -1,5 +1,5 @@
 #pragma once
-// Colours of the SCORM 1.2 editor, kept as the colour codes the window is described in (0x00BBGGRR, or a
+// Colours of the editor windows, kept as the colour codes the windows are described in (0x00BBGGRR, or a
 // system colour with the high bit set) so that the profiles can be read back and compared exactly.
 
 #include <QColor>
@@ -7,7 +7,7 @@
 
 class QWidget;
 
-namespace ts::appearance12 {
+namespace ts::look {
 
 inline constexpr quint32 kBlue = 0x00FF0000;       // help labels
 inline constexpr quint32 kDarkRed = 0x00000080;    // input hints
@@ -29,4 +29,4 @@ void setForeColor(QWidget *control, quint32 code);
 // The code last set by setForeColor; 0 (black, the default text colour) for a control never set.
 quint32 foreColor(const QWidget *control);
 
-} // namespace ts::appearance12
+} // namespace ts::look
