@@ -2,6 +2,8 @@
 
 #include "import2004.h"
 
+#include "model2004/reader2004.h"
+
 #include "frame/frmmain.h"
 #include "platform/xmldocument.h"
 #include "shared/metadataheader.h"
@@ -24,6 +26,18 @@ const char *const kChecks[] = {"javascriptCheck", "htmlCheck",  "gifCheck",   "q
                                "wavCheck",        "realMediaCheck", "flashCheck", "powerpointCheck",
                                "pdfCheck",        "javaCheck",  "excelCheck", "jpgCheck"};
 const char *const kTexts[] = {"txtSize", "titleText", "courseDescription", "locationText"};
+
+// The members of the record that the window shows so far, each in the text box of its name.
+struct Shown {
+    const char *name;
+    QString Record2004::*member;
+};
+const Shown kShown[] = {
+    {"titleText", &Record2004::titleText},
+    {"courseDescription", &Record2004::courseDescription},
+    {"txtSize", &Record2004::txtSize},
+    {"locationText", &Record2004::locationText},
+};
 } // namespace
 
 FrmOptions2004::FrmOptions2004(QWidget *parent) : MetadataEditor(parent)
@@ -101,11 +115,31 @@ MetadataEditor::ReadOutcome FrmOptions2004::readMetadataFile(const QString &path
     XmlDocument &doc = *side2004().xmlDoc2004;
     if (!doc.loadXML(stripped->text))
         return ReadOutcome::ReadFailed; // the opening's parse check reports why
+    Record2004 read = record();
+    Notices found;
+    const bool whole = parseMetadata2004(doc, read, found);
     const bool filling = frmMain().dontValidate;
     frmMain().dontValidate = true;
-    const bool read = parseMetadata2004(doc, *this);
+    showRecord(read);
     frmMain().dontValidate = filling;
-    return read ? ReadOutcome::Read : ReadOutcome::ReadFailed;
+    showNotices(found);
+    return whole ? ReadOutcome::Read : ReadOutcome::ReadFailed;
+}
+
+Record2004 FrmOptions2004::record() const
+{
+    Record2004 out;
+    for (const Shown &f : kShown)
+        if (auto *edit = findChild<QLineEdit *>(QString::fromLatin1(f.name)))
+            out.*f.member = edit->text();
+    return out;
+}
+
+void FrmOptions2004::showRecord(const Record2004 &record)
+{
+    for (const Shown &f : kShown)
+        if (auto *edit = findChild<QLineEdit *>(QString::fromLatin1(f.name)))
+            edit->setText(record.*f.member);
 }
 
 XmlDocument &FrmOptions2004::xmlDocument()
