@@ -1,0 +1,18 @@
+# Fails when one of the PROGRAMS ("|"-separated paths) loads Qt Widgets: the record, reader, writer and
+# helper libraries work without widgets, and so do their test programs.
+string(REPLACE "|" ";" programs "${PROGRAMS}")
+set(failed "")
+foreach(program IN LISTS programs)
+    execute_process(COMMAND ldd "${program}" OUTPUT_VARIABLE needed RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        list(APPEND failed "${program} (its dependencies cannot be listed)")
+    elseif(needed MATCHES "libQt6Widgets")
+        list(APPEND failed "${program}")
+    endif()
+endforeach()
+if(failed)
+    list(JOIN failed "\n  " text)
+    message(FATAL_ERROR "These test programs link Qt Widgets:\n  ${text}")
+endif()
+list(LENGTH programs count)
+message(STATUS "${count} test programs link no Qt Widgets")
