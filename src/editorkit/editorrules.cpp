@@ -72,8 +72,8 @@ void EditorWindow::connectRules()
             connectOwnRule(spec, c);
     }
 
-    // The category list: typing is wiped by the key rule; any other change of its text (a pick, or the
-    // program writing a category into it) goes to categoryTextChanged.
+    // The category list: every change of its text goes to categoryTextChanged, which is told whether it was
+    // typed.
     m_category->installEventFilter(this);
     connect(m_category->lineEdit(), &QLineEdit::textEdited, this, [this] { m_categoryTyped = true; });
     connect(m_category->lineEdit(), &QLineEdit::textChanged, this, &EditorWindow::categoryEdited);
@@ -83,16 +83,14 @@ void EditorWindow::connectOwnRule(const Field &, QWidget *) {}
 
 void EditorWindow::categoryEdited()
 {
-    if (m_categoryTyped) {
-        m_categoryTyped = false;
-        return;
-    }
-    categoryTextChanged();
+    const bool typed = m_categoryTyped;
+    m_categoryTyped = false;
+    categoryTextChanged(typed);
 }
 
-void EditorWindow::categoryTextChanged()
+void EditorWindow::categoryTextChanged(bool typed)
 {
-    if (!m_settingCategory)
+    if (!typed && !m_settingCategory)
         cboSelectCategory_Click();
 }
 

@@ -87,9 +87,11 @@ protected:
     virtual void fieldLeft(const Field &field, QWidget *box);
     // A label of the window was clicked: a help label by default.
     virtual void labelClicked(const QString &labelName);
-    // The category list's text changed other than by typing: the category is applied, unless
-    // setCategoryText is writing it.
-    virtual void categoryTextChanged();
+    // The category list's text changed, typed by the user or not: a change that was not typed applies the
+    // category by default, unless setCategoryText is writing it (typing is left to the key rule).
+    virtual void categoryTextChanged(bool typed);
+    // True while setCategoryText writes the category list.
+    bool settingCategory() const { return m_settingCategory; }
     // A failure inside one of the window's shared procedures: the common error text by default.
     virtual void reportFailure(const std::exception &e, const QString &procedure);
 
