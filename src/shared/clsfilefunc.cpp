@@ -47,10 +47,10 @@ QString freeName(const QString &path)
 // Copies a file through a temporary file beside the target, so that a failure leaves the target as it was.
 void copyFile(const fs::path &source, const fs::path &target, std::error_code &ec)
 {
-    const fs::path part = target.parent_path() / (QStringLiteral(".%1.%2.part")
-                                                      .arg(QFile::decodeName(target.filename().c_str()))
-                                                      .arg(QRandomGenerator::global()->generate(), 0, 16)
-                                                      .toStdString());
+    const QString name = QFile::decodeName(target.filename().c_str());
+    const fs::path part =
+        target.parent_path() /
+        toPath(QStringLiteral(".%1.%2.part").arg(name).arg(QRandomGenerator::global()->generate(), 0, 16));
     if (fs::copy_file(source, part, fs::copy_options::overwrite_existing, ec))
         fs::rename(part, target, ec);
     if (ec) {
@@ -65,12 +65,15 @@ void copyItem(const fs::path &source, const fs::path &target, std::error_code &e
     const fs::file_status status = fs::symlink_status(source, ec);
     if (ec)
         return;
+    std::error_code absent; // looking at a target that is not there is no failure
     if (fs::is_symlink(status)) {
-        if (fs::is_symlink(fs::symlink_status(target, ec)) || fs::is_regular_file(target, ec))
+        const fs::file_status existing = fs::symlink_status(target, absent);
+        if (fs::exists(existing) && !fs::is_directory(existing))
             fs::remove(target, ec);
-        fs::copy_symlink(source, target, ec);
+        if (!ec)
+            fs::copy_symlink(source, target, ec);
     } else if (fs::is_directory(status)) {
-        if (!fs::is_directory(target, ec))
+        if (!fs::is_directory(fs::status(target, absent)))
             fs::create_directory(target, source, ec);
         for (auto it = fs::directory_iterator(source, ec); !ec && it != fs::directory_iterator(); it.increment(ec))
             copyItem(it->path(), target / it->path().filename(), ec);
@@ -89,7 +92,8 @@ public:
     int run(const QString &source, const QString &destination)
     {
         // Nothing to work on is a failure, and no question for the user.
-        if (source.isEmpty() || (m_code != clsFileFunc::FO_DELETE && destination.isEmpty()))
+        if (m_code < clsFileFunc::FO_MOVE || m_code > clsFileFunc::FO_RENAME || source.isEmpty() ||
+            (m_code != clsFileFunc::FO_DELETE && destination.isEmpty()))
             return clsFileFunc::DE_INVALIDFILES;
         const QString from = cleanPath(source);
         if (!isThere(QFileInfo(from)))
@@ -99,9 +103,7 @@ public:
         switch (m_code) {
         case clsFileFunc::FO_DELETE: return remove(from);
         case clsFileFunc::FO_RENAME: return rename(from, destination);
-        case clsFileFunc::FO_COPY:
-        case clsFileFunc::FO_MOVE: return transfer(from, destination);
-        default: return clsFileFunc::DE_INVALIDFILES;
+        default: return transfer(from, destination);
         }
     }
 

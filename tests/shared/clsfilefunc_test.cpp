@@ -28,9 +28,12 @@ protected:
         qputenv("HOME", path(QString()).toLocal8Bit());
         qputenv("XDG_DATA_HOME", path(QStringLiteral("data")).toLocal8Bit());
         for (const char *file : {"a.txt", "b.txt", "docs/c.txt", "out2/docs/c.txt", "out2/docs/d.txt", "clash/docs"})
-            writeFile(w(file), file == QLatin1String("out2/docs/c.txt") ? "old" : QFileInfo(file).baseName().toUpper().toLatin1());
+            writeFile(w(file), file == QLatin1String("out2/docs/c.txt")
+                                   ? "old"
+                                   : QFileInfo(file).baseName().toUpper().toLatin1());
         for (const char *dir : {"out", "clash/a.txt"})
             QDir().mkpath(path(w(dir)));
+        QFile::link(QStringLiteral("c.txt"), path(w("docs/link")));
     }
     void TearDown() override
     {
@@ -66,6 +69,7 @@ TEST_F(FileFunc, OperationsAnswerAndLeaveTheFilesAsTheyShould)
         std::vector<const char *> titles; // of the boxes shown, in order
         std::vector<std::pair<const char *, const char *>> after;
     } rows[] = {
+        // clang-format off
         {Copy, "a.txt", "copy.txt", 0, {}, F::kDone, {}, {{"w/a.txt", "A"}, {"w/copy.txt", "A"}}},
         {Copy, "a.txt", "out", 0, {}, F::kDone, {}, {{"w/out/a.txt", "A"}}},
         {Copy, "a.txt", "b.txt", 0, {Answer::Yes}, F::kDone, {"Confirm Replace"}, {{"w/b.txt", "A"}}},
@@ -76,11 +80,13 @@ TEST_F(FileFunc, OperationsAnswerAndLeaveTheFilesAsTheyShould)
         {Copy, "a.txt", "a.txt", 0, {}, F::DE_SAMEFILE, {"File Error"}, {{"w/a.txt", "A"}}},
         {Copy, "a.txt", "new/deep/a2.txt", 0, {Answer::Yes}, F::kDone, {"Confirm Create Folder"},
          {{"w/new/deep/a2.txt", "A"}}},
-        {Copy, "a.txt", "new/a2.txt", 0, {Answer::No}, F::DE_OPCANCELLED, {"Confirm Create Folder"}, {{"w/new", nullptr}}},
+        {Copy, "a.txt", "new/a2.txt", 0, {Answer::No}, F::DE_OPCANCELLED, {"Confirm Create Folder"},
+         {{"w/new", nullptr}}},
         {Copy, "a.txt", "new/a2.txt", F::FOF_NOCONFIRMMKDIR, {}, F::kDone, {}, {{"w/new/a2.txt", "A"}}},
-        {Copy, "docs", "out", 0, {}, F::kDone, {}, {{"w/out/docs/c.txt", "C"}, {"w/docs/c.txt", "C"}}},
+        {Copy, "docs", "out", 0, {}, F::kDone, {},
+         {{"w/out/docs/c.txt", "C"}, {"w/out/docs/link", "C"}, {"w/docs/c.txt", "C"}}},
         {Copy, "docs", "out2", 0, {Answer::Yes}, F::kDone, {"Confirm Replace"},
-         {{"w/out2/docs/c.txt", "C"}, {"w/out2/docs/d.txt", "D"}}},
+         {{"w/out2/docs/c.txt", "C"}, {"w/out2/docs/link", "C"}, {"w/out2/docs/d.txt", "D"}}},
         {Copy, "docs", "docs/inner", 0, {}, F::DE_DESTSUBTREE, {"File Error"}, {{"w/docs/inner", nullptr}}},
         {Copy, "a.txt", "clash", 0, {}, F::DE_FILEDESTISFLD, {"File Error"}, {{"w/clash/a.txt", kDir}}},
         {Copy, "docs", "clash", 0, {}, F::DE_FLDDESTISFILE, {"File Error"}, {{"w/clash/docs", "DOCS"}}},
@@ -92,17 +98,21 @@ TEST_F(FileFunc, OperationsAnswerAndLeaveTheFilesAsTheyShould)
         {Move, "docs", "out", 0, {}, F::kDone, {}, {{"w/docs", nullptr}, {"w/out/docs/c.txt", "C"}}},
         {Move, "docs", "out2", F::FOF_NOCONFIRMATION, {}, F::kDone, {},
          {{"w/docs", nullptr}, {"w/out2/docs/c.txt", "C"}, {"w/out2/docs/d.txt", "D"}}},
-        {Move, "a.txt", "b.txt", 0, {Answer::No}, F::DE_OPCANCELLED, {"Confirm Replace"}, {{"w/a.txt", "A"}, {"w/b.txt", "B"}}},
+        {Move, "a.txt", "b.txt", 0, {Answer::No}, F::DE_OPCANCELLED, {"Confirm Replace"},
+         {{"w/a.txt", "A"}, {"w/b.txt", "B"}}},
         {Move, "a.txt", "a.txt", 0, {}, F::DE_SAMEFILE, {"File Error"}, {{"w/a.txt", "A"}}},
         {Move, "", "x.txt", 0, {}, F::DE_INVALIDFILES, {}, {}},
         {Rename, "a.txt", "renamed.txt", 0, {}, F::kDone, {}, {{"w/a.txt", nullptr}, {"w/renamed.txt", "A"}}},
         {Rename, "docs", "papers", 0, {}, F::kDone, {}, {{"w/docs", nullptr}, {"w/papers/c.txt", "C"}}},
         {Rename, "a.txt", "out/renamed.txt", 0, {}, F::DE_DIFFDIR, {"File Error"}, {{"w/a.txt", "A"}}},
-        {Rename, "a.txt", "b.txt", 0, {}, F::ERROR_ALREADY_EXISTS, {"File Error"}, {{"w/a.txt", "A"}, {"w/b.txt", "B"}}},
-        {Rename, "a.txt", "b.txt", F::FOF_RENAMEONCOLLISION, {}, F::kDone, {}, {{"w/b.txt", "B"}, {"w/b (2).txt", "A"}}},
+        {Rename, "a.txt", "b.txt", 0, {}, F::ERROR_ALREADY_EXISTS, {"File Error"},
+         {{"w/a.txt", "A"}, {"w/b.txt", "B"}}},
+        {Rename, "a.txt", "b.txt", F::FOF_RENAMEONCOLLISION, {}, F::kDone, {},
+         {{"w/b.txt", "B"}, {"w/b (2).txt", "A"}}},
         {Rename, "/", "x", F::FOF_NOERRORUI, {}, F::DE_ROOTDIR, {}, {}},
         {Rename, "a.txt", "", 0, {}, F::DE_INVALIDFILES, {}, {{"w/a.txt", "A"}}},
-        {Delete, "a.txt", "", 0, {Answer::Yes}, F::kDone, {"Confirm Delete"}, {{"w/a.txt", nullptr}, {"data/Trash", nullptr}}},
+        {Delete, "a.txt", "", 0, {Answer::Yes}, F::kDone, {"Confirm Delete"},
+         {{"w/a.txt", nullptr}, {"data/Trash", nullptr}}},
         {Delete, "a.txt", "", 0, {Answer::No}, F::DE_OPCANCELLED, {"Confirm Delete"}, {{"w/a.txt", "A"}}},
         {Delete, "a.txt", "", F::FOF_ALLOWUNDO | F::FOF_NOCONFIRMATION, {}, F::kDone, {},
          {{"w/a.txt", nullptr}, {"data/Trash/files/a.txt", "A"}}},
@@ -110,6 +120,7 @@ TEST_F(FileFunc, OperationsAnswerAndLeaveTheFilesAsTheyShould)
          {{"w/docs", nullptr}, {"data/Trash/files/docs/c.txt", "C"}}},
         {Delete, "none.txt", "", 0, {}, F::ERROR_FILE_NOT_FOUND, {"File Error"}, {}},
         {Trash, "", "", 0, {}, F::DE_INVALIDFILES, {}, {}},
+        // clang-format on
     };
     int n = 0;
     for (const Row &r : rows) {
@@ -122,7 +133,8 @@ TEST_F(FileFunc, OperationsAnswerAndLeaveTheFilesAsTheyShould)
         const QString source = *r.source == '/' || !*r.source ? QString::fromUtf8(r.source) : path(w(r.source));
         const QString target = *r.target ? path(w(r.target)) : QString();
         // A rename takes the bare name or the whole path; rows give one of each.
-        const QString newName = QString::fromUtf8(r.target).contains(QLatin1Char('/')) ? target : QString::fromUtf8(r.target);
+        const QString newName =
+            QString::fromUtf8(r.target).contains(QLatin1Char('/')) ? target : QString::fromUtf8(r.target);
         F f;
         int result = -1;
         switch (r.op) {
