@@ -15,6 +15,8 @@
     xmlns="http://ltsc.ieee.org/xsd/LOM">
 
   <xsl:include href="lomValues.xsl"/>
+  <xsl:include href="lomDates.xsl"/>
+  <xsl:include href="lomVcard.xsl"/>
 
   <!-- The content of the LOM record for the 1.2 record $record: the root element of a record (its name does
        not matter), or one category standing alone. -->
