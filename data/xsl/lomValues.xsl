@@ -38,7 +38,7 @@
       select="'|operatingsystem=operating system|os=operating system|browser=browser|'"/>
   <xsl:variable name="v.os"
       select="'|pcdos=pc-dos|dos=pc-dos|mswindows=ms-windows|windows=ms-windows|macos=macos|mac=macos|unix=unix|linux=unix|multios=multi-os|none=none|'"/>
-  <xsl:variable name="g.os" select="'|win=ms-windows|mac=macos|linux=unix|unix=unix|solaris=unix|bsd=unix|dos=pc-dos|'"/>
+  <xsl:variable name="g.os" select="'|darwin=macos|osx=macos|mac=macos|win=ms-windows|linux=unix|unix=unix|solaris=unix|bsd=unix|dos=pc-dos|'"/>
   <xsl:variable name="v.browser"
       select="'|any=any|netscapecommunicator=netscape communicator|netscape=netscape communicator|msinternetexplorer=ms-internet explorer|microsoftinternetexplorer=ms-internet explorer|internetexplorer=ms-internet explorer|msie=ms-internet explorer|ie=ms-internet explorer|opera=opera|amaya=amaya|'"/>
   <xsl:variable name="g.browser"
@@ -199,9 +199,9 @@
 
   <!-- A 1.2 vocabulary element (source and value) as the LOM element $name with source "LOMv1.0" and the LOM
        value that $table gives for it. A value missing from the table takes the first $guesses rule whose key
-       part it contains, else $fallback. A value of another vocabulary (its source not "LOMv1.0") that maps to
-       nothing is kept with its own source when extensions are kept. Otherwise, or for an empty value, the
-       element is left out. -->
+       part it contains, else $fallback. A value of another vocabulary (a source that does not name LOM) that
+       is not in the table is kept with its own source when extensions are kept. Otherwise, or for an empty
+       value, the element is left out. -->
   <xsl:template name="lom.vocab">
     <xsl:param name="node"/>
     <xsl:param name="name"/>
@@ -223,7 +223,7 @@
       </xsl:call-template>
     </xsl:variable>
     <xsl:variable name="sourceKey" select="translate($source, concat($uc, ' -_'), $lc)"/>
-    <xsl:variable name="own" select="$lom.keepForeign and $sourceKey != '' and $sourceKey != 'lomv1.0'"/>
+    <xsl:variable name="own" select="$lom.keepForeign and $sourceKey != '' and not(contains($sourceKey, 'lom'))"/>
     <xsl:choose>
       <xsl:when test="$raw = ''"/>
       <xsl:when test="$own and string-length(substring-before(substring-after($table, concat('|', translate($raw, concat($uc, ' -_'), $lc), '=')), '|')) = 0">

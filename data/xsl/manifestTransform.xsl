@@ -58,7 +58,8 @@
         </xsl:for-each>
       </xsl:variable>
       <xsl:variable name="lomLocation">
-        <xsl:if test="//*[contains($cp.ns, concat('|', namespace-uri(), '|'))][local-name() = 'metadata']/*[contains($md.ns, concat('|', namespace-uri(), '|'))]">
+        <xsl:if test="//*[contains($cp.ns, concat('|', namespace-uri(), '|'))][local-name() = 'metadata']/*[contains($md.ns, concat('|', namespace-uri(), '|'))]
+                      [translate(local-name(), $uc, $lc) = 'lom' or translate(local-name(), $uc, $lc) = 'record']">
           <xsl:text> http://ltsc.ieee.org/xsd/LOM lom.xsd</xsl:text>
         </xsl:if>
       </xsl:variable>
