@@ -97,11 +97,17 @@
   <!-- The properties of one line: each known property name after a blank begins a new property. -->
   <xsl:template name="lom.vcardSplit">
     <xsl:param name="rest"/>
+    <!-- Only a ":" or ";" behind a blank can end a property within the line. -->
     <xsl:variable name="next">
-      <xsl:call-template name="lom.vcardNextStart">
-        <xsl:with-param name="upper" select="translate($rest, $lc, $uc)"/>
-        <xsl:with-param name="names" select="$vcard.names"/>
-      </xsl:call-template>
+      <xsl:choose>
+        <xsl:when test="translate(substring-after($rest, ' '), ':;', '') = substring-after($rest, ' ')">0</xsl:when>
+        <xsl:otherwise>
+          <xsl:call-template name="lom.vcardNextStart">
+            <xsl:with-param name="upper" select="translate($rest, $lc, $uc)"/>
+            <xsl:with-param name="names" select="$vcard.names"/>
+          </xsl:call-template>
+        </xsl:otherwise>
+      </xsl:choose>
     </xsl:variable>
     <xsl:choose>
       <xsl:when test="$next = 0">
