@@ -34,4 +34,10 @@ Shell::Result RecordingShell::startProgram(const QString &fileName)
     return nextResult;
 }
 
+Shell::Result RecordingShell::run(const QString &program, const QStringList &arguments, const QString &workingFolder)
+{
+    ran.append({program, arguments, workingFolder});
+    return nextResult;
+}
+
 } // namespace ts

@@ -25,4 +25,11 @@ Shell::Result DesktopShell::startProgram(const QString &fileName)
     return QProcess::startDetached(path, {}, programFolder()) ? Result::Ok : Result::Failed;
 }
 
+Shell::Result DesktopShell::run(const QString &program, const QStringList &arguments, const QString &workingFolder)
+{
+    if (!QFileInfo(program).isFile())
+        return Result::FileNotFound;
+    return QProcess::startDetached(program, arguments, workingFolder) ? Result::Ok : Result::Failed;
+}
+
 } // namespace ts

@@ -3,12 +3,13 @@
 
 namespace ts {
 
-// The desktop's shell: documents and addresses open with the desktop's program for them, companion
-// programs start detached from the program folder.
+// The desktop's shell: documents and addresses open with the desktop's program for them, programs start
+// detached.
 class DesktopShell : public Shell {
 public:
     Result open(const QString &pathOrUrl) override;
     Result startProgram(const QString &fileName) override;
+    Result run(const QString &program, const QStringList &arguments, const QString &workingFolder) override;
 };
 
 } // namespace ts
