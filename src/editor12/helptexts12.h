@@ -1,7 +1,7 @@
 #pragma once
 // The help texts of the SCORM 1.2 editor's field labels, word for word as the boxes show them.
 
-#include "helptext.h"
+#include "editorkit/helptext.h"
 
 namespace ts {
 

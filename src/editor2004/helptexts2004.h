@@ -1,7 +1,7 @@
 #pragma once
 // The help texts of the SCORM 2004 editor's field labels, word for word as the boxes show them.
 
-#include "editor12/helptext.h"
+#include "editorkit/helptext.h"
 
 namespace ts {
 
