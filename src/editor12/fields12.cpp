@@ -1,4 +1,5 @@
 #include "fields12.h"
+#include "helptexts12.h"
 
 namespace ts::fields12 {
 
@@ -345,6 +346,7 @@ const EditorTables &tables()
         DisableAll,
         rows(kCategoryProfiles),
         "cboSelectCategory_Click",
+        rows(kHelpTexts12),
     };
     return t;
 }

@@ -1,7 +1,6 @@
 #include "frmoptions.h"
 
 #include "fields12.h"
-#include "helptexts12.h"
 
 #include "frame/windows.h"
 #include "shared/apperror.h"
@@ -25,11 +24,6 @@ FrmOptions::FrmOptions(QWidget *parent) : EditorWindow(fields12::tables(), paren
         if (spec->kind == kit::Kind::Check && qstrcmp(spec->frame, "fraLearningTypes") == 0)
             connect(static_cast<QCheckBox *>(control(QString::fromUtf8(spec->name))), &QCheckBox::clicked, this,
                     &FrmOptions::checkNumberofSelections);
-    // A help label shows its element's text; labels without one do nothing.
-    connect(this, &FrmOptions::helpLabelClicked, this, [](const QString &label) {
-        if (const HelpText *row = findHelpText(kHelpTexts12, label))
-            showHelpText(*row);
-    });
     resize(860, 600);
     Form_Load();
 }

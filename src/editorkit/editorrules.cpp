@@ -96,6 +96,13 @@ void EditorWindow::categoryTextChanged(bool typed)
 
 void EditorWindow::labelClicked(const QString &labelName) { emit helpLabelClicked(labelName); }
 
+void EditorWindow::showHelp(const QString &labelName)
+{
+    // Labels without a help text do nothing.
+    if (const HelpText *row = findHelpText(m_tables.helpTexts, labelName))
+        showHelpText(*row);
+}
+
 bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {

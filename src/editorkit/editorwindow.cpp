@@ -56,6 +56,7 @@ EditorWindow::EditorWindow(const EditorTables &tables, QWidget *parent) : Metada
     for (const Field *f : tables.fields)
         m_fields.insert(str(f->name), f);
     buildWindow();
+    connect(this, &EditorWindow::helpLabelClicked, this, &EditorWindow::showHelp);
 }
 
 // ----- Building -----

@@ -73,7 +73,7 @@ public:
     const EditorTables &tables() const { return m_tables; }
 
 signals:
-    // A field label was clicked; the help texts answer it.
+    // A field label was clicked; the window shows its help text, when the tables hold one.
     void helpLabelClicked(const QString &labelName);
 
 protected:
@@ -120,6 +120,7 @@ private:
     void apply(QWidget *control, Act act);
 
     // Rules (editorrules.cpp).
+    void showHelp(const QString &labelName);
     void comboEdited(QComboBox *combo, const QString &text);
     void categoryEdited();
     void leaveField(QWidget *box);

@@ -1,8 +1,10 @@
 #pragma once
-// An editor window described as data: its tabs, frames, fields, buttons, metadata categories and interface
-// profiles. Each binding's window builds itself from its own tables (EditorWindow), and one row of its
+// An editor window described as data: its tabs, frames, fields, buttons, metadata categories, interface
+// profiles and help texts. Each binding's window builds itself from its own tables (EditorWindow), and one row of its
 // field table describes one field whole: the control, its label and hint, its rules and the member of the
 // binding's record that it holds.
+
+#include "editorkit/helptext.h"
 
 #include <QList>
 #include <QString>
@@ -148,6 +150,7 @@ struct EditorTables {
     int disablingProfile;                           // the profile that greys every managed control
     std::span<const CategoryProfile> categoryProfiles;
     const char *categoryProcedure; // the procedure of a category pick, as error texts name it
+    std::span<const HelpText> helpTexts; // what the help labels show; a label without a row shows nothing
 };
 
 // A table kept in a list of static storage (a namespace-scope std::initializer_list), seen as a span.

@@ -2,7 +2,7 @@
 
 namespace ts {
 
-const HelpText *findHelpText(std::initializer_list<HelpText> table, const QString &label)
+const HelpText *findHelpText(std::span<const HelpText> table, const QString &label)
 {
     for (const HelpText &row : table)
         if (label == QLatin1String(row.label))

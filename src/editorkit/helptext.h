@@ -5,7 +5,7 @@
 #include "platform/dialogs.h"
 
 #include <QString>
-#include <initializer_list>
+#include <span>
 
 namespace ts {
 
@@ -17,7 +17,7 @@ struct HelpText {
 };
 
 // The row of a label in a table; nullptr when the label has none.
-const HelpText *findHelpText(std::initializer_list<HelpText> table, const QString &label);
+const HelpText *findHelpText(std::span<const HelpText> table, const QString &label);
 
 // Shows the row's text in a message box with an OK button, its icon and its title.
 void showHelpText(const HelpText &row);
