@@ -3,7 +3,7 @@
 // the interface profiles. The window builds itself from these tables, and the record binding, the profiles
 // and the field rules walk them by control name.
 
-#include "editorkit/fieldspec.h"
+#include "editorkit/fieldtable.h"
 #include "model12/record12.h"
 
 #include <initializer_list>

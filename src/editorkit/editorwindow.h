@@ -1,12 +1,12 @@
 #pragma once
-// An editor window of one metadata binding, built from the binding's tables (fieldspec.h): the category
+// An editor window of one metadata binding, built from the binding's tables (fieldtable.h): the category
 // list and the export button above a tab control whose tabs hold the fields in two columns and in frames.
 // Every control carries its element's name as objectName. The window applies what the editors of both
 // bindings share: the category profiles, the free-text check when a field is left, the list-only guard and
 // the key rule of the drop-down lists, and the help labels. A binding's window adds its own rules through
 // the hooks below.
 
-#include "editorkit/fieldspec.h"
+#include "editorkit/fieldtable.h"
 #include "frame/editors.h"
 
 #include <QHash>
