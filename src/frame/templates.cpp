@@ -39,8 +39,12 @@ QString setDefaultTemplate(QString &fileName)
         showReadOnlyFileError(path);
         return {};
     }
-    if (!writeTextFile(path, fileName + QStringLiteral("\r\n")))
+    QString error;
+    if (!writeTextFile(path, fileName + QStringLiteral("\r\n"), &error)) {
+        reportError(AppError(err::PathFileAccess, error), QStringLiteral("setDefaultTemplate"),
+                    QStringLiteral("Module modTemplate"));
         return {};
+    }
     frmMain().lblDefTemp()->setText(fileName);
     return QStringLiteral("1");
 }
@@ -51,8 +55,10 @@ bool saveTemplate(const QString &fileName, const QString &scormVersion)
         const Binding binding =
             scormVersion == QLatin1String("SCORM 2004") ? Binding::Scorm2004 : Binding::Scorm12;
         const QString text = editorWindow(binding).createAggregation(true);
+        // An empty answer means the writer stopped at one of its checks and said why. (The SCORM 2004
+        // editor answers empty until its writers are built: nothing is written then.)
         if (text.isEmpty())
-            return false; // the writer said why
+            return false;
         const QString path = programPath(QStringLiteral("templates/") + fileName);
         QString error;
         if (!writeTextFile(path, text + QStringLiteral("\r\n"), &error))
