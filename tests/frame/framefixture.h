@@ -48,6 +48,21 @@ protected:
                       .arg(gettingStarted)
                       .toLatin1());
     }
+    // Answers the next save-as-template prompt by pressing its buttons in order ("cmdYes", "cmdNo",
+    // "cmdCancel"); "close" closes it without an answer.
+    static void answerSavePrompt(const QStringList &presses)
+    {
+        onNextModal(
+            [presses](QWidget *prompt) {
+                for (const QString &press : presses) {
+                    if (press == QLatin1String("close"))
+                        prompt->close();
+                    else
+                        prompt->findChild<QPushButton *>(press)->click();
+                }
+            },
+            QStringLiteral("frmMessage"));
+    }
     // Answers the binding dialog: "12", "2004", "" (OK with nothing chosen, then closed) or "close".
     static void chooseBinding(const QString &choice)
     {
