@@ -61,7 +61,9 @@ bool saveTemplate(const QString &fileName, const QString &scormVersion)
             return false;
         const QString path = programPath(QStringLiteral("templates/") + fileName);
         QString error;
-        if (!writeTextFile(path, text + QStringLiteral("\r\n"), &error))
+        // The file ends with one line end; the writers end their last line with one already.
+        const QString lineEnd = QStringLiteral("\r\n");
+        if (!writeTextFile(path, text.endsWith(lineEnd) ? text : text + lineEnd, &error))
             throw AppError(err::PathFileAccess, error);
         return true;
     } catch (const std::exception &e) {
