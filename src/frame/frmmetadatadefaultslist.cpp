@@ -83,7 +83,8 @@ void FrmMetadataDefaultsList::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     // Every showing, not only the first: Close gives the menus back each time.
     setUI();
-    frmMain().disableMenuButtons();
+    if (frmMainLoaded())
+        frmMain().disableMenuButtons();
 }
 
 bool FrmMetadataDefaultsList::event(QEvent *event)

@@ -270,3 +270,49 @@ TEST_F(TemplateList, Closing)
         EXPECT_EQ(globals().templateFormMode, row.closes ? QStringLiteral("Set_Default_Mode") : QStringLiteral("Edit_Mode"));
     }
 }
+
+TEST_F(TemplateList, SaveButtonByMode)
+{
+    const struct {
+        const char *mode;
+        const char *templateFileName;
+        std::optional<QString> typed; // the answer to "Template Name"; none: not asked
+        const char *written;          // the template file that holds the record; nullptr: none
+        const char *message;          // nullptr: none
+    } rows[] = {
+        {"Edit_Mode", "lesson.tsm", std::nullopt, "lesson.tsm", nullptr},
+        {"Edit_Mode", "", QStringLiteral("named"), "named.tsm", nullptr},
+        {"Edit_Mode", "", QString(), nullptr, nullptr},
+        {"Edit_Mode", "", QStringLiteral("a\\b"), nullptr, "The name may not contain \"/\" or \"\\\"."},
+        {"Set_Default_Mode", "lesson.tsm", std::nullopt, "mine.tsm", nullptr},
+        {"Other_Mode", "lesson.tsm", std::nullopt, nullptr, nullptr},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(QStringLiteral("%1 %2").arg(QLatin1String(row.mode), row.typed.value_or(QString())).toStdString());
+        unloadAll();
+        start(QStringLiteral("12"));
+        for (const char *file : {"lesson.tsm", "named.tsm", "mine.tsm"})
+            QFile::remove(path(QStringLiteral("templates/") + QLatin1String(file)));
+        writeFile(QStringLiteral("templates/cdt.txt"), "mine.tsm\r\n");
+        editor().setTemplateEditing(true);
+        setTitle(QStringLiteral("Saved here"));
+        globals().templateFormMode = QLatin1String(row.mode);
+        globals().templateFileName = QLatin1String(row.templateFileName);
+        if (row.typed)
+            dialogs.answerText(row.typed);
+        find<QPushButton>(&editor(), QStringLiteral("cmdSetDefaults"))->click();
+
+        EXPECT_EQ(dialogs.pendingAnswers(), 0u);
+        EXPECT_EQ(dialogs.messages(), row.message ? QStringList{QLatin1String(row.message)} : QStringList());
+        QStringList holding;
+        for (const char *file : {"lesson.tsm", "named.tsm", "mine.tsm"})
+            if (readFile(QStringLiteral("templates/") + QLatin1String(file)).contains(">Saved here<"))
+                holding << QLatin1String(file);
+        EXPECT_EQ(holding, row.written ? QStringList{QLatin1String(row.written)} : QStringList());
+        // Nothing asked for was left unsaved: the editor leaves template editing. A name not given or
+        // refused keeps the record and the state.
+        const bool left = row.written || QLatin1String(row.mode) == QLatin1String("Other_Mode");
+        EXPECT_EQ(editor().isTemplateEditing(), !left);
+        EXPECT_EQ(title().isEmpty(), left);
+    }
+}

@@ -4,6 +4,7 @@
 
 #include "frame/templates.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 
@@ -64,6 +65,15 @@ TEST_F(Templates, DefaultTemplatePointer)
                                                             "opened\rPlease remove these attributes from the file "
                                                             "and try again."));
     EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("File Error"));
+
+    // Without a templates folder the failure is reported.
+    dialogs.clear();
+    QDir(path(QStringLiteral("templates"))).removeRecursively();
+    EXPECT_EQ(setDefaultTemplate(other), QString());
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_TRUE(dialogs.calls()[0].text.startsWith(QStringLiteral("Error 75 (")));
+    EXPECT_TRUE(dialogs.calls()[0].text.endsWith(QStringLiteral(") in procedure setDefaultTemplate of Module modTemplate")));
+    EXPECT_EQ(defaultLabel(), QStringLiteral("default.tsm"));
 }
 
 TEST_F(Templates, DeletingKeepsADefaultTemplate)
