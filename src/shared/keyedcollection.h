@@ -1,6 +1,6 @@
 #pragma once
 // An ordered collection whose items each carry a unique text key: items keep the order they were added in,
-// are numbered from 1, and are found by number or by key. Adding a key twice is refused with error 457.
+// and are numbered from 1. Adding a key twice is refused with error 457.
 
 #include "apperror.h"
 
@@ -33,14 +33,6 @@ public:
         if (position < 1 || position > count())
             throw AppError(err::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
         return m_items.at(position - 1);
-    }
-    // The item of a key; error 5 when no item has it.
-    const T &item(const QString &key) const
-    {
-        const auto it = m_index.constFind(key);
-        if (it == m_index.constEnd())
-            throw AppError(5, QStringLiteral("Invalid procedure call or argument"));
-        return m_items.at(*it);
     }
     const QList<QString> &keys() const { return m_keys; }
     const QList<T> &items() const { return m_items; }

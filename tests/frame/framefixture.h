@@ -48,20 +48,15 @@ protected:
                       .arg(gettingStarted)
                       .toLatin1());
     }
-    // Answers the next save-as-template prompt by pressing its buttons in order ("cmdYes", "cmdNo",
-    // "cmdCancel"); "close" closes it without an answer.
+    // Presses the save-as-template prompt's buttons in order ("cmdYes"...); "close" closes it unanswered.
+    static void answerSavePromptNow(QWidget *prompt, const QStringList &presses)
+    {
+        for (const QString &press : presses)
+            press == QLatin1String("close") ? void(prompt->close()) : prompt->findChild<QPushButton *>(press)->click();
+    }
     static void answerSavePrompt(const QStringList &presses)
     {
-        onNextModal(
-            [presses](QWidget *prompt) {
-                for (const QString &press : presses) {
-                    if (press == QLatin1String("close"))
-                        prompt->close();
-                    else
-                        prompt->findChild<QPushButton *>(press)->click();
-                }
-            },
-            QStringLiteral("frmMessage"));
+        onNextModal([presses](QWidget *prompt) { answerSavePromptNow(prompt, presses); });
     }
     // Answers the binding dialog: "12", "2004", "" (OK with nothing chosen, then closed) or "close".
     static void chooseBinding(const QString &choice)

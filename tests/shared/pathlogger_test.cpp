@@ -3,37 +3,13 @@
 #include "shared/pathlogger.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QVariant>
 
 using namespace ts;
 
 namespace {
-
-// A temporary tree of the given files (paths below its root; a path ending in "/" is an empty folder).
-class Tree {
-public:
-    explicit Tree(const QStringList &entries)
-    {
-        for (const QString &entry : entries) {
-            const QString full = root() + entry;
-            if (entry.endsWith(QLatin1Char('/'))) {
-                QDir().mkpath(full);
-                continue;
-            }
-            QDir().mkpath(QFileInfo(full).absolutePath());
-            QFile f(full);
-            EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        }
-    }
-    QString root() const { return m_dir.path() + QLatin1Char('/'); }
-
-private:
-    QTemporaryDir m_dir;
-};
-
-// The items of a collection with the tree's root cut off, keyed: "K3=sub/f.txt".
+// "K3=sub/f.txt" for each item, the root cut off.
 template <class T> QStringList keyed(const KeyedCollection<T> &c, const QString &root)
 {
     QStringList out;
@@ -41,131 +17,79 @@ template <class T> QStringList keyed(const KeyedCollection<T> &c, const QString 
         out << c.keys().at(i - 1) + QLatin1Char('=') + QVariant(c.item(i)).toString().remove(root);
     return out;
 }
-
+// Fails its second folder, as a folder that vanished during the walk does.
+struct FailingWalker : PathLogger {
+    using PathLogger::PathLogger;
+    mutable int calls = 0;
+    void listFolder(const QString &folder, QStringList &subfolders, QStringList &files) const override
+    {
+        if (++calls == 2)
+            throw AppError(76, QStringLiteral("Path not found"));
+        PathLogger::listFolder(folder, subfolders, files);
+    }
+};
 } // namespace
 
 TEST(PathLogger, WalksBreadthFirstWithKeysAndCount)
 {
     const struct {
-        QStringList tree;
-        bool fullFileNamesOnly;
-        QStringList pathNames;
-        QStringList fullFileNames;
-        QStringList fileNames;
-        QStringList pathPointers;
+        QStringList tree; // files below the root; "c/" an empty folder
+        bool namesToo;    // fullFileNamesOnly false
+        QStringList pathNames, fullFileNames, pathPointers;
         int count;
     } rows[] = {
-        {{}, true, {"K0="}, {}, {}, {}, 1},
-        {{"b.txt", "a.txt", "sub/c.txt"},
-         false,
-         {"K0=", "K2=sub/"},
-         {"K1=a.txt", "K2=b.txt", "K3=sub/c.txt"},
-         {"K1=a.txt", "K2=b.txt", "K3=c.txt"},
-         {"K1=1", "K2=1", "K3=2"},
-         4},
-        // The first level's files come before any deeper one's, whatever the names.
-        {{"a/x/1.txt", "b/2.txt", "a/3.txt", "c/"},
-         true,
-         {"K0=", "K2=a/", "K3=b/", "K4=c/", "K5=a/x/"},
-         {"K1=a/3.txt", "K2=b/2.txt", "K3=a/x/1.txt"},
-         {},
-         {},
-         4},
+        {{}, false, {"K0="}, {}, {}, 1},
+        {{"b.txt", "a.txt", "sub/c.txt"}, true, {"K0=", "K2=sub/"}, {"K1=a.txt", "K2=b.txt", "K3=sub/c.txt"},
+         {"K1=1", "K2=1", "K3=2"}, 4},
+        {{"a/x/1.txt", "b/2.txt", "a/3.txt", "c/"}, false, {"K0=", "K2=a/", "K3=b/", "K4=c/", "K5=a/x/"},
+         {"K1=a/3.txt", "K2=b/2.txt", "K3=a/x/1.txt"}, {}, 4},
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.tree.join(QLatin1Char(' ')).toStdString());
-        Tree tree(row.tree);
+        QTemporaryDir dir;
+        const QString root = dir.path() + QLatin1Char('/');
+        for (const QString &entry : row.tree) {
+            QDir().mkpath(QFileInfo(root + entry).absolutePath());
+            QFile(root + entry).open(QIODevice::WriteOnly);
+        }
         PathLogger walker;
         walker.PathLogInit();
-        walker.setFullFileNamesOnly(row.fullFileNamesOnly);
-        // With or without its final separator the start folder is logged once, ending in one.
-        walker.LogPath(row.count == 1 ? tree.root() : tree.root().chopped(1));
-        EXPECT_EQ(keyed(walker.pathNames(), tree.root()), row.pathNames);
-        EXPECT_EQ(walker.pathNames().item(1), tree.root());
-        EXPECT_EQ(keyed(walker.fullFileNames(), tree.root()), row.fullFileNames);
-        EXPECT_EQ(keyed(walker.fileNames(), tree.root()), row.fileNames);
-        EXPECT_EQ(keyed(walker.pathPointers(), tree.root()), row.pathPointers);
+        walker.setFullFileNamesOnly(!row.namesToo);
+        walker.LogPath(row.count == 1 ? root : dir.path()); // one "/" at the end either way
+        EXPECT_EQ(keyed(walker.pathNames(), root), row.pathNames);
+        EXPECT_EQ(keyed(walker.fullFileNames(), root), row.fullFileNames);
+        EXPECT_EQ(keyed(walker.pathPointers(), root), row.pathPointers);
         EXPECT_EQ(walker.Count(), row.count);
-        // What was handed out stays after Terminate; Count and the switch keep their values.
-        const KeyedCollection<QString> held = walker.fullFileNames();
-        walker.Terminate();
-        EXPECT_EQ(held.count(), row.count - 1);
-        EXPECT_TRUE(walker.fullFileNames().isEmpty());
-        EXPECT_EQ(walker.Count(), row.count);
-        EXPECT_EQ(walker.fullFileNamesOnly(), row.fullFileNamesOnly);
     }
 }
 
-TEST(PathLogger, MissingFolderAndWalksOutOfOrder)
+TEST(PathLogger, CallsOutOfOrderAndTheConverterForm)
 {
-    Tree tree({QStringLiteral("a.txt")});
-    PathLogger walker;
-    EXPECT_EQ(walker.Count(), 0);
-    EXPECT_FALSE(walker.fullFileNamesOnly());
-    const auto fails = [&](int number) {
+    QTemporaryDir dir;
+    QDir().mkpath(dir.path() + QStringLiteral("/a"));
+    QFile(dir.path() + QStringLiteral("/top.txt")).open(QIODevice::WriteOnly);
+    const auto walk = [&](PathLogger &walker, const QString &tail = {}) {
         try {
-            walker.LogPath(tree.root());
+            walker.LogPath(dir.path() + tail);
         } catch (const AppError &e) {
-            return e.number == number;
+            return e.number;
         }
-        return false;
+        return walker.Count();
     };
-    EXPECT_TRUE(fails(91)); // before PathLogInit
+    PathLogger walker;
+    EXPECT_EQ(walk(walker), 91); // before PathLogInit
     walker.PathLogInit();
-    EXPECT_TRUE(walker.fullFileNamesOnly());
-    walker.LogPath(tree.root() + QStringLiteral("missing"));
-    EXPECT_EQ(walker.Count(), 0);
-    EXPECT_TRUE(walker.pathNames().isEmpty());
-    walker.LogPath(tree.root());
-    EXPECT_EQ(walker.Count(), 2);
-    EXPECT_TRUE(fails(457)); // a second walk without PathLogInit: the start folder's key is taken
-    EXPECT_EQ(walker.fullFileNames().count(), 1);
-    walker.Terminate();
-    EXPECT_TRUE(fails(91));
-    EXPECT_EQ(walker.Count(), 1);
-}
-
-namespace {
-// A walker whose second folder cannot be read.
-class FailingWalker : public PathLogger {
-public:
-    using PathLogger::PathLogger;
-
-protected:
-    void listFolder(const QString &folder, QStringList &subfolders, QStringList &files) const override
-    {
-        if (++m_calls == 2)
-            throw AppError(70, QStringLiteral("Permission denied"));
-        PathLogger::listFolder(folder, subfolders, files);
-    }
-
-private:
-    mutable int m_calls = 0;
-};
-} // namespace
-
-TEST(PathLogger, ConverterFormEndsAFailedWalkQuietlyAndSeparatorIsAnOption)
-{
-    Tree tree({QStringLiteral("top.txt"), QStringLiteral("a/in-a.txt"), QStringLiteral("b/in-b.txt")});
-    for (const bool quiet : {false, true}) {
-        SCOPED_TRACE(quiet ? "converter" : "main program");
-        FailingWalker walker(quiet ? PathLogger::lomshiftOptions() : PathLogger::Options{});
-        walker.PathLogInit();
-        bool raised = false;
-        try {
-            walker.LogPath(tree.root());
-        } catch (const AppError &e) {
-            raised = e.number == 70;
-        }
-        EXPECT_NE(raised, quiet);
-        // What was collected before the failure stays.
-        EXPECT_EQ(keyed(walker.fullFileNames(), tree.root()), QStringList{QStringLiteral("K1=top.txt")});
-        EXPECT_EQ(walker.pathNames().count(), 3);
+    EXPECT_EQ(walk(walker, QStringLiteral("/missing")), 0);
+    EXPECT_EQ(walk(walker), 2);
+    EXPECT_EQ(walk(walker), 457); // again without PathLogInit
+    // A failed walk keeps what it found; the converter's form ends it quietly.
+    for (const auto &[options, result] : {std::pair{PathLogger::Options{}, 76}, {PathLogger::lomshiftOptions(), 2}}) {
+        FailingWalker failing(options);
+        failing.PathLogInit();
+        EXPECT_EQ(walk(failing), result);
+        EXPECT_EQ(failing.fullFileNames().items(), QStringList{dir.path() + QStringLiteral("/top.txt")});
     }
     PathLogger backslash({QLatin1Char('\\'), false});
     backslash.PathLogInit();
-    backslash.LogPath(tree.root().chopped(1));
-    EXPECT_EQ(keyed(backslash.fullFileNames(), tree.root().chopped(1)),
-              (QStringList{QStringLiteral("K1=\\top.txt"), QStringLiteral("K2=\\a\\in-a.txt"),
-                           QStringLiteral("K3=\\b\\in-b.txt")}));
+    walk(backslash);
+    EXPECT_EQ(backslash.pathNames().items(), (QStringList{dir.path() + "\\", dir.path() + "\\a\\"}));
 }
