@@ -3,6 +3,7 @@
 #include "appearance12.h"
 #include "captionframe.h"
 #include "fields12.h"
+#include "helptexts12.h"
 #include "multilinetext.h"
 
 #include "frame/windows.h"
@@ -69,6 +70,11 @@ FrmOptions::FrmOptions(QWidget *parent) : MetadataEditor(parent)
     markProgramWindow(this);
     buildWindow();
     connectRules();
+    // A help label shows its element's text; labels without one do nothing.
+    connect(this, &FrmOptions::helpLabelClicked, this, [](const QString &label) {
+        if (const HelpText *row = findHelpText(kHelpTexts12, label))
+            showHelpText(*row);
+    });
     Form_Load();
 }
 

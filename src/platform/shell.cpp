@@ -28,6 +28,13 @@ public:
             return Result::FileNotFound;
         return QProcess::startDetached(path, {}, programFolder()) ? Result::Ok : Result::Failed;
     }
+
+    Result run(const QString &program, const QStringList &arguments, const QString &workingFolder) override
+    {
+        if (!QFileInfo(program).isFile())
+            return Result::FileNotFound;
+        return QProcess::startDetached(program, arguments, workingFolder) ? Result::Ok : Result::Failed;
+    }
 };
 
 Shell *g_replacement = nullptr;
@@ -53,6 +60,12 @@ Shell::Result RecordingShell::open(const QString &pathOrUrl)
 Shell::Result RecordingShell::startProgram(const QString &fileName)
 {
     started << fileName;
+    return nextResult;
+}
+
+Shell::Result RecordingShell::run(const QString &program, const QStringList &arguments, const QString &workingFolder)
+{
+    ran.append({program, arguments, workingFolder});
     return nextResult;
 }
 

@@ -14,6 +14,9 @@ public:
     // Starts a program of the program folder by its file name, detached, with the program folder as
     // working folder and no arguments. FileNotFound when the program folder has no such file.
     virtual Result startProgram(const QString &fileName) = 0;
+    // Starts a program file with arguments, detached, in the working folder given (empty: the current one).
+    // FileNotFound when there is no such program file.
+    virtual Result run(const QString &program, const QStringList &arguments, const QString &workingFolder) = 0;
 };
 
 Shell &shell();
@@ -24,8 +27,15 @@ class RecordingShell : public Shell {
 public:
     Result open(const QString &pathOrUrl) override;
     Result startProgram(const QString &fileName) override;
+    Result run(const QString &program, const QStringList &arguments, const QString &workingFolder) override;
+    struct Run {
+        QString program;
+        QStringList arguments;
+        QString workingFolder;
+    };
     QStringList opened;
     QStringList started;
+    QList<Run> ran;
     Result nextResult = Result::Ok;
 };
 
