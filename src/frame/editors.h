@@ -25,6 +25,21 @@ public:
     // The editor's export: checks, then the writer of the chosen category.
     virtual void cmbMakeXML_Click() = 0;
 
+    // Template editing. In the template-editing state the category list (cboSelectCategory) and "Export
+    // Metadata" (cmbMakeXML) are hidden and the template "Save" button (cmdSetDefaults) is shown; false puts
+    // the window back in its normal state. The controls are found by those names.
+    virtual void setTemplateEditing(bool editing);
+    bool isTemplateEditing() const;
+    // Shows a status text ("Saved") in the window's label lblSaved.
+    virtual void showSavedStatus(const QString &text);
+    // Saves the record as templateFormMode says: in "Edit_Mode" as the template being edited (asking for a
+    // name when there is none), in "Set_Default_Mode" as the default template; in any other mode nothing is
+    // saved and the answer is true. False when nothing was written that should have been.
+    bool saveEditedTemplate();
+    // The template "Save" button: saves, then leaves template editing, clears the record, hides the
+    // template list and switches the main window's menus on. A failed save keeps the record and the state.
+    virtual void cmdSetDefaults_Click();
+
     // How reading a metadata file into the (just cleared) editor went.
     enum class ReadOutcome {
         Read,       // the document was read whole

@@ -192,7 +192,6 @@ void FrmMain::mnuFileNew_Click()
             return;
         }
         switch (showSaveAsTemplatePrompt()) {
-        case SavePromptAnswer::Saved:
         case SavePromptAnswer::DontSave:
             editor.clearAll();
             return;

@@ -6,6 +6,7 @@
 #include "platform/textfile.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,7 +18,10 @@ namespace ts {
 
 namespace {
 const QString kTipFile = QStringLiteral("TIPOFDAY.TXT");
-}
+std::optional<quint32> g_seed;
+} // namespace
+
+void FrmTip::setSeed(std::optional<quint32> seed) { g_seed = seed; }
 
 FrmTip::FrmTip(QWidget *parent)
     : QDialog(parent), m_lblTipText(new QLabel(this)), m_chkLoadTipsAtStartup(new QCheckBox(QStringLiteral("&Always show"), this))
@@ -68,10 +72,9 @@ void FrmTip::Form_Load()
         show = 0;
     }
     m_chkLoadTipsAtStartup->setChecked(show != 0);
-    if (show == 0) {
-        m_hiddenByLoad = true;
-        return;
-    }
+    // The tips are loaded whatever the setting: start-up shows the window only when it is on, and a user
+    // who opens it from the Help menu gets a tip too.
+    m_random.seed(g_seed ? *g_seed : static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
     const QString path = programPath(kTipFile);
     if (isReadOnlyOrHidden(path)) {
         showReadOnlyFileError(path);
@@ -107,7 +110,8 @@ void FrmTip::nextRandomTip()
 {
     if (m_tips.isEmpty())
         return;
-    m_currentTip = static_cast<int>(QRandomGenerator::global()->bounded(m_tips.size())) + 1;
+    // A uniform choice from 1 to the number of tips; the same tip may come twice in a row.
+    m_currentTip = static_cast<int>(m_random.generateDouble() * static_cast<double>(m_tips.size()) + 1);
     DisplayCurrentTip();
 }
 

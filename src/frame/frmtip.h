@@ -2,7 +2,9 @@
 // The tip-of-the-day window: a random line of TIPOFDAY.TXT, with "Next Tip" and "Always show".
 
 #include <QDialog>
+#include <QRandomGenerator>
 #include <QStringList>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -17,8 +19,9 @@ public:
     void DisplayCurrentTip();
     const QStringList &tips() const { return m_tips; }
     int currentTip() const { return m_currentTip; }
-    // True when the load asked the window to stay hidden (the setting is off).
-    bool hiddenByLoad() const { return m_hiddenByLoad; }
+
+    // The seed of the random choice of tips; without one, every load seeds it from the clock.
+    static void setSeed(std::optional<quint32> seed);
 
 private:
     void nextRandomTip();
@@ -26,7 +29,7 @@ private:
 
     QStringList m_tips;
     int m_currentTip = 0;
-    bool m_hiddenByLoad = false;
+    QRandomGenerator m_random;
     QLabel *m_lblTipText;
     QCheckBox *m_chkLoadTipsAtStartup;
 };

@@ -1,7 +1,6 @@
 #pragma once
 // Questions the opening and File > New put to the user through windows of their own: the metadata
-// category dialog and the save-as-template prompt. Until those windows exist, plain boxes stand in for
-// them; the windows replace these functions' bodies.
+// category dialog (until that window exists, nothing stands in for it) and the save-as-template prompt.
 
 #include <QString>
 
@@ -10,8 +9,10 @@ namespace ts {
 // Asks for the metadata category of the file just opened.
 void showMetadataCategoryDialog();
 
-enum class SavePromptAnswer { Saved, DontSave, Cancel, Closed };
-// Offers to save the record of the active editor as a template. Cancel sets frmMain().cancelExit.
+enum class SavePromptAnswer { DontSave, Cancel, Closed };
+// Shows the save-as-template prompt frmMessage, which saves the record of the active editor itself on Yes.
+// Yes and No both answer DontSave; Cancel (which sets frmMain().cancelExit) answers Cancel; a prompt
+// closed without an answer answers Closed.
 SavePromptAnswer showSaveAsTemplatePrompt();
 
 } // namespace ts

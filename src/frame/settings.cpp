@@ -34,8 +34,9 @@ void showReadOnlyFileError(const QString &path)
 QString readSetting(const QString &key)
 {
     QString text;
+    // A settings file that is missing or cannot be read holds no setting: every key reads as off.
     if (!readTextFile(settingsPath(), text))
-        throw AppError(err::FileNotFound, QStringLiteral("File not found"));
+        return {};
     static const QRegularExpression fieldEnd(QStringLiteral("[,\\r\\n]"));
     QString answer;
     // Fields end at a comma or a line end; an empty field ends the settings.

@@ -39,8 +39,12 @@ QString setDefaultTemplate(QString &fileName)
         showReadOnlyFileError(path);
         return {};
     }
-    if (!writeTextFile(path, fileName + QStringLiteral("\r\n")))
+    QString error;
+    if (!writeTextFile(path, fileName + QStringLiteral("\r\n"), &error)) {
+        reportError(AppError(err::PathFileAccess, error), QStringLiteral("setDefaultTemplate"),
+                    QStringLiteral("Module modTemplate"));
         return {};
+    }
     frmMain().lblDefTemp()->setText(fileName);
     return QStringLiteral("1");
 }
@@ -51,11 +55,15 @@ bool saveTemplate(const QString &fileName, const QString &scormVersion)
         const Binding binding =
             scormVersion == QLatin1String("SCORM 2004") ? Binding::Scorm2004 : Binding::Scorm12;
         const QString text = editorWindow(binding).createAggregation(true);
+        // An empty answer means the writer stopped at one of its checks and said why. (The SCORM 2004
+        // editor answers empty until its writers are built: nothing is written then.)
         if (text.isEmpty())
-            return false; // the writer said why
+            return false;
         const QString path = programPath(QStringLiteral("templates/") + fileName);
         QString error;
-        if (!writeTextFile(path, text + QStringLiteral("\r\n"), &error))
+        // The file ends with one line end; the writers end their last line with one already.
+        const QString lineEnd = QStringLiteral("\r\n");
+        if (!writeTextFile(path, text.endsWith(lineEnd) ? text : text + lineEnd, &error))
             throw AppError(err::PathFileAccess, error);
         return true;
     } catch (const std::exception &e) {

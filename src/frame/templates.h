@@ -1,5 +1,6 @@
 #pragma once
-// The default template: its name is kept in templates/cdt.txt below the program folder.
+// The template store: template files "<name>.tsm" in the templates folder below the program folder, and
+// the default template, whose name is kept in templates/cdt.txt.
 
 #include <QString>
 
@@ -14,5 +15,20 @@ QString setDefaultTemplate(QString &fileName);
 // Saves the active editor's record as the template file of that name (with its extension) in the templates
 // folder, replacing it. False, after saying why, when the record or the file could not be written.
 bool saveTemplate(const QString &fileName, const QString &scormVersion);
+
+// The path of a template file (name with its extension) in the templates folder.
+QString templatePath(const QString &fileName);
+// A template name typed by the user: true when it can be a file name; otherwise says why and answers false.
+bool checkTemplateName(const QString &name);
+// Saves the active editor's record as "<name>.tsm", asking first when that template exists. True when the
+// template was written.
+bool newTemplateFile(const QString &name);
+// Deletes the template after a confirmation, keeps a default template in place when it was the default,
+// and refills the template list. True when the file was deleted.
+bool deleteTemplate(const QString &fileName);
+// Reads the template at the path into the editor of its binding (switching editors after a question), and
+// remembers its file name as the template being edited. True when the record is now in the editor of the
+// template's own binding.
+bool openTemplate(const QString &path);
 
 } // namespace ts

@@ -48,6 +48,16 @@ protected:
                       .arg(gettingStarted)
                       .toLatin1());
     }
+    // Presses the save-as-template prompt's buttons in order ("cmdYes"...); "close" closes it unanswered.
+    static void answerSavePromptNow(QWidget *prompt, const QStringList &presses)
+    {
+        for (const QString &press : presses)
+            press == QLatin1String("close") ? void(prompt->close()) : prompt->findChild<QPushButton *>(press)->click();
+    }
+    static void answerSavePrompt(const QStringList &presses)
+    {
+        onNextModal([presses](QWidget *prompt) { answerSavePromptNow(prompt, presses); });
+    }
     // Answers the binding dialog: "12", "2004", "" (OK with nothing chosen, then closed) or "close".
     static void chooseBinding(const QString &choice)
     {

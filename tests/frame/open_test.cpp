@@ -248,15 +248,13 @@ TEST_F(FileNew, CancelInThePromptKeepsTheRecord)
     start(QStringLiteral("2004"));
     writeFile(QStringLiteral("settings.dat"), "showTipAtStartup.0\r\nshowSaveOptions.1\r\n");
     find<QLineEdit>(&frmOptions2004(), QStringLiteral("titleText"))->setText(QStringLiteral("keep me"));
-    dialogs.answer(Answer::Cancel);
+    answerSavePrompt({QStringLiteral("cmdCancel")});
     frmMain().mnuFileNew_Click();
     EXPECT_EQ(field2004("titleText"), QStringLiteral("keep me"));
     EXPECT_TRUE(frmMain().cancelExit);
-    ASSERT_EQ(dialogs.calls().size(), 1);
-    EXPECT_EQ(dialogs.calls()[0].text, QStringLiteral("Do you wish to Save As Template before closing?"));
+    EXPECT_TRUE(dialogs.calls().isEmpty());
 
-    dialogs.clear();
-    dialogs.answer(Answer::No);
+    answerSavePrompt({QStringLiteral("cmdNo")});
     frmMain().mnuFileNew_Click();
     EXPECT_TRUE(field2004("titleText").isEmpty());
 }
@@ -284,8 +282,9 @@ TEST_F(FileNew, PromptClosedWithoutAnAnswerAsksForATemplateFile)
     start(QStringLiteral("2004"));
     writeFile(QStringLiteral("settings.dat"), "showTipAtStartup.0\r\nshowSaveOptions.1\r\n");
     auto closePrompt = [this] {
-        dialogs.answer(Answer::Yes);
-        dialogs.answerText(QString()); // no template name: the prompt is left without an answer
+        // No template name: the prompt stays open and is closed without an answer.
+        answerSavePrompt({QStringLiteral("cmdYes"), QStringLiteral("close")});
+        dialogs.answerText(QString());
     };
 
     // Cancel in the save dialog clears the editor, without a message.
@@ -293,8 +292,8 @@ TEST_F(FileNew, PromptClosedWithoutAnAnswerAsksForATemplateFile)
     closePrompt();
     dialogs.answerText(std::nullopt);
     frmMain().mnuFileNew_Click();
-    ASSERT_EQ(dialogs.calls().size(), 3);
-    const DialogCall &save = dialogs.calls()[2];
+    ASSERT_EQ(dialogs.calls().size(), 2);
+    const DialogCall &save = dialogs.calls()[1];
     EXPECT_EQ(save.kind, DialogCall::Kind::SaveFile);
     EXPECT_EQ(save.title, QStringLiteral("Save As Template"));
     EXPECT_EQ(save.file.filter, QStringLiteral("Template Files (*.tsm)|*.tsm"));
@@ -306,7 +305,7 @@ TEST_F(FileNew, PromptClosedWithoutAnAnswerAsksForATemplateFile)
     closePrompt();
     dialogs.answerText(QString());
     frmMain().mnuFileNew_Click();
-    EXPECT_EQ(dialogs.calls().size(), 3);
+    EXPECT_EQ(dialogs.calls().size(), 2);
     EXPECT_EQ(field2004("titleText"), QStringLiteral("kept"));
 }
 
@@ -362,8 +361,8 @@ TEST_F(FileNew, TemplateFileChosenAfterTheClosedPromptIsSavedInTheTemplatesFolde
     frmMain().dontValidate = false;
     frmMain().action(QStringLiteral("mnuSaveasTemplate"))->setEnabled(true);
     frmMain().action(QStringLiteral("mnuExport"))->setEnabled(true);
-    dialogs.answer(Answer::Yes);
-    dialogs.answerText(QString()); // no template name: the prompt is left without an answer
+    answerSavePrompt({QStringLiteral("cmdYes"), QStringLiteral("close")});
+    dialogs.answerText(QString()); // no template name: the prompt is closed without an answer
     dialogs.answerText(path(QStringLiteral("elsewhere/mine.tsm")));
     frmMain().mnuFileNew_Click();
     // Saved under its name in the templates folder, whatever folder the dialog showed.
@@ -372,5 +371,5 @@ TEST_F(FileNew, TemplateFileChosenAfterTheClosedPromptIsSavedInTheTemplatesFolde
     EXPECT_TRUE(frmOptions().fieldText(QStringLiteral("titleText")).isEmpty());
     EXPECT_FALSE(frmMain().action(QStringLiteral("mnuSaveasTemplate"))->isEnabled());
     EXPECT_FALSE(frmMain().action(QStringLiteral("mnuExport"))->isEnabled());
-    EXPECT_EQ(dialogs.calls().size(), 3) << dialogs.messages().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(dialogs.calls().size(), 2) << dialogs.messages().join(QLatin1Char('|')).toStdString();
 }

@@ -21,15 +21,35 @@ TEST_F(Settings, ReadsTheLastLineNamingTheKeyUpToTheFirstEmptyLine)
     EXPECT_EQ(readSetting(QStringLiteral("unknown")), QString());
 }
 
-TEST_F(Settings, MissingFileRaisesFileNotFound)
+TEST_F(Settings, LinesTable)
 {
-    QFile::remove(path(QStringLiteral("settings.dat")));
-    try {
-        readSetting(QStringLiteral("showTipAtStartup"));
-        FAIL() << "no error";
-    } catch (const AppError &e) {
-        EXPECT_EQ(e.number, 53);
+    // The file before; the key read and written; its value read; the file after writing 0.
+    const struct {
+        const char *file; // nullptr: no settings file
+        const char *key;
+        const char *read;
+        const char *afterZero;
+    } rows[] = {
+        {nullptr, "showSaveOptions", "", nullptr},
+        {"showTipAtStartup.1\r\n", "showSaveOptions", "", "showTipAtStartup.1\r\n\r\n"}, // never added
+        {" xshowSaveOptions.1y \r\n", "showSaveOptions", "1y", " xshowSaveOptions.0y \r\n\r\n"},
+        {"showSaveoptions.1\r\n", "showSaveOptions", "", "showSaveoptions.1\r\n\r\n"}, // case counts
+        {"a.0,showSaveOptions.1\r\n\r\nshowSaveOptions.1\r\n", "showSaveOptions", "1",
+         "a.0,showSaveOptions.0\r\n\r\nshowSaveOptions.0\r\n\r\n"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.file ? row.file : "no file");
+        QFile::remove(path(QStringLiteral("settings.dat")));
+        if (row.file)
+            writeFile(QStringLiteral("settings.dat"), row.file);
+        EXPECT_EQ(readSetting(QLatin1String(row.key)), QLatin1String(row.read));
+        EXPECT_EQ(tsmSaveSetings(QLatin1String(row.key), 0), QString());
+        EXPECT_EQ(readFile(QStringLiteral("settings.dat")), QByteArray(row.afterZero));
     }
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{QStringLiteral("Error 53 (File not found) in procedure tsmSaveSetings of Module Module1")});
+    writeFile(QStringLiteral("settings.dat"), "showTipAtStartup\r\n"); // named without a value
+    EXPECT_THROW(readSetting(QStringLiteral("showTipAtStartup")), AppError);
 }
 
 TEST_F(Settings, WritingTheSameValueLeavesTheFileUnchanged)

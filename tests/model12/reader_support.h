@@ -22,6 +22,13 @@ QStringList changedFields(const Record12 &record, const Record12 &base = cleared
 // A notice with the information icon and the title "Notice", as most of the readers' notices are.
 Notice info(const QString &text);
 
+// A record with a value in every field the writers write, in the forms the readers give back (keywords
+// joined without blanks, one metadata author, the duration in all four of its fields).
+Record12 writtenRecord();
+// The record with the classification entry fields cleared, which reading a document leaves to the
+// classification list.
+Record12 withoutClassificationEntry(Record12 r);
+
 QByteArray fileBytes(const QString &path);
 QString readerData(const QString &name); // a file of tests/data/reader12
 
