@@ -1,14 +1,14 @@
 #include "support/testmain.h"
 
 #include "../frame/framefixture.h"
-#include "reader_support.h"
+#include "model12/reader_support.h"
 
 #include "editor12/record12binding.h"
 #include "frame/startup.h"
 #include "frame/templates.h"
 #include "platform/programfolder.h"
-#include "writer12/buildxml.h"
-#include "writer12/writer12.h"
+#include "model12/buildxml.h"
+#include "model12/writer12.h"
 
 using namespace ts;
 using namespace ts::test;
