@@ -9,6 +9,7 @@
 #include "platform/textfile.h"
 #include "platform/xmldocument.h"
 #include "shared/apperror.h"
+#include "shared/writefailure.h"
 
 #include <QLineEdit>
 
@@ -79,8 +80,11 @@ bool parseMetadata2004(const XmlDocument &doc, FrmOptions2004 &editor)
                 ++classification;
                 const QString path = programPath(QStringLiteral("temp/%1.xml").arg(classification));
                 QString error;
-                if (!writeTextFile(path, category.xml() + QStringLiteral("\r\n"), &error))
-                    throw AppError(err::PathFileAccess, error);
+                if (!writeTextFile(path, category.xml() + QStringLiteral("\r\n"), &error)) {
+                    // The folder is at fault, not the record.
+                    showNotices({fragmentFailureNotice(QStringLiteral("temp"), path, error)});
+                    return false;
+                }
             }
         }
         return true;

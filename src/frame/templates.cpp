@@ -5,6 +5,7 @@
 
 #include "platform/dialogs.h"
 #include "shared/apperror.h"
+#include "shared/writefailure.h"
 
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
@@ -39,8 +40,11 @@ QString setDefaultTemplate(QString &fileName)
         showReadOnlyFileError(path);
         return {};
     }
-    if (!writeTextFile(path, fileName + QStringLiteral("\r\n")))
+    QString error;
+    if (!writeTextFile(path, fileName + QStringLiteral("\r\n"), &error)) {
+        reportWriteFailure(path, error);
         return {};
+    }
     frmMain().lblDefTemp()->setText(fileName);
     return QStringLiteral("1");
 }
@@ -55,8 +59,11 @@ bool saveTemplate(const QString &fileName, const QString &scormVersion)
             return false; // the writer said why
         const QString path = programPath(QStringLiteral("templates/") + fileName);
         QString error;
-        if (!writeTextFile(path, text + QStringLiteral("\r\n"), &error))
-            throw AppError(err::PathFileAccess, error);
+        if (!writeTextFile(path, text + QStringLiteral("\r\n"), &error)) {
+            // The old template stays as it was, and the caller keeps the record.
+            reportWriteFailure(path, error);
+            return false;
+        }
         return true;
     } catch (const std::exception &e) {
         reportError(e, QStringLiteral("saveTemplate"), QStringLiteral("modTemplate"), true);
