@@ -100,7 +100,8 @@ MetadataEditor::ReadOutcome FrmOptions2004::readMetadataFile(const QString &path
     side2004().metadataHeader2004 = stripped->header;
     XmlDocument &doc = *side2004().xmlDoc2004;
     if (!doc.loadXML(stripped->text))
-        return ReadOutcome::ReadFailed; // the opening's parse check reports why
+        return ReadOutcome::ReadFailed; // the opening's parse check reports why; the record stays
+    clearAll();
     const bool filling = frmMain().dontValidate;
     frmMain().dontValidate = true;
     const bool read = parseMetadata2004(doc, *this);
