@@ -10,6 +10,10 @@ QString escapeXML(const QString &text);
 // The same for an attribute value between double quotes: also '"' becomes "&quot;".
 QString escapeXMLAttribute(const QString &text);
 
+// The text without the characters XML 1.0 cannot hold: control characters other than tab, line feed and
+// carriage return, U+FFFE, U+FFFF and surrogates that are not part of a pair.
+QString withoutNonXmlChars(const QString &text);
+
 // The name held by a vCard: the value of its FN: line, or without one of its ORG: line, found in any
 // case; the value runs to the end of its line (or to an END: marker on the same line) and is returned
 // with its own case, trimmed of blanks and line ends. A vCard with neither gives its first line that is
