@@ -6,6 +6,7 @@
 #include "multilinetext.h"
 
 #include "frame/windows.h"
+#include "platform/boxtext.h"
 #include "platform/dialogs.h"
 #include "shared/apperror.h"
 
@@ -410,7 +411,7 @@ QString FrmOptions::fieldText(const QString &name) const
     if (auto *edit = qobject_cast<QLineEdit *>(w))
         return edit->text();
     if (auto *edit = qobject_cast<QPlainTextEdit *>(w))
-        return edit->toPlainText();
+        return boxText(edit);
     if (auto *combo = qobject_cast<QComboBox *>(w))
         return combo->currentText();
     return {};
@@ -428,7 +429,7 @@ void FrmOptions::setFieldText(const QString &name, const QString &text)
         edit->setText(text);
     }
     else if (auto *edit = qobject_cast<QPlainTextEdit *>(w))
-        edit->setPlainText(text);
+        setBoxText(edit, text);
     else if (auto *combo = qobject_cast<QComboBox *>(w))
         setComboText(combo, text);
 }
