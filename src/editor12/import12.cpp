@@ -156,7 +156,7 @@ bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notic
         const QString text = withCrLf(classificationFragment(classifications.at(i))) + QStringLiteral("\r\n");
         const QString path = programPath(QStringLiteral("temp12/") + number + QStringLiteral(".xml"));
         QString error;
-        if (!writeTextFile(path, text, &error)) {
+        if (!writeTextFile(path, text, &error, WriteKind::Scratch)) {
             notices.append(fragmentFailureNotice(QStringLiteral("temp12"), path, error));
             return false;
         }

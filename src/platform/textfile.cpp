@@ -1,10 +1,14 @@
 #include "textfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <mutex>
 #include <optional>
 
@@ -173,33 +177,85 @@ bool readTextFile(const QString &path, QString &text, QString *error)
     return true;
 }
 
-bool writeTextFile(const QString &path, const QString &text, QString *error)
+namespace {
+
+// How much of the bytes a write lets out: all of them, unless the test seam stops it early.
+qint64 bytesToWrite(const std::optional<WriteFault> &fault, qint64 size)
 {
-    auto fail = [error](const QString &reason) {
-        if (error)
-            *error = reason;
-        return false;
-    };
-    const QByteArray bytes = text.toUtf8();
+    return fault && fault->afterBytes >= 0 ? std::min(fault->afterBytes, size) : size;
+}
+
+QString shortWriteReason(const std::optional<WriteFault> &fault, const QFileDevice &file, qint64 written, qint64 size)
+{
+    if (fault)
+        return fault->reason;
+    if (written < 0 || file.error() != QFileDevice::NoError)
+        return file.errorString();
+    return QStringLiteral("Only %1 of %2 bytes were written.").arg(written).arg(size);
+}
+
+// Through QSaveFile: the new file reaches the disk before it replaces the old one.
+bool writeDurable(const QString &path, const QByteArray &bytes, QString &reason)
+{
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+        return false;
+    }
     const std::optional<WriteFault> fault = takeWriteFault(path);
-    const qint64 wanted = fault && fault->afterBytes >= 0 ? std::min<qint64>(fault->afterBytes, bytes.size())
-                                                          : bytes.size();
-    const qint64 written = file.write(bytes.constData(), wanted);
+    const qint64 written = file.write(bytes.constData(), bytesToWrite(fault, bytes.size()));
     if (written != bytes.size() || (fault && fault->afterBytes < 0)) {
         // Nothing replaces the old file: the part written goes with the temporary one.
-        const QString reason = fault ? fault->reason
-                               : written < 0 || file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("Only %1 of %2 bytes were written.").arg(written).arg(bytes.size());
+        reason = shortWriteReason(fault, file, written, bytes.size());
         file.cancelWriting();
-        return fail(reason);
+        return false;
     }
-    if (!file.commit())
-        return fail(file.errorString());
+    if (!file.commit()) {
+        reason = file.errorString();
+        return false;
+    }
     return true;
+}
+
+// A file of this process's own beside the target, renamed over it once whole: as atomic, without waiting
+// for the disk.
+bool writeScratch(const QString &path, const QByteArray &bytes, QString &reason)
+{
+    const QString temporary = path + QStringLiteral(".%1.part").arg(QCoreApplication::applicationPid());
+    QFile file(temporary);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        reason = file.errorString();
+        return false;
+    }
+    const std::optional<WriteFault> fault = takeWriteFault(path);
+    const qint64 written = file.write(bytes.constData(), bytesToWrite(fault, bytes.size()));
+    if (written == bytes.size() && !fault)
+        file.close(); // flushes: a failure shows in error()
+    if (written != bytes.size() || fault || file.error() != QFileDevice::NoError) {
+        reason = shortWriteReason(fault, file, written, bytes.size());
+        file.close();
+        QFile::remove(temporary);
+        return false;
+    }
+    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0) {
+        reason = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(temporary);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool writeTextFile(const QString &path, const QString &text, QString *error, WriteKind kind)
+{
+    QString reason;
+    const QByteArray bytes = text.toUtf8();
+    if (kind == WriteKind::Durable ? writeDurable(path, bytes, reason) : writeScratch(path, bytes, reason))
+        return true;
+    if (error)
+        *error = reason;
+    return false;
 }
 
 QString withCrLf(const QString &text)

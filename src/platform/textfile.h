@@ -23,9 +23,16 @@ QString decodeText(const QByteArray &bytes);
 bool readTextFile(const QString &path, DecodedText &decoded, QString *error = nullptr);
 bool readTextFile(const QString &path, QString &text, QString *error = nullptr);
 
+enum class WriteKind {
+    Durable, // the user's files: on the disk before they replace the old ones
+    Scratch, // files the program makes again whenever it needs them (fragments): replaced just as atomically,
+             // without waiting for the disk
+};
+
 // Replaces a file atomically with the text in UTF-8. Every byte must be written and the replacement
 // committed; otherwise the old file stays as it was and the answer is false, with the reason.
-bool writeTextFile(const QString &path, const QString &text, QString *error = nullptr);
+bool writeTextFile(const QString &path, const QString &text, QString *error = nullptr,
+                   WriteKind kind = WriteKind::Durable);
 
 // Every line end of the text as carriage return and line feed.
 QString withCrLf(const QString &text);
