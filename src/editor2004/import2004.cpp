@@ -80,7 +80,7 @@ bool parseMetadata2004(const XmlDocument &doc, FrmOptions2004 &editor)
                 ++classification;
                 const QString path = programPath(QStringLiteral("temp/%1.xml").arg(classification));
                 QString error;
-                if (!writeTextFile(path, category.xml() + QStringLiteral("\r\n"), &error)) {
+                if (!writeTextFile(path, category.xml() + QStringLiteral("\r\n"), &error, WriteKind::Scratch)) {
                     // The folder is at fault, not the record.
                     showNotices({fragmentFailureNotice(QStringLiteral("temp"), path, error)});
                     return false;

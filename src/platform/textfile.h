@@ -25,8 +25,8 @@ bool readTextFile(const QString &path, QString &text, QString *error = nullptr);
 
 enum class WriteKind {
     Durable, // the user's files: on the disk before they replace the old ones
-    Scratch, // files the program makes again whenever it needs them (fragments): replaced just as atomically,
-             // without waiting for the disk
+    Scratch, // files the program makes again whenever it needs them (the fragments an opened record is
+             // split into): replaced just as atomically, without waiting for the disk
 };
 
 // Replaces a file atomically with the text in UTF-8. Every byte must be written and the replacement
