@@ -2,6 +2,8 @@
 
 #include "reader_support.h"
 
+#include "platform/schema_support.h"
+
 #include "editor12/import12.h"
 
 #include "platform/textfile.h"
@@ -10,6 +12,7 @@
 
 using namespace ts;
 using ts::test::changedFields;
+using ts::test::withEveryText;
 
 namespace {
 
@@ -123,6 +126,58 @@ TEST_F(WrittenRecord, ReadsBackIntoTheSameRecordFromEveryWriter)
         EXPECT_TRUE(parseClassification(fragment, entry, notices));
         EXPECT_TRUE(notices.isEmpty());
         EXPECT_EQ(changedFields(entry), changedFields(written, withoutClassificationEntry(written)));
+    }
+}
+
+TEST_F(WrittenRecord, CharactersXmlCannotHoldAreLeftOutOfEveryFieldAndNamedOnce)
+{
+    const auto reference = test::schema::referenceJudge();
+    if (!reference)
+        GTEST_SKIP() << "The shared folder is absent; the documents were not checked against the reference schema.";
+    WriteContext12 context;
+    context.today = QDate(2026, 12, 8);
+    // Control characters, the two non-characters and a lone surrogate, inside every value.
+    const QString hostile = QStringLiteral("\x0B\x01") + QChar(0xFFFE) + QChar(0xFFFF) + QChar(0xD800);
+    const Record12 clean = writtenRecord();
+    Record12 written = withEveryText(clean, [&](const QString &text) { return text.left(1) + hostile + text.mid(1); });
+
+    ASSERT_TRUE(buildClassificationXML(QStringLiteral("life"), written, context));
+    ASSERT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Characters Left Out"));
+    EXPECT_EQ(dialogs.calls()[0].text,
+              QStringLiteral("Characters that XML cannot hold were left out of the document. These fields held them:\r"
+                             "CLASSIFICATION: Purpose for Classifying this Resource\r"
+                             "CLASSIFICATION: Classification Description\rCLASSIFICATION: Keywords\r"
+                             "CLASSIFICATION: Taxon Source\rCLASSIFICATION: Taxon Path"));
+    written.lstClassification = {QStringLiteral("life")};
+
+    const std::pair<const char *, WriteResult12 (*)(const Record12 &, const WriteContext12 &)> writers[] = {
+        {"aggregation", &writeAggregation12}, {"SCO", &writeSCO12}, {"asset", &writeAsset12}};
+    for (const auto &[name, write] : writers) {
+        SCOPED_TRACE(name);
+        dialogs.clear();
+        const WriteResult12 out = write(written, context);
+        ASSERT_TRUE(out.done());
+        // Told once, naming each field (the parts of a duration as one) in the order of the tabs.
+        ASSERT_EQ(dialogs.calls().size(), 1);
+        const QStringList named = dialogs.calls()[0].text.split(QLatin1Char('\r')).mid(1);
+        EXPECT_EQ(named.first(), QStringLiteral("GENERAL: Title"));
+        EXPECT_EQ(named.last(), QStringLiteral("CLASSIFICATION: Taxon Path"));
+        EXPECT_EQ(named.count(QStringLiteral("TECHNICAL: Duration")), 1);
+        EXPECT_EQ(named.size(), 42) << named.join(QLatin1Char('|')).toStdString();
+
+        // The document is the one of the record without them: well-formed, valid, and read back whole.
+        Record12 withList = clean;
+        withList.lstClassification = written.lstClassification;
+        EXPECT_EQ(out.text, write(withList, context).text);
+        ASSERT_TRUE(writeTextFile(path(QStringLiteral("written.xml")), out.text));
+        const test::schema::Verdict verdict = test::schema::judge(*reference, path(QStringLiteral("written.xml")));
+        EXPECT_TRUE(verdict.valid) << verdict.error.reason.toStdString();
+        const ImportResult in = importMetadataFile(path(QStringLiteral("written.xml")), clearedRecord12());
+        EXPECT_TRUE(in.ok);
+        Record12 expected = withoutClassificationEntry(clean);
+        expected.lstClassification = {QStringLiteral("1")};
+        EXPECT_EQ(changedFields(in.record, expected), QStringList());
     }
 }
 
