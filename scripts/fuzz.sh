@@ -6,9 +6,17 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
 jobs=${JOBS:-4}
-for tool in clang-14 clang++-14; do
-    command -v "$tool" >/dev/null || { echo "$tool is missing (apt-get install clang-14 libclang-rt-14-dev)"; exit 1; }
+scripts/setup.sh
+# The compiler and libFuzzer, which only this script needs (run as root, as setup.sh is).
+missing=()
+for p in clang-14 libclang-rt-14-dev; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+if [ ${#missing[@]} -gt 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update
+    apt-get install -y --no-install-recommends "${missing[@]}"
+fi
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTAGSMITH_FUZZ=ON -DTAGSMITH_BUILD_TESTS=OFF
