@@ -140,43 +140,29 @@ TEST_F(WrittenRecord, CharactersXmlCannotHoldAreLeftOutOfEveryFieldAndNamedOnce)
     const QString hostile = QStringLiteral("\x0B\x01") + QChar(0xFFFE) + QChar(0xFFFF) + QChar(0xD800);
     const Record12 clean = writtenRecord();
     Record12 written = withEveryText(clean, [&](const QString &text) { return text.left(1) + hostile + text.mid(1); });
-
     ASSERT_TRUE(buildClassificationXML(QStringLiteral("life"), written, context));
-    ASSERT_EQ(dialogs.calls().size(), 1);
-    EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Characters Left Out"));
-    EXPECT_EQ(dialogs.calls()[0].text,
-              QStringLiteral("Characters that XML cannot hold were left out of the document. These fields held them:\r"
-                             "CLASSIFICATION: Purpose for Classifying this Resource\r"
-                             "CLASSIFICATION: Classification Description\rCLASSIFICATION: Keywords\r"
-                             "CLASSIFICATION: Taxon Source\rCLASSIFICATION: Taxon Path"));
     written.lstClassification = {QStringLiteral("life")};
+    Record12 expected = withoutClassificationEntry(clean);
+    expected.lstClassification = {QStringLiteral("1")};
 
-    const std::pair<const char *, WriteResult12 (*)(const Record12 &, const WriteContext12 &)> writers[] = {
-        {"aggregation", &writeAggregation12}, {"SCO", &writeSCO12}, {"asset", &writeAsset12}};
-    for (const auto &[name, write] : writers) {
-        SCOPED_TRACE(name);
+    for (auto write : {&writeAggregation12, &writeSCO12, &writeAsset12}) {
         dialogs.clear();
         const WriteResult12 out = write(written, context);
         ASSERT_TRUE(out.done());
-        // Told once, naming each field (the parts of a duration as one) in the order of the tabs.
+        // Told once, each field named once (the parts of a duration as one), in the order of the tabs.
         ASSERT_EQ(dialogs.calls().size(), 1);
-        const QStringList named = dialogs.calls()[0].text.split(QLatin1Char('\r')).mid(1);
-        EXPECT_EQ(named.first(), QStringLiteral("GENERAL: Title"));
-        EXPECT_EQ(named.last(), QStringLiteral("CLASSIFICATION: Taxon Path"));
-        EXPECT_EQ(named.count(QStringLiteral("TECHNICAL: Duration")), 1);
-        EXPECT_EQ(named.size(), 42) << named.join(QLatin1Char('|')).toStdString();
-
-        // The document is the one of the record without them: well-formed, valid, and read back whole.
-        Record12 withList = clean;
-        withList.lstClassification = written.lstClassification;
-        EXPECT_EQ(out.text, write(withList, context).text);
+        EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Characters Left Out"));
+        const QStringList named = dialogs.calls()[0].text.split(u'\r');
+        EXPECT_EQ(named.size(), 43);
+        EXPECT_EQ(named.first() + u'|' + named[1] + u'|' + named.last(),
+                  QStringLiteral("Characters that XML cannot hold were left out of the document. These fields held "
+                                 "them:|GENERAL: Title|CLASSIFICATION: Taxon Path"));
+        // Well-formed, valid, and read back whole less those characters.
         ASSERT_TRUE(writeTextFile(path(QStringLiteral("written.xml")), out.text));
         const test::schema::Verdict verdict = test::schema::judge(*reference, path(QStringLiteral("written.xml")));
         EXPECT_TRUE(verdict.valid) << verdict.error.reason.toStdString();
         const ImportResult in = importMetadataFile(path(QStringLiteral("written.xml")), clearedRecord12());
         EXPECT_TRUE(in.ok);
-        Record12 expected = withoutClassificationEntry(clean);
-        expected.lstClassification = {QStringLiteral("1")};
         EXPECT_EQ(changedFields(in.record, expected), QStringList());
     }
 }

@@ -86,23 +86,11 @@ TEST(GetVCardName, LongNameHasNoLimit)
     EXPECT_EQ(getVCardName(QStringLiteral("begin:vcard\nfn:") + name + QStringLiteral("\nend:vcard")), name);
 }
 
-TEST(WithoutNonXmlChars, Table)
+TEST(WithoutNonXmlChars, KeepsWhatXmlHoldsAndDropsTheRest)
 {
-    using namespace std::string_literals;
-    // Taken code unit by code unit (no byte-order mark is honoured), so that the table can hold anything.
-    auto text = [](const std::u16string &s) { return QString(reinterpret_cast<const QChar *>(s.data()), s.size()); };
-    const struct {
-        std::u16string in;
-        std::u16string out;
-    } rows[] = {
-        {u"plain\t\r\n text"s, u"plain\t\r\n text"s},
-        {u"a\x0B" u"b\x01\x1F" u"c\x00" u"d"s, u"abcd"s},
-        {u"\xFFFE" u"x\xFFFF"s, u"x"s},
-        {u"\xD800" u"lone\xDC00"s, u"lone"s},
-        {u"pair \xD83D\xDE00 kept"s, u"pair \xD83D\xDE00 kept"s},
-        {u"\xDE00\xD83D"s, u""s},
-        {u"\x7F\x85\x9F\xFFFD stay"s, u"\x7F\x85\x9F\xFFFD stay"s},
-    };
-    for (const auto &r : rows)
-        EXPECT_EQ(withoutNonXmlChars(text(r.in)), text(r.out)) << text(r.in).toStdString();
+    // Code unit by code unit (no byte-order mark is honoured), so that lone surrogates can be written.
+    const char16_t in[] = u"\t\r\n\x7F\x85\xFFFD \xD83D\xDE00|\x0B\x01\x1F\x00\xFFFE\xFFFF\xDE00\xD800!";
+    const char16_t out[] = u"\t\r\n\x7F\x85\xFFFD \xD83D\xDE00|!";
+    EXPECT_EQ(withoutNonXmlChars(QString(reinterpret_cast<const QChar *>(in), std::size(in) - 1)),
+              QString(reinterpret_cast<const QChar *>(out), std::size(out) - 1));
 }
