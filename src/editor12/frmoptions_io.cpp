@@ -86,6 +86,8 @@ MetadataEditor::ReadOutcome FrmOptions::readMetadataFile(const QString &path)
     showNotices(result.notices);
     if (!result.headerCut)
         return ReadOutcome::NotRead; // no header to cut, or no access to the file
+    if (!result.loaded)
+        return ReadOutcome::NotParsed;
     return result.ok ? ReadOutcome::Read : ReadOutcome::ReadFailed;
 }
 

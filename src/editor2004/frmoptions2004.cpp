@@ -100,7 +100,7 @@ MetadataEditor::ReadOutcome FrmOptions2004::readMetadataFile(const QString &path
     side2004().metadataHeader2004 = stripped->header;
     XmlDocument &doc = *side2004().xmlDoc2004;
     if (!doc.loadXML(stripped->text))
-        return ReadOutcome::ReadFailed; // the opening's parse check reports why; the record stays
+        return ReadOutcome::NotParsed; // the opening's parse check reports why
     clearAll();
     const bool filling = frmMain().dontValidate;
     frmMain().dontValidate = true;

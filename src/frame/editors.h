@@ -28,8 +28,8 @@ public:
     // How reading a metadata file into the editor went.
     enum class ReadOutcome {
         Read,       // the document was read whole
-        ReadFailed, // the file was looked at but could not be read whole: the editor holds what was read,
-                    // or, when the document could not be parsed, the record it held before
+        ReadFailed, // the document was read, but not whole: the editor holds what was read
+        NotParsed,  // the document could not be parsed: the editor holds the record it held before
         NotRead,    // nothing could be read (no header to cut, no access): the opening ends here
     };
     // Reads the metadata file into the editor and shows what the reading has to say. The editor is cleared

@@ -140,7 +140,7 @@ bool FrmMain::openSelectedFile(bool showValidateMessage, const QString &openFile
         const MetadataEditor::ReadOutcome outcome = editor.readMetadataFile(path);
         if (outcome == MetadataEditor::ReadOutcome::NotRead)
             return true;
-        if (outcome == MetadataEditor::ReadOutcome::ReadFailed)
+        if (outcome != MetadataEditor::ReadOutcome::Read)
             result = true;
 
         // The parse check, on the stripped text for a template and on the file as it is for a document,
@@ -163,6 +163,9 @@ bool FrmMain::openSelectedFile(bool showValidateMessage, const QString &openFile
                                   "Test Suite to receive a test log."));
         }
 
+        // The label names the file whose record the editor holds, which stays when the file did not parse.
+        if (outcome == MetadataEditor::ReadOutcome::NotParsed)
+            return result;
         if (fromDialog) {
             m_lblCurFile->setText(namePart(fileTitle));
         } else {

@@ -9,6 +9,7 @@
 #include "platform/textfile.h"
 
 #include <QDir>
+#include <QLabel>
 #include <functional>
 #include <random>
 #include <unistd.h>
@@ -126,6 +127,8 @@ TEST_F(Damaged, FilesThatCannotBeReadLeaveTheRecordAndTheFileAsTheyWere)
         if (r.titleAfter == kKept) {
             EXPECT_EQ(readRecord(frmOptions()), good);
         }
+        // The label names the file whose record the editor holds.
+        EXPECT_EQ(frmMain().lblCurFile()->text(), QLatin1String(r.titleAfter == kKept ? "good.xml" : r.name));
         QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         EXPECT_EQ(readFile(QLatin1String(r.name)), before);
         EXPECT_EQ(frmDocument().text(), r.inTextWindow ? decodeText(before) : QString());
