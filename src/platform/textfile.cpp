@@ -229,10 +229,11 @@ bool writeScratch(const QString &path, const QByteArray &bytes, QString &reason)
     }
     const std::optional<WriteFault> fault = takeWriteFault(path);
     const qint64 written = file.write(bytes.constData(), bytesToWrite(fault, bytes.size()));
-    if (written == bytes.size() && !fault)
+    const bool cut = written != bytes.size() || (fault && fault->afterBytes < 0);
+    if (!cut)
         file.close(); // flushes: a failure shows in error()
-    if (written != bytes.size() || fault || file.error() != QFileDevice::NoError) {
-        reason = shortWriteReason(fault, file, written, bytes.size());
+    if (cut || file.error() != QFileDevice::NoError) {
+        reason = cut ? shortWriteReason(fault, file, written, bytes.size()) : file.errorString();
         file.close();
         QFile::remove(temporary);
         return false;
