@@ -62,15 +62,22 @@ QString FrmOptions::runWriter(WriterKind kind, bool forTemplate)
 
 MetadataEditor::ReadOutcome FrmOptions::readMetadataFile(const QString &path)
 {
-    const ImportResult result = importMetadataFile(path, readRecord(*this));
-    FrmMain &main = frmMain();
-    const bool filling = main.dontValidate;
-    main.dontValidate = true;
-    putRecord(*this, result.record);
-    main.dontValidate = filling;
+    const ImportResult result = importMetadataFile(path, clearedRecord12());
+    // The editor is cleared and filled only with a document that was read: a file that cannot be parsed
+    // leaves the record in the editor as it was.
+    if (result.loaded) {
+        clearAll();
+        FrmMain &main = frmMain();
+        const bool filling = main.dontValidate;
+        main.dontValidate = true;
+        putRecord(*this, result.record);
+        main.dontValidate = filling;
+    }
     showNotices(result.notices);
     if (!result.headerCut)
         return ReadOutcome::NotRead; // no header to cut, or no access to the file
+    if (!result.loaded)
+        return ReadOutcome::NotParsed;
     return result.ok ? ReadOutcome::Read : ReadOutcome::ReadFailed;
 }
 

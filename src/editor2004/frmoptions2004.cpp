@@ -114,7 +114,8 @@ MetadataEditor::ReadOutcome FrmOptions2004::readMetadataFile(const QString &path
     side2004().metadataHeader2004 = stripped->header;
     XmlDocument &doc = *side2004().xmlDoc2004;
     if (!doc.loadXML(stripped->text))
-        return ReadOutcome::ReadFailed; // the opening's parse check reports why
+        return ReadOutcome::NotParsed; // the opening's parse check reports why
+    clearAll();
     Record2004 read = record();
     Notices found;
     const bool whole = parseMetadata2004(doc, read, found);

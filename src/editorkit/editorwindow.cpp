@@ -7,6 +7,7 @@
 #include "multilinetext.h"
 
 #include "frame/windows.h"
+#include "platform/qt/boxtext.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -396,7 +397,7 @@ QString EditorWindow::fieldText(const QString &name) const
     if (auto *edit = qobject_cast<QLineEdit *>(w))
         return edit->text();
     if (auto *edit = qobject_cast<QPlainTextEdit *>(w))
-        return edit->toPlainText();
+        return boxText(edit);
     if (auto *combo = qobject_cast<QComboBox *>(w))
         return combo->currentText();
     return {};
@@ -414,7 +415,7 @@ void EditorWindow::setFieldText(const QString &name, const QString &text)
         edit->setText(text);
     }
     else if (auto *edit = qobject_cast<QPlainTextEdit *>(w))
-        edit->setPlainText(text);
+        setBoxText(edit, text);
     else if (auto *combo = qobject_cast<QComboBox *>(w))
         setComboText(combo, text);
 }

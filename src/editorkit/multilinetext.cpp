@@ -1,5 +1,7 @@
 #include "multilinetext.h"
 
+#include "platform/qt/boxtext.h"
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -35,19 +37,30 @@ void MultiLineText::keyPressEvent(QKeyEvent *event)
         event->accept(); // the box is full: the key is swallowed
         return;
     }
+    const int from = textCursor().selectionStart();
     QPlainTextEdit::keyPressEvent(event);
+    keepTypedBreaks(this, from, textCursor().position());
 }
 
 void MultiLineText::insertFromMimeData(const QMimeData *source)
 {
+    const int from = textCursor().selectionStart();
     if (!source || !source->hasText() || m_maxLength <= 0) {
         QPlainTextEdit::insertFromMimeData(source);
-        return;
+    } else {
+        // A paste that would overflow the box is cut to what still fits.
+        QMimeData fitted;
+        fitted.setText(source->text().left(room()));
+        QPlainTextEdit::insertFromMimeData(&fitted);
     }
-    // A paste that would overflow the box is cut to what still fits.
-    QMimeData fitted;
-    fitted.setText(source->text().left(room()));
-    QPlainTextEdit::insertFromMimeData(&fitted);
+    keepTypedBreaks(this, from, textCursor().position());
+}
+
+QMimeData *MultiLineText::createMimeDataFromSelection() const
+{
+    auto *data = new QMimeData;
+    data->setText(boxText(textCursor()));
+    return data;
 }
 
 void MultiLineText::inputMethodEvent(QInputMethodEvent *event)

@@ -20,6 +20,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
+    // The selection without the box's own breaks of long lines (platform/qt/boxtext.h).
+    QMimeData *createMimeDataFromSelection() const override;
 
 private:
     // How many characters the user may still add in place of the selection.

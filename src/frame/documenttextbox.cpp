@@ -1,6 +1,9 @@
 #include "documenttextbox.h"
 
+#include "platform/qt/boxtext.h"
+
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTextDocument>
 
 namespace ts {
@@ -54,10 +57,12 @@ void DocumentTextBox::contentsChange(int, int charsRemoved, int charsAdded)
 
 void DocumentTextBox::keyPressEvent(QKeyEvent *event)
 {
+    const int from = textCursor().selectionStart();
     if (event->matches(QKeySequence::Cut))
         editAs(UndoKind::Cut, [&] { QPlainTextEdit::keyPressEvent(event); });
     else
         QPlainTextEdit::keyPressEvent(event);
+    keepTypedBreaks(this, from, textCursor().position());
 }
 
 void DocumentTextBox::dropEvent(QDropEvent *event)
@@ -69,10 +74,19 @@ void DocumentTextBox::dropEvent(QDropEvent *event)
 
 void DocumentTextBox::insertFromMimeData(const QMimeData *source)
 {
+    const int from = textCursor().selectionStart();
     if (m_pending)
         QPlainTextEdit::insertFromMimeData(source);
     else
         editAs(m_dropping ? UndoKind::DragDrop : UndoKind::Paste, [&] { QPlainTextEdit::insertFromMimeData(source); });
+    keepTypedBreaks(this, from, textCursor().position());
+}
+
+QMimeData *DocumentTextBox::createMimeDataFromSelection() const
+{
+    auto *data = new QMimeData;
+    data->setText(boxText(textCursor()));
+    return data;
 }
 
 } // namespace ts

@@ -28,6 +28,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+    // The selection without the box's own breaks of long lines (platform/qt/boxtext.h).
+    QMimeData *createMimeDataFromSelection() const override;
 
 private:
     void undoCommandAdded();

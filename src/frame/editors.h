@@ -40,14 +40,15 @@ public:
     // template list and switches the main window's menus on. A failed save keeps the record and the state.
     virtual void cmdSetDefaults_Click();
 
-    // How reading a metadata file into the (just cleared) editor went.
+    // How reading a metadata file into the editor went.
     enum class ReadOutcome {
         Read,       // the document was read whole
-        ReadFailed, // the file was looked at but could not be read whole (the editor holds what was read)
+        ReadFailed, // the document was read, but not whole: the editor holds what was read
+        NotParsed,  // the document could not be parsed: the editor holds the record it held before
         NotRead,    // nothing could be read (no header to cut, no access): the opening ends here
     };
-    // Reads the metadata file into the editor and shows what the reading has to say. The file is never
-    // written.
+    // Reads the metadata file into the editor and shows what the reading has to say. The editor is cleared
+    // and filled only once the document has loaded. The file is never written.
     virtual ReadOutcome readMetadataFile(const QString &path);
     // The XML document of the editor's binding, with its schemas, for the parse check of an opened file.
     virtual XmlDocument &xmlDocument();

@@ -7,6 +7,7 @@
 #include "twips.h"
 #include "windows.h"
 
+#include "platform/qt/boxtext.h"
 #include "platform/dialogs.h"
 #include "platform/qt/printer.h"
 #include "shared/apperror.h"
@@ -134,13 +135,13 @@ QAction *FrmDocument::button(const QString &key) const
 
 // ---- Text for the main window's commands
 
-QString FrmDocument::text() const { return m_rtfXMLOutput->toPlainText(); }
+QString FrmDocument::text() const { return boxText(m_rtfXMLOutput); }
 
-void FrmDocument::setText(const QString &text) { m_rtfXMLOutput->setPlainText(text); }
+void FrmDocument::setText(const QString &text) { setBoxText(m_rtfXMLOutput, text); }
 
 bool FrmDocument::hasSelection() const { return m_rtfXMLOutput->textCursor().hasSelection(); }
 
-QString FrmDocument::selectedText() const { return m_rtfXMLOutput->textCursor().selection().toPlainText(); }
+QString FrmDocument::selectedText() const { return boxText(m_rtfXMLOutput->textCursor()); }
 
 bool FrmDocument::print(QPrinter &printer)
 {
@@ -351,7 +352,7 @@ bool showXML(const QString &text)
         FrmDocument &doc = frmDocument();
         doc.setCaption(QStringLiteral("XML Edit"));
         doc.rtfXMLOutput()->clear();
-        doc.rtfXMLOutput()->setPlainText(text);
+        doc.setText(text);
         return true;
     } catch (...) {
         return false;

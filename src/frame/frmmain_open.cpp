@@ -17,6 +17,7 @@
 #include "shared/notice.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -36,6 +37,46 @@ Binding otherBinding(Binding b) { return b == Binding::Scorm2004 ? Binding::Scor
 
 // The name part of a path: after its last separator, the whole path when there is none.
 QString namePart(const QString &path) { return getFileName(path); }
+
+// The largest file opened. Larger ones are refused before they are read: the editor and the text window
+// would take too long to show them.
+constexpr qint64 kMaxOpenBytes = 10 * 1024 * 1024;
+
+void problemLoading(const QString &text)
+{
+    msgBox(text, Buttons::Ok, Icon::Exclamation, QStringLiteral("Problem Loading File"));
+}
+
+// Reads the file to open, or says why it cannot be opened (nothing has changed then).
+std::optional<DecodedText> readFileToOpen(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString shown = QDir::toNativeSeparators(path);
+    if (info.isDir()) {
+        problemLoading(shown + QStringLiteral(" is a folder, not a file."));
+        return std::nullopt;
+    }
+    if (!info.isFile())
+        throw AppError(err::FileNotFound, QStringLiteral("File not found"));
+    if (info.size() > kMaxOpenBytes) {
+        problemLoading(QStringLiteral("%1 is too large to open (%2 MB). Files of up to 10 MB are opened.")
+                           .arg(shown, QString::number(info.size() / (1024.0 * 1024.0), 'f', 1)));
+        return std::nullopt;
+    }
+    DecodedText decoded;
+    QString reason;
+    if (!readTextFile(path, decoded, &reason)) {
+        problemLoading(shown + QStringLiteral(" could not be read.\r") + reason);
+        return std::nullopt;
+    }
+    if (decoded.firstBadLine > 0)
+        msgBox(QStringLiteral("Some bytes of %1 are not valid %2; they are shown as \"\uFFFD\". The first is on line "
+                              "%3.")
+                   .arg(shown, decoded.encoding)
+                   .arg(decoded.firstBadLine),
+               Buttons::Ok, Icon::Exclamation, QStringLiteral("Notice"));
+    return decoded;
+}
 
 } // namespace
 
@@ -69,11 +110,10 @@ bool FrmMain::openSelectedFile(bool showValidateMessage, const QString &openFile
             return true;
         }
 
-        QString text;
-        if (!QFileInfo(path).isFile())
-            throw AppError(err::FileNotFound, QStringLiteral("File not found"));
-        if (!readTextFile(path, text))
-            throw AppError(err::PathFileAccess, QStringLiteral("Path/File access error"));
+        const std::optional<DecodedText> decoded = readFileToOpen(path);
+        if (!decoded)
+            return true;
+        const QString &text = decoded->text;
 
         const Binding binding = isScorm2004Document(text) ? Binding::Scorm2004 : Binding::Scorm12;
         if (bindingName(binding) != scormVersion) {
@@ -87,25 +127,24 @@ bool FrmMain::openSelectedFile(bool showValidateMessage, const QString &openFile
                 return true;
         }
 
-        // The editor of the file's binding, in front and empty.
+        // The editor of the file's binding, in front. It is cleared only once the document has loaded.
         if (editorLoaded(otherBinding(binding)))
             editorWindow(otherBinding(binding)).hideChild();
         MetadataEditor &editor = editorWindow(binding);
         if (editor.childState() & Qt::WindowMinimized)
             editor.setChildState(Qt::WindowMaximized);
         editor.showChild();
-        editor.clearAll();
         scormVersion = bindingName(binding);
         m_lblScormVersion->setText(scormVersion);
 
         const MetadataEditor::ReadOutcome outcome = editor.readMetadataFile(path);
         if (outcome == MetadataEditor::ReadOutcome::NotRead)
             return true;
-        if (outcome == MetadataEditor::ReadOutcome::ReadFailed)
+        if (outcome != MetadataEditor::ReadOutcome::Read)
             result = true;
 
         // The parse check, on the stripped text for a template and on the file as it is for a document,
-        // which the text window shows.
+        // which the text window shows (also when it could not be read, so that it can be mended by hand).
         XmlDocument &doc = editor.xmlDocument();
         if (isTemplate) {
             Notices ignored;
@@ -113,17 +152,20 @@ bool FrmMain::openSelectedFile(bool showValidateMessage, const QString &openFile
             doc.loadXML(stripped ? stripped->text : text);
         } else {
             FrmDocument &window = frmDocument();
-            window.rtfXMLOutput()->setPlainText(text);
+            window.setText(text);
             window.showChild();
-            doc.loadXML(window.rtfXMLOutput()->toPlainText());
+            doc.loadXML(window.text());
         }
         if (!doc.parseError().ok()) {
-            showNotices({xmlFileParseNotice(doc.parseError())});
+            showNotices({xmlFileParseNotice(doc.parseError(), path)});
         } else if (showValidateMessage) {
             msgBox(QStringLiteral("Valid Metadata XML File\rRemember to check this file with the ADL Conformance "
                                   "Test Suite to receive a test log."));
         }
 
+        // The label names the file whose record the editor holds, which stays when the file did not parse.
+        if (outcome == MetadataEditor::ReadOutcome::NotParsed)
+            return result;
         if (fromDialog) {
             m_lblCurFile->setText(namePart(fileTitle));
         } else {

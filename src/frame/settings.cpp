@@ -4,6 +4,7 @@
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
 #include "shared/apperror.h"
+#include "shared/writefailure.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -84,8 +85,10 @@ QString tsmSaveSetings(const QString &key, int value)
             return QStringLiteral("error");
         }
         QString error;
-        if (!writeTextFile(path, text + QStringLiteral("\r\n"), &error))
-            throw AppError(err::PathFileAccess, error);
+        if (!writeTextFile(path, text + QStringLiteral("\r\n"), &error)) {
+            reportWriteFailure(path, error); // the old settings stay as they were
+            return QStringLiteral("error");
+        }
     } catch (const std::exception &e) {
         reportError(e, QStringLiteral("tsmSaveSetings"), QStringLiteral("Module Module1"));
     }

@@ -5,6 +5,7 @@
 
 #include "platform/dialogs.h"
 #include "shared/apperror.h"
+#include "shared/writefailure.h"
 
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
@@ -41,8 +42,7 @@ QString setDefaultTemplate(QString &fileName)
     }
     QString error;
     if (!writeTextFile(path, fileName + QStringLiteral("\r\n"), &error)) {
-        reportError(AppError(err::PathFileAccess, error), QStringLiteral("setDefaultTemplate"),
-                    QStringLiteral("Module modTemplate"));
+        reportWriteFailure(path, error);
         return {};
     }
     frmMain().lblDefTemp()->setText(fileName);
@@ -63,8 +63,11 @@ bool saveTemplate(const QString &fileName, const QString &scormVersion)
         QString error;
         // The file ends with one line end; the writers end their last line with one already.
         const QString lineEnd = QStringLiteral("\r\n");
-        if (!writeTextFile(path, text.endsWith(lineEnd) ? text : text + lineEnd, &error))
-            throw AppError(err::PathFileAccess, error);
+        if (!writeTextFile(path, text.endsWith(lineEnd) ? text : text + lineEnd, &error)) {
+            // The old template stays as it was, and the caller keeps the record.
+            reportWriteFailure(path, error);
+            return false;
+        }
         return true;
     } catch (const std::exception &e) {
         reportError(e, QStringLiteral("saveTemplate"), QStringLiteral("modTemplate"), true);

@@ -1,4 +1,5 @@
 #include "buildxml.h"
+#include "xmlchars12.h"
 
 #include "platform/dialogs.h"
 #include "platform/programfolder.h"
@@ -146,8 +147,10 @@ bool buildClassificationXML(const QString &classificationId, const Record12 &rec
                Buttons::Ok, Icon::Exclamation, QStringLiteral("Invalid Entry"));
         return false;
     }
+    QStringList leftOut;
+    const Record12 safe = xmlSafeRecord12(record, leftOut);
     const QString text =
-        classificationXML12(record, context.optionalOnly, context.languageCode) + QStringLiteral("\r\n");
+        classificationXML12(safe, context.optionalOnly, context.languageCode) + QStringLiteral("\r\n");
     const QString path = fragmentPath12(context.programDir, classificationId);
     QString error;
     if (!writeTextFile(path, text, &error)) {
@@ -155,6 +158,9 @@ bool buildClassificationXML(const QString &classificationId, const Record12 &rec
                Buttons::Ok, Icon::Exclamation, QStringLiteral("File Error"));
         return false;
     }
+    // Only the classification's own fields go into its fragment.
+    leftOut.removeIf([](const QString &field) { return !field.startsWith(QLatin1String("CLASSIFICATION:")); });
+    reportLeftOutCharacters12(leftOut);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/textfile.h"
 #include "shared/textutil.h"
 #include "shared/xmlwalk.h"
+#include "shared/writefailure.h"
 
 #include <QSet>
 #include <libxml/tree.h>
@@ -108,12 +109,6 @@ void collectNamespaces(xmlNodePtr node, QSet<xmlNsPtr> &declared, QList<xmlNsPtr
             collectNamespaces(c, declared, used);
 }
 
-Notice checkFormatNotice()
-{
-    return {QStringLiteral("Metadata XML File not in expected format. Unable to validate file."),
-            QStringLiteral("Check Format"), Icon::Exclamation};
-}
-
 } // namespace
 
 QString classificationFragment(const XmlNode &classification)
@@ -160,8 +155,10 @@ bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notic
     for (qsizetype i = 0; i < classifications.size(); ++i) {
         const QString number = QString::number(i + 1);
         const QString text = withCrLf(classificationFragment(classifications.at(i))) + QStringLiteral("\r\n");
-        if (!writeTextFile(programPath(QStringLiteral("temp12/") + number + QStringLiteral(".xml")), text)) {
-            notices.append(checkFormatNotice());
+        const QString path = programPath(QStringLiteral("temp12/") + number + QStringLiteral(".xml"));
+        QString error;
+        if (!writeTextFile(path, text, &error, WriteKind::Scratch)) {
+            notices.append(fragmentFailureNotice(QStringLiteral("temp12"), path, error));
             return false;
         }
         record.lstClassification.append(number);
@@ -179,12 +176,13 @@ ImportResult importMetadataFile(const QString &path, const Record12 &start)
     result.headerCut = true;
     result.header = stripped->header;
     // The document is walked as it stands: with the header cut off and its open elements reopened, or
-    // whole when only that parses (a header whose document type declares entities, for one).
+    // whole when only that parses.
     XmlDocument document;
     if (!document.loadXML(stripped->text) && !document.loadXML(stripped->original)) {
         result.parseError = document.parseError();
         return result;
     }
+    result.loaded = true;
     result.ok = parseMetadata(document, result.record, result.notices);
     return result;
 }

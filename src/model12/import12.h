@@ -20,6 +20,7 @@ struct ImportResult {
     Record12 record;       // the starting record with what the file holds
     Notices notices;       // to be shown in this order
     bool headerCut = false; // the file was read and its header cut: false means nothing could be read
+    bool loaded = false;    // the document was parsed and walked: record holds what it says
     QString header;        // the text cut off in front of the first "<general>"
     ParseError parseError; // why the file could not be parsed, when it could not
 };
@@ -30,8 +31,8 @@ ImportResult importMetadataFile(const QString &path, const Record12 &start);
 // The walk over a loaded document: the first element of each category goes to its reader (further ones
 // are passed over), elements directly below the record's root that are no category are reported, and the
 // classifications, found at any depth, are stored as fragments and listed. False when the document is
-// empty or holds no <general> (nothing is read, nothing is said) or when a fragment cannot be written (the
-// "Check Format" notice; the classifications stored before it stay listed).
+// empty or holds no <general> (nothing is read, nothing is said) or when a fragment cannot be written (a
+// notice names temp12 and the reason; the classifications stored before it stay listed).
 bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notices);
 
 // The text of a fragment file for a classification element: the element as it stands, with declarations

@@ -1,6 +1,7 @@
 #include "writer12.h"
 
 #include "run12.h"
+#include "xmlchars12.h"
 
 #include "platform/dialogs.h"
 #include "platform/programfolder.h"
@@ -44,8 +45,9 @@ bool writeCategories(Run12 &run)
 }
 
 // Pastes the fragment files of the classification ids in list order. The first that cannot be read stops
-// the splice with a message; what was pasted before it stays.
-void spliceClassifications(Run12 &run)
+// the splice with a message; what was pasted before it stays. A fragment holding characters XML cannot
+// hold (edited by hand) is pasted without them, and the list is named among the fields that held some.
+void spliceClassifications(Run12 &run, QStringList &leftOut)
 {
     const QString dir = run.ctx.programDir.isEmpty() ? programFolder() : run.ctx.programDir;
     for (const QString &id : run.r.lstClassification) {
@@ -57,7 +59,10 @@ void spliceClassifications(Run12 &run)
                    QStringLiteral("\rYour metadata will not be well formed"));
             return;
         }
-        run.text += fragment;
+        const QString safe = withoutNonXmlChars(fragment);
+        if (safe.size() != fragment.size() && !leftOut.contains(classificationListField12()))
+            leftOut.append(classificationListField12());
+        run.text += safe;
     }
 }
 
@@ -99,7 +104,9 @@ void setWriter12FaultHook(void (*hook)()) { g_faultHook = hook; }
 WriteResult12 writeDocument12(Writer12 writer, const Record12 &record, const WriteContext12 &context)
 {
     WriteResult12 result;
-    Run12 run(writer, record, context);
+    QStringList leftOut;
+    const Record12 safe = xmlSafeRecord12(record, leftOut);
+    Run12 run(writer, safe, context);
     try {
         if (g_faultHook)
             g_faultHook();
@@ -113,8 +120,9 @@ WriteResult12 writeDocument12(Writer12 writer, const Record12 &record, const Wri
         reportError(e, writerProcedure12(writer), kOwner, true);
         return result;
     }
-    spliceClassifications(run);
+    spliceClassifications(run, leftOut);
     run.line(0, QStringLiteral("</lom>"));
+    reportLeftOutCharacters12(leftOut);
     result.status = WriteStatus12::Done;
     result.text = run.text;
     return result;

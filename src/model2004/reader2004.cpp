@@ -3,6 +3,7 @@
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
 #include "shared/apperror.h"
+#include "shared/writefailure.h"
 
 namespace ts {
 
@@ -44,8 +45,11 @@ bool parseMetadata2004(const XmlDocument &doc, Record2004 &record, Notices &noti
                 ++classification;
                 const QString path = programPath(QStringLiteral("temp/%1.xml").arg(classification));
                 QString error;
-                if (!writeTextFile(path, category.xml() + QStringLiteral("\r\n"), &error))
-                    throw AppError(err::PathFileAccess, error);
+                if (!writeTextFile(path, category.xml() + QStringLiteral("\r\n"), &error, WriteKind::Scratch)) {
+                    // The folder is at fault, not the record.
+                    notices.append(fragmentFailureNotice(QStringLiteral("temp"), path, error));
+                    return false;
+                }
             }
         }
         return true;

@@ -1,13 +1,39 @@
 #include "textfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+#include <optional>
+
 namespace ts {
 
 namespace {
+
+struct WriteFault {
+    QString pathEnding;
+    qint64 afterBytes = -1;
+    QString reason;
+};
+
+std::mutex g_faultMutex;
+std::optional<WriteFault> g_fault;
+
+std::optional<WriteFault> takeWriteFault(const QString &path)
+{
+    const std::lock_guard lock(g_faultMutex);
+    if (!g_fault || !path.endsWith(g_fault->pathEnding))
+        return std::nullopt;
+    std::optional<WriteFault> fault;
+    fault.swap(g_fault);
+    return fault;
+}
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F.
 const char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -35,34 +61,96 @@ QString declaredEncoding(const QByteArray &bytes)
         return {};
     static const QRegularExpression re(QStringLiteral("encoding\\s*=\\s*[\"']([A-Za-z0-9._:-]+)[\"']"));
     const auto m = re.match(QString::fromLatin1(bytes.left(end)));
-    return m.hasMatch() ? m.captured(1).toLower() : QString();
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+// The 1-based line of a position in the text; a line ends in a line feed, or in a carriage return not
+// followed by one.
+int lineAt(const QString &text, qsizetype position)
+{
+    int line = 1;
+    for (qsizetype i = 0; i < position; ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\n' || (c == u'\r' && (i + 1 >= text.size() || text.at(i + 1) != u'\n')))
+            ++line;
+    }
+    return line;
+}
+
+// The line of the first U+FFFD that the decoding put in place of invalid bytes. In UTF-8 one that the
+// file holds as written (EF BF BD) is told apart from a replacement; other encodings take the first.
+int firstReplacementLine(const QString &text, const QByteArray &utf8Bytes)
+{
+    qsizetype searched = 0;
+    qsizetype byteOffset = 0;
+    for (qsizetype i = text.indexOf(QChar::ReplacementCharacter); i >= 0;
+         i = text.indexOf(QChar::ReplacementCharacter, i + 1)) {
+        if (utf8Bytes.isNull())
+            return lineAt(text, i);
+        byteOffset += QStringView(text).mid(searched, i - searched).toUtf8().size();
+        if (utf8Bytes.mid(byteOffset, 3) != "\xEF\xBF\xBD")
+            return lineAt(text, i);
+        byteOffset += 3;
+        searched = i + 1;
+    }
+    return 0;
+}
+
+DecodedText decodeWith(QStringDecoder decoder, const QByteArray &bytes, const QString &encoding, bool isUtf8)
+{
+    DecodedText out;
+    out.encoding = encoding;
+    out.text = decoder(bytes);
+    if (decoder.hasError())
+        out.firstBadLine = firstReplacementLine(out.text, isUtf8 ? bytes : QByteArray());
+    return out;
+}
+
+DecodedText decodeUtf8(const QByteArray &bytes, const QString &encoding)
+{
+    // Stateless: a sequence cut short at the end is an invalid byte too, not one held back.
+    return decodeWith(QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless), bytes, encoding,
+                      true);
 }
 
 } // namespace
 
-QString decodeText(const QByteArray &bytes)
+DecodedText decodeTextFile(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.mid(3));
+        return decodeUtf8(bytes.mid(3), QStringLiteral("UTF-8"));
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        auto enc = bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE;
-        QStringDecoder decoder(enc);
-        return decoder(bytes.mid(2));
+        const bool little = bytes.startsWith("\xFF\xFE");
+        return decodeWith(QStringDecoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                                         QStringConverter::Flag::Stateless),
+                          bytes.mid(2), QStringLiteral("UTF-16"), false);
     }
     const QString declared = declaredEncoding(bytes);
-    if (declared == QLatin1String("iso-8859-1") || declared == QLatin1String("latin1") ||
-        declared == QLatin1String("latin-1"))
-        return QString::fromLatin1(bytes);
-    if (declared == QLatin1String("windows-1252") || declared == QLatin1String("cp1252"))
-        return decodeCp1252(bytes);
-    QStringDecoder utf8(QStringConverter::Utf8);
+    const QString name = declared.toLower();
+    if (name == QLatin1String("iso-8859-1") || name == QLatin1String("latin1") || name == QLatin1String("latin-1"))
+        return {QString::fromLatin1(bytes), declared, 0};
+    if (name == QLatin1String("windows-1252") || name == QLatin1String("cp1252"))
+        return {decodeCp1252(bytes), declared, 0};
+    // A declaration readable as ASCII cannot stand in UTF-16 or UTF-32: the bytes are UTF-8 whatever it says.
+    if (name.startsWith(QLatin1String("utf-")) || name.startsWith(QLatin1String("ucs-")) ||
+        name == QLatin1String("utf8"))
+        return decodeUtf8(bytes, declared);
+    if (!declared.isEmpty()) {
+        QStringDecoder decoder(name.toLatin1().constData(), QStringConverter::Flag::Stateless);
+        if (decoder.isValid())
+            return decodeWith(std::move(decoder), bytes, declared, false);
+    }
+    // Nothing declared (or an encoding unknown here): UTF-8 when the bytes are UTF-8.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString text = utf8(bytes);
     if (!utf8.hasError())
-        return text;
-    return decodeCp1252(bytes);
+        return {text, QString(), 0};
+    return {decodeCp1252(bytes), QString(), 0};
 }
 
-bool readTextFile(const QString &path, QString &text, QString *error)
+QString decodeText(const QByteArray &bytes) { return decodeTextFile(bytes).text; }
+
+bool readTextFile(const QString &path, DecodedText &decoded, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -70,25 +158,105 @@ bool readTextFile(const QString &path, QString &text, QString *error)
             *error = file.errorString();
         return false;
     }
-    text = decodeText(file.readAll());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    decoded = decodeTextFile(bytes);
     return true;
 }
 
-bool writeTextFile(const QString &path, const QString &text, QString *error)
+bool readTextFile(const QString &path, QString &text, QString *error)
+{
+    DecodedText decoded;
+    if (!readTextFile(path, decoded, error))
+        return false;
+    text = decoded.text;
+    return true;
+}
+
+namespace {
+
+// How much of the bytes a write lets out: all of them, unless the test seam stops it early.
+qint64 bytesToWrite(const std::optional<WriteFault> &fault, qint64 size)
+{
+    return fault && fault->afterBytes >= 0 ? std::min(fault->afterBytes, size) : size;
+}
+
+QString shortWriteReason(const std::optional<WriteFault> &fault, const QFileDevice &file, qint64 written, qint64 size)
+{
+    if (fault)
+        return fault->reason;
+    if (written < 0 || file.error() != QFileDevice::NoError)
+        return file.errorString();
+    return QStringLiteral("Only %1 of %2 bytes were written.").arg(written).arg(size);
+}
+
+// Through QSaveFile: the new file reaches the disk before it replaces the old one.
+bool writeDurable(const QString &path, const QByteArray &bytes, QString &reason)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
+        reason = file.errorString();
         return false;
     }
-    file.write(text.toUtf8());
+    const std::optional<WriteFault> fault = takeWriteFault(path);
+    const qint64 written = file.write(bytes.constData(), bytesToWrite(fault, bytes.size()));
+    if (written != bytes.size() || (fault && fault->afterBytes < 0)) {
+        // Nothing replaces the old file: the part written goes with the temporary one.
+        reason = shortWriteReason(fault, file, written, bytes.size());
+        file.cancelWriting();
+        return false;
+    }
     if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
+        reason = file.errorString();
         return false;
     }
     return true;
+}
+
+// A file of this process's own beside the target, renamed over it once whole: as atomic, without waiting
+// for the disk.
+bool writeScratch(const QString &path, const QByteArray &bytes, QString &reason)
+{
+    const QString temporary = path + QStringLiteral(".%1.part").arg(QCoreApplication::applicationPid());
+    QFile file(temporary);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        reason = file.errorString();
+        return false;
+    }
+    const std::optional<WriteFault> fault = takeWriteFault(path);
+    const qint64 written = file.write(bytes.constData(), bytesToWrite(fault, bytes.size()));
+    const bool cut = written != bytes.size() || (fault && fault->afterBytes < 0);
+    if (!cut)
+        file.close(); // flushes: a failure shows in error()
+    if (cut || file.error() != QFileDevice::NoError) {
+        reason = cut ? shortWriteReason(fault, file, written, bytes.size()) : file.errorString();
+        file.close();
+        QFile::remove(temporary);
+        return false;
+    }
+    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0) {
+        reason = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(temporary);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool writeTextFile(const QString &path, const QString &text, QString *error, WriteKind kind)
+{
+    QString reason;
+    const QByteArray bytes = text.toUtf8();
+    if (kind == WriteKind::Durable ? writeDurable(path, bytes, reason) : writeScratch(path, bytes, reason))
+        return true;
+    if (error)
+        *error = reason;
+    return false;
 }
 
 QString withCrLf(const QString &text)
@@ -108,6 +276,18 @@ QString withCrLf(const QString &text)
         }
     }
     return out;
+}
+
+void failNextWrite(const QString &pathEnding, qint64 afterBytes, const QString &reason)
+{
+    const std::lock_guard lock(g_faultMutex);
+    g_fault = WriteFault{pathEnding, afterBytes, reason};
+}
+
+void clearWriteFault()
+{
+    const std::lock_guard lock(g_faultMutex);
+    g_fault.reset();
 }
 
 } // namespace ts

@@ -4,18 +4,43 @@
 
 namespace ts {
 
+// The text of a file's bytes and how it was read.
+struct DecodedText {
+    QString text;
+    QString encoding;     // the encoding the file declares (by a byte-order mark or its XML declaration); empty
+                          // when it declares none
+    int firstBadLine = 0; // 1-based line of the first byte not valid in that encoding (shown as U+FFFD); 0 if none
+};
+
 // Decodes the bytes of a text file: a byte-order mark wins, then the encoding named by an XML
-// declaration, then UTF-8 (bytes that are not UTF-8 are read as Windows-1252, the encoding older
-// files of this kind were written in).
+// declaration; a byte not valid in the declared encoding becomes U+FFFD. A file that declares nothing is
+// read as UTF-8, or, when it is not UTF-8, as Windows-1252 (the encoding older files of this kind were
+// written in).
+DecodedText decodeTextFile(const QByteArray &bytes);
 QString decodeText(const QByteArray &bytes);
 
 // Reads a whole text file. False (with a reason) when it cannot be read.
+bool readTextFile(const QString &path, DecodedText &decoded, QString *error = nullptr);
 bool readTextFile(const QString &path, QString &text, QString *error = nullptr);
 
-// Replaces a file atomically with the text in UTF-8: a failure leaves the old file as it was.
-bool writeTextFile(const QString &path, const QString &text, QString *error = nullptr);
+enum class WriteKind {
+    Durable, // the user's files: on the disk before they replace the old ones
+    Scratch, // files the program makes again whenever it needs them (the fragments an opened record is
+             // split into): replaced just as atomically, without waiting for the disk
+};
+
+// Replaces a file atomically with the text in UTF-8. Every byte must be written and the replacement
+// committed; otherwise the old file stays as it was and the answer is false, with the reason.
+bool writeTextFile(const QString &path, const QString &text, QString *error = nullptr,
+                   WriteKind kind = WriteKind::Durable);
 
 // Every line end of the text as carriage return and line feed.
 QString withCrLf(const QString &text);
+
+// Test seam: the next write to a file whose path ends with pathEnding fails as on a full disk, after
+// afterBytes bytes have gone out (with afterBytes < 0: at the commit), giving the reason. Once only.
+void failNextWrite(const QString &pathEnding, qint64 afterBytes,
+                   const QString &reason = QStringLiteral("No space left on device"));
+void clearWriteFault();
 
 } // namespace ts

@@ -1,5 +1,6 @@
 #include "xmldocument.h"
 #include "schemacache.h"
+#include "xmlentities.h"
 #include "xmlsafety.h"
 
 #include <QFile>
@@ -11,8 +12,6 @@
 namespace ts {
 
 namespace {
-
-constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
 
 QString fromXml(const xmlChar *s) { return s ? QString::fromUtf8(reinterpret_cast<const char *>(s)) : QString(); }
 
@@ -56,7 +55,19 @@ QByteArray withLineFeeds(const QByteArray &bytes)
     return out;
 }
 
-QString lineOf(const QByteArray &source, int line)
+// A line of a document can be megabytes long (a record written on one line): a line shown in a message
+// is cut to a stretch around the position (1-based; 0 when unknown), marked with an ellipsis where cut.
+QString clipped(const QString &line, int position)
+{
+    constexpr qsizetype kShown = 200;
+    if (line.size() <= kShown)
+        return line;
+    const qsizetype start = std::clamp<qsizetype>(position - 1 - kShown / 2, 0, line.size() - kShown);
+    return (start > 0 ? QStringLiteral("\u2026") : QString()) + line.mid(start, kShown) +
+           (start + kShown < line.size() ? QStringLiteral("\u2026") : QString());
+}
+
+QString lineOf(const QByteArray &source, int line, int position)
 {
     if (line <= 0)
         return {};
@@ -73,7 +84,36 @@ QString lineOf(const QByteArray &source, int line)
     QByteArray text = source.mid(start, end - start);
     if (text.endsWith('\r'))
         text.chop(1);
-    return QString::fromUtf8(text);
+    return clipped(QString::fromUtf8(text), position);
+}
+
+// The text of a node's descendants. An entity reference stays as written ("&name;"): nothing the
+// program shows is ever expanded from an entity.
+void appendText(const _xmlNode *node, QByteArray &out)
+{
+    for (const _xmlNode *c = node; c; c = c->next) {
+        switch (c->type) {
+        case XML_TEXT_NODE:
+        case XML_CDATA_SECTION_NODE:
+            out += reinterpret_cast<const char *>(c->content);
+            break;
+        case XML_ENTITY_REF_NODE:
+            out += '&' + QByteArray(reinterpret_cast<const char *>(c->name)) + ';';
+            break;
+        case XML_ELEMENT_NODE:
+            appendText(c->children, out);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+QString textOf(const _xmlNode *firstChild)
+{
+    QByteArray out;
+    appendText(firstChild, out);
+    return QString::fromUtf8(out);
 }
 
 } // namespace
@@ -93,22 +133,7 @@ void XmlDocument::reset()
 bool XmlDocument::loadXML(const QString &text)
 {
     reset();
-    const QByteArray bytes = withLineFeeds(text.toUtf8());
-    ErrorCollector collector;
-    xmlSetStructuredErrorFunc(&collector, collect);
-    xmlDocPtr doc = xmlReadMemory(bytes.constData(), static_cast<int>(bytes.size()), nullptr, "UTF-8", kParseOptions);
-    xmlSetStructuredErrorFunc(nullptr, nullptr);
-    if (!doc || collector.have) {
-        if (doc)
-            xmlFreeDoc(doc);
-        m_error.errorCode = collector.code ? collector.code : -1;
-        m_error.line = collector.line;
-        m_error.linepos = collector.column;
-        m_error.reason = collector.message.isEmpty() ? QStringLiteral("The document could not be read.") : collector.message;
-        m_error.srcText = lineOf(bytes, collector.line);
-        return false;
-    }
-    return finish(doc, bytes);
+    return parse(withLineFeeds(text.toUtf8()), QByteArray(), "UTF-8");
 }
 
 bool XmlDocument::load(const QString &path)
@@ -120,21 +145,30 @@ bool XmlDocument::load(const QString &path)
         m_error.reason = file.errorString();
         return false;
     }
-    const QByteArray bytes = withLineFeeds(file.readAll());
+    return parse(withLineFeeds(file.readAll()), path.toUtf8(), nullptr);
+}
+
+bool XmlDocument::parse(const QByteArray &bytes, const QByteArray &url, const char *encoding)
+{
     ErrorCollector collector;
     xmlSetStructuredErrorFunc(&collector, collect);
-    const QByteArray url = path.toUtf8();
-    xmlDocPtr doc = xmlReadMemory(bytes.constData(), static_cast<int>(bytes.size()), url.constData(), nullptr,
-                                  kParseOptions);
+    xmlDocPtr doc = xmlReadMemory(bytes.constData(), static_cast<int>(bytes.size()),
+                                  url.isEmpty() ? nullptr : url.constData(), encoding, xmlsafety::kParseOptions);
     xmlSetStructuredErrorFunc(nullptr, nullptr);
     if (!doc || collector.have) {
-        if (doc)
-            xmlFreeDoc(doc);
         m_error.errorCode = collector.code ? collector.code : -1;
         m_error.line = collector.line;
         m_error.linepos = collector.column;
         m_error.reason = collector.message.isEmpty() ? QStringLiteral("The document could not be read.") : collector.message;
-        m_error.srcText = lineOf(bytes, collector.line);
+        m_error.srcText = lineOf(bytes, collector.line, collector.column);
+        restateUndeclaredEntity(doc, collector.code, m_error);
+        if (doc)
+            xmlFreeDoc(doc);
+        return false;
+    }
+    if (refuseEntities(doc, bytes, m_error)) {
+        xmlFreeDoc(doc);
+        m_error.srcText = clipped(m_error.srcText, m_error.linepos);
         return false;
     }
     return finish(doc, bytes);
@@ -149,7 +183,7 @@ bool XmlDocument::finish(_xmlDoc *doc, const QByteArray &source)
             ParseError error;
             if (!m_schemas->validate(doc, error)) {
                 xmlFreeDoc(doc);
-                error.srcText = lineOf(source, error.line);
+                error.srcText = lineOf(source, error.line, error.linepos);
                 m_error = error;
                 return false;
             }
@@ -201,6 +235,10 @@ QString XmlNode::text() const
 {
     if (!m_node)
         return {};
+    if (m_node->type == XML_ELEMENT_NODE)
+        return textOf(m_node->children);
+    if (m_node->type == XML_ENTITY_REF_NODE)
+        return QLatin1Char('&') + fromXml(m_node->name) + QLatin1Char(';');
     xmlChar *content = xmlNodeGetContent(m_node);
     const QString out = fromXml(content);
     xmlFree(content);
@@ -215,12 +253,8 @@ QString XmlNode::attribute(const QString &name) const
         QString full = fromXml(a->name);
         if (a->ns && a->ns->prefix)
             full = fromXml(a->ns->prefix) + QLatin1Char(':') + full;
-        if (full == name) {
-            xmlChar *v = xmlNodeListGetString(m_node->doc, a->children, 1);
-            const QString out = fromXml(v);
-            xmlFree(v);
-            return out;
-        }
+        if (full == name)
+            return textOf(a->children);
     }
     return {};
 }

@@ -1,6 +1,6 @@
 #pragma once
 // XML documents over libxml2, parsed safely: no network, no external entities or DTDs, libxml2's size
-// limits kept. A document with a schema cache attached is validated on load when the cache holds a
+// limits kept, and a document that declares entities refused (xmlentities.h). A document with a schema cache attached is validated on load when the cache holds a
 // schema for its root element's namespace, and the first failure is reported as its parse error.
 
 #include <QList>
@@ -15,10 +15,10 @@ namespace ts {
 class SchemaCache;
 
 struct ParseError {
-    int errorCode = 0; // 0 when the last load succeeded
+    int errorCode = 0; // 0 when the last load succeeded; libxml2's code, or kEntityRefused (xmlentities.h)
     int line = 0;      // 1-based line of the failure
     int linepos = 0;   // 1-based position in that line
-    QString srcText;   // the text of that line
+    QString srcText;   // the text of that line (a long one cut to a stretch around the position)
     QString reason;
     bool ok() const { return errorCode == 0; }
 };
@@ -34,7 +34,7 @@ public:
     QString name() const;         // as written, with its prefix
     QString localName() const;    // without prefix
     QString namespaceUri() const; // empty when none
-    QString text() const;         // all descendant text, entities resolved by the parser
+    QString text() const;         // all descendant text; an entity reference stays as written, "&name;"
     QString attribute(const QString &name) const; // by its name as written; empty when absent
     bool hasAttribute(const QString &name) const;
     // Child nodes without comments, processing instructions and whitespace-only text (indentation).
@@ -73,6 +73,7 @@ public:
     _xmlDoc *raw() const { return m_doc; }
 
 private:
+    bool parse(const QByteArray &bytes, const QByteArray &url, const char *encoding);
     bool finish(_xmlDoc *doc, const QByteArray &source);
     void reset();
 

@@ -2,9 +2,14 @@
 // libxml2's loader of external resources, replaced once: documents the programs parse may load nothing
 // from outside themselves; schemas (while being compiled) may read local files and catalog entries.
 
-struct _xmlParserCtxt;
+#include <libxml/parser.h>
 
 namespace ts::xmlsafety {
+
+// The options of every parse of a document: no network, no substitution of entities, no loading of a
+// document type, libxml2's size and amplification limits kept (no XML_PARSE_HUGE); errors are collected,
+// not printed.
+inline constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
 
 void install();
 

@@ -2,6 +2,8 @@
 
 #include "platform/xmldocument.h"
 
+#include <QDir>
+
 namespace ts {
 
 void showNotices(const Notices &notices)
@@ -22,10 +24,13 @@ Notice parseErrorNotice(const QString &prefix, const ParseError &error, const QS
     return notice;
 }
 
-Notice xmlFileParseNotice(const ParseError &error)
+Notice xmlFileParseNotice(const ParseError &error, const QString &path)
 {
-    return parseErrorNotice(QStringLiteral("Unsupported XML on line "), error, QStringLiteral("\r\n"),
-                            Icon::Information, QStringLiteral("Notice"));
+    Notice notice = parseErrorNotice(QStringLiteral("Unsupported XML on line "), error, QStringLiteral("\r\n"),
+                                     Icon::Information, QStringLiteral("Notice"));
+    if (!path.isEmpty())
+        notice.text += QStringLiteral("\r\n\r\nFile: ") + QDir::toNativeSeparators(path);
+    return notice;
 }
 
 } // namespace ts

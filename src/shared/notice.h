@@ -30,7 +30,8 @@ Notice parseErrorNotice(const QString &prefix, const ParseError &error, const QS
                         const QString &title);
 
 // The notice of a metadata file that cannot be parsed, as the opening of a file shows it: "Unsupported XML
-// on line ...", lines broken by carriage return and line feed, information icon, title "Notice".
-Notice xmlFileParseNotice(const ParseError &error);
+// on line ...", lines broken by carriage return and line feed, information icon, title "Notice"; with a
+// path, a last line "File: " and the file.
+Notice xmlFileParseNotice(const ParseError &error, const QString &path = {});
 
 } // namespace ts

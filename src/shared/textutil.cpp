@@ -28,6 +28,37 @@ QString escape(const QString &text, bool quotes)
     return out;
 }
 
+bool isXmlChar(char16_t c)
+{
+    return c >= 0x20 ? c != 0xFFFE && c != 0xFFFF : c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+} // namespace
+
+QString withoutNonXmlChars(const QString &text)
+{
+    QString out;
+    bool leftOut = false; // nothing is copied until the first character to leave out
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const bool keep = pair || (!c.isSurrogate() && isXmlChar(c.unicode()));
+        if (!keep && !leftOut) {
+            out = text.left(i);
+            leftOut = true;
+        } else if (keep && leftOut) {
+            out += c;
+            if (pair)
+                out += text.at(i + 1);
+        }
+        if (pair)
+            ++i;
+    }
+    return leftOut ? out : text;
+}
+
+namespace {
+
 bool isLineEnd(QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); }
 
 // The position of an "END:vCard" marker (blanks allowed after the colon) at or after from, standing on its

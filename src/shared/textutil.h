@@ -15,6 +15,9 @@ QString escapeXMLAttribute(const QString &text);
 QString trimBlanks(const QString &text);
 // The pieces of a comma-separated text; an empty text has none, empty pieces are kept.
 QStringList splitAtCommas(const QString &text);
+// The text without the characters XML 1.0 cannot hold: control characters other than tab, line feed and
+// carriage return, U+FFFE, U+FFFF and surrogates that are not part of a pair.
+QString withoutNonXmlChars(const QString &text);
 
 // The name held by a vCard: the value of its FN: line, or without one of its ORG: line, found in any
 // case; the value runs to the end of its line (or to an END: marker on the same line) and is returned

@@ -135,10 +135,14 @@ TEST_F(ImportFile, MissingFragmentFolderStopsAtTheFirstClassification)
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.record.titleText, QString::fromUtf8("Caf\u00e9 & Co"));
     EXPECT_TRUE(result.record.lstClassification.isEmpty());
+    // The folder is named, not the record blamed.
+    const QString temp12 = path(QStringLiteral("temp12"));
     EXPECT_EQ(result.notices,
               Notices({info("Unsupported element found in your imported file <lom>: ext:wrapper"),
-                       {"Metadata XML File not in expected format. Unable to validate file.", "Check Format",
-                        Icon::Exclamation}}));
+                       {QStringLiteral("The classifications of this record could not be stored: the program folder's "
+                                       "temp12 folder (%1) could not be written.\r%1/1.xml: No such file or directory")
+                            .arg(temp12),
+                        "File Error", Icon::Exclamation}}));
 }
 
 TEST_F(ImportFile, ReadsTheDocumentWhateverTheHeaderLeavesOpen)
@@ -149,9 +153,8 @@ TEST_F(ImportFile, ReadsTheDocumentWhateverTheHeaderLeavesOpen)
         QStringLiteral("<md:lom xmlns:md=\"%1\" xmlns=\"%1\">%2</md:lom>").arg(QLatin1String(kIms), body),
         // a prefix used on the root but declared nowhere
         QStringLiteral("<lom xsi:schemaLocation=\"x y\">%1</lom>").arg(body),
-        // entities declared in the document type
-        QStringLiteral("<!DOCTYPE lom [<!ENTITY t \"T\">]>\n<lom><general><title><langstring>&t;</langstring>"
-                       "</title></general></lom>"),
+        // a document type without entities
+        QStringLiteral("<!DOCTYPE lom SYSTEM \"imsmd_rootv1p2p1.dtd\">\n<lom>%1</lom>").arg(body),
         // no root at all before <general>
         QStringLiteral("<?xml version=\"1.0\"?>\n<!-- <lom> -->\n%1").arg(body),
         // the record inside other elements

@@ -2,6 +2,8 @@
 
 #include "reader_support.h"
 
+#include "platform/schema_support.h"
+
 #include "model12/import12.h"
 
 #include "platform/textfile.h"
@@ -11,6 +13,7 @@
 using namespace ts;
 using ts::test::changedFields;
 using ts::test::withoutClassificationEntry;
+using ts::test::withEveryText;
 using ts::test::writtenRecord;
 
 namespace {
@@ -49,6 +52,44 @@ TEST_F(WrittenRecord, ReadsBackIntoTheSameRecordFromEveryWriter)
         EXPECT_TRUE(parseClassification(fragment, entry, notices));
         EXPECT_TRUE(notices.isEmpty());
         EXPECT_EQ(changedFields(entry), changedFields(written, withoutClassificationEntry(written)));
+    }
+}
+
+TEST_F(WrittenRecord, CharactersXmlCannotHoldAreLeftOutOfEveryFieldAndNamedOnce)
+{
+    const auto reference = test::schema::referenceJudge();
+    if (!reference)
+        GTEST_SKIP() << "The shared folder is absent; the documents were not checked against the reference schema.";
+    WriteContext12 context;
+    context.today = QDate(2026, 12, 8);
+    // Control characters, the two non-characters and a lone surrogate, inside every value.
+    const QString hostile = QStringLiteral("\x0B\x01") + QChar(0xFFFE) + QChar(0xFFFF) + QChar(0xD800);
+    const Record12 clean = writtenRecord();
+    Record12 written = withEveryText(clean, [&](const QString &text) { return text.left(1) + hostile + text.mid(1); });
+    ASSERT_TRUE(buildClassificationXML(QStringLiteral("life"), written, context));
+    written.lstClassification = {QStringLiteral("life")};
+    Record12 expected = withoutClassificationEntry(clean);
+    expected.lstClassification = {QStringLiteral("1")};
+
+    for (auto write : {&writeAggregation12, &writeSCO12, &writeAsset12}) {
+        dialogs.clear();
+        const WriteResult12 out = write(written, context);
+        ASSERT_TRUE(out.done());
+        // Told once, each field named once (the parts of a duration as one), in the order of the tabs.
+        ASSERT_EQ(dialogs.calls().size(), 1);
+        EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Characters Left Out"));
+        const QStringList named = dialogs.calls()[0].text.split(u'\r');
+        EXPECT_EQ(named.size(), 43);
+        EXPECT_EQ(named.first() + u'|' + named[1] + u'|' + named.last(),
+                  QStringLiteral("Characters that XML cannot hold were left out of the document. These fields held "
+                                 "them:|GENERAL: Title|CLASSIFICATION: Taxon Path"));
+        // Well-formed, valid, and read back whole less those characters.
+        ASSERT_TRUE(writeTextFile(path(QStringLiteral("written.xml")), out.text));
+        const test::schema::Verdict verdict = test::schema::judge(*reference, path(QStringLiteral("written.xml")));
+        EXPECT_TRUE(verdict.valid) << verdict.error.reason.toStdString();
+        const ImportResult in = importMetadataFile(path(QStringLiteral("written.xml")), clearedRecord12());
+        EXPECT_TRUE(in.ok);
+        EXPECT_EQ(changedFields(in.record, expected), QStringList());
     }
 }
 

@@ -68,6 +68,22 @@ QStringList changedFields(const Record12 &record, const Record12 &base)
     return out;
 }
 
+Record12 withEveryText(Record12 record, const std::function<QString(const QString &)> &change)
+{
+    auto apply = [&change](QString &text) {
+        if (!text.isEmpty())
+            text = change(text);
+    };
+    for (const Field &field : kFields) {
+        if (auto text = std::get_if<QString Record12::*>(&field.member))
+            apply(record.**text);
+        else if (auto list = std::get_if<QStringList Record12::*>(&field.member))
+            for (QString &item : record.**list)
+                apply(item);
+    }
+    return record;
+}
+
 Notice info(const QString &text) { return {text, QStringLiteral("Notice"), Icon::Information}; }
 
 QByteArray fileBytes(const QString &path)

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <functional>
 #include <ostream>
 
 namespace ts {
@@ -18,6 +19,9 @@ namespace test {
 // "field=value" for every field of the record that differs from base, in the record's order; lists as
 // their items joined by " | ", check boxes and options as true or false.
 QStringList changedFields(const Record12 &record, const Record12 &base = clearedRecord12());
+
+// The record with every text that is not empty (each list item too) changed by the function.
+Record12 withEveryText(Record12 record, const std::function<QString(const QString &)> &change);
 
 // A notice with the information icon and the title "Notice", as most of the readers' notices are.
 Notice info(const QString &text);

@@ -41,3 +41,27 @@ TEST(TextFile, LineEndsBecomeCrLf)
     EXPECT_EQ(withCrLf(QStringLiteral("a\nb\r\nc\rd")), QStringLiteral("a\r\nb\r\nc\r\nd"));
     EXPECT_EQ(withCrLf(QString()), QString());
 }
+
+TEST(TextFile, DeclaredEncodingIsReadWithBadBytesReplacedAndTheirFirstLineNamed)
+{
+    const struct {
+        QByteArray bytes;
+        const char16_t *text;
+        const char *encoding;
+        int firstBadLine;
+    } rows[] = {
+        // Lines ending in carriage returns alone; a sequence cut short at the end is a bad byte too.
+        {"<?xml version='1.0' encoding='utf-8'?>\rM\xFCller\r\xC3", u"<?xml version='1.0' encoding='utf-8'?>\rM\uFFFDller\r\uFFFD",
+         "utf-8", 2},
+        // A replacement character the file holds as written is no bad byte.
+        {"\xEF\xBB\xBF\xEF\xBF\xBD\n\xFF", u"\uFFFD\n\uFFFD", "UTF-8", 2},
+        {"<?xml version=\"1.0\" encoding=\"ISO-8859-15\"?>\xA4", u"<?xml version=\"1.0\" encoding=\"ISO-8859-15\"?>\u20ac",
+         "ISO-8859-15", 0},
+    };
+    for (const auto &r : rows) {
+        const DecodedText decoded = decodeTextFile(r.bytes);
+        EXPECT_EQ(decoded.text, QString::fromUtf16(r.text)) << r.bytes.toStdString();
+        EXPECT_EQ(decoded.encoding, QLatin1String(r.encoding));
+        EXPECT_EQ(decoded.firstBadLine, r.firstBadLine);
+    }
+}

@@ -3,11 +3,14 @@
 #include "platform/programfolder.h"
 #include "platform/schemacache.h"
 #include "platform/xmldocument.h"
+#include "platform/xmlentities.h"
+#include "platform/xmlsafety.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <libxml/tree.h>
 
 using namespace ts;
 
@@ -100,4 +103,52 @@ TEST(SchemaCache, DocumentInOtherNamespaceIsNotValidatedOnLoad)
     XmlDocument doc;
     doc.setSchemas(ourSchema());
     EXPECT_TRUE(doc.loadXML(QStringLiteral("<lom><general/></lom>")));
+}
+
+TEST(XmlSafety, EntityLoaderAloneKeepsLocalFilesOutOfAParseThatAsksForThem)
+{
+    QTemporaryDir dir;
+    for (const auto &[name, text] : {std::pair{"a.dtd", "<!ENTITY fromDtd \"FROM-DTD\">"}, {"secret.txt", "TOP-SECRET"}}) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    XmlDocument guard; // installs the loader
+    // Without it, this parse reads both files: substitution and loading are asked for, as the program never does.
+    const QByteArray text = QStringLiteral("<!DOCTYPE a SYSTEM \"%1\" [<!ENTITY x SYSTEM \"%2\">]><a>&x;&fromDtd;</a>")
+                                .arg(QUrl::fromLocalFile(dir.filePath(QStringLiteral("a.dtd"))).toString(),
+                                     QUrl::fromLocalFile(dir.filePath(QStringLiteral("secret.txt"))).toString())
+                                .toUtf8();
+    xmlDocPtr doc = xmlReadMemory(text.constData(), static_cast<int>(text.size()), nullptr, "UTF-8",
+                                  XML_PARSE_NOENT | XML_PARSE_DTDLOAD | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+    ASSERT_NE(doc, nullptr);
+    xmlChar *content = xmlNodeGetContent(xmlDocGetRootElement(doc));
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(content)), QByteArray());
+    xmlFree(content);
+    xmlFreeDoc(doc);
+}
+
+TEST(XmlSafety, ParseOptionsAloneKeepAnInternalEntityAsItsReference)
+{
+    // Parsed as the program parses, without the refusal of documents that declare entities.
+    const QByteArray text = "<!DOCTYPE a [<!ENTITY big \"0123456789\">]><a lang=\"&big;\">x&big;&big;<b>&big;</b></a>";
+    xmlDocPtr doc = xmlReadMemory(text.constData(), static_cast<int>(text.size()), nullptr, "UTF-8",
+                                  xmlsafety::kParseOptions);
+    ASSERT_NE(doc, nullptr);
+    const XmlNode root(xmlDocGetRootElement(doc));
+    EXPECT_EQ(root.text(), QStringLiteral("x&big;&big;&big;"));
+    EXPECT_EQ(root.attribute(QStringLiteral("lang")), QStringLiteral("&big;"));
+    xmlFreeDoc(doc);
+}
+
+TEST(XmlSafety, EntitiesOnlyAnotherDocumentCouldGiveAreNamedAsExternal)
+{
+    // (Declared entities, internal and external, are refused when a file is opened.)
+    for (const QString &text : {QStringLiteral("<!DOCTYPE a [<!ENTITY % ext SYSTEM \"p.dtd\"><!ENTITY t \"T\">]><a/>"),
+                                QStringLiteral("<!DOCTYPE a SYSTEM \"a.dtd\">\n<a>&ext;</a>")}) {
+        XmlDocument doc;
+        EXPECT_FALSE(doc.loadXML(text));
+        EXPECT_EQ(doc.parseError().errorCode, kEntityRefused);
+        EXPECT_EQ(doc.parseError().reason, QStringLiteral("The file refers to an external entity (\"ext\"), which is not read."));
+    }
 }

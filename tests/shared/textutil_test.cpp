@@ -85,3 +85,12 @@ TEST(GetVCardName, LongNameHasNoLimit)
     const QString name = QString(40000, QLatin1Char('n'));
     EXPECT_EQ(getVCardName(QStringLiteral("begin:vcard\nfn:") + name + QStringLiteral("\nend:vcard")), name);
 }
+
+TEST(WithoutNonXmlChars, KeepsWhatXmlHoldsAndDropsTheRest)
+{
+    // Code unit by code unit (no byte-order mark is honoured), so that lone surrogates can be written.
+    const char16_t in[] = u"\t\r\n\x7F\x85\xFFFD \xD83D\xDE00|\x0B\x01\x1F\x00\xFFFE\xFFFF\xDE00\xD800!";
+    const char16_t out[] = u"\t\r\n\x7F\x85\xFFFD \xD83D\xDE00|!";
+    EXPECT_EQ(withoutNonXmlChars(QString(reinterpret_cast<const QChar *>(in), std::size(in) - 1)),
+              QString(reinterpret_cast<const QChar *>(out), std::size(out) - 1));
+}

@@ -1,0 +1,184 @@
+// Times File > Open of large SCORM 1.2 records, written on one line and on many, their bulk in free text
+// ("text") or in classifications ("class"): the whole opening, then the XML text window and the editor
+// drawn for the first time. Records above the size limit are refused before they are read, which is
+// timed too.
+//
+//   openbench [sizes in MB...]      (default: 1 10 50)
+//   openbench file.xml...           times the opening of the files given
+//
+// Build with -DTAGSMITH_BENCH=ON in a Release or RelWithDebInfo build; run with QT_QPA_PLATFORM=offscreen.
+
+#include "editor12/frmoptions.h"
+#include "editor2004/frmoptions2004.h"
+#include "frame/frmdocument.h"
+#include "frame/frmmain.h"
+#include "frame/startup.h"
+#include "platform/programfolder.h"
+#include "platform/scripteddialogs.h"
+#include "platform/timing.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace ts;
+
+namespace {
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        if (it.fileInfo().isDir())
+            QDir().mkpath(target);
+        else if (!it.fileInfo().isExecutable())
+            QFile::copy(source, target);
+    }
+}
+
+// A record of `bytes` bytes. Its bulk is either its description (free text, with keywords beside it) or
+// its classifications (each of which the opening stores as a fragment file). On one line: no line end
+// anywhere. On many: one element per line, and the description broken into lines of about 70 characters.
+QByteArray record(qint64 bytes, bool oneLine, bool classifications)
+{
+    const QByteArray nl = oneLine ? "" : "\r\n";
+    QByteArray body = "<?xml version=\"1.0\"?>" + nl + "<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\">" +
+                      nl + "<general>" + nl + "<title><langstring xml:lang=\"en\">A large record</langstring></title>" +
+                      nl;
+    QByteArray tail;
+    QByteArray unit;
+    if (classifications) {
+        body += "</general>" + nl;
+        unit = "<classification>" + nl + "<purpose><source><langstring xml:lang=\"x-none\">LOMv1.0</langstring>" +
+               "</source><value><langstring xml:lang=\"x-none\">Discipline</langstring></value></purpose>" + nl +
+               "<description><langstring xml:lang=\"en\">Life sciences</langstring></description>" + nl +
+               "<keyword><langstring xml:lang=\"en\">biology</langstring></keyword>" + nl + "</classification>" + nl;
+        tail = "</lom>" + nl;
+    } else {
+        body += "<description><langstring xml:lang=\"en\">";
+        unit = "The cell is the basic unit of life &amp; of every tissue. ";
+        QByteArray keywords;
+        for (int i = 0; i < 200; ++i)
+            keywords += "<keyword><langstring xml:lang=\"en\">keyword " + QByteArray::number(i) + "</langstring></keyword>" +
+                        nl;
+        tail = "</langstring></description>" + nl + keywords + "</general>" + nl + "</lom>" + nl;
+    }
+    qint64 sinceBreak = 0;
+    while (body.size() + unit.size() + 2 + tail.size() <= bytes) {
+        body += unit;
+        sinceBreak += unit.size();
+        if (!oneLine && !classifications && sinceBreak > 70) {
+            body += "\r\n";
+            sinceBreak = 0;
+        }
+    }
+    // Blanks up to the size asked for.
+    return body + QByteArray(std::max<qint64>(0, bytes - body.size() - tail.size()), ' ') + tail;
+}
+
+void chooseScorm12()
+{
+    auto *timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != QLatin1String("frmVersionSelect"))
+            return;
+        timer->stop();
+        timer->deleteLater();
+        modal->findChild<QRadioButton *>(QStringLiteral("optScorm12"))->setChecked(true);
+        modal->findChild<QPushButton *>(QStringLiteral("cmdOk"))->click();
+    });
+    timer->start();
+}
+
+// Draws the widget as the screen would and answers the milliseconds it took.
+qint64 drawn(QWidget *widget)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QApplication::processEvents();
+    widget->grab();
+    return clock.elapsed();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QList<int> sizes;
+    QStringList files;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg.endsWith(QLatin1String(".xml")))
+            files << QFileInfo(arg).absoluteFilePath();
+        else
+            sizes << arg.toInt();
+    }
+    if (sizes.isEmpty() && files.isEmpty())
+        sizes = {1, 10, 50};
+
+    QTemporaryDir folder;
+    copyTree(QStringLiteral(TAGSMITH_PROGRAM_DIR), folder.path());
+    setProgramFolder(folder.path());
+    QFile settings(programPath(QStringLiteral("settings.dat")));
+    if (!settings.open(QIODevice::WriteOnly))
+        return 1;
+    settings.write("showTipAtStartup.0\r\nshowGettingStarted.0\r\nshowSelectMetadataCategory.0\r\nshowSaveOptions.0\r\n");
+    settings.close();
+    ScriptedDialogs dialogs;
+    setDialogs(&dialogs);
+    setTimerScale(0.001);
+    registerEditor12();
+    registerEditor2004();
+    chooseScorm12();
+    initXMLParser();
+    frmMain().resize(1280, 900);
+
+    std::printf("%-12s %-6s %10s %10s %10s %10s  %s\n", "record", "lines", "bytes", "open ms", "text ms",
+                "editor ms", "messages");
+    auto time = [&dialogs](const QString &path, const QString &name, const char *lines) {
+        dialogs.clear();
+        QElapsedTimer clock;
+        clock.start();
+        frmMain().openSelectedFile(false, path, false);
+        const qint64 open = clock.elapsed();
+        const qint64 text = frmDocumentLoaded() ? drawn(&frmDocument()) : 0;
+        const qint64 editor = drawn(&frmOptions());
+        std::printf("%-12s %-6s %10lld %10lld %10lld %10lld  %s\n", qPrintable(name.right(12)), lines,
+                    static_cast<long long>(QFileInfo(path).size()), static_cast<long long>(open),
+                    static_cast<long long>(text), static_cast<long long>(editor),
+                    qPrintable(dialogs.messages().join(QLatin1String(" | ")).left(100)));
+        std::fflush(stdout);
+    };
+    for (const bool classifications : {false, true}) {
+        for (const int mb : sizes) {
+            for (const bool oneLine : {true, false}) {
+                const QString path = programPath(QStringLiteral("bench.xml"));
+                QFile file(path);
+                if (!file.open(QIODevice::WriteOnly))
+                    return 1;
+                file.write(record(qint64(mb) * 1024 * 1024, oneLine, classifications));
+                file.close();
+                time(path, QStringLiteral("%1 MB %2").arg(mb).arg(classifications ? "class" : "text"),
+                     oneLine ? "one" : "many");
+            }
+        }
+    }
+    for (const QString &path : files)
+        time(path, QFileInfo(path).fileName(), "");
+    setDialogs(nullptr);
+    return 0;
+}
