@@ -1,12 +1,14 @@
 #include "frmoptions.h"
 
 #include "fields12.h"
+#include "lists12.h"
 
 #include "frame/windows.h"
 #include "shared/apperror.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPushButton>
 #include <QTabWidget>
 
 namespace ts {
@@ -24,6 +26,14 @@ FrmOptions::FrmOptions(QWidget *parent) : EditorWindow(fields12::tables(), paren
         if (spec->kind == kit::Kind::Check && qstrcmp(spec->frame, "fraLearningTypes") == 0)
             connect(static_cast<QCheckBox *>(control(QString::fromUtf8(spec->name))), &QCheckBox::clicked, this,
                     &FrmOptions::checkNumberofSelections);
+    m_contributors = new kit::TwoPartList(*this, lists12::kContributors);
+    m_taxa = new kit::TwoPartList(*this, lists12::kTaxa);
+    m_classifications = new kit::FragmentList(
+        *this, lists12::kClassifications,
+        {[this](const QString &id) { return writeClassification(id); },
+         [this](const QString &id) { readClassification(id); }});
+    connect(static_cast<QPushButton *>(control(QStringLiteral("cmdBrowse"))), &QPushButton::clicked, this,
+            &FrmOptions::cmdBrowse_Click);
     resize(860, 600);
     Form_Load();
 }
@@ -68,10 +78,6 @@ void FrmOptions::clearAll()
         reportError(e, QStringLiteral("clearAll"), kOwner);
     }
 }
-
-// ----- Built elsewhere -----
-
-void FrmOptions::cmbMakeXML_Click() {}
 
 FrmOptions &frmOptions() { return WindowInstance<FrmOptions>::get(); }
 bool frmOptionsLoaded() { return WindowInstance<FrmOptions>::loaded(); }

@@ -1,12 +1,15 @@
 #pragma once
 // The SCORM 1.2 editor window: its controls hold one IMS Meta-Data 1.2 record. The nine tabs and their
 // fields are built from the tables of fields12.h by the editor kit; this window adds the rules of its own
-// (contributor names without commas, the size, the duration's parts, the unit converter), its writers and
-// its reading of metadata files.
+// (contributor names without commas, the size, the duration's parts, the unit converter), its list editors,
+// its required-field checks, its writers and export, and its reading of metadata files.
 
 #include "editorkit/editorwindow.h"
+#include "editorkit/listeditor.h"
 
 namespace ts {
+
+struct WriteContext12;
 
 class FrmOptions : public kit::EditorWindow {
     Q_OBJECT
@@ -37,14 +40,35 @@ public:
     QString createAggregation(bool forTemplate) override;
     void createSCO();
     void createAsset();
-    // The export, built elsewhere.
+    // "Export Metadata": the required-field checks of the category the list shows, then its writer; the
+    // window is minimised once the writer has returned.
     void cmbMakeXML_Click() override;
+    // The required-field checks, category by category; relaxed for the asset categories. True when the record
+    // holds every required element.
+    bool checkUserData(bool relaxed);
+    // The template "Save" button: every line of the template ends with a carriage return and line feed.
+    void cmdSetDefaults_Click() override;
+    // "Browse...": the folder of a chosen file becomes the location.
+    void cmdBrowse_Click();
+    // Closing offers to keep the record as a template (showSaveOptions). False holds the window open.
+    bool Form_QueryUnload() override;
+
+    // --- List editors ---
+    kit::TwoPartList &contributors() const { return *m_contributors; }
+    kit::TwoPartList &taxa() const { return *m_taxa; }
+    kit::FragmentList &classifications() const { return *m_classifications; }
+    // Writes the classification being edited to temp12: under the id typed (Add) or the selected id
+    // (Update). True when the fragment was written.
+    bool createClassificationFile(kit::FragmentList::Mode mode) { return m_classifications->createFile(mode); }
+    bool isDuplicateEntry(const QString &id) const { return m_classifications->isDuplicateEntry(id); }
+    void clearClassification() { m_classifications->clearEntry(); }
 
     // Reading a SCORM 1.2 metadata file into the window (the opening clears it first).
     ReadOutcome readMetadataFile(const QString &path) override;
     XmlDocument &xmlDocument() override;
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void connectOwnRule(const kit::Field &field, QWidget *control) override;
     void fieldLeft(const kit::Field &field, QWidget *box) override;
     void labelClicked(const QString &labelName) override;
@@ -54,6 +78,18 @@ private:
     enum class WriterKind { Aggregation, SCO, Asset };
     QString runWriter(WriterKind kind, bool forTemplate);
     void sizeChanged();
+    // What the writers and the classification fragments are written with.
+    WriteContext12 writeContext() const;
+    // The classification list's store: the fragment file temp12/<id>.xml.
+    bool writeClassification(const QString &id);
+    void readClassification(const QString &id);
+    // Closing with no answer from the prompt: asks for a template name and saves. False when the record
+    // should stay (the name was refused or the save failed).
+    bool saveTemplateOnClosing();
+
+    kit::TwoPartList *m_contributors = nullptr;
+    kit::TwoPartList *m_taxa = nullptr;
+    kit::FragmentList *m_classifications = nullptr;
 };
 
 FrmOptions &frmOptions();

@@ -28,17 +28,22 @@ void FrmOptions::createAsset()
     runWriter(WriterKind::Asset, false);
 }
 
-QString FrmOptions::runWriter(WriterKind kind, bool forTemplate)
+WriteContext12 FrmOptions::writeContext() const
 {
-    frmProcessing().showModal();
-    frmProcessing().doneProcessing = false;
-
     WriteContext12 context;
     context.optionalOnly = optionalOnly;
     context.today = QDate::currentDate();
     if (!globals().languageCode.isEmpty())
         context.languageCode = globals().languageCode;
     context.programDir = programFolder();
+    return context;
+}
+
+QString FrmOptions::runWriter(WriterKind kind, bool forTemplate)
+{
+    frmProcessing().showModal();
+    frmProcessing().doneProcessing = false;
+    const WriteContext12 context = writeContext();
 
     const Writer12 writer = kind == WriterKind::SCO     ? Writer12::SCO
                             : kind == WriterKind::Asset ? Writer12::Asset

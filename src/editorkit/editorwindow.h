@@ -10,10 +10,12 @@
 #include "frame/editors.h"
 
 #include <QHash>
+#include <QPointer>
 
 class QComboBox;
 class QHBoxLayout;
 class QKeyEvent;
+class QMdiSubWindow;
 class QTabWidget;
 class QVBoxLayout;
 
@@ -72,6 +74,12 @@ public:
     void chooseOption(const QString &name);
     const EditorTables &tables() const { return m_tables; }
 
+    // --- Activation (editoractivation.cpp) ---
+    // The window became the main window's active child: the File menu's entries that act on the record go on
+    // and those that act on the XML text go off. Another child becoming active switches them back.
+    void Form_Activate() override;
+    void Form_Deactivate();
+
 signals:
     // A field label was clicked; the window shows its help text, when the tables hold one.
     void helpLabelClicked(const QString &labelName);
@@ -126,6 +134,9 @@ private:
     void leaveField(QWidget *box);
     void refuseTypedText(QComboBox *combo);
 
+    // Activation (editoractivation.cpp).
+    void subWindowActivated(QMdiSubWindow *window);
+
     const EditorTables &m_tables;
     QTabWidget *m_tabs = nullptr;
     QComboBox *m_category = nullptr;
@@ -134,6 +145,8 @@ private:
     bool m_categoryTyped = false;   // the category list's text is changing by typing
     bool m_settingCategory = false; // setCategoryText is writing the list
     bool m_reclaimingFocus = false; // a field rule is taking the focus back to its field
+    QPointer<QObject> m_area;       // the main window's area, whose changes of child deactivate this one
+    bool m_active = false;
 };
 
 } // namespace ts::kit
