@@ -7,6 +7,8 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -42,6 +44,34 @@ protected:
         view->scrollTo(view->model()->index(index, 0));
         const QRect item = view->visualRect(view->model()->index(index, 0));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+        processEvents();
+    }
+
+    // Puts a text into a field as the program does.
+    void set(const QString &field, const QString &text)
+    {
+        frmMain().dontValidate = true;
+        win->setFieldText(field, text);
+        frmMain().dontValidate = false;
+    }
+    void press(const char *button)
+    {
+        ctl<QPushButton>(button)->click();
+        processEvents();
+    }
+    QStringList listItems(const char *list)
+    {
+        QStringList out;
+        for (int i = 0; i < ctl<QListWidget>(list)->count(); ++i)
+            out << ctl<QListWidget>(list)->item(i)->text();
+        return out;
+    }
+    // Clicks the list's item on the list's tab.
+    void clickItem(const char *list, int row)
+    {
+        auto *box = ctl<QListWidget>(list);
+        win->SSTab1()->setCurrentIndex(win->field(QString::fromUtf8(list))->tab);
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
         processEvents();
     }
 
