@@ -4,6 +4,7 @@
 #include "checks12.h"
 #include "frmoptions.h"
 
+#include "frame/frmdocument.h"
 #include "frame/frmmain.h"
 #include "frame/frmmetadatadefaultslist.h"
 #include "frame/handover.h"
@@ -62,7 +63,10 @@ void FrmOptions::cmbMakeXML_Click()
             break;
         }
         // The text window the writer opened comes into view, also when the writer stopped at a check.
+        // Minimising makes the editor the area's active child; the text window is made active again.
         setChildState(Qt::WindowMinimized);
+        if (frmDocumentLoaded() && frmDocument().isShownChild())
+            frmDocument().showChild();
     } catch (const std::exception &e) {
         reportError(e, QStringLiteral("cmbMakeXML_Click"), owner(), true);
     }

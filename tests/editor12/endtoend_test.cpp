@@ -8,7 +8,9 @@
 #include "frame/frmdocument.h"
 #include "frame/startup.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 
 using namespace ts;
@@ -64,6 +66,9 @@ TEST_F(EndToEnd, ExportedRecordIsValidAndOpensBackIntoTheSameFields)
     EXPECT_TRUE(dialogs.calls().isEmpty()) << dialogs.messages().join('|').toStdString();
     EXPECT_TRUE(win->childState() & Qt::WindowMinimized);
     ASSERT_TRUE(frmDocumentLoaded() && frmDocument().isShownChild());
+    // The text window is the active child, and the File menu acts on its text.
+    EXPECT_EQ(frmMain().mdiArea()->activeSubWindow(), frmDocument().subWindow());
+    EXPECT_TRUE(frmMain().action("mnuFileSave")->isEnabled() && !frmMain().action("mnuExport")->isEnabled());
     writeFile(QStringLiteral("cells.xml"), frmDocument().rtfXMLOutput()->toPlainText().toUtf8());
     const auto judge = schema::referenceJudge();
     if (!judge)
