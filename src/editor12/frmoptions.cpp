@@ -26,8 +26,9 @@ FrmOptions::FrmOptions(QWidget *parent) : EditorWindow(fields12::tables(), paren
         if (spec->kind == kit::Kind::Check && qstrcmp(spec->frame, "fraLearningTypes") == 0)
             connect(static_cast<QCheckBox *>(control(QString::fromUtf8(spec->name))), &QCheckBox::clicked, this,
                     &FrmOptions::checkNumberofSelections);
-    m_contributors = new kit::TwoPartList(*this, lists12::kContributors);
-    m_taxa = new kit::TwoPartList(*this, lists12::kTaxa);
+    // The list editors belong to the window, which connects their buttons and clicks.
+    new kit::TwoPartList(*this, lists12::kContributors);
+    new kit::TwoPartList(*this, lists12::kTaxa);
     m_classifications = new kit::FragmentList(
         *this, lists12::kClassifications,
         {[this](const QString &id) { return writeClassification(id); },

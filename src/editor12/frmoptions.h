@@ -53,10 +53,7 @@ public:
     // Closing offers to keep the record as a template (showSaveOptions). False holds the window open.
     bool Form_QueryUnload() override;
 
-    // --- List editors ---
-    kit::TwoPartList &contributors() const { return *m_contributors; }
-    kit::TwoPartList &taxa() const { return *m_taxa; }
-    kit::FragmentList &classifications() const { return *m_classifications; }
+    // --- List editors (contributors, taxa, classifications) ---
     // Writes the classification being edited to temp12: under the id typed (Add) or the selected id
     // (Update). True when the fragment was written.
     bool createClassificationFile(kit::FragmentList::Mode mode) { return m_classifications->createFile(mode); }
@@ -87,8 +84,6 @@ private:
     // should stay (the name was refused or the save failed).
     bool saveTemplateOnClosing();
 
-    kit::TwoPartList *m_contributors = nullptr;
-    kit::TwoPartList *m_taxa = nullptr;
     kit::FragmentList *m_classifications = nullptr;
 };
 
