@@ -62,11 +62,12 @@ TEST_F(EndToEnd, ExportedRecordIsValidAndOpensBackIntoTheSameFields)
     const Record12 entered = readRecord(*win);
     ASSERT_EQ(entered.lstFiles + entered.lstClassification, QStringList({"Grace Hopper,Author", "life"}));
 
+    // The File menu acts on the record while the editor is the active child, on the text once the text window is.
+    EXPECT_TRUE(frmMain().action("mnuExport")->isEnabled() && !frmMain().action("mnuFileSave")->isEnabled());
     press("cmbMakeXML");
     EXPECT_TRUE(dialogs.calls().isEmpty()) << dialogs.messages().join('|').toStdString();
     EXPECT_TRUE(win->childState() & Qt::WindowMinimized);
     ASSERT_TRUE(frmDocumentLoaded() && frmDocument().isShownChild());
-    // The text window is the active child, and the File menu acts on its text.
     EXPECT_EQ(frmMain().mdiArea()->activeSubWindow(), frmDocument().subWindow());
     EXPECT_TRUE(frmMain().action("mnuFileSave")->isEnabled() && !frmMain().action("mnuExport")->isEnabled());
     writeFile(QStringLiteral("cells.xml"), frmDocument().rtfXMLOutput()->toPlainText().toUtf8());

@@ -2,8 +2,6 @@
 
 #include "editorfixture.h"
 
-#include "frame/frmdocument.h"
-
 #include <QAction>
 #include <QDir>
 
@@ -71,22 +69,6 @@ TEST_F(EditorTest, ClosingOffersToSaveTheRecordAsATemplate)
         delete editor.data();
     }
     win = nullptr;
-}
-
-// The File menu follows the active child: the record's commands with an editor, the text's with the text window.
-TEST_F(EditorTest, FileMenuFollowsTheActiveChild)
-{
-    delete win;
-    frmMain().show();
-    for (bool editorActive : {true, false, true}) {
-        editorActive ? frmOptions().showChild() : frmDocument().showChild();
-        processEvents();
-        for (const char *entry : {"mnuSaveasTemplate", "mnuExport", "mnuFileSave", "mnuFileSaveAs", "mnuFilePrint",
-                                  "mnuFilePageSetup"}) {
-            const bool record = qstrcmp(entry, "mnuSaveasTemplate") == 0 || qstrcmp(entry, "mnuExport") == 0;
-            EXPECT_EQ(enabled(entry), record == editorActive) << entry;
-        }
-    }
 }
 
 // "Browse..." makes the chosen file's folder the location; a cancelled choice changes nothing.
