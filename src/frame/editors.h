@@ -25,6 +25,14 @@ public:
     // The editor's export: checks, then the writer of the chosen category.
     virtual void cmbMakeXML_Click() = 0;
 
+    // Writes a text into the category list (cboSelectCategory) as the program does, picking the list's item
+    // of that text where there is one; the editor reacts to it through its own category handling.
+    virtual void putCategoryText(const QString &text);
+    // Sets a field's text (a one-line or multi-line box, or a combo) or ticks a check box, found by its name,
+    // as the program fills a field. False when the editor has no such control.
+    bool putFieldText(const QString &name, const QString &text);
+    bool tickCheckBox(const QString &name);
+
     // Template editing. In the template-editing state the category list (cboSelectCategory) and "Export
     // Metadata" (cmbMakeXML) are hidden and the template "Save" button (cmdSetDefaults) is shown; false puts
     // the window back in its normal state. The controls are found by those names.

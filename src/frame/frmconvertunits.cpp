@@ -1,4 +1,5 @@
 #include "frmconvertunits.h"
+#include "windowsize.h"
 #include "windows.h"
 
 #include "platform/dialogs.h"
@@ -16,6 +17,7 @@ FrmConvertUnits::FrmConvertUnits(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmConvertUnits"));
     setWindowTitle(QStringLiteral("Convert Units"));
+    fitCaption(this);
     markProgramWindow(this);
     m_txtNum->setObjectName(QStringLiteral("txtNum"));
     m_cboUnits->setObjectName(QStringLiteral("cboUnits"));

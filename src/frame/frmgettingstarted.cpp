@@ -1,4 +1,5 @@
 #include "frmgettingstarted.h"
+#include "windowsize.h"
 #include "settings.h"
 #include "windows.h"
 
@@ -42,6 +43,7 @@ FrmGettingStarted::FrmGettingStarted(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmGettingStarted"));
     setWindowTitle(QStringLiteral("Program Defaults"));
+    fitCaption(this);
     markProgramWindow(this);
     auto *layout = new QVBoxLayout(this);
     for (const QuestionSpec &spec : kQuestions) {

@@ -1,4 +1,5 @@
 #include "frmmetadatadefaultslist.h"
+#include "windowsize.h"
 #include "editors.h"
 #include "frmmain.h"
 #include "globals.h"
@@ -41,6 +42,7 @@ FrmMetadataDefaultsList::FrmMetadataDefaultsList(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMetadataDefaultsList"));
     setWindowTitle(QStringLiteral("Metadata Templates"));
+    fitCaption(this);
     setAttribute(Qt::WA_DeleteOnClose);
     markProgramWindow(this);
     m_lstTemplates->setObjectName(QStringLiteral("lstTemplates"));

@@ -1,4 +1,5 @@
 #include "frmprocessing.h"
+#include "windowsize.h"
 #include "windows.h"
 
 #include "platform/timing.h"
@@ -39,6 +40,7 @@ FrmProcessing::FrmProcessing(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmProcessing"));
     setWindowTitle(QStringLiteral("Processing. . . "));
+    fitCaption(this);
     setModal(true);
     markProgramWindow(this);
 
