@@ -28,6 +28,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -91,6 +92,33 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text)
 {
     auto *l = new QLabel(text, parent);
     l->setObjectName(name);
+    return l;
+}
+
+// A label of the side pane that names a file: a name longer than the pane is shown shortened in its middle,
+// whole in its tool tip; its text stays the whole name.
+class FileNameLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+    QSize sizeHint() const override { return {0, QLabel::sizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        setToolTip(text());
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        painter.drawText(area, static_cast<int>(alignment()),
+                         fontMetrics().elidedText(text(), Qt::ElideMiddle, area.width()));
+    }
+};
+
+QLabel *fileNameLabel(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *l = new FileNameLabel(text, parent);
+    l->setObjectName(name);
+    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     return l;
 }
 
@@ -234,13 +262,13 @@ void FrmMain::buildSidePane()
     lists->addWidget(m_driveList);
     lists->addWidget(m_dir1);
     lists->addWidget(m_fileList);
-    pane->addWidget(m_frame2, 2);
+    pane->addWidget(m_frame2, 3);
 
     pane->addWidget(headerBar(QStringLiteral("Preview"), QStringLiteral("Preview")));
     m_webBrowser = new PreviewBrowser(m_picture1);
     m_webBrowser->setObjectName(QStringLiteral("WebBrowser1"));
     pane->addWidget(m_webBrowser, 2);
-    m_lblFileName = label(m_picture1, QStringLiteral("lblFileName"), QString());
+    m_lblFileName = fileNameLabel(m_picture1, QStringLiteral("lblFileName"), QString());
     pane->addWidget(m_lblFileName);
     m_frame1 = new QGroupBox(QStringLiteral("Enlarge"), m_picture1);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
@@ -260,10 +288,10 @@ void FrmMain::buildSidePane()
     m_lblScormVersion = label(params, QStringLiteral("lblScormVersion"), QStringLiteral("SCORM 1.2"));
     grid->addWidget(m_lblScormVersion);
     grid->addWidget(label(params, QStringLiteral("lblCurFile_"), QStringLiteral("Current File")));
-    m_lblCurFile = label(params, QStringLiteral("lblCurFile"), QStringLiteral(" - New File -"));
+    m_lblCurFile = fileNameLabel(params, QStringLiteral("lblCurFile"), QStringLiteral(" - New File -"));
     grid->addWidget(m_lblCurFile);
     grid->addWidget(label(params, QStringLiteral("lblDefTemp_"), QStringLiteral("Default Template")));
-    m_lblDefTemp = label(params, QStringLiteral("lblDefTemp"), QStringLiteral("- Default -"));
+    m_lblDefTemp = fileNameLabel(params, QStringLiteral("lblDefTemp"), QStringLiteral("- Default -"));
     grid->addWidget(m_lblDefTemp);
     pane->addWidget(params);
 
@@ -356,14 +384,15 @@ void FrmMain::makeRoomForChildren()
     if (wanted == size())
         return;
     resize(wanted);
-    // A window that would now reach past its screen's edge is brought back onto it.
-    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
+    // A window on the screen that now reaches past its edge is brought back onto it; one not yet shown is
+    // placed by the window system.
+    const QScreen *screen = this->screen();
+    if (!isVisible() || !screen)
         return;
     const QRect available = screen->availableGeometry();
-    if (!isVisible() || !available.contains(frameGeometry()))
-        move(available.topLeft() + QPoint((available.width() - wanted.width() - decorationAllowance().width()) / 2,
-                                          (available.height() - wanted.height() - decorationAllowance().height()) / 2));
+    const QRect outer = frameGeometry();
+    move(std::clamp(outer.left(), available.left(), std::max(available.left(), available.right() + 1 - outer.width())),
+         std::clamp(outer.top(), available.top(), std::max(available.top(), available.bottom() + 1 - outer.height())));
 }
 
 bool FrmMain::MDIForm_QueryUnload()

@@ -95,6 +95,8 @@ void FrmMain::loadSideBar()
 void FrmMain::Dir1_Change()
 {
     try {
+        // The drive list follows the folder (the home folder is one of its drives).
+        selectDriveOfFolder();
         m_fileList->clear();
         const QDir folder(m_dir1->path());
         if (!folder.isReadable())
