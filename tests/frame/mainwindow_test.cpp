@@ -134,12 +134,3 @@ TEST_F(MainWindow, SplashLinkOpensTheWebAddressThroughTheShell)
     // The binding dialog queued above is still waiting: run start-up so it is answered.
     initXMLParser();
 }
-
-TEST_F(MainWindow, ScreenshotForReview)
-{
-    start();
-    frmMain().resize(frmMain().width(), 700);
-    processEvents();
-    const QString file = QDir::currentPath() + QStringLiteral("/frmMain.png");
-    EXPECT_TRUE(frmMain().grab().save(file)) << file.toStdString();
-}
