@@ -1,6 +1,6 @@
 #include "frmconvertunits.h"
-#include "windowsize.h"
 #include "windows.h"
+#include "windowsize.h"
 
 #include "platform/dialogs.h"
 #include "shared/fileutil.h"

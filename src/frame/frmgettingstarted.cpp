@@ -1,7 +1,7 @@
 #include "frmgettingstarted.h"
-#include "windowsize.h"
 #include "settings.h"
 #include "windows.h"
+#include "windowsize.h"
 
 #include "platform/dialogs.h"
 

@@ -379,9 +379,9 @@ void FrmMain::makeRoomForChildren()
     const int width = m_picture1->minimumWidth() + m_imgSlider->width() + children.width() + frame;
     const int height = std::max(m_picture1->minimumSizeHint().height(), children.height() + frame) +
                        menuBar()->sizeHint().height();
-    const QSize room = roomOnScreen(this);
-    const QSize wanted = size().expandedTo(QSize(width, height)).boundedTo(room);
-    if (wanted == size())
+    // It only grows: a size the user gave it (maximized among them) stays.
+    const QSize wanted = size().expandedTo(QSize(width, height).boundedTo(roomOnScreen(this)));
+    if (wanted == size() || isMaximized() || isFullScreen())
         return;
     resize(wanted);
     // A window on the screen that now reaches past its edge is brought back onto it; one not yet shown is

@@ -131,19 +131,25 @@ void FrmMain::mnuFileSaveAs_Click()
     FrmDocument *document = activeDocument();
     if (!document)
         return;
-    FileDialogOptions options;
-    options.title = QStringLiteral("Save As");
-    options.filter = QStringLiteral("XML Files (*.xml)|*.xml");
-    const QFileInfo current(document->filePath());
-    options.initialDir = document->filePath().isEmpty() ? dataFolder() : current.absolutePath();
-    options.fileName = current.fileName();
-    const std::optional<QString> chosen = dialogs().saveFile(options);
-    if (!chosen || chosen->isEmpty())
-        return;
-    if (!saveDocument(*document, *chosen))
-        return;
-    document->setCaption(getFileName(*chosen));
-    document->setFilePath(*chosen);
+    try {
+        FileDialogOptions options;
+        options.title = QStringLiteral("Save As");
+        options.filter = QStringLiteral("XML Files (*.xml)|*.xml");
+        const QFileInfo current(document->filePath());
+        options.initialDir = document->filePath().isEmpty() ? dataFolder() : current.absolutePath();
+        options.fileName = current.fileName();
+        const std::optional<QString> chosen = dialogs().saveFile(options);
+        if (!chosen || chosen->isEmpty())
+            return;
+        // The caption and the window's file change only once the text is in the file.
+        if (!saveDocument(*document, *chosen))
+            return;
+        document->setCaption(getFileName(*chosen));
+        document->setFilePath(*chosen);
+    } catch (const std::exception &) {
+        msgBox(QStringLiteral("Your file may not have been saved."), Buttons::Ok, Icon::Exclamation,
+               QStringLiteral("File Save Interrupted"));
+    }
 }
 
 void FrmMain::mnuSaveasTemplate_Click()

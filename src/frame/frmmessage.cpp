@@ -1,10 +1,10 @@
 #include "frmmessage.h"
-#include "windowsize.h"
 #include "editors.h"
 #include "frmmain.h"
 #include "settings.h"
 #include "templates.h"
 #include "windows.h"
+#include "windowsize.h"
 
 #include "platform/dialogs.h"
 #include "platform/programfolder.h"

@@ -1,10 +1,10 @@
 #include "frmmetadatadefaultslist.h"
-#include "windowsize.h"
 #include "editors.h"
 #include "frmmain.h"
 #include "globals.h"
 #include "templates.h"
 #include "windows.h"
+#include "windowsize.h"
 
 #include "platform/dialogs.h"
 #include "platform/programfolder.h"

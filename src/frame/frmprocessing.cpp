@@ -1,6 +1,6 @@
 #include "frmprocessing.h"
-#include "windowsize.h"
 #include "windows.h"
+#include "windowsize.h"
 
 #include "platform/timing.h"
 

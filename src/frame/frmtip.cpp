@@ -1,7 +1,7 @@
 #include "frmtip.h"
-#include "windowsize.h"
 #include "settings.h"
 #include "windows.h"
+#include "windowsize.h"
 
 #include "platform/programfolder.h"
 #include "platform/textfile.h"

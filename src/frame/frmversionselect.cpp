@@ -1,6 +1,6 @@
 #include "frmversionselect.h"
-#include "windowsize.h"
 #include "frmmain.h"
+#include "windowsize.h"
 
 #include "platform/dialogs.h"
 
