@@ -89,8 +89,6 @@ bool MetadataEditor::putFieldText(const QString &name, const QString &text)
         edit->setText(text);
     } else if (auto *box = qobject_cast<QPlainTextEdit *>(w)) {
         setBoxText(box, text);
-    } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
-        putComboText(combo, text);
     } else {
         return false;
     }

@@ -32,8 +32,8 @@ public:
     // Writes a text into the category list (cboSelectCategory) as the program does, picking the list's item
     // of that text where there is one; the editor reacts to it through its own category handling.
     virtual void putCategoryText(const QString &text);
-    // Sets a field's text (a one-line or multi-line box, or a combo) or ticks a check box, found by its name,
-    // as the program fills a field. False when the editor has no such control.
+    // Sets a text box's text (one line or several) or ticks a check box, found by its name, as the program
+    // fills a field. False when the editor has no such control.
     bool putFieldText(const QString &name, const QString &text);
     bool tickCheckBox(const QString &name);
 
