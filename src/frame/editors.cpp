@@ -2,7 +2,14 @@
 #include "frmmain.h"
 #include "shared/apperror.h"
 
+#include "platform/qt/boxtext.h"
 #include "platform/xmldocument.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace ts {
 
@@ -41,6 +48,59 @@ XmlDocument &MetadataEditor::xmlDocument()
     // An editor that reads no files parses in a document of its own.
     static XmlDocument plain;
     return plain;
+}
+
+namespace {
+void putComboText(QComboBox *combo, const QString &text)
+{
+    const int index = text.isEmpty() ? -1 : combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    combo->setCurrentIndex(index);
+    if (combo->currentText() != text)
+        combo->setEditText(text);
+}
+} // namespace
+
+void MetadataEditor::Form_Activate()
+{
+    if (!frmMainLoaded())
+        return;
+    FrmMain &main = frmMain();
+    for (const char *on : {"mnuSaveasTemplate", "mnuExport"})
+        if (QAction *a = main.action(QString::fromLatin1(on)))
+            a->setEnabled(true);
+    for (const char *off : {"mnuFileSave", "mnuFileSaveAs", "mnuFilePrint", "mnuFilePageSetup"})
+        if (QAction *a = main.action(QString::fromLatin1(off)))
+            a->setEnabled(false);
+}
+
+void MetadataEditor::putCategoryText(const QString &text)
+{
+    if (auto *combo = findChild<QComboBox *>(QStringLiteral("cboSelectCategory")))
+        putComboText(combo, text);
+}
+
+bool MetadataEditor::putFieldText(const QString &name, const QString &text)
+{
+    QWidget *w = findChild<QWidget *>(name);
+    if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+        // A text put in by the program is kept whole, whatever the limit on typing.
+        if (edit->maxLength() < text.size())
+            edit->setMaxLength(static_cast<int>(text.size()));
+        edit->setText(text);
+    } else if (auto *box = qobject_cast<QPlainTextEdit *>(w)) {
+        setBoxText(box, text);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool MetadataEditor::tickCheckBox(const QString &name)
+{
+    auto *box = findChild<QCheckBox *>(name);
+    if (box)
+        box->setChecked(true);
+    return box != nullptr;
 }
 
 Binding activeBinding()

@@ -25,6 +25,18 @@ public:
     // The editor's export: checks, then the writer of the chosen category.
     virtual void cmbMakeXML_Click() = 0;
 
+    // The editor became the active child: the main window's File menu offers the editor's commands (Save as
+    // Template, Export Metadata) and not those of the XML text window (Save, Save As, Print, Page Setup).
+    void Form_Activate() override;
+
+    // Writes a text into the category list (cboSelectCategory) as the program does, picking the list's item
+    // of that text where there is one; the editor reacts to it through its own category handling.
+    virtual void putCategoryText(const QString &text);
+    // Sets a text box's text (one line or several) or ticks a check box, found by its name, as the program
+    // fills a field. False when the editor has no such control.
+    bool putFieldText(const QString &name, const QString &text);
+    bool tickCheckBox(const QString &name);
+
     // Template editing. In the template-editing state the category list (cboSelectCategory) and "Export
     // Metadata" (cmbMakeXML) are hidden and the template "Save" button (cmdSetDefaults) is shown; false puts
     // the window back in its normal state. The controls are found by those names.

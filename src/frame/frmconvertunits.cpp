@@ -1,5 +1,6 @@
 #include "frmconvertunits.h"
 #include "windows.h"
+#include "windowsize.h"
 
 #include "platform/dialogs.h"
 #include "shared/fileutil.h"
@@ -16,6 +17,7 @@ FrmConvertUnits::FrmConvertUnits(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmConvertUnits"));
     setWindowTitle(QStringLiteral("Convert Units"));
+    fitCaption(this);
     markProgramWindow(this);
     m_txtNum->setObjectName(QStringLiteral("txtNum"));
     m_cboUnits->setObjectName(QStringLiteral("cboUnits"));

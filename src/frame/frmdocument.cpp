@@ -351,6 +351,7 @@ bool showXML(const QString &text)
     try {
         FrmDocument &doc = frmDocument();
         doc.setCaption(QStringLiteral("XML Edit"));
+        doc.setFilePath(QString());
         doc.rtfXMLOutput()->clear();
         doc.setText(text);
         return true;

@@ -31,6 +31,9 @@ public:
     // The text of the box, and what the main window's commands use of it.
     QString text() const;
     void setText(const QString &text);
+    // The file the text was opened from or last saved as; empty for a text that has no file yet (an export).
+    QString filePath() const { return m_filePath; }
+    void setFilePath(const QString &path) { m_filePath = path; }
     bool hasSelection() const;
     QString selectedText() const;
     // The print command: the print dialog, then, unless it was cancelled, the selection (or the whole
@@ -84,6 +87,7 @@ private:
     DocumentTextBox *m_rtfXMLOutput;
     QTimer *m_tmrEvent;
     QPointer<QObject> m_area; // the main window's area, whose changes of child deactivate this one
+    QString m_filePath;
     bool m_active = false;
 };
 

@@ -1,6 +1,7 @@
 #include "frmgettingstarted.h"
 #include "settings.h"
 #include "windows.h"
+#include "windowsize.h"
 
 #include "platform/dialogs.h"
 
@@ -42,6 +43,7 @@ FrmGettingStarted::FrmGettingStarted(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmGettingStarted"));
     setWindowTitle(QStringLiteral("Program Defaults"));
+    fitCaption(this);
     markProgramWindow(this);
     auto *layout = new QVBoxLayout(this);
     for (const QuestionSpec &spec : kQuestions) {

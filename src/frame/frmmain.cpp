@@ -1,6 +1,7 @@
 #include "frmmain.h"
 
 #include "editors.h"
+#include "folderlist.h"
 #include "frmtip.h"
 #include "frmversionselect.h"
 #include "mdichild.h"
@@ -9,6 +10,7 @@
 #include "templates.h"
 #include "twips.h"
 #include "windows.h"
+#include "windowsize.h"
 
 #include "platform/dialogs.h"
 #include "platform/programfolder.h"
@@ -25,6 +27,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace ts {
@@ -89,6 +95,33 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text)
     return l;
 }
 
+// A label of the side pane that names a file: a name longer than the pane is shown shortened in its middle,
+// whole in its tool tip; its text stays the whole name.
+class FileNameLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+    QSize sizeHint() const override { return {0, QLabel::sizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        setToolTip(text());
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        painter.drawText(area, static_cast<int>(alignment()),
+                         fontMetrics().elidedText(text(), Qt::ElideMiddle, area.width()));
+    }
+};
+
+QLabel *fileNameLabel(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *l = new FileNameLabel(text, parent);
+    l->setObjectName(name);
+    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    return l;
+}
+
 } // namespace
 
 FrmMain::FrmMain()
@@ -142,9 +175,36 @@ void FrmMain::buildMenus()
             a->setCheckable(entry.checkable);
         }
     }
+    using Handler = void (FrmMain::*)();
+    static const struct {
+        const char *name;
+        Handler handler;
+    } handlers[] = {
+        {"mnuFileNew", &FrmMain::mnuFileNew_Click},
+        {"mnuFileOpen", &FrmMain::mnuFileOpen_Click},
+        {"mnuOpenTemplate", &FrmMain::mnuOpenTemplate_Click},
+        {"mnuFileSave", &FrmMain::mnuFileSave_Click},
+        {"mnuFileSaveAs", &FrmMain::mnuFileSaveAs_Click},
+        {"mnuSaveasTemplate", &FrmMain::mnuSaveasTemplate_Click},
+        {"mnuFilePageSetup", &FrmMain::mnuFilePageSetup_Click},
+        {"mnuFilePrint", &FrmMain::mnuFilePrint_Click},
+        {"mnuExport", &FrmMain::mnuExport_Click},
+        {"mnuDefaults", &FrmMain::mnuDefaults_Click},
+        {"mnuWebFilesOnly", &FrmMain::mnuWebFilesOnly_Click},
+        {"mnuResetDefaults", &FrmMain::mnuResetDefaults_Click},
+        {"mnuTemplateCreator", &FrmMain::mnuTemplateCreator_Click},
+        {"mnuConvert", &FrmMain::mnuConvert_Click},
+        {"mnuBatch", &FrmMain::mnuBatch_Click},
+        {"mnuHelpContents", &FrmMain::mnuHelpContents_Click},
+        {"mnuFeedback", &FrmMain::mnuFeedback_Click},
+        {"mnuTip", &FrmMain::mnuTip_Click},
+        {"mnuHelpAbout", &FrmMain::mnuHelpAbout_Click},
+    };
+    for (const auto &h : handlers)
+        connect(action(QString::fromLatin1(h.name)), &QAction::triggered, this, h.handler);
+    // Exit closes the window, whose close runs the exit question.
     connect(action(QStringLiteral("mnuFileExit")), &QAction::triggered, this, &QWidget::close);
-    connect(action(QStringLiteral("mnuFileOpen")), &QAction::triggered, this, &FrmMain::mnuFileOpen_Click);
-    connect(action(QStringLiteral("mnuFileNew")), &QAction::triggered, this, &FrmMain::mnuFileNew_Click);
+    connect(menu(QStringLiteral("mnufile")), &QMenu::aboutToShow, this, &FrmMain::mnufile_Click);
     // The top menus in the order they are switched: File, Help, Preferences, Tools, Window.
     m_topMenus = {menu(QStringLiteral("mnufile")), menu(QStringLiteral("mnuHelp")),
                   menu(QStringLiteral("mnuPreferences")), menu(QStringLiteral("mnuTools")),
@@ -187,28 +247,38 @@ void FrmMain::buildSidePane()
     auto *lists = new QVBoxLayout(m_frame2);
     m_driveList = new QComboBox(m_frame2);
     m_driveList->setObjectName(QStringLiteral("DriveList"));
-    for (const QFileInfo &drive : QDir::drives())
-        m_driveList->addItem(drive.absoluteFilePath());
-    m_dir1 = new QListWidget(m_frame2);
+    for (const QString &drive : driveRoots())
+        m_driveList->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), drive, drive);
+    m_dir1 = new FolderList(m_frame2);
     m_dir1->setObjectName(QStringLiteral("Dir1"));
+    // The lists start in the home folder; the file list stays empty until a folder or drive is chosen.
+    m_dir1->startAt(QDir::homePath());
     m_fileList = new QListWidget(m_frame2);
     m_fileList->setObjectName(QStringLiteral("FileList"));
+    connect(m_driveList, &QComboBox::activated, this, &FrmMain::DriveList_Change);
+    connect(m_dir1, &FolderList::pathChanged, this, &FrmMain::Dir1_Change);
+    connect(m_fileList, &QListWidget::itemClicked, this, &FrmMain::FileList_Click);
+    connect(m_fileList, &QListWidget::itemActivated, this, &FrmMain::FileList_Click);
     lists->addWidget(m_driveList);
     lists->addWidget(m_dir1);
     lists->addWidget(m_fileList);
-    pane->addWidget(m_frame2, 2);
+    pane->addWidget(m_frame2, 3);
 
     pane->addWidget(headerBar(QStringLiteral("Preview"), QStringLiteral("Preview")));
     m_webBrowser = new PreviewBrowser(m_picture1);
     m_webBrowser->setObjectName(QStringLiteral("WebBrowser1"));
     pane->addWidget(m_webBrowser, 2);
-    m_lblFileName = label(m_picture1, QStringLiteral("lblFileName"), QString());
+    m_lblFileName = fileNameLabel(m_picture1, QStringLiteral("lblFileName"), QString());
     pane->addWidget(m_lblFileName);
     m_frame1 = new QGroupBox(QStringLiteral("Enlarge"), m_picture1);
     m_frame1->setObjectName(QStringLiteral("Frame1"));
     auto *enlarge = new QVBoxLayout(m_frame1);
-    enlarge->addWidget(label(m_frame1, QStringLiteral("lblEnlarge"), QStringLiteral("Click To Enlarge")));
+    auto *enlargeText = label(m_frame1, QStringLiteral("lblEnlarge"), QStringLiteral("Click To Enlarge"));
+    enlarge->addWidget(enlargeText);
     pane->addWidget(m_frame1);
+    m_frame1->setCursor(Qt::PointingHandCursor);
+    m_frame1->installEventFilter(this);
+    enlargeText->installEventFilter(this);
 
     pane->addWidget(headerBar(QStringLiteral("Params"), QStringLiteral("Parameters")));
     auto *params = new QGroupBox(m_picture1);
@@ -218,16 +288,34 @@ void FrmMain::buildSidePane()
     m_lblScormVersion = label(params, QStringLiteral("lblScormVersion"), QStringLiteral("SCORM 1.2"));
     grid->addWidget(m_lblScormVersion);
     grid->addWidget(label(params, QStringLiteral("lblCurFile_"), QStringLiteral("Current File")));
-    m_lblCurFile = label(params, QStringLiteral("lblCurFile"), QStringLiteral(" - New File -"));
+    m_lblCurFile = fileNameLabel(params, QStringLiteral("lblCurFile"), QStringLiteral(" - New File -"));
     grid->addWidget(m_lblCurFile);
     grid->addWidget(label(params, QStringLiteral("lblDefTemp_"), QStringLiteral("Default Template")));
-    m_lblDefTemp = label(params, QStringLiteral("lblDefTemp"), QStringLiteral("- Default -"));
+    m_lblDefTemp = fileNameLabel(params, QStringLiteral("lblDefTemp"), QStringLiteral("- Default -"));
     grid->addWidget(m_lblDefTemp);
     pane->addWidget(params);
 
     m_imgSlider = label(this, QStringLiteral("imgSlider"), QStringLiteral("\u2039"));
     m_imgSlider->setFixedWidth(10);
     m_imgSlider->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    m_imgSlider->setCursor(Qt::PointingHandCursor);
+    m_imgSlider->installEventFilter(this);
+}
+
+bool FrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        if (watched == m_imgSlider) {
+            imgSlider_Click();
+            return true;
+        }
+        if (watched == m_frame1 || watched->parent() == m_frame1) {
+            Frame1_Click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QMenu *FrmMain::menu(const QString &objectName) const { return findChild<QMenu *>(objectName); }
@@ -252,26 +340,6 @@ void FrmMain::enableMenuButtons()
         m->menuAction()->setEnabled(true);
 }
 
-void FrmMain::loadSideBar()
-{
-    constexpr int picture1 = 3700;
-    m_picture1->setFixedWidth(twipsToPixels(picture1));
-    m_webBrowser->setFixedWidth(twipsToPixels(picture1 - 700));
-    m_driveList->setFixedWidth(twipsToPixels(picture1 - 1600));
-    for (QWidget *w : {static_cast<QWidget *>(m_frame1), static_cast<QWidget *>(m_frame2),
-                       static_cast<QWidget *>(m_webBrowser), static_cast<QWidget *>(m_dir1),
-                       static_cast<QWidget *>(m_fileList), static_cast<QWidget *>(m_driveList)})
-        w->setVisible(true);
-    m_webBrowser->setFixedWidth(twipsToPixels(3400));
-    m_frame1->setFixedWidth(twipsToPixels(240) > m_frame1->minimumSizeHint().width()
-                                ? twipsToPixels(240)
-                                : m_frame1->minimumSizeHint().width());
-    m_frame2->setFixedWidth(twipsToPixels(3400));
-    m_dir1->setFixedWidth(twipsToPixels(3400) - 24);
-    m_fileList->setFixedWidth(twipsToPixels(3400) - 24);
-    m_webBrowser->navigate(programPath(QStringLiteral("blank.htm")));
-}
-
 void FrmMain::MDIForm_Load()
 {
     try {
@@ -285,11 +353,13 @@ void FrmMain::MDIForm_Load()
         scormVersion = binding == Binding::Scorm2004 ? QStringLiteral("SCORM 2004") : QStringLiteral("SCORM 1.2");
 
         m_lblScormVersion->setText(scormVersion);
+        // 13800 twips wide at the least; wider and taller where the side pane and the editor need it.
         resize(twipsToPixels(13800), height());
         for (const QString &bar : {QStringLiteral("Directory"), QStringLiteral("Preview"), QStringLiteral("Params")})
             placeHeaderLabel(bar);
         action(QStringLiteral("mnuWebFilesOnly"))->setChecked(false);
         loadSideBar();
+        makeRoomForChildren();
         if (readSetting(QStringLiteral("showTipAtStartup")).toInt() == 1)
             showTipModal();
         if (readSetting(QStringLiteral("showGettingStarted")).toInt() == 1)
@@ -297,6 +367,32 @@ void FrmMain::MDIForm_Load()
     } catch (const std::exception &e) {
         reportError(e, QStringLiteral("MDIForm_Load"), kOwner);
     }
+}
+
+void FrmMain::makeRoomForChildren()
+{
+    QSize children(0, 0);
+    for (const QMdiSubWindow *sub : m_mdiArea->subWindowList())
+        if (!sub->isHidden())
+            children = children.expandedTo(QSize(sub->geometry().right() + 1, sub->geometry().bottom() + 1));
+    const int frame = 2 * m_mdiArea->frameWidth();
+    const int width = m_picture1->minimumWidth() + m_imgSlider->width() + children.width() + frame;
+    const int height = std::max(m_picture1->minimumSizeHint().height(), children.height() + frame) +
+                       menuBar()->sizeHint().height();
+    // It only grows: a size the user gave it (maximized among them) stays.
+    const QSize wanted = size().expandedTo(QSize(width, height).boundedTo(roomOnScreen(this)));
+    if (wanted == size() || isMaximized() || isFullScreen())
+        return;
+    resize(wanted);
+    // A window on the screen that now reaches past its edge is brought back onto it; one not yet shown is
+    // placed by the window system.
+    const QScreen *screen = this->screen();
+    if (!isVisible() || !screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QRect outer = frameGeometry();
+    move(std::clamp(outer.left(), available.left(), std::max(available.left(), available.right() + 1 - outer.width())),
+         std::clamp(outer.top(), available.top(), std::max(available.top(), available.bottom() + 1 - outer.height())));
 }
 
 bool FrmMain::MDIForm_QueryUnload()

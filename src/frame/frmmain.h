@@ -6,6 +6,7 @@
 
 class QAction;
 class QComboBox;
+class QMdiSubWindow;
 class QGroupBox;
 class QLabel;
 class QListWidget;
@@ -14,6 +15,8 @@ class QMenu;
 
 namespace ts {
 
+class FolderList;
+class FrmDocument;
 class PreviewBrowser;
 
 class FrmMain : public QMainWindow {
@@ -45,7 +48,42 @@ public:
 
     void disableMenuButtons();
     void enableMenuButtons();
+
+    // --- The file browser, the preview and the side pane (frmmain_browser.cpp) ---
     void loadSideBar();
+    // Hands a resource file to the active editor: the default template, then the file's size, name and
+    // content type. fileType is the file's extension with its dot, in lower case.
+    void passData(const QString &fileType);
+    void FileList_Click();
+    void Dir1_Change();
+    void DriveList_Change();
+    void mnuWebFilesOnly_Click();
+    void Frame1_Click();
+    void imgSlider_Click();
+
+    // --- The menu commands (frmmain_commands.cpp, frmmain_launch.cpp) ---
+    // The File menu drops down: Save as Template and Export Metadata follow the active child.
+    void mnufile_Click();
+    void mnuOpenTemplate_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuSaveasTemplate_Click();
+    void mnuFilePageSetup_Click();
+    void mnuFilePrint_Click();
+    void mnuExport_Click();
+    void mnuDefaults_Click();
+    void mnuResetDefaults_Click();
+    void mnuTemplateCreator_Click();
+    void mnuConvert_Click();
+    void mnuBatch_Click();
+    void mnuHelpContents_Click();
+    void mnuFeedback_Click();
+    void mnuTip_Click();
+    void mnuHelpAbout_Click();
+
+    // Grows the window, within its screen, so that the side pane and every child shown in the area are
+    // seen whole; a smaller screen leaves the area to scroll.
+    void makeRoomForChildren();
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
     QMenu *menu(const QString &objectName) const;
@@ -55,14 +93,29 @@ public:
     QLabel *lblDefTemp() const { return m_lblDefTemp; }
     PreviewBrowser *webBrowser() const { return m_webBrowser; }
     QListWidget *fileList() const { return m_fileList; }
+    FolderList *dir1() const { return m_dir1; }
+    QComboBox *driveList() const { return m_driveList; }
+    QLabel *lblFileName() const { return m_lblFileName; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenus();
     void buildSidePane();
     void onSubWindowActivated();
+    // The XML text window when it is the active child; nullptr otherwise.
+    FrmDocument *activeDocument() const;
+    bool hasActiveChild() const;
+    // Writes the XML text window's text to the file; false (after saying so) when it could not be written.
+    bool saveDocument(FrmDocument &document, const QString &path);
+    // Copies the chosen file to the hand-over file of batch; false (after saying why) when it could not.
+    bool writeHandOver(const QString &source);
+    // Starts a companion program of the program folder, saying so when its file is missing.
+    void startCompanion(const QString &fileName);
+    // Puts the drive list on the drive holding the folder list's folder.
+    void selectDriveOfFolder();
     QWidget *headerBar(const QString &name, const QString &caption);
     void placeHeaderLabel(const QString &name);
 
@@ -70,7 +123,7 @@ private:
     QList<QMenu *> m_topMenus; // File, Window, Preferences, Tools, Help
     QWidget *m_picture1 = nullptr;
     QComboBox *m_driveList = nullptr;
-    QListWidget *m_dir1 = nullptr;
+    FolderList *m_dir1 = nullptr;
     QListWidget *m_fileList = nullptr;
     QGroupBox *m_frame1 = nullptr;
     QGroupBox *m_frame2 = nullptr;
@@ -80,11 +133,18 @@ private:
     QLabel *m_lblScormVersion = nullptr;
     QLabel *m_lblCurFile = nullptr;
     QLabel *m_lblDefTemp = nullptr;
+    // The widths of the side pane's controls before it was folded away, in the order Picture1, Frame1,
+    // Frame2, WebBrowser1, Dir1, FileList, DriveList; 0 until it is first folded.
+    int m_foldedWidths[7] = {};
     bool m_closing = false;
 };
 
 FrmMain &frmMain();
 bool frmMainLoaded();
 void unloadFrmMain();
+
+// Where the Open and Batch Generate dialogs start: the program folder's "data" folder when there is one,
+// else the program folder.
+QString dataFolder();
 
 } // namespace ts

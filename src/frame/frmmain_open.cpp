@@ -90,7 +90,7 @@ bool FrmMain::openSelectedFile(bool showValidateMessage, const QString &openFile
         if (fromDialog) {
             FileDialogOptions options;
             options.title = QStringLiteral("Open");
-            options.initialDir = programPath(QStringLiteral("data"));
+            options.initialDir = dataFolder();
             options.filter = QStringLiteral("XML Files (*.xml)|*.xml");
             const std::optional<QString> chosen = dialogs().openFile(options);
             if (!chosen)
@@ -153,6 +153,7 @@ bool FrmMain::openSelectedFile(bool showValidateMessage, const QString &openFile
         } else {
             FrmDocument &window = frmDocument();
             window.setText(text);
+            window.setFilePath(path);
             window.showChild();
             doc.loadXML(window.text());
         }

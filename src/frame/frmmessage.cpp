@@ -4,6 +4,7 @@
 #include "settings.h"
 #include "templates.h"
 #include "windows.h"
+#include "windowsize.h"
 
 #include "platform/dialogs.h"
 #include "platform/programfolder.h"
@@ -59,6 +60,7 @@ void FrmMessage::Form_Load()
         m_chkMessage->setChecked(true);
         m_lblMessage->setText(QStringLiteral("Do you wish to Save As Template before closing?"));
         setWindowTitle(QStringLiteral("Save as Template"));
+        fitCaption(this);
         m_chkMessage->setText(QStringLiteral("Always Show"));
     } catch (const std::exception &e) {
         reportError(e, QStringLiteral("Form_Load"), kOwner);

@@ -4,6 +4,7 @@
 #include "globals.h"
 #include "templates.h"
 #include "windows.h"
+#include "windowsize.h"
 
 #include "platform/dialogs.h"
 #include "platform/programfolder.h"
@@ -41,6 +42,7 @@ FrmMetadataDefaultsList::FrmMetadataDefaultsList(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMetadataDefaultsList"));
     setWindowTitle(QStringLiteral("Metadata Templates"));
+    fitCaption(this);
     setAttribute(Qt::WA_DeleteOnClose);
     markProgramWindow(this);
     m_lstTemplates->setObjectName(QStringLiteral("lstTemplates"));

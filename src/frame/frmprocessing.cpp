@@ -1,5 +1,6 @@
 #include "frmprocessing.h"
 #include "windows.h"
+#include "windowsize.h"
 
 #include "platform/timing.h"
 
@@ -39,6 +40,7 @@ FrmProcessing::FrmProcessing(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmProcessing"));
     setWindowTitle(QStringLiteral("Processing. . . "));
+    fitCaption(this);
     setModal(true);
     markProgramWindow(this);
 

@@ -1,5 +1,6 @@
 #include "frmsplash.h"
 #include "startup.h"
+#include "webaddresses.h"
 #include "windows.h"
 
 #include "platform/programfolder.h"
@@ -11,10 +12,6 @@
 #include <QVBoxLayout>
 
 namespace ts {
-
-namespace {
-const QString kWebAddress = QStringLiteral("https://tagsmith.example.org/");
-}
 
 FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen), m_tmrEvent(new QTimer(this))
 {
@@ -31,11 +28,11 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen), m_tmr
     auto *copyright = new QLabel(QStringLiteral("Metadata for SCORM content packages"), this);
     copyright->setObjectName(QStringLiteral("lblCopyright"));
     copyright->setAlignment(Qt::AlignCenter);
-    auto *link = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(kWebAddress), this);
+    auto *link = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(homePageAddress()), this);
     link->setObjectName(QStringLiteral("Label3"));
     link->setAlignment(Qt::AlignCenter);
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
-    connect(link, &QLabel::linkActivated, this, [] { shell().open(kWebAddress); });
+    connect(link, &QLabel::linkActivated, this, [] { shell().open(homePageAddress()); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(image);

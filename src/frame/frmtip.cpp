@@ -1,6 +1,7 @@
 #include "frmtip.h"
 #include "settings.h"
 #include "windows.h"
+#include "windowsize.h"
 
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
@@ -28,6 +29,7 @@ FrmTip::FrmTip(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmTip"));
     setWindowTitle(QStringLiteral("Tip of the Day"));
+    fitCaption(this);
     setAttribute(Qt::WA_DeleteOnClose);
     markProgramWindow(this);
     auto *title = new QLabel(QStringLiteral("Did you know..."), this);

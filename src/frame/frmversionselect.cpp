@@ -1,5 +1,6 @@
 #include "frmversionselect.h"
 #include "frmmain.h"
+#include "windowsize.h"
 
 #include "platform/dialogs.h"
 
@@ -15,6 +16,7 @@ FrmVersionSelect::FrmVersionSelect(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmVersionSelect"));
     setWindowTitle(QStringLiteral("Select SCORM Version"));
+    fitCaption(this);
     setModal(true);
     m_optScorm12->setObjectName(QStringLiteral("optScorm12"));
     m_optScorm2004->setObjectName(QStringLiteral("optScorm2004"));

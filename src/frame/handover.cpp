@@ -1,13 +1,11 @@
 #include "handover.h"
 #include "frmmain.h"
 #include "frmmessage.h"
+#include "frmselectmetadatacategory.h"
 
 namespace ts {
 
-void showMetadataCategoryDialog()
-{
-    // The category dialog is not part of this program yet: the user picks the category in the editor.
-}
+void showMetadataCategoryDialog() { frmSelectMetadataCategory().showModal(); }
 
 SavePromptAnswer showSaveAsTemplatePrompt()
 {

@@ -1,12 +1,13 @@
 #pragma once
 // Questions the opening and File > New put to the user through windows of their own: the metadata
-// category dialog (until that window exists, nothing stands in for it) and the save-as-template prompt.
+// category dialog and the save-as-template prompt.
 
 #include <QString>
 
 namespace ts {
 
-// Asks for the metadata category of the file just opened.
+// Asks for the metadata category of the file just opened (frmSelectMetadataCategory, modal), which the
+// dialog puts into both editors.
 void showMetadataCategoryDialog();
 
 enum class SavePromptAnswer { DontSave, Cancel, Closed };

@@ -13,6 +13,7 @@ QMdiSubWindow *MdiChild::subWindow() const { return qobject_cast<QMdiSubWindow *
 void MdiChild::showChild()
 {
     QMdiSubWindow *sub = subWindow();
+    const bool created = !sub;
     if (!sub) {
         sub = frmMain().mdiArea()->addSubWindow(this);
         sub->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -24,6 +25,9 @@ void MdiChild::showChild()
     }
     show();
     sub->show();
+    // The main window grows, within its screen, to show a new child whole.
+    if (created)
+        frmMain().makeRoomForChildren();
     frmMain().mdiArea()->setActiveSubWindow(sub);
 }
 

@@ -259,6 +259,16 @@ bool writeTextFile(const QString &path, const QString &text, QString *error, Wri
     return false;
 }
 
+bool writeFileBytes(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QString reason;
+    if (writeDurable(path, bytes, reason))
+        return true;
+    if (error)
+        *error = reason;
+    return false;
+}
+
 QString withCrLf(const QString &text)
 {
     QString out;

@@ -34,6 +34,9 @@ enum class WriteKind {
 bool writeTextFile(const QString &path, const QString &text, QString *error = nullptr,
                    WriteKind kind = WriteKind::Durable);
 
+// Replaces a file atomically with the bytes as they are, like writeTextFile.
+bool writeFileBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
 // Every line end of the text as carriage return and line feed.
 QString withCrLf(const QString &text);
 

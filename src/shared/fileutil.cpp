@@ -17,8 +17,10 @@ QString getFileName(const QString &path)
 
 QString getExtension(const QString &nameOrPath)
 {
-    const qsizetype dot = nameOrPath.lastIndexOf(QLatin1Char('.'));
-    return dot < 0 ? QString() : nameOrPath.mid(dot);
+    // Only the last component of a path: a dot in a folder's name is no extension of the file.
+    const QString name = getFileName(nameOrPath);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot);
 }
 
 std::optional<double> convertToBytes(double amount, const QString &unit)

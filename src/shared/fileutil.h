@@ -10,7 +10,8 @@ bool fileExists(const QString &path);
 bool createBlankFile(const QString &path);
 // The last component of a path, "/" or "\" separated.
 QString getFileName(const QString &path);
-// The tail of the text from its last "." (dot included, case kept); empty when it holds no ".".
+// The tail of the last path component from its last "." (dot included, case kept); empty when that
+// component holds no ".".
 QString getExtension(const QString &nameOrPath);
 // Bytes in an amount of "kb", "mb" or "gb" (exact, lower case); no value for any other unit.
 std::optional<double> convertToBytes(double amount, const QString &unit);

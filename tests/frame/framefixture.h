@@ -7,8 +7,10 @@
 #include "editor12/frmoptions.h"
 #include "editor2004/frmoptions2004.h"
 #include "frame/frmmain.h"
+#include "frame/startup.h"
 #include "frame/windows.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QPushButton>
@@ -38,6 +40,22 @@ protected:
         for (const QPointer<QWidget> &w : windows)
             delete w.data(); // a window deleted with its parent is null by now
         processEvents();
+    }
+    // Starts the program with the binding chosen and no tip shown.
+    void startMain(const QString &binding = QStringLiteral("12"))
+    {
+        settings(0, 0);
+        chooseBinding(binding);
+        initXMLParser();
+        ASSERT_TRUE(frmMainLoaded());
+    }
+    // Runs a menu entry of the main window, which must be enabled, as a click on it does.
+    static void trigger(const char *name)
+    {
+        QAction *entry = frmMain().action(QLatin1String(name));
+        ASSERT_TRUE(entry) << name;
+        ASSERT_TRUE(entry->isEnabled()) << name;
+        entry->trigger();
     }
     void settings(int tip, int gettingStarted)
     {

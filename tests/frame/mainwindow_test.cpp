@@ -73,7 +73,8 @@ TEST_F(MainWindow, LoadLaysOutTheWindowAndSidePane)
     start();
     FrmMain &main = frmMain();
     EXPECT_EQ(main.windowTitle(), QStringLiteral("Tagsmith"));
-    EXPECT_EQ(main.width(), twipsToPixels(13800));
+    // At least 13800 twips wide, and wide enough for the side pane and the editor.
+    EXPECT_GE(main.width(), twipsToPixels(13800));
     EXPECT_FALSE(main.action(QStringLiteral("mnuWebFilesOnly"))->isChecked());
     for (const char *bar : {"Directory", "Preview", "Params"}) {
         auto *picture = find<QLabel>(&main, QStringLiteral("imgHeaderBar") + QLatin1String(bar));
@@ -132,13 +133,4 @@ TEST_F(MainWindow, SplashLinkOpensTheWebAddressThroughTheShell)
     delete &splash;
     // The binding dialog queued above is still waiting: run start-up so it is answered.
     initXMLParser();
-}
-
-TEST_F(MainWindow, ScreenshotForReview)
-{
-    start();
-    frmMain().resize(frmMain().width(), 700);
-    processEvents();
-    const QString file = QDir::currentPath() + QStringLiteral("/frmMain.png");
-    EXPECT_TRUE(frmMain().grab().save(file)) << file.toStdString();
 }

@@ -4,6 +4,7 @@
 
 #include "frame/frmdocument.h"
 #include "frame/startup.h"
+#include "platform/programfolder.h"
 
 #include <QAction>
 #include <QFile>
@@ -163,7 +164,12 @@ TEST_F(Open, DialogCancelEndsQuietly)
     EXPECT_EQ(dialogs.calls()[0].kind, DialogCall::Kind::OpenFile);
     EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Open"));
     EXPECT_EQ(dialogs.calls()[0].file.filter, QStringLiteral("XML Files (*.xml)|*.xml"));
-    EXPECT_EQ(dialogs.calls()[0].file.initialDir, path(QStringLiteral("data")));
+    // The program folder, or its "data" folder when there is one.
+    EXPECT_EQ(dialogs.calls()[0].file.initialDir, programFolder());
+    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("data"))));
+    dialogs.answerText(std::nullopt);
+    frmMain().openSelectedFile(false, QStringLiteral("0"), false);
+    EXPECT_EQ(dialogs.calls().last().file.initialDir, path(QStringLiteral("data")));
 }
 
 TEST_F(Open, MissingFileIsReportedWithTheCommonText)

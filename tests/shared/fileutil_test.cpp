@@ -16,7 +16,8 @@ TEST(GetExtension, Table)
     } rows[] = {
         {"course.xml", ".xml"},       {"COURSE.XML", ".XML"},       {"archive.tar.gz", ".gz"},
         {"README", ""},               {"name.", "."},               {"", ""},
-        {"/a/b.d/file", ".d/file"},   {"C:\\x.y\\z", ".y\\z"},     {".hidden", ".hidden"},
+        {"/a/b.d/file", ""},          {"C:\\x.y\\z", ""},           {".hidden", ".hidden"},
+        {"/a/b.d/c.XML", ".XML"},
     };
     for (const auto &r : rows)
         EXPECT_EQ(getExtension(QString::fromLatin1(r.in)), QString::fromLatin1(r.out)) << r.in;

@@ -21,7 +21,8 @@ QString testData(const QString &relative) { return QStringLiteral(TAGSMITH_TEST_
 
 void prepareTestRun()
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A screen of 1366 by 768 pixels, the smallest on which the windows show whole.
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(testData(QStringLiteral("screen1366x768.json"))));
     setTimerScale(0.001);
 }
 

@@ -120,6 +120,9 @@ std::optional<QString> QtDialogs::chooseFolder(const QString &title, const QStri
 bool QtDialogs::print(QPrinter &printer)
 {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
+    // The programs print text, not numbered pages; a selection, when the caller set one, is offered chosen.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, printer.printRange() == QPrinter::Selection);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -1,0 +1,39 @@
+#include "windowsize.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace ts {
+
+namespace {
+// The title bar's icon and its three buttons, and the margins around the caption.
+constexpr int kTitleBarFurniture = 140;
+} // namespace
+
+QSize decorationAllowance() { return {8, 40}; }
+
+int captionWidth(const QString &caption)
+{
+    // Title bars usually draw their caption bold, in a font close to the program's own.
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(caption) + kTitleBarFurniture;
+}
+
+void fitCaption(QWidget *window)
+{
+    window->setMinimumWidth(std::max(window->minimumWidth(), captionWidth(window->windowTitle())));
+}
+
+QSize roomOnScreen(const QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    return screen->availableGeometry().size() - decorationAllowance();
+}
+
+} // namespace ts

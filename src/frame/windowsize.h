@@ -1,0 +1,23 @@
+#pragma once
+// Sizes at which windows open: large enough to show their contents and caption whole, and no larger than
+// the screen they open on (where the window's own contents then scroll).
+
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+namespace ts {
+
+// The room a window manager's title bar and borders take around a window, where the window system cannot
+// say before the window is shown.
+QSize decorationAllowance();
+// The smallest width at which a caption shows whole in a title bar, with the bar's icon and buttons.
+int captionWidth(const QString &caption);
+// Gives a top-level window a minimum width at which its caption shows whole.
+void fitCaption(QWidget *window);
+// The part of the window's screen (the primary one while it has none) a window may take, its title bar and
+// borders left out.
+QSize roomOnScreen(const QWidget *window);
+
+} // namespace ts

@@ -1,0 +1,136 @@
+#include "support/testmain.h"
+
+#include "framefixture.h"
+
+#include "frame/frmdocument.h"
+#include "platform/qt/printer.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPrinter>
+
+using namespace ts;
+using namespace ts::test;
+
+// The File menu of the main window: which entries it offers, saving and printing the XML text window, and
+// saving the record as a template.
+class Commands : public FrameTest {
+protected:
+    static void showDocument(const QString &text)
+    {
+        ASSERT_TRUE(showXML(text));
+        frmDocument().showChild();
+    }
+};
+
+TEST_F(Commands, FileMenuFollowsTheActiveChild)
+{
+    startMain();
+    const QStringList entries{"mnuSaveasTemplate", "mnuExport", "mnuFileSave", "mnuFileSaveAs", "mnuFilePageSetup",
+                              "mnuFilePrint"};
+    const struct {
+        const char *situation;
+        std::function<void()> arrange;
+        const char *enabled; // of the entries, after the File menu dropped down
+    } rows[] = {
+        {"editor active", [] {}, "110000"},
+        {"text window active", [] { showDocument(QStringLiteral("<lom/>")); }, "001111"},
+        {"editor active again", [] { frmOptions().showChild(); }, "110000"},
+        {"editor unloaded", [] { frmOptions().unload(); }, "001111"},
+        // No child active and no editor: the text window's entries stay as its activation left them.
+        {"text window hidden", [] { frmDocument().hideChild(); }, "001111"},
+    };
+    for (const auto &row : rows) {
+        row.arrange();
+        emit frmMain().menu(QStringLiteral("mnufile"))->aboutToShow();
+        QString on;
+        for (const QString &name : entries)
+            on += frmMain().action(name)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        EXPECT_EQ(on, QLatin1String(row.enabled)) << row.situation;
+    }
+}
+
+TEST_F(Commands, SaveAsThenSaveWriteTheTextToTheChosenFile)
+{
+    startMain();
+    showDocument(QString::fromUtf8("<lom>\n   <title>général</title>\n</lom>"));
+    // An export has no file yet: Save asks for one, as Save As does.
+    dialogs.answerText(path(QStringLiteral("report.xml")));
+    trigger("mnuFileSave");
+    EXPECT_EQ(readFile(QStringLiteral("report.xml")), QByteArray("<lom>\r\n   <title>g\xC3\xA9n\xC3\xA9ral</title>\r\n</lom>"));
+    EXPECT_EQ(frmDocument().caption(), QStringLiteral("report.xml"));
+    EXPECT_EQ(dialogs.calls().at(0).title, QStringLiteral("Save As"));
+    EXPECT_EQ(dialogs.calls().at(0).file.filter, QStringLiteral("XML Files (*.xml)|*.xml"));
+    // Then Save writes to that file without asking; a write that fails leaves it as it was.
+    frmDocument().setText(QStringLiteral("<lom/>\n"));
+    trigger("mnuFileSave");
+    failNextWrite(QStringLiteral("report.xml"), 3);
+    frmDocument().setText(QStringLiteral("<other/>"));
+    trigger("mnuFileSave");
+    EXPECT_EQ(readFile(QStringLiteral("report.xml")), QByteArray("<lom/>\r\n"));
+    ASSERT_EQ(dialogs.calls().size(), 2);
+    EXPECT_EQ(dialogs.calls()[1].title, QStringLiteral("File Save Interrupted"));
+    EXPECT_EQ(dialogs.calls()[1].text, QStringLiteral("Your file may not have been saved.\r%1: No space left on device")
+                                           .arg(QDir::toNativeSeparators(path(QStringLiteral("report.xml")))));
+    // An opened file is saved where it came from.
+    ASSERT_TRUE(QFile::copy(testData(QStringLiteral("open/scorm12.xml")), path(QStringLiteral("opened.xml"))));
+    ASSERT_FALSE(frmMain().openSelectedFile(false, path(QStringLiteral("opened.xml")), false));
+    frmDocument().setText(QStringLiteral("<lom>edited</lom>"));
+    trigger("mnuFileSave");
+    EXPECT_EQ(readFile(QStringLiteral("opened.xml")), QByteArray("<lom>edited</lom>"));
+    EXPECT_EQ(dialogs.calls().size(), 2);
+}
+
+TEST_F(Commands, SaveAsTemplateChecksTheNameAndAsksBeforeReplacing)
+{
+    startMain();
+    writeFile(QStringLiteral("templates/kept.tsm"), "old");
+    const char *const exists = "The file name you specified already exists.\rDo you want to overwrite?";
+    const struct {
+        std::optional<QString> typed;
+        std::optional<Answer> overwrite;
+        const char *message; // the box after the input box, if any
+        QByteArray keptTemplate;
+        const char *saved; // the editor's status label
+    } rows[] = {
+        {std::nullopt, {}, nullptr, "old", ""},
+        {QString(), {}, "The name is empty.", "old", ""},
+        {QStringLiteral("../kept"), {}, "The name may not contain \"/\" or \"\\\".", "old", ""},
+        {QStringLiteral("kept"), Answer::No, exists, "old", ""},
+        {QStringLiteral("kept"), Answer::Yes, exists, "<?xml", "Saved"},
+    };
+    for (const auto &row : rows) {
+        dialogs.clear();
+        dialogs.answerText(row.typed);
+        if (row.overwrite)
+            dialogs.answer(*row.overwrite);
+        trigger("mnuSaveasTemplate");
+        EXPECT_EQ(dialogs.calls().at(0).text, QStringLiteral("Template Name: "));
+        EXPECT_EQ(dialogs.messages(), row.message ? QStringList{QString::fromLatin1(row.message)} : QStringList());
+        EXPECT_TRUE(readFile(QStringLiteral("templates/kept.tsm")).startsWith(row.keptTemplate));
+        EXPECT_EQ(find<QLabel>(&frmOptions(), QStringLiteral("lblSaved"))->text(), QLatin1String(row.saved));
+    }
+    EXPECT_EQ(QDir(path(QStringLiteral("templates"))).entryList({QStringLiteral("*.tsm")}),
+              QStringList({"default.tsm", "kept.tsm"}));
+}
+
+TEST_F(Commands, PrintsTheSelectionOrTheWholeTextToPdf)
+{
+    startMain();
+    QPrinter &printer = programPrinter();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    for (const char *pdf : {"whole.pdf", "selection.pdf", "cancelled.pdf"}) {
+        printer.setOutputFileName(path(QLatin1String(pdf)));
+        showDocument(QStringLiteral("<lom>\n   <general/>\n</lom>"));
+        if (pdf[0] == 's')
+            frmDocument().rtfXMLOutput()->selectAll();
+        dialogs.answerPrint(pdf[0] != 'c');
+        trigger("mnuFilePrint");
+        EXPECT_EQ(printer.printRange(), pdf[0] == 's' ? QPrinter::Selection : QPrinter::AllPages);
+        EXPECT_EQ(readFile(QLatin1String(pdf)).startsWith("%PDF"), pdf[0] != 'c') << pdf;
+    }
+    printer.setOutputFormat(QPrinter::NativeFormat);
+}

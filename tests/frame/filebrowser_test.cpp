@@ -1,0 +1,137 @@
+#include "support/testmain.h"
+
+#include "framefixture.h"
+
+#include "frame/folderlist.h"
+#include "frame/frmdocument.h"
+#include "frame/globals.h"
+#include "frame/previewbrowser.h"
+#include "platform/programfolder.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+
+using namespace ts;
+using namespace ts::test;
+
+// The side pane of the main window: the file list, what a click on a file does, and the hand-over of a
+// resource file to the editor.
+class FileBrowser : public FrameTest {
+protected:
+    // Lists a folder below the program folder holding the files named, each as many bytes long as its name.
+    void showFolder(const QStringList &files)
+    {
+        ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("content"))));
+        for (const QString &file : files)
+            writeFile(QStringLiteral("content/") + file, file.toUtf8());
+        frmMain().dir1()->setPath(programFolder());
+        frmMain().dir1()->setPath(path(QStringLiteral("content")));
+    }
+    static QStringList listed()
+    {
+        QStringList names;
+        for (int i = 0; i < frmMain().fileList()->count(); ++i)
+            names << frmMain().fileList()->item(i)->text();
+        return names;
+    }
+    static void click(const QString &name)
+    {
+        QListWidget *list = frmMain().fileList();
+        const QList<QListWidgetItem *> items = list->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        list->scrollToItem(items[0]);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items[0]).center());
+    }
+};
+
+TEST_F(FileBrowser, WebFileFilterTakesEffectAtTheNextChangeOfFolder)
+{
+    startMain();
+    EXPECT_TRUE(listed().isEmpty());
+    const QStringList all{"a.htm", "b.XML", "c.doc", "d.GIF", "e"};
+    showFolder(all);
+    EXPECT_EQ(listed(), all);
+    trigger("mnuWebFilesOnly");
+    EXPECT_EQ(listed(), all);
+    showFolder({});
+    EXPECT_EQ(listed(), QStringList({"a.htm", "b.XML", "d.GIF"}));
+}
+
+TEST_F(FileBrowser, AClickDispatchesOnTheExtensionInAnyCase)
+{
+    startMain();
+    showFolder({"page.HTM", "notes.doc"});
+    for (const char *name : {"lesson.xml", "LESSON.XML"})
+        ASSERT_TRUE(QFile::copy(testData(QStringLiteral("open/scorm12.xml")), path(QStringLiteral("content/")) + name));
+    ASSERT_TRUE(QFile::copy(path(QStringLiteral("templates/default.tsm")), path(QStringLiteral("content/mine.tsm"))));
+    showFolder({});
+    const struct {
+        const char *name;
+        bool previewed; // shown in the preview and named by lblFileName
+        const char *opened; // the file the text window shows, the template opened, or the editor's title
+    } rows[] = {
+        {"lesson.xml", true, "document lesson.xml"}, {"LESSON.XML", true, ""}, // the opening takes ".xml" only
+        {"mine.tsm", false, "template mine.tsm"},    {"page.HTM", true, "title page.HTM"},
+        {"notes.doc", false, "title notes.doc"},
+    };
+    for (const auto &row : rows) {
+        if (frmDocumentLoaded())
+            frmDocument().unload();
+        globals().templateFileName.clear();
+        frmOptions().setFieldText(QStringLiteral("titleText"), QString());
+        frmMain().lblFileName()->setText(QString());
+        const QString before = frmMain().webBrowser()->locationURL();
+        click(QLatin1String(row.name));
+        const QString file = path(QStringLiteral("content/")) + QLatin1String(row.name);
+        EXPECT_EQ(frmMain().fileListFilePath, file);
+        EXPECT_EQ(frmMain().lblFileName()->text(), row.previewed ? QLatin1String(row.name) : QLatin1String(""));
+        EXPECT_EQ(frmMain().webBrowser()->locationURL(), row.previewed ? file : before) << row.name;
+        const QString title = frmOptions().fieldText(QStringLiteral("titleText"));
+        const QString opened = frmDocumentLoaded() ? QStringLiteral("document ") + QFileInfo(frmDocument().filePath()).fileName()
+                               : !title.isEmpty()  ? QStringLiteral("title ") + title
+                               : globals().templateFileName.isEmpty() ? QString()
+                                                                      : QStringLiteral("template ") + globals().templateFileName;
+        EXPECT_EQ(opened, QLatin1String(row.opened)) << row.name;
+    }
+    EXPECT_TRUE(dialogs.calls().isEmpty());
+}
+
+TEST_F(FileBrowser, AResourceFileFillsTheEditorOverTheDefaultTemplate)
+{
+    startMain();
+    const struct {
+        const char *name;
+        const char *ticked;
+    } rows[] = {
+        {"clip.wav", "wavCheck"},     {"sheet.csv", "excelCheck"},      {"sheet.cvs", ""},
+        {"PHOTO.JPG", "jpgCheck"},    {"photo.jpeg", ""},               {"movie.mov", "quicktimeCheck"},
+        {"deck.ppt", "powerpointCheck"}, {"README", ""},
+    };
+    QStringList names;
+    for (const auto &row : rows)
+        names << QLatin1String(row.name);
+    showFolder(names);
+    for (const auto &row : rows) {
+        click(QLatin1String(row.name));
+        for (const char *field : {"titleText", "courseDescription", "locationText"})
+            EXPECT_EQ(frmOptions().fieldText(QLatin1String(field)), QLatin1String(row.name)) << field;
+        EXPECT_EQ(frmOptions().fieldText(QStringLiteral("txtSize")), QString::number(qstrlen(row.name)));
+        QStringList ticked;
+        for (QCheckBox *box : frmOptions().findChildren<QCheckBox *>())
+            if (box->isChecked() && box->objectName().endsWith(QLatin1String("Check")))
+                ticked << box->objectName();
+        EXPECT_EQ(ticked.join(QLatin1Char(',')), QLatin1String(row.ticked)) << row.name;
+    }
+    // The default template is not there; the file went away after it was listed.
+    writeFile(QStringLiteral("templates/cdt.txt"), "gone.tsm\r\n");
+    click(QStringLiteral("clip.wav"));
+    writeFile(QStringLiteral("templates/cdt.txt"), "default.tsm\r\n");
+    QFile::remove(path(QStringLiteral("content/README")));
+    click(QStringLiteral("README"));
+    EXPECT_EQ(dialogs.messages(), QStringList({"No default template defined", "Error in passData of frmMain"}));
+    EXPECT_EQ(dialogs.calls().at(0).title, QStringLiteral("Tagsmith"));
+    EXPECT_EQ(dialogs.calls().at(1).title, QStringLiteral("File not found."));
+}

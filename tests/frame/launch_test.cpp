@@ -1,0 +1,86 @@
+#include "support/testmain.h"
+
+#include "framefixture.h"
+
+#include "platform/programfolder.h"
+#include "platform/qt/desktopshell.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+
+using namespace ts;
+using namespace ts::test;
+
+// The commands that start the companion programs, hand a template over to batch, and open the help pages.
+class Launch : public FrameTest {};
+
+TEST_F(Launch, CompanionProgramsStartOrAreReportedMissing)
+{
+    startMain();
+    writeFile(QStringLiteral("chosen.xml"), "<lom/>");
+    for (const char *program : {"lomshift", "batch"}) {
+        for (const Shell::Result result : {Shell::Result::Ok, Shell::Result::FileNotFound}) {
+            dialogs.clear();
+            shell.started.clear();
+            shell.nextResult = result;
+            if (program[0] == 'b')
+                dialogs.answerText(path(QStringLiteral("chosen.xml")));
+            trigger(program[0] == 'b' ? "mnuBatch" : "mnuConvert");
+            EXPECT_EQ(shell.started, QStringList{QLatin1String(program)});
+            const QString missing = QStringLiteral("The file '%1' is missing from the application directory.\r"
+                                                   "Please replace this file or reinstall Tagsmith.")
+                                        .arg(QLatin1String(program));
+            EXPECT_EQ(dialogs.messages(), result == Shell::Result::Ok ? QStringList() : QStringList{missing});
+        }
+        EXPECT_EQ(dialogs.calls().last().title, QStringLiteral("Missing File"));
+        EXPECT_EQ(dialogs.calls().last().icon, Icon::Critical);
+    }
+}
+
+TEST_F(Launch, BatchHandsTheChosenFileOverWithOneMoreLineEnd)
+{
+    startMain();
+    const QByteArray rows[] = {"<lom>\xC3\xA9</lom>", "<lom/>\r\n",
+                               "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><lom>\xE9</lom>"};
+    for (const QByteArray &chosen : rows) {
+        writeFile(QStringLiteral("chosen.xml"), chosen);
+        dialogs.answerText(path(QStringLiteral("chosen.xml")));
+        trigger("mnuBatch");
+        EXPECT_EQ(readFile(QStringLiteral("common/scorm_template.xml")), chosen + "\r\n");
+    }
+    EXPECT_EQ(dialogs.calls().at(0).title, QStringLiteral("Select an XML file to use as a Template"));
+    EXPECT_EQ(dialogs.calls().at(0).file.initialDir, programFolder());
+    // Without the "common" folder nothing is handed over and batch is not started.
+    shell.started.clear();
+    ASSERT_TRUE(QDir(path(QStringLiteral("common"))).removeRecursively());
+    dialogs.answerText(path(QStringLiteral("chosen.xml")));
+    trigger("mnuBatch");
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{QStringLiteral("Error 76 (Path not found) in procedure mnuBatch_Click of Form frmMain")});
+    EXPECT_TRUE(shell.started.isEmpty());
+}
+
+TEST_F(Launch, AStandInCompanionStartsInTheProgramFolder)
+{
+    startMain();
+    DesktopShell desktop;
+    setShell(&desktop);
+    writeFile(QStringLiteral("lomshift"), "#!/bin/sh\npwd > started.txt\n");
+    QFile::setPermissions(path(QStringLiteral("lomshift")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    trigger("mnuConvert");
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(path(QStringLiteral("started.txt"))) && clock.elapsed() < 10000)
+        processEvents();
+    setShell(&shell);
+    EXPECT_EQ(readFile(QStringLiteral("started.txt")).trimmed(), QFile::encodeName(QDir(programFolder()).canonicalPath()));
+    EXPECT_TRUE(dialogs.calls().isEmpty());
+}
+
+TEST_F(Launch, HelpContentsOpensTheProgramsOwnPages)
+{
+    startMain();
+    trigger("mnuHelpContents");
+    EXPECT_EQ(shell.opened, QStringList{path(QStringLiteral("help/index.html"))});
+    EXPECT_TRUE(readFile(QStringLiteral("help/index.html")).contains("<title>Tagsmith Help</title>"));
+}
