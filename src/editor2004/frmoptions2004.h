@@ -6,6 +6,8 @@
 
 #include "editorkit/editorwindow.h"
 
+#include <functional>
+
 namespace ts {
 
 class FrmOptions2004 : public kit::EditorWindow {
@@ -67,6 +69,8 @@ protected:
 private:
     // The change rule; true when it refused the text.
     bool changeRule();
+    // Runs a write of the program into the category list, then the change rule on what the list ends with.
+    void programWrites(const std::function<void()> &write);
     void sizeChanged();
 
     QString m_scormVersionAtLoad;

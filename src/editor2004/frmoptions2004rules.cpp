@@ -40,15 +40,12 @@ void FrmOptions2004::reportFailure(const std::exception &e, const QString &proce
 
 void FrmOptions2004::categoryTextChanged(bool typed)
 {
-    // setCategoryText stands for a pick, which it applies itself; other picks apply on their activation.
-    if (settingCategory())
+    // setCategoryText stands for a pick, which it applies itself; other picks apply on their activation. What
+    // the program writes is judged once it is written (writeCategoryText).
+    if (settingCategory() || m_programWriting)
         return;
-    if (typed) {
-        if (changeRule())
-            m_typingRefused = true;
-    } else if (m_programWriting) {
-        changeRule();
-    }
+    if (typed && changeRule())
+        m_typingRefused = true;
 }
 
 void FrmOptions2004::cboSelectCategory_Change() { changeRule(); }
@@ -74,10 +71,18 @@ bool FrmOptions2004::changeRule()
 
 void FrmOptions2004::writeCategoryText(const QString &text)
 {
-    const bool writing = m_programWriting;
-    m_programWriting = true;
-    putComboText(cboSelectCategory(), text);
+    programWrites([this, &text] { putComboText(cboSelectCategory(), text); });
+}
+
+void FrmOptions2004::programWrites(const std::function<void()> &write)
+{
+    // The list may pass through several texts while it is written; the change rule judges the one it ends with.
+    const QString before = cboSelectCategory()->currentText();
+    const bool writing = std::exchange(m_programWriting, true);
+    write();
     m_programWriting = writing;
+    if (cboSelectCategory()->currentText() != before)
+        changeRule();
 }
 
 bool FrmOptions2004::eventFilter(QObject *watched, QEvent *event)
@@ -89,11 +94,9 @@ bool FrmOptions2004::eventFilter(QObject *watched, QEvent *event)
             // The box that refused a typed key took that key: its release does not run the key rule again.
             if (std::exchange(m_typingRefused, false))
                 return false;
-            // What the key rule writes into the list is the program's writing, which the change rule judges.
-            const bool writing = m_programWriting;
-            m_programWriting = true;
-            const bool handled = EditorWindow::eventFilter(watched, event);
-            m_programWriting = writing;
+            // What the key rule writes into the list is the program's writing.
+            bool handled = false;
+            programWrites([&] { handled = EditorWindow::eventFilter(watched, event); });
             return handled;
         }
     }

@@ -322,7 +322,8 @@ QWidget *EditorWindow::buildControl(const Field &spec, QWidget *parent)
         setUpCombo(combo);
         for (const char *item : spec.items)
             combo->addItem(str(item));
-        combo->setCurrentIndex(combo->findText(str(spec.defaultText), Qt::MatchExactly | Qt::MatchCaseSensitive));
+        // The default is picked from the list; a list that takes any text may also start with a text of its own.
+        putComboText(combo, str(spec.defaultText));
         if (isTimePart(spec)) {
             // The parts of a time stay narrow, side by side.
             combo->setMinimumContentsLength(3);
