@@ -5,75 +5,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 using namespace ts;
 using namespace ts::test;
 
 namespace {
 
-// The fields that refuse "<" and ">" when they are left, with their tabs.
-const struct {
-    const char *name;
-    int tab;
-} kFreeText[] = {
-    {"titleText", 0},
-    {"courseDescription", 0},
-    {"keywordsText", 0},
-    {"catalogEntryText", 0},
-    {"txtCoverage", 0},
-    {"versionText", 1},
-    {"contentAuthorsText", 1},
-    {"metadataAuthorsText", 2},
-    {"locationText", 3},
-    {"installationRemarks", 3},
-    {"otherRequirements", 3},
-    {"otherContentTypeText", 3},
-    {"usageDescription", 4},
-    {"usageConditionsText", 5},
-    {"otherResourceText", 6},
-    {"authorText", 7},
-    {"annotationText", 7},
-    {"classificationText", 8},
-    {"classificationKeywordsText", 8},
-};
-const char *const kUnchecked[] = {"txtClassIdent", "txtTaxonSource", "txtTaxonId", "txtTaxonEntry"};
-
-const char *const kGuarded[] = {"browserCombo",
-                                "cboAggregationLevel",
-                                "cboConRole",
-                                "cboContext",
-                                "cboCreatorRole",
-                                "cboEduDifficulty",
-                                "cboSemanticDensity",
-                                "cboStructure",
-                                "classificationCombo",
-                                "endUserCombo",
-                                "interactivityLevelCombo",
-                                "interactivityTypeCombo",
-                                "lifecycleStatusCombo",
-                                "osCombo",
-                                "relationshipCombo"};
-const char *const kOpenLists[] = {"catalogText", "cboYrDuration", "cboSecDuration", "cboMinAge",
-                                  "cboMaxAge",   "cboDay",        "cboSec"};
-
 const QString kListOnly = QStringLiteral("Please select an item from the dropdown menu");
 
-QString text(QWidget *box)
+// Where the selection of a text box starts, and what it holds.
+std::pair<int, QString> selection(QWidget *box)
 {
     if (auto *edit = qobject_cast<QLineEdit *>(box))
-        return edit->text();
-    return qobject_cast<QPlainTextEdit *>(box)->toPlainText();
-}
-
-QString selection(QWidget *box, int *start)
-{
-    if (auto *edit = qobject_cast<QLineEdit *>(box)) {
-        *start = edit->selectionStart();
-        return edit->selectedText();
-    }
-    const QTextCursor cursor = qobject_cast<QPlainTextEdit *>(box)->textCursor();
-    *start = cursor.selectionStart();
-    return cursor.selectedText();
+        return {edit->selectionStart(), edit->selectedText()};
+    const QTextCursor cursor = static_cast<QPlainTextEdit *>(box)->textCursor();
+    return {cursor.selectionStart(), cursor.selectedText()};
 }
 
 } // namespace
@@ -88,178 +35,152 @@ protected:
     }
 };
 
-TEST_F(Rules2004, LeavingAFreeTextFieldWithMarkupPointsAtTheCharacterOnItsTab)
+// Every text field the user sees: those the inventory gives a check refuse markup when left, pointing at it
+// on their tab; the others take it.
+TEST_F(Rules2004, LeavingATextFieldWithMarkup)
 {
-    for (const auto &f : kFreeText) {
-        SCOPED_TRACE(f.name);
+    int checked = 0;
+    for (const InventoryRow &row : inventory()) {
+        const bool textBox =
+            row.kind() == QLatin1String("QLineEdit") || row.kind() == QLatin1String("ts::MultiLineText");
+        if (!textBox || row.hidden() || row.rule() == QLatin1String("size"))
+            continue;
+        SCOPED_TRACE(row.name().toStdString());
         dialogs.clear();
-        QWidget *box = reach<QWidget>(f.name);
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QWidget *box = reach<QWidget>(row.name());
+        win->setFieldText(row.name(), QString());
         QTest::keyClicks(box, QStringLiteral("a<b>c"));
-        win->SSTab1()->setCurrentIndex((f.tab + 4) % 9);
+        win->SSTab1()->setCurrentIndex((row.tab() + 4) % 9);
         processEvents();
-        ASSERT_EQ(dialogs.calls().size(), 1);
-        EXPECT_EQ(dialogs.calls()[0].text, QStringLiteral("Invalid character \"<\" at location 2"));
+        if (row.rule().isEmpty()) {
+            EXPECT_TRUE(dialogs.calls().isEmpty());
+            continue;
+        }
+        ++checked;
+        ASSERT_EQ(dialogs.messages(), QStringList{QStringLiteral("Invalid character \"<\" at location 2")});
         EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Invalid Character"));
         EXPECT_EQ(dialogs.calls()[0].icon, Icon::Exclamation);
-        EXPECT_EQ(currentTab(), f.tab);
+        EXPECT_EQ(row.rule(), QStringLiteral("check %1").arg(currentTab()));
         EXPECT_EQ(QApplication::focusWidget(), box);
-        int start = -1;
-        EXPECT_EQ(selection(box, &start), QStringLiteral("<"));
-        EXPECT_EQ(start, 1);
-        EXPECT_EQ(text(box), QStringLiteral("a<b>c"));
+        EXPECT_EQ(selection(box), std::make_pair(1, QStringLiteral("<")));
+        EXPECT_EQ(win->fieldText(row.name()), QStringLiteral("a<b>c"));
         // Mended, it is left in peace.
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(box, Qt::Key_Delete);
-        moveFocusTo(win->cboSelectCategory());
+        win->setFieldText(row.name(), QString());
+        win->cboSelectCategory()->setFocus();
+        processEvents();
     }
-    dialogs.clear();
-    for (const char *name : kUnchecked) {
-        QTest::keyClicks(reach<QWidget>(name), QStringLiteral("a<b>c"));
-        moveFocusTo(win->cboSelectCategory());
-    }
-    EXPECT_TRUE(dialogs.calls().isEmpty());
+    EXPECT_EQ(checked, 19);
 }
 
-// Typed text is refused in a pick-list unless the program fills the editor; the other lists take it.
+// Typed text is refused at every key in a pick-list unless the program fills the editor; the other lists
+// take it.
 TEST_F(Rules2004, PickListsRefuseTypingAndOpenListsTakeIt)
 {
-    for (const char *name : kGuarded) {
-        QComboBox *combo = reach<QComboBox>(name);
-        QTest::keyClick(combo, Qt::Key_X);
-        EXPECT_EQ(dialogs.messages(), QStringList{kListOnly}) << name;
-        EXPECT_EQ(dialogs.calls().constLast().title, QStringLiteral("Invalid Entry"));
-        EXPECT_EQ(combo->currentText(), QString()) << name;
+    int guarded = 0;
+    for (const InventoryRow &row : inventory()) {
+        const bool guard = row.rule() == QLatin1String("guard");
+        if (!guard && row.rule() != QLatin1String("open"))
+            continue;
+        SCOPED_TRACE(row.name().toStdString());
         dialogs.clear();
-    }
-    for (const char *name : kOpenLists) {
-        QComboBox *combo = reach<QComboBox>(name);
+        auto *combo = reach<QComboBox>(row.name());
         combo->lineEdit()->clear();
         QTest::keyClicks(combo, QStringLiteral("5x"));
-        EXPECT_EQ(combo->currentText(), QStringLiteral("5x")) << name;
+        guarded += guard;
+        EXPECT_EQ(combo->currentText(), guard ? QString() : QStringLiteral("5x"));
+        EXPECT_EQ(dialogs.messages(), guard ? QStringList(2, kListOnly) : QStringList());
     }
+    EXPECT_EQ(guarded, 15);
+    EXPECT_EQ(dialogs.calls().constLast().title, QStringLiteral("Invalid Entry"));
     frmMain().dontValidate = true;
     win->setComboText(ctl<QComboBox>("osCombo"), QStringLiteral("linux"));
-    frmMain().dontValidate = false;
     EXPECT_EQ(ctl<QComboBox>("osCombo")->currentText(), QStringLiteral("linux"));
-    EXPECT_TRUE(dialogs.calls().isEmpty());
 }
 
-// The keys released in a pick-list: those that edit text empty it, the others keep the pick.
-TEST_F(Rules2004, KeysThatEditTextEmptyAPickList)
+// Keys released in a pick-list and in the category list: those that edit text empty the list, the category
+// list being refused once and left on its neutral text; the others keep or move the pick.
+TEST_F(Rules2004, KeysInPickLists)
 {
+    const char *status = "lifecycleStatusCombo", *category = "cboSelectCategory";
     const struct {
-        Qt::Key key;
-        const char *after;
-        bool message;
-    } cases[] = {
-        {Qt::Key_Down, "revised", false}, {Qt::Key_Up, "final", false},    {Qt::Key_Return, "final", false},
-        {Qt::Key_Left, "final", false},   {Qt::Key_Shift, "final", false}, {Qt::Key_Home, "final", false},
-        {Qt::Key_Delete, "", false},      {Qt::Key_Backspace, "", true},   {Qt::Key_S, "", true},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.key);
-        QComboBox *status = reach<QComboBox>("lifecycleStatusCombo");
-        if (c.key != Qt::Key_Up)
-            pickItem(status, 1);
-        dialogs.clear();
-        status->setFocus();
-        QTest::keyClick(status, c.key);
-        EXPECT_EQ(status->currentText(), QString::fromUtf8(c.after));
-        EXPECT_EQ(dialogs.messages(), c.message ? QStringList{kListOnly} : QStringList{});
-    }
-}
-
-// In the category list a key that edits text is refused once and leaves the neutral text; moving through
-// the list picks a category.
-TEST_F(Rules2004, KeysInTheCategoryList)
-{
-    const QString asset = QStringLiteral("Asset Meta-Data(MD-XML1)");
-    const struct {
+        const char *list;
         Qt::Key key;
         bool filling;
         const char *after;
-        bool message;
-        const char *category;
+        bool refused;
     } cases[] = {
-        {Qt::Key_A, false, "Select Metadata Category", true, "Asset Meta-Data(MD-XML1)"},
-        {Qt::Key_Delete, false, "Select Metadata Category", true, "Asset Meta-Data(MD-XML1)"},
-        {Qt::Key_Backspace, false, "Select Metadata Category", true, "Asset Meta-Data(MD-XML1)"},
-        {Qt::Key_A, true, "Select Metadata File", false, "Asset Meta-Data(MD-XML1)"},
-        {Qt::Key_Return, false, "Asset Meta-Data(MD-XML1)", false, "Asset Meta-Data(MD-XML1)"},
-        {Qt::Key_Down, false, "Asset Meta-Data(MD-XML1 + Optional)", false, "Asset Meta-Data(MD-XML1 + Optional)"},
-        {Qt::Key_Up, false, "SCO Meta-Data(MD-XML1 + Optional)", false, "SCO Meta-Data(MD-XML1 + Optional)"},
+        {status, Qt::Key_Down, false, "revised", false},
+        {status, Qt::Key_Return, false, "final", false},
+        {status, Qt::Key_Left, false, "final", false},
+        {status, Qt::Key_Shift, false, "final", false},
+        {status, Qt::Key_Delete, false, "", false},
+        {status, Qt::Key_Backspace, false, "", true},
+        {status, Qt::Key_S, true, "", false},
+        {category, Qt::Key_A, false, "Select Metadata Category", true},
+        {category, Qt::Key_Delete, false, "Select Metadata Category", true},
+        {category, Qt::Key_A, true, "Select Metadata File", false},
+        {category, Qt::Key_Return, false, "Asset Meta-Data(MD-XML1)", false},
+        {category, Qt::Key_Down, false, "Asset Meta-Data(MD-XML1 + Optional)", false},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.key);
-        pickCategory(asset);
+        SCOPED_TRACE(std::string(c.list) + " " + std::to_string(c.key));
+        auto *list = reach<QComboBox>(QString::fromUtf8(c.list));
+        pickItem(list, list == win->cboSelectCategory() ? 8 : 1);
         dialogs.clear();
         frmMain().dontValidate = c.filling;
-        win->cboSelectCategory()->setFocus();
-        QTest::keyClick(win->cboSelectCategory(), c.key);
+        list->setFocus();
+        QTest::keyClick(list, c.key);
         frmMain().dontValidate = false;
-        EXPECT_EQ(win->cboSelectCategory()->currentText(), QString::fromUtf8(c.after));
-        EXPECT_EQ(dialogs.messages(), c.message ? QStringList{kListOnly} : QStringList{});
-        EXPECT_EQ(win->metadataCategory, QString::fromUtf8(c.category));
-        EXPECT_EQ(ctl<QWidget>("txtSize")->isEnabled(), !win->optionalOnly);
+        EXPECT_EQ(list->currentText(), QString::fromUtf8(c.after));
+        EXPECT_EQ(dialogs.messages(), c.refused ? QStringList{kListOnly} : QStringList());
     }
+    // Moving through the category list applied what it came to.
+    EXPECT_EQ(win->metadataCategory, QStringLiteral("Asset Meta-Data(MD-XML1 + Optional)"));
+    EXPECT_FALSE(win->optionalOnly);
 }
 
-TEST_F(Rules2004, TheSizeIsAPlainNumberAtEveryChange)
+// The size takes what the writers write, a plain whole number, checked at every change after the markup.
+TEST_F(Rules2004, TheSizeIsAPlainNumber)
 {
-    const QString invalid = QStringLiteral("Invalid character \"<\" at location 1");
     const QString number = QStringLiteral("Must be a number");
     const struct {
-        const char *typed;
-        const char *after;
+        const char *typed, *after;
         QStringList messages;
-    } cases[] = {{"x", "", {number}}, {"1024", "1024", {}}, {"<", "", {invalid, number}}, {"2.5", "5", {number}}};
+    } cases[] = {{"1024", "1024", {}},
+                 {"x", "", {number}},
+                 {"2.5", "5", {number}},
+                 {"<", "", {QStringLiteral("Invalid character \"<\" at location 1"), number}}};
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.typed);
-        auto *size = reach<QLineEdit>("txtSize");
+        auto *size = reach<QLineEdit>(QStringLiteral("txtSize"));
         size->clear();
         dialogs.clear();
-        win->SSTab1()->setCurrentIndex(0);
         QTest::keyClicks(size, QString::fromUtf8(c.typed));
-        EXPECT_EQ(size->text(), QString::fromUtf8(c.after));
-        EXPECT_EQ(dialogs.messages(), c.messages);
-        if (!c.messages.isEmpty()) {
-            EXPECT_EQ(dialogs.calls().constLast().title, QStringLiteral("Validation"));
-        }
-        EXPECT_EQ(currentTab(), c.messages.size() == 2 ? 3 : 0);
+        EXPECT_EQ(size->text(), QString::fromUtf8(c.after)) << c.typed;
+        EXPECT_EQ(dialogs.messages(), c.messages) << c.typed;
     }
+    EXPECT_EQ(dialogs.calls().constLast().title, QStringLiteral("Validation"));
 }
 
-TEST_F(Rules2004, BrowsePutsTheChosenFilesFolderIntoTheLocation)
+TEST_F(Rules2004, BrowsePutsTheFolderOfTheChosenFileIntoTheLocation)
 {
-    auto *location = reach<QLineEdit>("locationText");
+    auto *location = reach<QLineEdit>(QStringLiteral("locationText"));
     dialogs.answerText(QStringLiteral("/data/unit1/page.htm"));
+    dialogs.answerText(std::nullopt);
     ctl<QPushButton>("cmdBrowse")->click();
     EXPECT_EQ(location->text(), QStringLiteral("/data/unit1/"));
-    ASSERT_EQ(dialogs.calls().size(), 1);
+    ctl<QPushButton>("cmdBrowse")->click(); // cancelled
+    EXPECT_EQ(location->text(), QStringLiteral("/data/unit1/"));
+    ASSERT_EQ(dialogs.calls().size(), 2);
     const DialogCall &call = dialogs.calls()[0];
     EXPECT_EQ(call.kind, DialogCall::Kind::SaveFile);
     EXPECT_EQ(call.file.title, QStringLiteral("Select File"));
     EXPECT_EQ(call.file.filter, QStringLiteral("All Files (*.*)|*.*"));
     EXPECT_TRUE(call.file.mustExist);
-    // Cancelling leaves the location as it was.
-    dialogs.answerText(std::nullopt);
-    ctl<QPushButton>("cmdBrowse")->click();
-    EXPECT_EQ(location->text(), QStringLiteral("/data/unit1/"));
-    EXPECT_EQ(dialogs.calls().size(), 2);
-}
-
-TEST_F(Rules2004, ConvertToBytesOpensTheUnitConverter)
-{
+    // The link beside the size opens the unit converter.
     win->SSTab1()->setCurrentIndex(3);
     processEvents();
     bool shown = false;
-    onNextModal(
-        [&shown](QWidget *dialog) {
-            shown = true;
-            dialog->close();
-        },
-        QStringLiteral("frmConvertUnits"));
+    onNextModal([&shown](QWidget *dialog) { shown = true, dialog->close(); }, QStringLiteral("frmConvertUnits"));
     QTest::mouseClick(ctl<QLabel>("lblConvertToBytes"), Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_TRUE(shown);
 }
