@@ -2,6 +2,8 @@
 
 #include "editor2004fixture.h"
 
+#include "shared/apperror.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -183,4 +185,10 @@ TEST_F(Rules2004, BrowsePutsTheFolderOfTheChosenFileIntoTheLocation)
     onNextModal([&shown](QWidget *dialog) { shown = true, dialog->close(); }, QStringLiteral("frmConvertUnits"));
     QTest::mouseClick(ctl<QLabel>("lblConvertToBytes"), Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_TRUE(shown);
+}
+
+TEST(ErrorText2004, NamesTheWindowAndTheProcedureInItsOwnForm)
+{
+    EXPECT_EQ(errorText2004(AppError(9, QStringLiteral("Subscript out of range")), QStringLiteral("parseDuration()")),
+              QStringLiteral("Error 9 (Subscript out of range ) frmOptions2004in parseDuration()"));
 }
