@@ -4,11 +4,10 @@
 
 #include "fields12.h"
 
-#include "model12/writer12.h"
-
 #include "frame/frmconvertunits.h"
 #include "platform/dialogs.h"
 #include "shared/apperror.h"
+#include "shared/textutil.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,95 +1,53 @@
 #include "frmoptions2004.h"
 
-#include "import2004.h"
-
-#include "model2004/reader2004.h"
+#include "fields2004.h"
 
 #include "frame/frmmain.h"
-#include "platform/xmldocument.h"
-#include "shared/metadataheader.h"
-#include "shared/notice.h"
 #include "frame/windows.h"
+#include "shared/apperror.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QTabWidget>
 
 namespace ts {
 
-namespace {
-const char *const kChecks[] = {"javascriptCheck", "htmlCheck",  "gifCheck",   "quicktimeCheck",
-                               "wavCheck",        "realMediaCheck", "flashCheck", "powerpointCheck",
-                               "pdfCheck",        "javaCheck",  "excelCheck", "jpgCheck"};
-const char *const kTexts[] = {"txtSize", "titleText", "courseDescription", "locationText"};
+using namespace fields2004;
 
-// The members of the record that the window shows so far, each in the text box of its name.
-struct Shown {
-    const char *name;
-    QString Record2004::*member;
-};
-const Shown kShown[] = {
-    {"titleText", &Record2004::titleText},
-    {"courseDescription", &Record2004::courseDescription},
-    {"txtSize", &Record2004::txtSize},
-    {"locationText", &Record2004::locationText},
-};
+namespace {
+const QString kOwner = QStringLiteral("Form frmOptions");
 } // namespace
 
-FrmOptions2004::FrmOptions2004(QWidget *parent) : MetadataEditor(parent)
+FrmOptions2004::FrmOptions2004(QWidget *parent) : EditorWindow(fields2004::tables(), parent)
 {
     m_scormVersionAtLoad = frmMain().scormVersion;
-    setObjectName(QStringLiteral("frmOptions2004"));
-    markProgramWindow(this);
-    setWindowTitle(QStringLiteral("SCORM 2004 Metadata"));
-    auto *layout = new QVBoxLayout(this);
-    auto *category = new QComboBox(this);
-    category->setObjectName(QStringLiteral("cboSelectCategory"));
-    category->setEditable(true);
-    category->setEditText(QStringLiteral("Select Metadata Category"));
-    layout->addWidget(category);
-    auto *form = new QFormLayout;
-    for (const char *name : kTexts) {
-        auto *edit = new QLineEdit(this);
-        edit->setObjectName(QString::fromLatin1(name));
-        form->addRow(QString::fromLatin1(name), edit);
-    }
-    layout->addLayout(form);
-    for (const char *name : kChecks) {
-        auto *check = new QCheckBox(QString::fromLatin1(name), this);
-        check->setObjectName(QString::fromLatin1(name));
-        layout->addWidget(check);
-    }
-    auto *exportButton = new QPushButton(QStringLiteral("Export Metadata"), this);
-    exportButton->setObjectName(QStringLiteral("cmbMakeXML"));
-    auto *save = new QPushButton(QStringLiteral("Save"), this);
-    save->setObjectName(QStringLiteral("cmdSetDefaults"));
-    save->hide();
-    auto *saved = new QLabel(this);
-    saved->setObjectName(QStringLiteral("lblSaved"));
-    saved->hide();
-    layout->addWidget(exportButton);
-    layout->addWidget(save);
-    layout->addWidget(saved);
-    layout->addStretch();
+    connectRules();
+    for (const kit::Field *spec : tables().fields)
+        if (spec->kind == kit::Kind::Check && qstrcmp(spec->frame, "fraLearningTypes") == 0)
+            connect(static_cast<QCheckBox *>(control(QString::fromUtf8(spec->name))), &QCheckBox::clicked, this,
+                    &FrmOptions2004::checkNumberofSelections);
+    // A pick from the category list (the mouse, the arrow keys) applies it; typing goes to the change rule.
+    connect(cboSelectCategory(), &QComboBox::activated, this, &FrmOptions2004::cboSelectCategory_Click);
+    connect(static_cast<QPushButton *>(control(QStringLiteral("cmdBrowse"))), &QPushButton::clicked, this,
+            &FrmOptions2004::cmdBrowse_Click);
+    // The composed durations are filled by the program only.
+    for (const char *name : {"txtDuration", "txtTypicalTime"})
+        control(QString::fromLatin1(name))->setEnabled(false);
+    resize(900, 640);
+    Form_Load();
 }
 
-void FrmOptions2004::clearAll()
+void FrmOptions2004::Form_Load()
 {
-    for (QLineEdit *e : findChildren<QLineEdit *>())
-        if (e->objectName() != QLatin1String("qt_spinbox_lineedit") && e->parent() == this)
-            e->clear();
-    for (QCheckBox *c : findChildren<QCheckBox *>())
-        c->setChecked(false);
+    try {
+        SSTab1()->setCurrentIndex(0);
+        disableAllInterface();
+    } catch (const std::exception &e) {
+        reportError(e, QStringLiteral("Form_Load"), kOwner);
+    }
 }
-
-QString FrmOptions2004::createAggregation(bool) { return {}; }
-void FrmOptions2004::enableAllInterface() {}
-void FrmOptions2004::cmbMakeXML_Click() {}
 
 void FrmOptions2004::Form_Activate()
 {
@@ -102,53 +60,45 @@ void FrmOptions2004::Form_Activate()
             a->setEnabled(false);
 }
 
-MetadataEditor::ReadOutcome FrmOptions2004::readMetadataFile(const QString &path)
+void FrmOptions2004::disableAllInterface() { applyProfile(DisableAll); }
+
+void FrmOptions2004::enableAllInterface() { applyProfile(EnableAll); }
+
+void FrmOptions2004::contentAssetMinimumMetadataInterface() { applyProfile(AssetMinimum); }
+
+void FrmOptions2004::contentAggregationMinimumMetadataInterface() { applyProfile(AggregationMinimum); }
+
+void FrmOptions2004::setTemplateEditing(bool editing)
 {
-    if (!initXMLParser2004())
-        return ReadOutcome::NotRead;
-    Notices notices;
-    const std::optional<StrippedMetadata> stripped = removeHeader(path, notices);
-    showNotices(notices);
-    if (!stripped)
-        return ReadOutcome::NotRead;
-    side2004().metadataHeader2004 = stripped->header;
-    XmlDocument &doc = *side2004().xmlDoc2004;
-    if (!doc.loadXML(stripped->text))
-        return ReadOutcome::NotParsed; // the opening's parse check reports why
-    clearAll();
-    Record2004 read = record();
-    Notices found;
-    const bool whole = parseMetadata2004(doc, read, found);
-    const bool filling = frmMain().dontValidate;
-    frmMain().dontValidate = true;
-    showRecord(read);
-    frmMain().dontValidate = filling;
-    showNotices(found);
-    return whole ? ReadOutcome::Read : ReadOutcome::ReadFailed;
+    EditorWindow::setTemplateEditing(editing);
+    // A template is written with every field, whatever category was chosen before.
+    if (editing)
+        optionalOnly = false;
 }
 
-Record2004 FrmOptions2004::record() const
+void FrmOptions2004::clearAll()
 {
-    Record2004 out;
-    for (const Shown &f : kShown)
-        if (auto *edit = findChild<QLineEdit *>(QString::fromLatin1(f.name)))
-            out.*f.member = edit->text();
-    return out;
+    try {
+        // Every field of the record: a new record must carry nothing of the one before into its export, so
+        // the classification id and list, the typical learning time and every resource type go too.
+        for (const kit::Field *spec : tables().fields)
+            clearField(*spec);
+        // A cleared record says copyright "Yes" and fees "No".
+        chooseOption(QStringLiteral("copyrightYes"));
+        chooseOption(QStringLiteral("feesNo"));
+    } catch (const AppError &e) {
+        if (e.number != err::TypeMismatch)
+            reportError(e, QStringLiteral("clearAll"), kOwner);
+    } catch (const std::exception &e) {
+        reportError(e, QStringLiteral("clearAll"), kOwner);
+    }
 }
 
-void FrmOptions2004::showRecord(const Record2004 &record)
-{
-    for (const Shown &f : kShown)
-        if (auto *edit = findChild<QLineEdit *>(QString::fromLatin1(f.name)))
-            edit->setText(record.*f.member);
-}
+// ----- Built with the SCORM 2004 writers -----
 
-XmlDocument &FrmOptions2004::xmlDocument()
-{
-    if (!side2004().xmlDoc2004)
-        initXMLParser2004();
-    return side2004().xmlDoc2004 ? *side2004().xmlDoc2004 : MetadataEditor::xmlDocument();
-}
+QString FrmOptions2004::createAggregation(bool) { return {}; }
+
+void FrmOptions2004::cmbMakeXML_Click() {}
 
 FrmOptions2004 &frmOptions2004() { return WindowInstance<FrmOptions2004>::get(); }
 bool frmOptions2004Loaded() { return WindowInstance<FrmOptions2004>::loaded(); }

@@ -1,40 +1,89 @@
 #pragma once
-// The SCORM 2004 editor window. For now it is a child window that can be shown, hidden and cleared, with
-// the category list, buttons and fields the frame addresses by name; it shows the title, description,
-// size and location of a record.
+// The SCORM 2004 editor window: its controls hold one IEEE LOM record. The nine tabs and their fields are
+// built from the tables of fields2004.h by the editor kit; this window adds the rules of its own (the
+// category list's change rule, the size, the file browse of the location, the unit converter) and its
+// reading of metadata files.
 
-#include "frame/editors.h"
-#include "model2004/record2004.h"
+#include "editorkit/editorwindow.h"
 
-class QComboBox;
+#include <functional>
 
 namespace ts {
 
-class FrmOptions2004 : public MetadataEditor {
+class FrmOptions2004 : public kit::EditorWindow {
     Q_OBJECT
 public:
     explicit FrmOptions2004(QWidget *parent = nullptr);
-    void clearAll() override;
-    QString createAggregation(bool forTemplate) override;
-    void enableAllInterface() override;
-    void cmbMakeXML_Click() override;
+
+    // Runs once, from the constructor: tab 0 in front, every managed field greyed.
+    void Form_Load();
+    // The main window's File menu switches to the editor's commands.
     void Form_Activate() override;
+
+    // --- Categories and profiles ---
+    void disableAllInterface();
+    void enableAllInterface() override;
+    void contentAssetMinimumMetadataInterface();
+    void contentAggregationMinimumMetadataInterface();
+    // The category list's change rule: text the user types (or the program writes) is refused with a message
+    // unless the main window's dontValidate is set, and the list goes back to "Select Metadata Category"; the
+    // text is applied as a category only once the file-type question has run (isFromSelectMetadata).
+    void cboSelectCategory_Change();
+    // Writes a text into the category list as the program does, which the change rule judges; a pick from the
+    // list is setCategoryText.
+    void writeCategoryText(const QString &text);
+    // Template editing also keeps every field in what the template stores.
+    void setTemplateEditing(bool editing) override;
+
+    // Empties every field of the record, the classification id and list, the typical learning time and every
+    // learning resource type included; copyright "Yes" and fees "No". The category and the profile stay.
+    void clearAll() override;
+
+    // --- Rules of its own ---
+    // A click on a learning-resource-type box: any number of them may be ticked.
+    void checkNumberofSelections() {}
+    // Puts the folder of a file the user picks into locationText.
+    void cmdBrowse_Click();
+    // Opens the unit converter.
+    void lblConvertToBytes_Click();
+
+    // The writers and the export come with the SCORM 2004 writers.
+    QString createAggregation(bool forTemplate) override;
+    void cmbMakeXML_Click() override;
+
+    // Reading a SCORM 2004 metadata file into the window (the opening clears it first).
     ReadOutcome readMetadataFile(const QString &path) override;
     XmlDocument &xmlDocument() override;
-
-    // The record as the window holds it, and putting a record into the window.
-    Record2004 record() const;
-    void showRecord(const Record2004 &record);
 
     // Read by the frame while this window loads: the binding text at that moment.
     QString scormVersionAtLoad() const { return m_scormVersionAtLoad; }
 
+protected:
+    void connectOwnRule(const kit::Field &field, QWidget *control) override;
+    void labelClicked(const QString &labelName) override;
+    void categoryTextChanged(bool typed) override;
+    // Procedures whose name ends in "()" report in the window's own form ("in checkStringVal()").
+    void reportFailure(const std::exception &e, const QString &procedure) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // The change rule; true when it refused the text.
+    bool changeRule();
+    // Runs a write of the program into the category list, then the change rule on what the list ends with.
+    void programWrites(const std::function<void()> &write);
+    void sizeChanged();
+
     QString m_scormVersionAtLoad;
+    bool m_programWriting = false; // the program (the key rule, the change rule) writes the category list
+    bool m_typingRefused = false;  // the change rule refused the text of the key being pressed
 };
+
+// "Error n (description ) frmOptions2004in procedure()": the window's own form of the common error text.
+QString errorText2004(const std::exception &e, const QString &procedure);
 
 FrmOptions2004 &frmOptions2004();
 bool frmOptions2004Loaded();
+// Makes the editor reachable from the frame.
 void registerEditor2004();
 
 } // namespace ts

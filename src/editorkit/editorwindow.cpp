@@ -230,8 +230,7 @@ QVBoxLayout *EditorWindow::fieldBlock(const Field &spec, QWidget *widget, QWidge
     const bool timePart = isTimePart(spec);
     if (*spec.partCaption) {
         auto *part = new QVBoxLayout;
-        part->addWidget(colouredLabel(QStringLiteral("lbl%1").arg(str(spec.partCaption)), str(spec.partCaption),
-                                      look::kTimePart, parent));
+        part->addWidget(partCaption(spec, parent));
         part->addWidget(widget);
         (*row)->addLayout(part);
     } else {
@@ -245,21 +244,48 @@ QVBoxLayout *EditorWindow::fieldBlock(const Field &spec, QWidget *widget, QWidge
     return block;
 }
 
+QLabel *EditorWindow::partCaption(const Field &spec, QWidget *parent)
+{
+    // Named after its caption ("lblHours"); a second time with the same parts adds the field's name.
+    QString name = QStringLiteral("lbl%1").arg(str(spec.partCaption));
+    if (m_controls.contains(name))
+        name += QLatin1Char('_') + str(spec.name);
+    QLabel *label = colouredLabel(name, str(spec.partCaption), look::kTimePart, parent);
+    registerControl(label);
+    return label;
+}
+
+QLabel *EditorWindow::partJoin(const Field &spec, QWidget *parent)
+{
+    if (*spec.joinLabel) {
+        // A help label of its own, drawn as every help label is.
+        QLabel *label = colouredLabel(str(spec.joinLabel), str(spec.joinText), look::kBlue, parent);
+        label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(this);
+        registerControl(label);
+        return label;
+    }
+    if (!*spec.joinText)
+        return nullptr;
+    const QString prefix = qstrcmp(spec.joinText, ":") == 0 ? QStringLiteral("lblColon_") : QStringLiteral("lblJoin_");
+    return colouredLabel(prefix + str(spec.name), str(spec.joinText), look::kTimePart, parent);
+}
+
 void EditorWindow::addTimePart(const Field &spec, QWidget *widget, QHBoxLayout *row, QWidget *parent)
 {
-    // A ":" and the list, on the line of the part before it, ahead of the line's closing stretch.
-    auto *colon = colouredLabel(QStringLiteral("lblColon_%1").arg(str(spec.name)), QStringLiteral(":"),
-                                look::kTimePart, parent);
+    // The join text (a ":") and the list, on the line of the part before it, ahead of the line's closing stretch.
+    QLabel *join = partJoin(spec, parent);
     auto *part = new QVBoxLayout;
     if (*spec.partCaption) {
-        part->addWidget(colouredLabel(QStringLiteral("lbl%1").arg(str(spec.partCaption)), str(spec.partCaption),
-                                      look::kTimePart, parent));
-        auto *colonBox = new QVBoxLayout;
-        colonBox->addStretch();
-        colonBox->addWidget(colon);
-        row->insertLayout(row->count() - 1, colonBox);
-    } else {
-        row->insertWidget(row->count() - 1, colon);
+        part->addWidget(partCaption(spec, parent));
+        if (join) {
+            auto *joinBox = new QVBoxLayout;
+            joinBox->addStretch();
+            joinBox->addWidget(join);
+            row->insertLayout(row->count() - 1, joinBox);
+        }
+    } else if (join) {
+        row->insertWidget(row->count() - 1, join);
     }
     part->addWidget(widget);
     row->insertLayout(row->count() - 1, part);
@@ -296,7 +322,8 @@ QWidget *EditorWindow::buildControl(const Field &spec, QWidget *parent)
         setUpCombo(combo);
         for (const char *item : spec.items)
             combo->addItem(str(item));
-        combo->setCurrentIndex(combo->findText(str(spec.defaultText), Qt::MatchExactly | Qt::MatchCaseSensitive));
+        // The default is picked from the list; a list that takes any text may also start with a text of its own.
+        putComboText(combo, str(spec.defaultText));
         if (isTimePart(spec)) {
             // The parts of a time stay narrow, side by side.
             combo->setMinimumContentsLength(3);

@@ -16,6 +16,7 @@ class QComboBox;
 class QHBoxLayout;
 class QKeyEvent;
 class QMdiSubWindow;
+class QLabel;
 class QTabWidget;
 class QVBoxLayout;
 
@@ -118,6 +119,9 @@ private:
     QWidget *fieldLabel(const Field &spec, QWidget *parent);
     QVBoxLayout *fieldBlock(const Field &spec, QWidget *widget, QWidget *parent, QHBoxLayout **row);
     void addTimePart(const Field &spec, QWidget *widget, QHBoxLayout *row, QWidget *parent);
+    QLabel *partCaption(const Field &spec, QWidget *parent);
+    // The text between a part of a time and the part before it; nullptr when there is none.
+    QLabel *partJoin(const Field &spec, QWidget *parent);
     void addBesideButtons(const Field &spec, QHBoxLayout *row, QWidget *parent);
     const FrameSpec *frameSpec(const char *name) const;
     // A part of a time (hours, minutes, seconds), which stands narrow beside the other parts.

@@ -78,6 +78,8 @@ struct Field {
     bool joinPrevious = false;    // stands on the same line as the field before it (the parts of a time)
     const char *partCaption = ""; // caption above a part of a time ("Hours")
     bool hidden = false;
+    const char *joinText = ":"; // what stands between this part and the one before it; empty: nothing
+    const char *joinLabel = "";  // objectName of that text when it is a help label of its own
 };
 
 // The member of a binding's record that a field holds: text boxes and drop-down lists a text, check boxes

@@ -172,16 +172,6 @@ QString documentDate12(const QDate &date)
     return QStringLiteral("%1-%2-%3").arg(date.year()).arg(date.month(), 2, 10, QLatin1Char('0')).arg(date.day());
 }
 
-bool isPlainSize(const QString &text)
-{
-    if (text.isEmpty())
-        return false;
-    for (const QChar c : text)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return true;
-}
-
 QString showXmlRefusedText12()
 {
     return QStringLiteral("Error opening xml file. Make sure the folder '\\temp' is located in your program directory");

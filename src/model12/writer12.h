@@ -62,9 +62,6 @@ QString writerProcedure12(Writer12 writer);
 // The export day as the documents write it: year, two-digit month, day without a leading zero (2026-12-8).
 QString documentDate12(const QDate &date);
 
-// The size test of the size field and of the writers: digits only, at least one.
-bool isPlainSize(const QString &text);
-
 // The box the editor shows when the XML text window refused the document.
 QString showXmlRefusedText12();
 void reportShowXmlRefused12();

@@ -22,6 +22,7 @@ struct FileDialogOptions {
     QString initialDir;
     QString fileName;
     QString defaultExt;
+    bool mustExist = false; // only an existing file may be chosen; a save dialog then asks no overwrite question
 };
 
 class Dialogs {

@@ -107,6 +107,16 @@ QString escapeXML(const QString &text) { return escape(text, false); }
 
 QString escapeXMLAttribute(const QString &text) { return escape(text, true); }
 
+bool isPlainSize(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
 QString trimBlanks(const QString &text)
 {
     qsizetype start = 0;

@@ -19,6 +19,9 @@ QStringList splitAtCommas(const QString &text);
 // carriage return, U+FFFE, U+FFFF and surrogates that are not part of a pair.
 QString withoutNonXmlChars(const QString &text);
 
+// The size test of the editors' size fields and of the writers: digits only, at least one.
+bool isPlainSize(const QString &text);
+
 // The name held by a vCard: the value of its FN: line, or without one of its ORG: line, found in any
 // case; the value runs to the end of its line (or to an END: marker on the same line) and is returned
 // with its own case, trimmed of blanks and line ends. A vCard with neither gives its first line that is

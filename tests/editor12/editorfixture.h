@@ -36,16 +36,7 @@ protected:
     }
 
     // Picks an item from the combo's open list with the mouse.
-    void pick(QComboBox *combo, int index)
-    {
-        combo->showPopup();
-        processEvents();
-        QAbstractItemView *view = combo->view();
-        view->scrollTo(view->model()->index(index, 0));
-        const QRect item = view->visualRect(view->model()->index(index, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
-        processEvents();
-    }
+    void pick(QComboBox *combo, int index) { pickItem(combo, index); }
 
     // Puts a text into a field as the program does.
     void set(const QString &field, const QString &text)

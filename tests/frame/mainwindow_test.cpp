@@ -111,7 +111,7 @@ TEST_F(MainWindow, Scorm2004EditorCanBeShownHiddenAndCleared)
     editor.clearAll();
     EXPECT_TRUE(find<QLineEdit>(&editor, QStringLiteral("titleText"))->text().isEmpty());
     EXPECT_EQ(find<QComboBox>(&editor, QStringLiteral("cboSelectCategory"))->currentText(),
-              QStringLiteral("Select Metadata Category"));
+              QStringLiteral("Select Metadata File"));
     // Its activation switches the File menu to the editor's commands.
     EXPECT_TRUE(frmMain().action(QStringLiteral("mnuSaveasTemplate"))->isEnabled());
     EXPECT_TRUE(frmMain().action(QStringLiteral("mnuExport"))->isEnabled());

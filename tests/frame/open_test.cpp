@@ -36,7 +36,7 @@ protected:
     }
     QString field2004(const char *name)
     {
-        return find<QLineEdit>(&frmOptions2004(), QLatin1String(name))->text();
+        return frmOptions2004().fieldText(QLatin1String(name));
     }
 };
 

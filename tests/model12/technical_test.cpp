@@ -2,6 +2,8 @@
 
 #include "fixtures12.h"
 
+#include "shared/textutil.h"
+
 using namespace ts;
 using namespace ts::test;
 

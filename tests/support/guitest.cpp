@@ -1,7 +1,10 @@
 #include "guitest.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QTest>
 #include <QTimer>
 
 namespace ts::test {
@@ -34,6 +37,17 @@ void processEvents(int rounds)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
+}
+
+void pickItem(QComboBox *combo, int index)
+{
+    combo->showPopup();
+    processEvents();
+    QAbstractItemView *view = combo->view();
+    view->scrollTo(view->model()->index(index, 0));
+    const QRect item = view->visualRect(view->model()->index(index, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+    processEvents();
 }
 
 } // namespace ts::test

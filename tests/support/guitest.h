@@ -8,6 +8,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+class QComboBox;
+
 namespace ts::test {
 
 // Finds a descendant of root by objectName; fails the test (and returns nullptr) when missing.
@@ -25,5 +27,8 @@ void onNextModal(std::function<void(QWidget *)> action, const QString &objectNam
 
 // Lets queued events, deferred deletes and zero timers run.
 void processEvents(int rounds = 3);
+
+// Picks an item from the combo's open list with the mouse.
+void pickItem(QComboBox *combo, int index);
 
 } // namespace ts::test

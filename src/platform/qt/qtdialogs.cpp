@@ -100,6 +100,11 @@ std::optional<QString> QtDialogs::saveFile(const FileDialogOptions &options)
 {
     QFileDialog dialog(QApplication::activeWindow(), options.title, options.initialDir, toQtFilter(options.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (options.mustExist) {
+        // A file is picked, not written: nothing to confirm.
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    }
     if (!options.defaultExt.isEmpty())
         dialog.setDefaultSuffix(options.defaultExt);
     if (!options.fileName.isEmpty())
