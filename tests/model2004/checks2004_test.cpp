@@ -2,8 +2,6 @@
 
 #include "fixtures2004.h"
 
-#include "model2004/build2004.h"
-#include "platform/textfile.h"
 #include "shared/apperror.h"
 
 #include <QDir>
@@ -167,20 +165,6 @@ TEST_F(Checks2004, MissingOrUnsafeFragmentIsReportedAndTheDocumentFinishedWithou
     }
 }
 
-TEST_F(Checks2004, FragmentWithAnUnsafeIdOrAFailedWriteIsNotStored)
-{
-    EXPECT_FALSE(buildClassificationXML2004(QStringLiteral("../up"), classificationRecord2004(), context2004(false)));
-    failNextWrite(QStringLiteral("temp/full.xml"), 10);
-    EXPECT_FALSE(buildClassificationXML2004(QStringLiteral("full"), classificationRecord2004(), context2004(false)));
-    ASSERT_EQ(dialogs.calls().size(), 2);
-    EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("Invalid Entry"));
-    EXPECT_TRUE(dialogs.calls()[0].text.startsWith(QStringLiteral("The classification id \"../up\" cannot be used")));
-    EXPECT_EQ(dialogs.calls()[1].text, QStringLiteral("Unable to save the classification to %1\rNo space left on device")
-                                           .arg(QDir::toNativeSeparators(path(QStringLiteral("temp/full.xml")))));
-    EXPECT_FALSE(QFile::exists(path(QStringLiteral("temp/full.xml"))));
-    EXPECT_FALSE(QFile::exists(path(QStringLiteral("up.xml"))));
-}
-
 namespace {
 void throwError5() { throw AppError(5, QStringLiteral("Invalid procedure call or argument")); }
 } // namespace
@@ -221,5 +205,4 @@ TEST(Writer2004Api, TheTenCategoriesChooseTheirWriterAndForm)
     };
     for (const auto &row : rows)
         EXPECT_EQ(writerForCategory2004(QLatin1String(row.text)), row.writer) << row.text;
-    EXPECT_EQ(documentDate2004(QDate(2027, 3, 5)), QStringLiteral("2027-03-05"));
 }
