@@ -1,12 +1,9 @@
 #include "fixtures2004.h"
 
-#include "platform/schemacache.h"
-#include "platform/xmldocument.h"
+#include "platform/schema_support.h"
 
 #include <QFile>
-#include <libxml/xmlerror.h>
 #include <map>
-#include <memory>
 
 namespace ts::test {
 
@@ -150,34 +147,19 @@ QByteArray golden2004(const QString &name)
 
 ::testing::AssertionResult validLom(const QString &schemaName, const QString &document)
 {
-    XmlDocument doc;
-    if (!doc.loadXML(document))
-        return ::testing::AssertionFailure() << "not well-formed: line " << doc.parseError().line << ": "
-                                             << doc.parseError().reason.toStdString();
     // Each schema is compiled once per test program.
-    static std::map<QString, std::unique_ptr<SchemaCache>> caches;
-    std::unique_ptr<SchemaCache> &cache = caches[schemaName];
-    if (!cache) {
-        static const bool catalogLoaded =
-            (loadXmlCatalog(sharedDir() + QStringLiteral("/schemas/catalog.xml")), true);
-        (void)catalogLoaded;
-        auto compiled = std::make_unique<SchemaCache>();
-        const QString path = sharedDir() + QStringLiteral("/schemas/scorm2004_4ed/") + schemaName;
-        QString reason;
-        // The reference's schema of the xml namespace draws a remark from the parser that is no failure.
-        xmlSetStructuredErrorFunc(nullptr, [](void *, xmlErrorPtr) {});
-        const bool added = compiled->add(QString::fromLatin1(kLomNamespace), path, &reason);
-        xmlSetStructuredErrorFunc(nullptr, nullptr);
-        if (!added)
-            return ::testing::AssertionFailure() << schemaName.toStdString() << " does not compile: "
-                                                 << reason.toStdString();
-        cache = std::move(compiled);
-    }
+    static std::map<QString, std::shared_ptr<SchemaCache>> judges;
+    std::shared_ptr<SchemaCache> &judge = judges[schemaName];
+    if (!judge)
+        judge = schema::referenceJudge(QStringLiteral("schemas/scorm2004_4ed/") + schemaName);
+    XmlDocument doc;
     ParseError error;
-    if (!cache->validate(doc.raw(), error))
-        return ::testing::AssertionFailure() << "not valid against " << schemaName.toStdString() << ": line "
-                                             << error.line << ": " << error.reason.toStdString();
-    return ::testing::AssertionSuccess();
+    if (!doc.loadXML(document))
+        error = doc.parseError();
+    else if (judge && judge->validate(doc.raw(), error))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << schemaName.toStdString() << ": line " << error.line << ": "
+                                         << error.reason.toStdString();
 }
 
 void Writer2004Test::SetUp()
