@@ -60,9 +60,10 @@ TEST_F(Writer2004Golden, TemplateOfAFreshEditorAndTheFragmentsAreWrittenByteForB
               golden2004(QStringLiteral("template_defaults.xml")));
     for (const bool optionalOnly : {false, true}) {
         const QString name = optionalOnly ? QStringLiteral("minimum.xml") : QStringLiteral("optional.xml");
-        WriteContext context = context2004(optionalOnly);
-        ASSERT_TRUE(buildClassificationXML2004(QStringLiteral("new"), classificationRecord2004(), context));
-        EXPECT_EQ(readFile(QStringLiteral("temp/new.xml")), golden2004(QStringLiteral("fragments/") + name)) << name.toStdString();
+        ASSERT_TRUE(
+            buildClassificationXML2004(QStringLiteral("new"), classificationRecord2004(), context2004(optionalOnly)));
+        EXPECT_EQ(readFile(QStringLiteral("temp/new.xml")), golden2004(QStringLiteral("fragments/") + name))
+            << name.toStdString();
     }
 }
 
