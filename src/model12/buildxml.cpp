@@ -1,14 +1,8 @@
 #include "buildxml.h"
 #include "xmlchars12.h"
 
-#include "platform/dialogs.h"
-#include "platform/programfolder.h"
-#include "platform/textfile.h"
-#include "shared/fileutil.h"
 #include "shared/textutil.h"
 #include "shared/twopartitems.h"
-
-#include <QDir>
 
 namespace ts {
 
@@ -43,7 +37,7 @@ XmlConstants12 initXMLConstants(const QString &languageCode)
     return c;
 }
 
-QString indent12(int level) { return QString(3 * qMax(level, 0), QLatin1Char(' ')); }
+QString indent12(int level) { return indentUnits(level); }
 
 QString buildSourceXML(const QString &text, int indentLevel, const XmlConstants12 &constants)
 {
@@ -134,30 +128,17 @@ QString classificationXML12(const Record12 &r, bool optionalOnly, const QString 
 
 QString fragmentPath12(const QString &programDir, const QString &classificationId)
 {
-    const QString dir = programDir.isEmpty() ? programFolder() : programDir;
-    return dir + QStringLiteral("/temp12/") + classificationId + QStringLiteral(".xml");
+    return fragmentPath(programDir, QStringLiteral("temp12"), classificationId);
 }
 
 bool buildClassificationXML(const QString &classificationId, const Record12 &record, const WriteContext12 &context)
 {
-    QString reason;
-    if (!isSafeFileName(classificationId, &reason)) {
-        msgBox(QStringLiteral("The classification id \"%1\" cannot be used as a file name.\r%2")
-                   .arg(classificationId, reason),
-               Buttons::Ok, Icon::Exclamation, QStringLiteral("Invalid Entry"));
-        return false;
-    }
     QStringList leftOut;
     const Record12 safe = xmlSafeRecord12(record, leftOut);
     const QString text =
         classificationXML12(safe, context.optionalOnly, context.languageCode) + QStringLiteral("\r\n");
-    const QString path = fragmentPath12(context.programDir, classificationId);
-    QString error;
-    if (!writeTextFile(path, text, &error)) {
-        msgBox(QStringLiteral("Unable to save the classification to %1\r%2").arg(QDir::toNativeSeparators(path), error),
-               Buttons::Ok, Icon::Exclamation, QStringLiteral("File Error"));
+    if (!storeFragment(context.programDir, QStringLiteral("temp12"), classificationId, text))
         return false;
-    }
     // Only the classification's own fields go into its fragment.
     leftOut.removeIf([](const QString &field) { return !field.startsWith(QLatin1String("CLASSIFICATION:")); });
     reportLeftOutCharacters12(leftOut);

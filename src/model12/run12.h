@@ -1,6 +1,6 @@
 #pragma once
 // What the categories of one SCORM 1.2 writer run share: the record, the context, the export day and
-// the document text that they append their lines to. Internal to the writers.
+// the document (the lines it inherits) that they append their lines to. Internal to the writers.
 
 #include "model12/buildxml.h"
 #include "model12/record12.h"
@@ -10,7 +10,7 @@
 
 namespace ts {
 
-class Run12 {
+class Run12 : public XmlLines {
 public:
     Run12(Writer12 writer, const Record12 &record, const WriteContext12 &context);
 
@@ -20,22 +20,14 @@ public:
     const XmlConstants12 constants;
     const QString today; // the export day as written
 
-    // The document so far.
-    QString text;
     // Set by a validation exit: the field the user is sent back to.
     FocusRequest12 focus;
 
-    // A line at a level: its indentation, the text as given (already XML), the line end.
-    void line(int level, const QString &xml);
-    // An element holding an escaped value on one line: <tag>value</tag>.
-    void element(int level, const QString &tag, const QString &value);
     // A language-tagged text holding an escaped value.
     void langString(int level, const QString &value);
     // A vocabulary pair: <source> with "LOMv1.0" and <value> with the escaped value. The tags stand at
     // tagLevel, the source's text at sourceTextLevel and the value's text at valueTextLevel.
     void vocabulary(int tagLevel, int sourceTextLevel, int valueTextLevel, const QString &value);
-    // An empty line.
-    void empty();
 };
 
 // The categories in writing order. Those that can end the run answer false after a validation exit

@@ -4,13 +4,8 @@
 #include "xmlchars12.h"
 
 #include "platform/dialogs.h"
-#include "platform/programfolder.h"
-#include "platform/textfile.h"
 #include "shared/apperror.h"
-#include "shared/fileutil.h"
 #include "shared/textutil.h"
-
-#include <QDir>
 
 namespace ts {
 
@@ -44,42 +39,21 @@ bool writeCategories(Run12 &run)
     return true;
 }
 
-// Pastes the fragment files of the classification ids in list order. The first that cannot be read stops
-// the splice with a message; what was pasted before it stays. A fragment holding characters XML cannot
-// hold (edited by hand) is pasted without them, and the list is named among the fields that held some.
+// Pastes the fragment files of the classification ids in list order; a fragment holding characters XML
+// cannot hold (edited by hand) is pasted without them, and the list is named among the fields that held some.
 void spliceClassifications(Run12 &run, QStringList &leftOut)
 {
-    const QString dir = run.ctx.programDir.isEmpty() ? programFolder() : run.ctx.programDir;
-    for (const QString &id : run.r.lstClassification) {
-        QString fragment;
-        // An id that is no plain file name would reach outside temp12: it counts as a missing fragment.
-        if (!isSafeFileName(id) || !readTextFile(fragmentPath12(dir, id), fragment)) {
-            msgBox(QStringLiteral("Error creating Classification, a temporary file may be missing from ") +
-                   QDir::toNativeSeparators(dir + QStringLiteral("/temp12")) +
-                   QStringLiteral("\rYour metadata will not be well formed"));
-            return;
-        }
-        const QString safe = withoutNonXmlChars(fragment);
-        if (safe.size() != fragment.size() && !leftOut.contains(classificationListField12()))
-            leftOut.append(classificationListField12());
-        run.text += safe;
-    }
+    if (spliceFragments(run.ctx.programDir, QStringLiteral("temp12"), run.r.lstClassification, run.text) &&
+        !leftOut.contains(classificationListField12()))
+        leftOut.append(classificationListField12());
 }
 
 } // namespace
 
 Run12::Run12(Writer12 writer, const Record12 &record, const WriteContext12 &context)
     : writer(writer), r(record), ctx(context), constants(initXMLConstants(context.languageCode)),
-      today(documentDate12(context.today.isValid() ? context.today : QDate::currentDate()))
+      today(documentDate12(context.day()))
 {
-}
-
-void Run12::line(int level, const QString &xml) { text += indent12(level) + xml + constants.xmlNewLine; }
-
-void Run12::element(int level, const QString &tag, const QString &value)
-{
-    line(level, QLatin1Char('<') + tag + QLatin1Char('>') + escapeXML(value) + QStringLiteral("</") + tag +
-                    QLatin1Char('>'));
 }
 
 void Run12::langString(int level, const QString &value)
@@ -96,8 +70,6 @@ void Run12::vocabulary(int tagLevel, int sourceTextLevel, int valueTextLevel, co
     langString(valueTextLevel, value);
     line(tagLevel, QStringLiteral("</value>"));
 }
-
-void Run12::empty() { text += constants.xmlNewLine; }
 
 void setWriter12FaultHook(void (*hook)()) { g_faultHook = hook; }
 
@@ -172,11 +144,8 @@ QString documentDate12(const QDate &date)
     return QStringLiteral("%1-%2-%3").arg(date.year()).arg(date.month(), 2, 10, QLatin1Char('0')).arg(date.day());
 }
 
-QString showXmlRefusedText12()
-{
-    return QStringLiteral("Error opening xml file. Make sure the folder '\\temp' is located in your program directory");
-}
+QString showXmlRefusedText12() { return showXmlRefusedText(); }
 
-void reportShowXmlRefused12() { msgBox(showXmlRefusedText12()); }
+void reportShowXmlRefused12() { reportShowXmlRefused(); }
 
 } // namespace ts

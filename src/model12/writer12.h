@@ -7,6 +7,7 @@
 // showing the document or storing it as a template) belongs to the editor.
 
 #include "model12/record12.h"
+#include "shared/documentwriter.h"
 
 #include <QDate>
 #include <QString>
@@ -17,36 +18,11 @@ namespace ts {
 // The three writers, one per kind of resource that the metadata categories name.
 enum class Writer12 { Aggregation, SCO, Asset };
 
-// What a run needs besides the record.
-struct WriteContext12 {
-    bool optionalOnly = false;           // a "(MD-XML1)" category: every optional element is left out
-    QDate today;                         // the export day (the caller takes QDate::currentDate())
-    QString languageCode = QStringLiteral("x-none");
-    QString programDir;                  // the program folder holding temp12; empty means programFolder()
-};
-
-// The field a validation exit sends the user back to.
-struct FocusRequest12 {
-    QString control;     // objectName of the control, empty when no field is to be focused
-    int tab = -1;        // tab of SSTab1 to bring to front (0 GENERAL .. 8 CLASSIFICATION), -1 for none
-    bool clear = false;  // empty the control's text first
-    bool enable = false; // enable the control first
-    bool isSet() const { return !control.isEmpty(); }
-    bool operator==(const FocusRequest12 &) const = default;
-};
-
-enum class WriteStatus12 {
-    Done,    // the document was built; text holds it
-    Stopped, // a check ended the run (a message was shown or "Continue?" was answered No)
-    Failed,  // a run-time error ended the run; it has been reported
-};
-
-struct WriteResult12 {
-    WriteStatus12 status = WriteStatus12::Failed;
-    QString text;         // the whole document when Done, empty otherwise
-    FocusRequest12 focus; // after Stopped: the field to bring to front (unset after "Continue?" No)
-    bool done() const { return status == WriteStatus12::Done; }
-};
+// The run's context and result are those of every writer (shared/documentwriter.h).
+using WriteContext12 = WriteContext;
+using FocusRequest12 = FocusRequest;
+using WriteStatus12 = WriteStatus;
+using WriteResult12 = WriteResult;
 
 // One writer run. Every line ends with carriage return and line feed.
 WriteResult12 writeDocument12(Writer12 writer, const Record12 &record, const WriteContext12 &context);

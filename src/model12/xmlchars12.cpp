@@ -1,24 +1,14 @@
 #include "xmlchars12.h"
 
-#include "platform/dialogs.h"
-#include "shared/textutil.h"
-
-#include <variant>
+#include "shared/xmlsaferecord.h"
 
 namespace ts {
 
 namespace {
 
-using Member = std::variant<QString Record12::*, QStringList Record12::*>;
-
-struct TextField {
-    Member member;
-    const char *name; // tab and label, as the editor shows them
-};
-
 // Every text of the record that a writer puts into a document, by tab. The classification list holds
 // file names, not text, and is not among them.
-const TextField kTextFields[] = {
+const RecordTextField<Record12> kTextFields[] = {
     {&Record12::titleText, "GENERAL: Title"},
     {&Record12::keywordsText, "GENERAL: Keywords"},
     {&Record12::catalogText, "GENERAL: Catalog"},
@@ -73,47 +63,14 @@ const TextField kTextFields[] = {
     {&Record12::lstTaxon, "CLASSIFICATION: Taxon Path"},
 };
 
-// Cleans the text in place; true when something was left out.
-bool clean(QString &text)
-{
-    QString safe = withoutNonXmlChars(text);
-    if (safe.size() == text.size())
-        return false;
-    text = std::move(safe);
-    return true;
-}
-
-bool clean(QStringList &list)
-{
-    bool changed = false;
-    for (QString &item : list)
-        changed |= clean(item);
-    return changed;
-}
-
 } // namespace
 
 Record12 xmlSafeRecord12(const Record12 &record, QStringList &fields)
 {
-    Record12 safe = record;
-    for (const TextField &field : kTextFields) {
-        const bool changed = std::visit([&safe](auto member) { return clean(safe.*member); }, field.member);
-        const QString name = QString::fromLatin1(field.name);
-        if (changed && !fields.contains(name))
-            fields.append(name);
-    }
-    return safe;
+    return xmlSafeRecord<Record12>(record, kTextFields, fields);
 }
 
-void reportLeftOutCharacters12(const QStringList &fields)
-{
-    if (fields.isEmpty())
-        return;
-    msgBox(QStringLiteral("Characters that XML cannot hold were left out of the document. These fields held "
-                          "them:\r") +
-               fields.join(QLatin1Char('\r')),
-           Buttons::Ok, Icon::Exclamation, QStringLiteral("Characters Left Out"));
-}
+void reportLeftOutCharacters12(const QStringList &fields) { reportLeftOutCharacters(fields); }
 
 QString classificationListField12() { return QStringLiteral("CLASSIFICATION: Classification List"); }
 

@@ -1,0 +1,51 @@
+#pragma once
+// The fixed vocabularies of the SCORM 2004 binding as the editor holds them and the documents write them,
+// one table each: the content-type and learning-resource-type check boxes, the browser requirements and
+// the relation kinds.
+
+#include "model2004/record2004.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace ts {
+
+// A check box of the record and the value it stands for in a document.
+struct CheckValue2004 {
+    bool Record2004::*check;
+    const char *value;
+};
+
+// The twelve content-type boxes in writing order, with their <format> texts.
+extern const std::array<CheckValue2004, 12> kFormatChecks2004;
+// The fifteen learning-resource-type boxes in the order the content aggregation writes them; the SCO and
+// asset writers write lecture before graph.
+extern const std::array<CheckValue2004, 15> kResourceTypeChecks2004;
+extern const std::array<CheckValue2004, 15> kResourceTypeChecksLectureFirst2004;
+
+// A browser of the browser list: the combo text, the name in the document and its minimum version
+// (nullptr: the document holds no minimum version, and its line holds only its indentation).
+struct BrowserRow2004 {
+    const char *text;
+    const char *name;
+    const char *minimumVersion;
+};
+
+extern const std::array<BrowserRow2004, 8> kBrowsers2004;
+// What a text outside the list is written as after the user chose to continue.
+extern const BrowserRow2004 kUnknownBrowser2004;
+// The row of a combo text (exact, case-sensitive); none when the text is not in the list.
+std::optional<BrowserRow2004> findBrowser2004(const QString &text);
+
+// The relation phrases of the editor's list and the IEEE LOM relation kinds they stand for.
+struct RelationKind2004 {
+    const char *phrase;
+    const char *kind;
+};
+
+extern const std::array<RelationKind2004, 12> kRelationKinds2004;
+// The kind of a phrase (exact, case-sensitive, first match); empty when it is none of the twelve.
+QString relationKind2004(const QString &phrase);
+
+} // namespace ts

@@ -1,0 +1,208 @@
+#include "support/testmain.h"
+
+#include "fixtures2004.h"
+
+#include "shared/apperror.h"
+
+#include <QDir>
+#include <functional>
+
+using namespace ts;
+using namespace ts::test;
+
+namespace {
+
+const Writer2004 kWriters[] = {Writer2004::Aggregation, Writer2004::SCO, Writer2004::Asset};
+
+struct Box {
+    const char *text;
+    const char *title;
+    Icon icon;
+    Buttons buttons;
+};
+
+const Box kBrowserNotice = {"Invalid or Unsupported Browser selected", "Notice", Icon::Exclamation, Buttons::Ok};
+const Box kContinue = {"Continue?", "Missing Information", Icon::None, Buttons::YesNo};
+const Box kKindExit = {"You must select a Relationship from the dropdown menu", "Missing Information",
+                       Icon::Exclamation, Buttons::Ok};
+const Box kDescriptionExit = {"Description of this relationship must be included", "Missing Information",
+                              Icon::Exclamation, Buttons::Ok};
+
+// A record's change, the answer to "Continue?", and what the run then shows and gives.
+const struct {
+    const char *name;
+    std::function<void(Record2004 &)> change;
+    std::optional<Answer> answer;
+    std::vector<Box> boxes;
+    WriteStatus status;
+    FocusRequest focus;
+    const char *written;      // a text of the document when Done
+    const char *minimumBox;   // what a minimum category still shows (it writes no relation and no browser)
+} kExits[] = {
+    {"browser outside the list, No", [](Record2004 &r) { r.browserCombo = "Lynx"; }, Answer::No,
+     {kBrowserNotice, kContinue}, WriteStatus::Stopped, {}, nullptr, nullptr},
+    {"browser outside the list, Yes", [](Record2004 &r) { r.browserCombo = "Opera"; }, Answer::Yes,
+     {kBrowserNotice, kContinue}, WriteStatus::Done, {},
+     "<value>any</value>\r\n         </name>\r\n         <minimumVersion>1.0</minimumVersion>\r\n", nullptr},
+    {"relation phrase in other case",
+     [](Record2004 &r) { r.relationshipCombo = "is part of resource named below"; }, std::nullopt, {kKindExit},
+     WriteStatus::Stopped, {"relationshipCombo", 6, true, false}, nullptr, nullptr},
+    {"relation without description", [](Record2004 &r) { r.otherResourceText.clear(); }, std::nullopt,
+     {kDescriptionExit}, WriteStatus::Stopped, {"otherResourceText", 6, false, false}, nullptr, nullptr},
+    {"both relation checks fail: the kind's alone",
+     [](Record2004 &r) {
+         r.relationshipCombo = "Part of";
+         r.otherResourceText.clear();
+     },
+     std::nullopt, {kKindExit}, WriteStatus::Stopped, {"relationshipCombo", 6, true, false}, nullptr, nullptr},
+    {"size that is no plain number", [](Record2004 &r) { r.txtSize = "12kb"; }, std::nullopt,
+     {{"Must be a number", "Invalid Entry", Icon::Exclamation, Buttons::Ok}}, WriteStatus::Done, {},
+     "<format>text/css</format>\r\n      <location>", "Must be a number"},
+    {"no relation kind: description not needed",
+     [](Record2004 &r) {
+         r.relationshipCombo.clear();
+         r.otherResourceText.clear();
+     },
+     std::nullopt, {}, WriteStatus::Done, {}, "   </rights>\r\n\r\n   <annotation>\r\n", nullptr},
+};
+
+} // namespace
+
+class Checks2004 : public Writer2004Test {};
+
+TEST_F(Checks2004, QuestionsAndRelationChecksEndOrShapeTheRun)
+{
+    for (const auto &row : kExits) {
+        for (const Writer2004 writer : kWriters) {
+            SCOPED_TRACE(std::string(row.name) + " " + writerProcedure2004(writer).toStdString());
+            dialogs.clear();
+            if (row.answer)
+                dialogs.answer(*row.answer);
+            Record2004 r = fullRecord2004();
+            row.change(r);
+            const WriteResult result = run(writer, r, false);
+            ASSERT_EQ(dialogs.calls().size(), row.boxes.size());
+            for (std::size_t i = 0; i < row.boxes.size(); ++i) {
+                const DialogCall &call = dialogs.calls()[qsizetype(i)];
+                EXPECT_EQ(call.text, QLatin1String(row.boxes[i].text));
+                EXPECT_EQ(call.title, QLatin1String(row.boxes[i].title));
+                EXPECT_EQ(call.icon, row.boxes[i].icon);
+                EXPECT_EQ(call.buttons, row.boxes[i].buttons);
+            }
+            EXPECT_EQ(result.status, row.status);
+            EXPECT_EQ(result.focus, row.focus);
+            if (row.written)
+                EXPECT_TRUE(result.text.contains(QLatin1String(row.written)));
+            else
+                EXPECT_TRUE(result.text.isEmpty());
+            dialogs.clear();
+            EXPECT_TRUE(run(writer, r, true).done());
+            EXPECT_EQ(dialogs.messages(), row.minimumBox ? QStringList{row.minimumBox} : QStringList{});
+        }
+    }
+}
+
+TEST_F(Checks2004, BrowsersAndRelationPhrasesWriteTheirVocabularyValues)
+{
+    const struct {
+        const char *browser, *name, *minimumVersion;
+    } browsers[] = {
+        {"any", "any", ""},
+        {"ms explorer 4.x or Higher", "ms-internet explorer", "<minimumVersion>4.0</minimumVersion>"},
+        {"ms explorer 5.x or Higher", "ms-internet explorer", "<minimumVersion>5.0</minimumVersion>"},
+        {"netscape 4.x", "netscape communicator", "<minimumVersion>4.0</minimumVersion>"},
+        {"netscape 6.x or Higher", "netscape communicator", "<minimumVersion>6.0</minimumVersion>"},
+        {"opera", "opera", "<minimumVersion>7.0</minimumVersion>"},
+        {"amaya", "amaya", "<minimumVersion>1.0</minimumVersion>"},
+    };
+    const struct {
+        const char *phrase, *kind;
+    } relations[] = {
+        {"Has a Part of Resource Named Below", "haspart"},
+        {"Is a Version of Resource Named Below", "isversionof"},
+        {"Has a Version of Resource Named Below", "hasversion"},
+        {"Is a Format of Resource Named Below", "isformatof"},
+        {"Has a Format of Resource Named Below", "hasformat"},
+        {"References Resource Named Below", "references"},
+        {"Is Referenced By Resource Named Below", "isreferencedby"},
+        {"Is Based on Resource Named Below", "isbasedon"},
+        {"Is a Basis for Resource Named Below", "isbasisfor"},
+        {"Requires Resource Named Below", "requires"},
+        {"Is Required by Resource Named Below", "isrequiredby"},
+    };
+    for (std::size_t i = 0; i < std::size(relations); ++i) {
+        const auto &b = browsers[i % std::size(browsers)];
+        SCOPED_TRACE(relations[i].phrase);
+        Record2004 r = fullRecord2004();
+        r.browserCombo = QLatin1String(b.browser);
+        r.relationshipCombo = QLatin1String(relations[i].phrase);
+        const WriteResult result = run(Writer2004::SCO, r, false);
+        ASSERT_TRUE(result.done());
+        EXPECT_TRUE(result.text.contains(QStringLiteral("<value>%1</value>\r\n         </name>\r\n         %2\r\n")
+                                             .arg(QLatin1String(b.name), QLatin1String(b.minimumVersion))));
+        EXPECT_TRUE(result.text.contains(QStringLiteral("<value>%1</value>\r\n      </kind>").arg(relations[i].kind)));
+    }
+    EXPECT_TRUE(dialogs.calls().isEmpty());
+}
+
+TEST_F(Checks2004, MissingOrUnsafeFragmentIsReportedAndTheDocumentFinishedWithoutTheRest)
+{
+    writeFile(QStringLiteral("secret.xml"), "<classification>outside</classification>\r\n");
+    for (const char *missing : {"gone", "../secret"}) {
+        SCOPED_TRACE(missing);
+        dialogs.clear();
+        Record2004 r = fullRecord2004();
+        r.lstClassification = {QStringLiteral("1"), QLatin1String(missing), QStringLiteral("topics")};
+        const WriteResult result = run(Writer2004::Aggregation, r, false);
+        ASSERT_TRUE(result.done());
+        EXPECT_EQ(dialogs.messages(),
+                  QStringList{QStringLiteral("Error creating Classification, a temporary file may be missing from ") +
+                              QDir::toNativeSeparators(path(QStringLiteral("temp"))) +
+                              QStringLiteral("\rYour metadata will not be well formed")});
+        EXPECT_TRUE(result.text.endsWith(QStringLiteral("   </annotation>\r\n\r\n") +
+                                         QString::fromUtf8(golden2004(QStringLiteral("fragments/optional.xml"))) +
+                                         QStringLiteral("</lom>\r\n")));
+    }
+}
+
+namespace {
+void throwError5() { throw AppError(5, QStringLiteral("Invalid procedure call or argument")); }
+} // namespace
+
+TEST_F(Checks2004, RunTimeErrorsAreReportedNamingTheWriter)
+{
+    setWriter2004FaultHook(throwError5);
+    for (const Writer2004 writer : kWriters) {
+        dialogs.clear();
+        const WriteResult result = run(writer, fullRecord2004(), false);
+        EXPECT_EQ(result.status, WriteStatus::Failed);
+        EXPECT_TRUE(result.text.isEmpty());
+        EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Error 5 (Invalid procedure call or argument) in "
+                                                                 "procedure %1 of Form frmOptions")
+                                                      .arg(writerProcedure2004(writer))});
+    }
+    setWriter2004FaultHook(nullptr);
+}
+
+TEST(Writer2004Api, TheTenCategoriesChooseTheirWriterAndForm)
+{
+    const struct {
+        const char *text;
+        std::optional<CategoryWriter2004> writer;
+    } rows[] = {
+        {"Content Aggregation Meta-Data (MD-XML1)", CategoryWriter2004{Writer2004::Aggregation, true}},
+        {"Content Aggregation Meta-Data (MD-XML1 + Optional)", CategoryWriter2004{Writer2004::Aggregation, false}},
+        {"SCO Meta-Data(MD-XML1)", CategoryWriter2004{Writer2004::SCO, true}},
+        {"SCO Meta-Data(MD-XML1 + Optional)", CategoryWriter2004{Writer2004::SCO, false}},
+        {"Content Organization Meta-Data (MD-XML1)", CategoryWriter2004{Writer2004::SCO, true}},
+        {"Content Organization Meta-Data (MD-XML1 + Optional)", CategoryWriter2004{Writer2004::SCO, false}},
+        {"Activity Meta-Data (MD-XML1)", CategoryWriter2004{Writer2004::SCO, true}},
+        {"Activity Meta-Data (MD-XML1 + Optional)", CategoryWriter2004{Writer2004::SCO, false}},
+        {"Asset Meta-Data(MD-XML1)", CategoryWriter2004{Writer2004::Asset, true}},
+        {"Asset Meta-Data(MD-XML1 + Optional)", CategoryWriter2004{Writer2004::Asset, false}},
+        {"SCO Meta-Data (MD-XML1)", std::nullopt},
+        {"Select Metadata File", std::nullopt},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(writerForCategory2004(QLatin1String(row.text)), row.writer) << row.text;
+}

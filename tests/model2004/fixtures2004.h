@@ -1,0 +1,53 @@
+#pragma once
+// Records, contexts and checks shared by the SCORM 2004 writer tests (and by any test that wants a
+// written document of known content: the goldens of tests/data/writer2004 are these records written).
+
+#include "support/testenv.h"
+#include "model2004/record2004.h"
+#include "model2004/writer2004.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+namespace ts::test {
+
+// The export day of every test run: 8 December 2026, written 2026-12-08.
+QDate fixedDate2004();
+
+// Every field of every category filled with values of the IEEE LOM vocabularies; classifications "1" and
+// "topics".
+Record2004 fullRecord2004();
+// A cleared editor with only a title.
+Record2004 sparseRecord2004();
+// A fresh editor as its fields are laid out (what a template saved at once holds).
+Record2004 designDefaults2004();
+// The classification fields of a classification with two taxa.
+Record2004 classificationRecord2004();
+
+// A field's name followed by markup characters, both quotes and letters outside ASCII.
+QString hostileText2004(const char *field);
+// Every free text and list value holds such text ("t0" .. "t25" for the single texts, in member order,
+// then "k1", "k2", "format", "location", "person", "role", "meta", "metarole", "annotator", "ck", "taxid",
+// "taxentry"); the durations, size, browser and relation keep values their elements can hold. One
+// classification, "ü1", holds the classification fields.
+Record2004 hostileRecord2004();
+
+WriteContext context2004(bool optionalOnly);
+
+// A file of tests/data/writer2004.
+QByteArray golden2004(const QString &name);
+
+// Well-formed and valid against the IEEE LOM schema of the shared folder named ("lomLoose.xsd",
+// "lomStrict.xsd"), reached offline through the shared catalog; the failure reason otherwise.
+::testing::AssertionResult validLom(const QString &schemaName, const QString &document);
+
+// A program folder whose temp holds the fragments of fullRecord2004()'s classifications.
+class Writer2004Test : public ProgramFolderTest {
+protected:
+    void SetUp() override;
+    WriteResult run(Writer2004 writer, const Record2004 &record, bool optionalOnly);
+};
+
+} // namespace ts::test
