@@ -9,7 +9,8 @@
 
 namespace ts {
 
-struct WriteContext12;
+struct WriteContext;
+using WriteContext12 = WriteContext;
 
 class FrmOptions : public kit::EditorWindow {
     Q_OBJECT

@@ -28,16 +28,6 @@ void XmlLines::element(int level, const QString &tag, const QString &value)
 
 void XmlLines::empty() { text += QStringLiteral("\r\n"); }
 
-bool isPlainSize(const QString &text)
-{
-    if (text.isEmpty())
-        return false;
-    for (const QChar c : text)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return true;
-}
-
 QString fragmentPath(const QString &programDir, const QString &folderName, const QString &classificationId)
 {
     const QString dir = programDir.isEmpty() ? programFolder() : programDir;

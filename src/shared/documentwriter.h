@@ -4,6 +4,8 @@
 // classification fragments kept as files below the program folder until a writer pastes them into a
 // document.
 
+#include "textutil.h" // isPlainSize, the size test of the size fields and of the writers
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -58,9 +60,6 @@ public:
     // An empty line.
     void empty();
 };
-
-// The size test of the size fields and of the writers: digits only, at least one.
-bool isPlainSize(const QString &text);
 
 // The fragment file of a classification id: <program folder>/<folderName>/<id>.xml.
 QString fragmentPath(const QString &programDir, const QString &folderName, const QString &classificationId);
