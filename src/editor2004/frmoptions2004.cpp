@@ -6,7 +6,6 @@
 
 #include "frame/frmmain.h"
 #include "platform/xmldocument.h"
-#include "shared/metadataheader.h"
 #include "shared/notice.h"
 #include "frame/windows.h"
 
@@ -106,24 +105,25 @@ MetadataEditor::ReadOutcome FrmOptions2004::readMetadataFile(const QString &path
 {
     if (!initXMLParser2004())
         return ReadOutcome::NotRead;
-    Notices notices;
-    const std::optional<StrippedMetadata> stripped = removeHeader(path, notices);
-    showNotices(notices);
-    if (!stripped)
-        return ReadOutcome::NotRead;
-    side2004().metadataHeader2004 = stripped->header;
-    XmlDocument &doc = *side2004().xmlDoc2004;
-    if (!doc.loadXML(stripped->text))
+    LoadedMetadata2004 loaded = loadMetadataFile2004(path);
+    if (!loaded.headerCut) {
+        showNotices(loaded.notices);
+        return ReadOutcome::NotRead; // no header to cut, or no access to the file
+    }
+    side2004().metadataHeader2004 = loaded.header;
+    if (!loaded.document) {
+        showNotices(loaded.notices);
         return ReadOutcome::NotParsed; // the opening's parse check reports why
+    }
+    // The editor is cleared and filled only with a document that was read.
     clearAll();
     Record2004 read = record();
-    Notices found;
-    const bool whole = parseMetadata2004(doc, read, found);
+    const bool whole = parseMetadata2004(*loaded.document, read, loaded.notices);
     const bool filling = frmMain().dontValidate;
     frmMain().dontValidate = true;
     showRecord(read);
     frmMain().dontValidate = filling;
-    showNotices(found);
+    showNotices(loaded.notices);
     return whole ? ReadOutcome::Read : ReadOutcome::ReadFailed;
 }
 

@@ -19,15 +19,22 @@ struct StrippedMetadata {
     QString text;
 };
 
+// Where the header ends: at the first "<general>" written exactly so (SCORM 1.2), or at the first start tag
+// of an element named general whatever its prefix and attributes ("<lom:general>", "<general id='g'>"),
+// and without one at the first "<general>" (SCORM 2004).
+enum class GeneralTag { AsWritten, AnyForm };
+
 // Reads the file (honouring a byte-order mark or an XML declaration) and cuts its header off. No value, and
-// the notice to show, when the file cannot be read or holds no "<general>" (written exactly so).
-std::optional<StrippedMetadata> removeHeader(const QString &path, Notices &notices);
+// the notice to show, when the file cannot be read or holds no general element.
+std::optional<StrippedMetadata> removeHeader(const QString &path, Notices &notices,
+                                             GeneralTag form = GeneralTag::AsWritten);
 
 // The same for a text already read.
-std::optional<StrippedMetadata> stripHeader(const QString &text, Notices &notices);
+std::optional<StrippedMetadata> stripHeader(const QString &text, Notices &notices,
+                                            GeneralTag form = GeneralTag::AsWritten);
 
-// True for a SCORM 2004 metadata file: it mentions "SCORM_CAM_v1.3", or its root element is in the IEEE
-// LOM namespace.
+// True for a SCORM 2004 metadata file: it mentions "SCORM_CAM_v1.3", or its root element, or its first
+// general element, is in the IEEE LOM namespace.
 bool isScorm2004Document(const QString &text);
 
 } // namespace ts
