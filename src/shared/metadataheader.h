@@ -1,7 +1,7 @@
 #pragma once
-// The header of a SCORM 1.2 metadata file: everything in front of its first "<general>" (the XML
-// declaration, comments, the root start tag with its namespace declarations). The import cuts it off in
-// memory only; the file itself is never written.
+// The header of a metadata file: everything in front of its first general element (the XML declaration,
+// comments, the root start tag with its namespace declarations). The readers cut it off in memory only; the
+// file itself is never written.
 
 #include "notice.h"
 
@@ -12,8 +12,8 @@ namespace ts {
 
 struct StrippedMetadata {
     QString original; // the whole text of the file, decoded
-    QString header;   // the text in front of the first "<general>"; empty when the text begins with it
-    // The text from the first "<general>" on, behind the start tags of the elements still open in the
+    QString header;   // the text in front of the first general element; empty when the text begins with it
+    // The text from the first general element on, behind the start tags of the elements still open in the
     // header, each with its namespace declarations and nothing else: "<lom>" for a root without any, so
     // that the rest of the document parses as it stands (prefixes declared on the root stay declared).
     QString text;
