@@ -55,8 +55,9 @@ TEST(StripHeader, AnyFormCutsAtTheFirstGeneralElementWhateverItsPrefixOrAttribut
         Notices notices;
         const std::optional<StrippedMetadata> stripped = stripHeader(QLatin1String(row.text), notices, row.form);
         ASSERT_EQ(stripped.has_value(), row.header != nullptr);
-        if (stripped)
+        if (stripped) {
             EXPECT_EQ(stripped->header, QLatin1String(row.header));
+        }
         EXPECT_EQ(notices.size(), row.header ? 0 : 1);
     }
 }
