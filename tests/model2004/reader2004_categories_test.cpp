@@ -48,7 +48,7 @@ std::vector<FileCase> fileCases()
     return {
         FileCase{"general.xml",
                  true,
-                 {"titleText=Fractions & Decimals <Part 1>", "courseDescription=Numbers\non two lines",
+                 {"titleText=Fractions & Decimals <Unit 1>", "courseDescription=Numbers\non two lines",
                   "keywordsText=fractions,decimals, percentages", "catalogText=ISBN", "catalogEntryText=0-123-45678-9",
                   "txtCoverage= ", "cboStructure=Hierarchical", "cboAggregationLevel=2", kEmptiedList},
                  {info("Catalog entry in <general> section is invalid: #comment"),
