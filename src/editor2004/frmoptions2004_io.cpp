@@ -18,26 +18,26 @@ MetadataEditor::ReadOutcome FrmOptions2004::readMetadataFile(const QString &path
 {
     if (!initXMLParser2004())
         return ReadOutcome::NotRead;
-    Notices notices;
-    const std::optional<StrippedMetadata> stripped = removeHeader(path, notices);
-    showNotices(notices);
-    if (!stripped)
-        return ReadOutcome::NotRead;
-    side2004().metadataHeader2004 = stripped->header;
-    XmlDocument &doc = *side2004().xmlDoc2004;
+    LoadedMetadata2004 loaded = loadMetadataFile2004(path);
+    if (!loaded.headerCut) {
+        showNotices(loaded.notices);
+        return ReadOutcome::NotRead; // no header to cut, or no access to the file
+    }
+    side2004().metadataHeader2004 = loaded.header;
     // A document that does not parse leaves the record in the editor as it was.
-    if (!doc.loadXML(stripped->text))
+    if (!loaded.document) {
+        showNotices(loaded.notices);
         return ReadOutcome::NotParsed; // the opening's parse check reports why
+    }
     clearAll();
     Record2004 read = readRecord(*this);
-    Notices found;
-    const bool whole = parseMetadata2004(doc, read, found);
+    const bool whole = parseMetadata2004(*loaded.document, read, loaded.notices);
     FrmMain &main = frmMain();
     const bool filling = main.dontValidate;
     main.dontValidate = true;
     putRecord(*this, read);
     main.dontValidate = filling;
-    showNotices(found);
+    showNotices(loaded.notices);
     return whole ? ReadOutcome::Read : ReadOutcome::ReadFailed;
 }
 

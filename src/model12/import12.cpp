@@ -8,7 +8,6 @@
 #include "shared/xmlwalk.h"
 #include "shared/writefailure.h"
 
-#include <QSet>
 #include <libxml/tree.h>
 
 namespace ts {
@@ -95,43 +94,7 @@ void reportUnknownCategories(const XmlNode &root, const QString &ns, Notices &no
             notices.append({prefix + nodeName(c), QStringLiteral("Notice")});
 }
 
-void collectNamespaces(xmlNodePtr node, QSet<xmlNsPtr> &declared, QList<xmlNsPtr> &used)
-{
-    for (xmlNsPtr ns = node->nsDef; ns; ns = ns->next)
-        declared.insert(ns);
-    if (node->ns && !used.contains(node->ns))
-        used.append(node->ns);
-    for (xmlAttrPtr a = node->properties; a; a = a->next)
-        if (a->ns && !used.contains(a->ns))
-            used.append(a->ns);
-    for (xmlNodePtr c = node->children; c; c = c->next)
-        if (c->type == XML_ELEMENT_NODE)
-            collectNamespaces(c, declared, used);
-}
-
 } // namespace
-
-QString classificationFragment(const XmlNode &classification)
-{
-    QSet<xmlNsPtr> declared;
-    QList<xmlNsPtr> used;
-    collectNamespaces(classification.raw(), declared, used);
-    QString declarations;
-    for (xmlNsPtr ns : used) {
-        // The default namespace is left out: a fragment carries none, and takes the one of the document
-        // it is written into.
-        if (declared.contains(ns) || !ns->prefix || qstrcmp(reinterpret_cast<const char *>(ns->prefix), "xml") == 0)
-            continue;
-        declarations += QStringLiteral(" xmlns:") + QString::fromUtf8(reinterpret_cast<const char *>(ns->prefix)) +
-                        QStringLiteral("=\"") +
-                        escapeXMLAttribute(QString::fromUtf8(reinterpret_cast<const char *>(ns->href))) +
-                        QLatin1Char('"');
-    }
-    QString text = classification.xml();
-    if (!declarations.isEmpty())
-        text.insert(1 + classification.name().size(), declarations);
-    return text;
-}
 
 bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notices)
 {
@@ -154,7 +117,7 @@ bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notic
     const QList<XmlNode> classifications = elementsNamed(document, "classification", ns, false);
     for (qsizetype i = 0; i < classifications.size(); ++i) {
         const QString number = QString::number(i + 1);
-        const QString text = withCrLf(classificationFragment(classifications.at(i))) + QStringLiteral("\r\n");
+        const QString text = withCrLf(standaloneXml(classifications.at(i))) + QStringLiteral("\r\n");
         const QString path = programPath(QStringLiteral("temp12/") + number + QStringLiteral(".xml"));
         QString error;
         if (!writeTextFile(path, text, &error, WriteKind::Scratch)) {

@@ -35,8 +35,4 @@ ImportResult importMetadataFile(const QString &path, const Record12 &start);
 // notice names temp12 and the reason; the classifications stored before it stay listed).
 bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notices);
 
-// The text of a fragment file for a classification element: the element as it stands, with declarations
-// added for the prefixes it uses that are declared above it.
-QString classificationFragment(const XmlNode &classification);
-
 } // namespace ts

@@ -1,63 +1,156 @@
+// The walk over a SCORM 2004 document and the reading of a file into it.
+
 #include "reader2004.h"
 
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
-#include "shared/apperror.h"
+#include "shared/metadataheader.h"
 #include "shared/writefailure.h"
+#include "shared/xmlwalk.h"
 
 namespace ts {
 
 namespace {
 
-// The text of the first langstring-like child ("string") of an element, or its own text.
-QString stringOf(const XmlNode &element)
+using CategoryReader = void (*)(const XmlNode &, Record2004 &, Notices &);
+
+struct CategoryStep {
+    const char *name;
+    CategoryReader reader;
+};
+
+// The categories after <general>, in the order they are read.
+const CategoryStep kCategories[] = {
+    {"lifeCycle", &parseLifecycle2004},     {"metaMetadata", &parseMetametadata2004},
+    {"technical", &parseTechnical2004},     {"educational", &parseEducational2004},
+    {"rights", &parseRights2004},           {"relation", &parseRelation2004},
+    {"annotation", &parseAnnotation2004},
+};
+
+bool isNamed(const XmlNode &node, const char *name, const QString &ns)
 {
-    const XmlNode s = element.firstElement(QStringLiteral("string"));
-    return (s.isNull() ? element.text() : s.text()).trimmed();
+    return node.isElement() && node.localName() == QLatin1String(name) && node.namespaceUri() == ns;
+}
+
+// The elements of that name and namespace below the node, at any depth, in document order.
+void collect(const XmlNode &node, const char *name, const QString &ns, QList<XmlNode> &out, bool firstOnly)
+{
+    for (const XmlNode &c : node.elements()) {
+        if (firstOnly && !out.isEmpty())
+            return;
+        if (isNamed(c, name, ns))
+            out.append(c);
+        collect(c, name, ns, out, firstOnly);
+    }
+}
+
+QList<XmlNode> elementsNamed(const XmlNode &within, const char *name, const QString &ns, bool firstOnly)
+{
+    QList<XmlNode> out;
+    collect(within, name, ns, out, firstOnly);
+    return out;
+}
+
+// The first element named general in document order from this one on, whatever its prefix and namespace.
+XmlNode findGeneral(const XmlNode &element)
+{
+    if (element.localName() == QLatin1String("general"))
+        return element;
+    for (const XmlNode &c : element.elements())
+        if (const XmlNode inner = findGeneral(c); !inner.isNull())
+            return inner;
+    return {};
+}
+
+bool isCategory(const XmlNode &node, const QString &ns)
+{
+    if (isNamed(node, "general", ns) || isNamed(node, "classification", ns))
+        return true;
+    for (const CategoryStep &step : kCategories)
+        if (isNamed(node, step.name, ns))
+            return true;
+    return false;
+}
+
+// The elements directly below the record that the editor has no place for.
+void reportUnknownCategories(const XmlNode &record, const QString &ns, Notices &notices)
+{
+    const QString prefix =
+        QStringLiteral("Unsupported element found in your imported file <") + record.name() + QStringLiteral(">: ");
+    for (const XmlNode &c : childNodes(record))
+        if (!c.isComment() && !isCategory(c, ns))
+            notices.append({prefix + nodeName(c), QStringLiteral("Notice")});
 }
 
 } // namespace
 
-bool parseMetadata2004(const XmlDocument &doc, Record2004 &record, Notices &notices)
+bool parseMetadata2004(const XmlDocument &document, Record2004 &record, Notices &notices)
 {
-    try {
-        const XmlNode root = doc.documentElement();
-        if (root.isNull())
-            throw AppError(err::ObjectNotSet, QStringLiteral("Object variable or With block variable not set"));
-        int classification = 0;
-        for (const XmlNode &category : root.elements()) {
-            const QString name = category.localName();
-            if (name == QLatin1String("general")) {
-                const XmlNode title = category.firstElement(QStringLiteral("title"));
-                if (!title.isNull())
-                    record.titleText = stringOf(title);
-                const XmlNode description = category.firstElement(QStringLiteral("description"));
-                if (!description.isNull())
-                    record.courseDescription = stringOf(description);
-            } else if (name == QLatin1String("technical")) {
-                const XmlNode size = category.firstElement(QStringLiteral("size"));
-                if (!size.isNull())
-                    record.txtSize = size.text().trimmed();
-                const XmlNode location = category.firstElement(QStringLiteral("location"));
-                if (!location.isNull())
-                    record.locationText = location.text().trimmed();
-            } else if (name == QLatin1String("classification")) {
-                ++classification;
-                const QString path = programPath(QStringLiteral("temp/%1.xml").arg(classification));
-                QString error;
-                if (!writeTextFile(path, category.xml() + QStringLiteral("\r\n"), &error, WriteKind::Scratch)) {
-                    // The folder is at fault, not the record.
-                    notices.append(fragmentFailureNotice(QStringLiteral("temp"), path, error));
-                    return false;
-                }
-            }
-        }
-        return true;
-    } catch (const std::exception &) {
+    const XmlNode general = document.isEmpty() ? XmlNode() : findGeneral(document.documentElement());
+    if (general.isNull()) {
         notices.append({QStringLiteral("Metadata XML File not in expected format. Unable to validate file."),
-                        QStringLiteral("Check Format"), Icon::None});
+                        QStringLiteral("Check Format"), Icon::Exclamation});
         return false;
     }
+    // The record is the element that holds <general>: the document's root, or the lom element inside a
+    // wrapper. A <general> that is the root is a record of its own.
+    const QString ns = general.namespaceUri();
+    const XmlNode parent = general.parent();
+    const XmlNode recordElement = parent.isNull() ? general : parent;
+    parseGeneral2004(general, record, notices);
+    for (const CategoryStep &step : kCategories) {
+        const QList<XmlNode> found = elementsNamed(recordElement, step.name, ns, true);
+        if (!found.isEmpty())
+            step.reader(found.first(), record, notices);
+    }
+    if (!parent.isNull())
+        reportUnknownCategories(recordElement, ns, notices);
+
+    record.lstClassification.clear();
+    const QList<XmlNode> classifications = elementsNamed(recordElement, "classification", ns, false);
+    for (qsizetype i = 0; i < classifications.size(); ++i) {
+        const QString number = QString::number(i + 1);
+        const QString text = withCrLf(standaloneXml(classifications.at(i))) + QStringLiteral("\r\n");
+        const QString path = programPath(QStringLiteral("temp/") + number + QStringLiteral(".xml"));
+        QString error;
+        if (!writeTextFile(path, text, &error, WriteKind::Scratch)) {
+            notices.append(fragmentFailureNotice(QStringLiteral("temp"), path, error));
+            return false;
+        }
+        record.lstClassification.append(number);
+    }
+    return true;
+}
+
+LoadedMetadata2004 loadMetadataFile2004(const QString &path)
+{
+    LoadedMetadata2004 loaded;
+    const std::optional<StrippedMetadata> stripped = removeHeader(path, loaded.notices, GeneralTag::AnyForm);
+    if (!stripped)
+        return loaded;
+    loaded.headerCut = true;
+    loaded.header = stripped->header;
+    // The document as it stands, so that categories written before <general> are read too; with the
+    // header cut off when only that parses.
+    auto document = std::make_unique<XmlDocument>();
+    if (document->loadXML(stripped->original) || document->loadXML(stripped->text))
+        loaded.document = std::move(document);
+    else
+        loaded.parseError = document->parseError();
+    return loaded;
+}
+
+ImportResult2004 importMetadataFile2004(const QString &path, const Record2004 &start)
+{
+    ImportResult2004 result;
+    result.record = start;
+    LoadedMetadata2004 loaded = loadMetadataFile2004(path);
+    result.notices = loaded.notices;
+    if (!loaded.document)
+        return result;
+    result.loaded = true;
+    result.ok = parseMetadata2004(*loaded.document, result.record, result.notices);
+    return result;
 }
 
 } // namespace ts

@@ -19,6 +19,7 @@ struct Attribute {
 };
 
 struct Tag {
+    qsizetype start = 0; // where its "<" stands in the text
     QString name;
     QList<Attribute> attributes;
     bool isEnd = false;
@@ -132,6 +133,7 @@ void scanTags(const QString &text, const std::function<bool(const Tag &)> &visit
             next = doctypeEnd(text, pos + 2);
         } else {
             Tag tag;
+            tag.start = pos;
             next = pos + 1;
             if (!readTag(text, next, tag) || !visit(tag))
                 return;
@@ -172,11 +174,58 @@ QString reopenedElements(const QString &header)
     return out;
 }
 
+QString localPart(const QString &name) { return name.mid(name.indexOf(QLatin1Char(':')) + 1); }
+
+// The namespace a tag's prefix (or its lack of one) stands for, from the declarations on the tag itself
+// and on the elements it stands in, the innermost first.
+QString namespaceOf(const Tag &tag, const QList<Tag> &open)
+{
+    const qsizetype colon = tag.name.indexOf(QLatin1Char(':'));
+    const QString declaration = colon < 0 ? QStringLiteral("xmlns") : QStringLiteral("xmlns:") + tag.name.left(colon);
+    for (const Attribute &attribute : tag.attributes)
+        if (attribute.name == declaration)
+            return attribute.value;
+    for (qsizetype i = open.size() - 1; i >= 0; --i)
+        for (const Attribute &attribute : open.at(i).attributes)
+            if (attribute.name == declaration)
+                return attribute.value;
+    return {};
+}
+
+struct GeneralTagFound {
+    qsizetype start = -1;
+    QString namespaceUri;
+};
+
+// The first start tag of an element named general, whatever its prefix and attributes.
+GeneralTagFound firstGeneralTag(const QString &text)
+{
+    GeneralTagFound found;
+    QList<Tag> open;
+    scanTags(text, [&](const Tag &tag) {
+        if (tag.isEnd) {
+            if (!open.isEmpty())
+                open.removeLast();
+            return true;
+        }
+        if (localPart(tag.name) == QLatin1String("general")) {
+            found = {tag.start, namespaceOf(tag, open)};
+            return false;
+        }
+        if (!tag.isEmpty)
+            open.append(tag);
+        return true;
+    });
+    return found;
+}
+
 } // namespace
 
-std::optional<StrippedMetadata> stripHeader(const QString &text, Notices &notices)
+std::optional<StrippedMetadata> stripHeader(const QString &text, Notices &notices, GeneralTag form)
 {
-    const qsizetype general = text.indexOf(QLatin1String("<general>"));
+    qsizetype general = form == GeneralTag::AnyForm ? firstGeneralTag(text).start : -1;
+    if (general < 0)
+        general = text.indexOf(QLatin1String("<general>"));
     if (general < 0) {
         notices.append({QStringLiteral("Problem encountered while opening XML file. This may affect your XML file"),
                         QStringLiteral("Invalid Metadata File"), Icon::Exclamation});
@@ -189,7 +238,7 @@ std::optional<StrippedMetadata> stripHeader(const QString &text, Notices &notice
     return stripped;
 }
 
-std::optional<StrippedMetadata> removeHeader(const QString &path, Notices &notices)
+std::optional<StrippedMetadata> removeHeader(const QString &path, Notices &notices, GeneralTag form)
 {
     QString text;
     if (!readTextFile(path, text)) {
@@ -201,7 +250,7 @@ std::optional<StrippedMetadata> removeHeader(const QString &path, Notices &notic
                         QString(), Icon::None});
         return std::nullopt;
     }
-    return stripHeader(text, notices);
+    return stripHeader(text, notices, form);
 }
 
 bool isScorm2004Document(const QString &text)
@@ -210,15 +259,12 @@ bool isScorm2004Document(const QString &text)
         return true;
     QString rootNamespace;
     scanTags(text, [&rootNamespace](const Tag &root) {
-        const qsizetype colon = root.name.indexOf(QLatin1Char(':'));
-        const QString declaration =
-            colon < 0 ? QStringLiteral("xmlns") : QStringLiteral("xmlns:") + root.name.left(colon);
-        for (const Attribute &attribute : root.attributes)
-            if (attribute.name == declaration)
-                rootNamespace = attribute.value;
+        rootNamespace = namespaceOf(root, {});
         return false; // the root is the first tag
     });
-    return rootNamespace == QLatin1String(kLomNamespace);
+    // A record wrapped in another element (a manifest's metadata) counts by the namespace of its <general>.
+    return rootNamespace == QLatin1String(kLomNamespace) ||
+           firstGeneralTag(text).namespaceUri == QLatin1String(kLomNamespace);
 }
 
 } // namespace ts

@@ -1,5 +1,8 @@
 #include "xmlwalk.h"
 
+#include "textutil.h"
+
+#include <QSet>
 #include <libxml/tree.h>
 
 namespace ts {
@@ -27,6 +30,20 @@ void collectText(xmlNodePtr node, QString &out)
         default: break;
         }
     }
+}
+
+void collectNamespaces(xmlNodePtr node, QSet<xmlNsPtr> &declared, QList<xmlNsPtr> &used)
+{
+    for (xmlNsPtr ns = node->nsDef; ns; ns = ns->next)
+        declared.insert(ns);
+    if (node->ns && !used.contains(node->ns))
+        used.append(node->ns);
+    for (xmlAttrPtr a = node->properties; a; a = a->next)
+        if (a->ns && !used.contains(a->ns))
+            used.append(a->ns);
+    for (xmlNodePtr c = node->children; c; c = c->next)
+        if (c->type == XML_ELEMENT_NODE)
+            collectNamespaces(c, declared, used);
 }
 
 } // namespace
@@ -80,6 +97,24 @@ QString childText(const XmlNode &node, qsizetype index)
 {
     const QList<XmlNode> children = childNodes(node);
     return index < children.size() ? nodeText(children.at(index)) : QString();
+}
+
+QString standaloneXml(const XmlNode &element)
+{
+    QSet<xmlNsPtr> declared;
+    QList<xmlNsPtr> used;
+    collectNamespaces(element.raw(), declared, used);
+    QString declarations;
+    for (xmlNsPtr ns : used) {
+        if (declared.contains(ns) || !ns->prefix || qstrcmp(reinterpret_cast<const char *>(ns->prefix), "xml") == 0)
+            continue;
+        declarations += QStringLiteral(" xmlns:") + fromXml(ns->prefix) + QStringLiteral("=\"") +
+                        escapeXMLAttribute(fromXml(ns->href)) + QLatin1Char('"');
+    }
+    QString text = element.xml();
+    if (!declarations.isEmpty())
+        text.insert(1 + element.name().size(), declarations);
+    return text;
 }
 
 } // namespace ts

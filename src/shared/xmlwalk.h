@@ -23,4 +23,9 @@ QString nodeText(const XmlNode &node);
 // The text of the child at that position of childNodes (0 first); empty when there is none.
 QString childText(const XmlNode &node, qsizetype index);
 
+// The text of an element on its own (a classification fragment file): the element as it stands, with
+// declarations added for the prefixes it uses that are declared above it. The default namespace is left
+// out: a fragment carries none, and takes the one of the document it is written into.
+QString standaloneXml(const XmlNode &element);
+
 } // namespace ts

@@ -25,6 +25,7 @@ TEST_F(Reader2004, FillsTheRecordAndStoresTheClassifications)
     expected.courseDescription = QStringLiteral("Adding & subtracting fractions.");
     expected.txtSize = QStringLiteral("2048");
     expected.locationText = QStringLiteral("lesson1.html");
+    expected.lstClassification = {QStringLiteral("1")};
     EXPECT_TRUE(record == expected);
     EXPECT_TRUE(notices.isEmpty());
     EXPECT_TRUE(readFile(QStringLiteral("temp/1.xml")).startsWith("<classification"));

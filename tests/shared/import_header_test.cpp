@@ -35,6 +35,33 @@ TEST(StripHeader, ReopensWhatTheHeaderLeavesOpenWithItsNamespaceDeclarationsOnly
     }
 }
 
+TEST(StripHeader, AnyFormCutsAtTheFirstGeneralElementWhateverItsPrefixOrAttributes)
+{
+    const struct {
+        const char *text;
+        GeneralTag form;
+        const char *header; // nullptr: no general element found
+    } rows[] = {
+        {"<lom:lom xmlns:lom=\"urn:l\"><lom:general id=\"g\"/></lom:lom>", GeneralTag::AnyForm,
+         "<lom:lom xmlns:lom=\"urn:l\">"},
+        {"<!-- <general> --><lom><generalities/><general\n uniqueElementName='general'>", GeneralTag::AnyForm,
+         "<!-- <general> --><lom><generalities/>"},
+        // A tag that cannot be read ends the search by tags; the first "<general>" is taken then.
+        {"<lom><x a=<general>", GeneralTag::AnyForm, "<lom><x a="},
+        {"<lom:lom xmlns:lom=\"urn:l\"><lom:general/></lom:lom>", GeneralTag::AsWritten, nullptr},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.text);
+        Notices notices;
+        const std::optional<StrippedMetadata> stripped = stripHeader(QLatin1String(row.text), notices, row.form);
+        ASSERT_EQ(stripped.has_value(), row.header != nullptr);
+        if (stripped) {
+            EXPECT_EQ(stripped->header, QLatin1String(row.header));
+        }
+        EXPECT_EQ(notices.size(), row.header ? 0 : 1);
+    }
+}
+
 TEST(IsScorm2004Document, ByTheTextOrByTheNamespaceOfTheRoot)
 {
     const std::pair<const char *, bool> rows[] = {
@@ -49,6 +76,10 @@ TEST(IsScorm2004Document, ByTheTextOrByTheNamespaceOfTheRoot)
         {"<lom xmlns=\"http://ltsc.ieee.org/xsd/lom\"/>", false},
         {"", false},
         {"<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM", false},
+        // A record wrapped in another element counts by the namespace of its general element.
+        {"<manifest xmlns=\"urn:cp\"><metadata><lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\"><general/>", true},
+        {"<m xmlns:l=\"http://ltsc.ieee.org/xsd/LOM\"><x/><l:general id=\"g\">", true},
+        {"<m xmlns:l=\"http://ltsc.ieee.org/xsd/LOM\"><lom xmlns=\"urn:md\"><general>", false},
     };
     for (const auto &[text, is2004] : rows)
         EXPECT_EQ(isScorm2004Document(QLatin1String(text)), is2004) << text;

@@ -1,0 +1,112 @@
+// The readers of the rights, relation, annotation and classification categories.
+
+#include "reader2004.h"
+#include "readerwalk2004.h"
+
+#include "shared/textutil.h"
+
+namespace ts {
+
+using namespace reader2004;
+
+void parseRights2004(const XmlNode &rights, Record2004 &record, Notices &notices)
+{
+    Walk walk(rights, Category::Rights, record, notices);
+    walk.run([&](const XmlNode &c) {
+        bool Record2004::*yes = nullptr;
+        if (walk.is(c, "cost"))
+            yes = &Record2004::feesYes;
+        else if (walk.is(c, "copyrightAndOtherRestrictions"))
+            yes = &Record2004::copyrightYes;
+        else
+            return false;
+        // Only "yes" chooses the "Yes" option; any other value chooses "No".
+        forVocabulary(walk, c, [&](const QString &v) { record.*yes = v == QLatin1String("yes"); }, passOver);
+        return true;
+    });
+}
+
+void parseRelation2004(const XmlNode &relation, Record2004 &record, Notices &notices)
+{
+    Walk walk(relation, Category::Relation, record, notices);
+    walk.run([&](const XmlNode &c) {
+        if (walk.is(c, "kind")) {
+            forVocabulary(
+                walk, c,
+                [&](const QString &kind) {
+                    const QString text = relationText(kind);
+                    if (!text.isEmpty())
+                        record.relationshipCombo = text;
+                    else if (!kind.isEmpty())
+                        walk.unsupportedValue("kind", kind);
+                },
+                passOver);
+        } else if (walk.is(c, "resource")) {
+            for (const XmlNode &part : elementChildren(c))
+                if (walk.is(part, "description"))
+                    record.otherResourceText = valueText(part);
+        } else {
+            return false;
+        }
+        return true;
+    });
+}
+
+void parseAnnotation2004(const XmlNode &annotation, Record2004 &record, Notices &notices)
+{
+    Walk walk(annotation, Category::Annotation, record, notices);
+    walk.run([&](const XmlNode &c) {
+        if (!walk.is(c, "entity"))
+            return false;
+        const QString vcard = valueText(c);
+        if (vcard.toLower().contains(QLatin1String("vcard")))
+            record.authorText = getVCardName(vcard);
+        return true;
+    });
+}
+
+void parseClassification2004(const XmlNode &classification, Record2004 &record, Notices &notices)
+{
+    record.lstTaxon.clear();
+    Walk walk(classification, Category::Classification, record, notices);
+    QStringList keywords;
+    walk.run([&](const XmlNode &c) {
+        if (walk.is(c, "purpose")) {
+            forVocabulary(walk, c, [&](const QString &v) { record.classificationCombo = v; }, passOver);
+        } else if (walk.is(c, "keyword")) {
+            keywords.append(valueText(c));
+            record.classificationKeywordsText = keywords.join(QLatin1Char(','));
+        } else if (walk.is(c, "taxonPath")) {
+            for (const XmlNode &part : elementChildren(c)) {
+                if (walk.is(part, "source")) {
+                    record.txtTaxonSource = valueText(part);
+                } else if (walk.is(part, "taxon")) {
+                    // Each id goes with the entry of its own taxon; a taxon that lacks one is listed with
+                    // the part it has.
+                    const QString id = valueText(walk.child(part, "id"));
+                    const QString entry = valueText(walk.child(part, "entry"));
+                    if (!id.isEmpty() || !entry.isEmpty())
+                        record.lstTaxon.append(id + QLatin1Char(',') + entry);
+                }
+            }
+        } else {
+            return false;
+        }
+        return true;
+    });
+}
+
+bool parseClassification2004(const QString &fragmentXml, Record2004 &record, Notices &notices)
+{
+    XmlDocument document;
+    if (!document.loadXML(fragmentXml)) {
+        record.lstTaxon.clear();
+        notices.append(parseErrorNotice(QStringLiteral("XML Error on line "), document.parseError(),
+                                        QStringLiteral("\r"), Icon::Information, QLatin1String(kNoticeTitle)));
+        return false;
+    }
+    parseClassification2004(document.documentElement(), record, notices);
+    return true;
+}
+
+} // namespace ts

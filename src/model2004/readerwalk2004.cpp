@@ -1,0 +1,149 @@
+#include "readerwalk2004.h"
+
+#include <libxml/tree.h>
+
+namespace ts::reader2004 {
+
+namespace {
+
+QString fromXml(const xmlChar *s) { return s ? QString::fromUtf8(reinterpret_cast<const char *>(s)) : QString(); }
+
+void collectText(xmlNodePtr node, QString &out)
+{
+    bool holdsElements = false;
+    for (xmlNodePtr c = node->children; c && !holdsElements; c = c->next)
+        holdsElements = c->type == XML_ELEMENT_NODE;
+    for (xmlNodePtr c = node->children; c; c = c->next) {
+        switch (c->type) {
+        case XML_TEXT_NODE:
+            // Blank text between child elements is indentation; blank text alone is the value itself.
+            if (!holdsElements || !xmlIsBlankNode(c))
+                out += fromXml(c->content);
+            break;
+        case XML_CDATA_SECTION_NODE: out += fromXml(c->content); break;
+        case XML_ENTITY_REF_NODE: {
+            xmlChar *content = xmlNodeGetContent(c);
+            out += fromXml(content);
+            xmlFree(content);
+            break;
+        }
+        case XML_ELEMENT_NODE: collectText(c, out); break;
+        default: break;
+        }
+    }
+}
+
+bool isWhite(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+
+// Takes off the white space at the start and at the end when it holds a line break: the layout of the file.
+QString withoutLayout(const QString &text)
+{
+    qsizetype begin = 0;
+    while (begin < text.size() && isWhite(text.at(begin)))
+        ++begin;
+    qsizetype end = text.size();
+    while (end > begin && isWhite(text.at(end - 1)))
+        --end;
+    auto breaks = [&text](qsizetype from, qsizetype to) {
+        for (qsizetype i = from; i < to; ++i)
+            if (text.at(i) == u'\n' || text.at(i) == u'\r')
+                return true;
+        return false;
+    };
+    const qsizetype from = breaks(0, begin) ? begin : 0;
+    const qsizetype to = breaks(end, text.size()) ? end : text.size();
+    return text.mid(from, to - from);
+}
+
+} // namespace
+
+QString valueText(const XmlNode &node)
+{
+    if (node.isNull())
+        return {};
+    if (!node.isElement())
+        return withoutLayout(node.text());
+    QString out;
+    collectText(node.raw(), out);
+    return withoutLayout(out);
+}
+
+QList<XmlNode> elementChildren(const XmlNode &node)
+{
+    QList<XmlNode> out;
+    for (const XmlNode &c : childNodes(node))
+        if (c.isElement())
+            out.append(c);
+    return out;
+}
+
+Walk::Walk(const XmlNode &root, Category category, Record2004 &record, Notices &notices)
+    : record(record), notices(notices), m_root(root), m_category(category), m_namespace(root.namespaceUri())
+{
+}
+
+bool Walk::is(const XmlNode &node, const char *name) const
+{
+    return node.isElement() && node.localName() == QLatin1String(name) && node.namespaceUri() == m_namespace;
+}
+
+XmlNode Walk::child(const XmlNode &parent, const char *name) const
+{
+    for (const XmlNode &c : elementChildren(parent))
+        if (is(c, name))
+            return c;
+    return {};
+}
+
+XmlNode Walk::value(const XmlNode &vocabulary) const
+{
+    const QList<XmlNode> children = elementChildren(vocabulary);
+    if (children.size() >= 2)
+        return children.at(1);
+    return child(vocabulary, "value");
+}
+
+QString Walk::firstChildText(const XmlNode &element) const
+{
+    const QList<XmlNode> children = elementChildren(element);
+    return valueText(children.isEmpty() ? element : children.first());
+}
+
+void Walk::run(const std::function<bool(const XmlNode &)> &other)
+{
+    for (const XmlNode &c : childNodes(m_root)) {
+        if (c.isComment() || applyRule(c))
+            continue;
+        if (!other || !other(c))
+            notice(unsupportedElementText(m_category) + nodeName(c));
+    }
+}
+
+bool Walk::applyRule(const XmlNode &c)
+{
+    for (const FieldRule &rule : fieldRules(m_category)) {
+        if (!is(c, rule.element))
+            continue;
+        switch (rule.take) {
+        case Take::Skip: break;
+        case Take::Text: record.*rule.field = valueText(c); break;
+        case Take::FirstChild: record.*rule.field = firstChildText(c); break;
+        case Take::Value:
+            if (const XmlNode v = value(c); !v.isNull())
+                record.*rule.field = valueText(v);
+            break;
+        }
+        return true;
+    }
+    return false;
+}
+
+void Walk::notice(const QString &text) { notices.append({text, QLatin1String(kNoticeTitle)}); }
+
+void Walk::unsupportedValue(const char *element, const QString &value)
+{
+    notice(QLatin1String(kUnsupportedValue) + sectionName(m_category) + QStringLiteral(": ") +
+           QLatin1String(element) + QStringLiteral(" \"") + value + QLatin1Char('"'));
+}
+
+} // namespace ts::reader2004

@@ -1,0 +1,82 @@
+#pragma once
+// What the SCORM 2004 category readers share: the text of an element as they take it, and the frame of
+// their walk over the children of a category.
+
+#include "readertables2004.h"
+
+#include "model2004/record2004.h"
+#include "platform/xmldocument.h"
+#include "shared/notice.h"
+#include "shared/xmlwalk.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace ts::reader2004 {
+
+// The text of a node as the readers take it: for an element the text of all its descendants, character
+// data included, without the indentation between child elements. The line breaks and indentation that a
+// file laid out on several lines puts around the text are left out; blanks at either end that belong to
+// the text (the age range "7 - ") are kept.
+QString valueText(const XmlNode &node);
+
+// The element children of a node in document order: comments and text passed over, so that "the first
+// child" of an element is never a comment.
+QList<XmlNode> elementChildren(const XmlNode &node);
+
+// One reader's walk over the children of its category element.
+class Walk {
+public:
+    Walk(const XmlNode &root, Category category, Record2004 &record, Notices &notices);
+
+    // An element of the record's namespace with exactly that name, whatever its prefix. Elements of other
+    // namespaces (extensions) are none of the record's.
+    bool is(const XmlNode &node, const char *name) const;
+    // The first child element of that name; null when there is none.
+    XmlNode child(const XmlNode &parent, const char *name) const;
+    // The value of a vocabulary element: its second child element (the value after the source), or without
+    // one its child named "value"; null when neither is there.
+    XmlNode value(const XmlNode &vocabulary) const;
+    // The text of the first child element (the string of a language string); the element's own text when
+    // it holds no element.
+    QString firstChildText(const XmlNode &element) const;
+
+    // Walks the root's children: comments passed over, the category's field rules applied, every other
+    // child handed to `other`, which answers false for a child it does not know; such a child gets the
+    // category's unsupported-element notice.
+    void run(const std::function<bool(const XmlNode &)> &other = {});
+
+    void notice(const QString &text);
+    // The category's notice for a value it cannot hold, naming the element and quoting the value.
+    void unsupportedValue(const char *element, const QString &value);
+
+    Record2004 &record;
+    Notices &notices;
+
+private:
+    bool applyRule(const XmlNode &child);
+
+    XmlNode m_root;
+    Category m_category;
+    QString m_namespace;
+};
+
+// Walks the children of a vocabulary element: "source" passed over, the text of "value" handed to `value`,
+// any other child (a comment too) to `other`.
+template <typename Value, typename Other>
+void forVocabulary(const Walk &walk, const XmlNode &element, Value value, Other other)
+{
+    for (const XmlNode &part : childNodes(element)) {
+        if (walk.is(part, "source"))
+            continue;
+        if (walk.is(part, "value"))
+            value(valueText(part));
+        else
+            other(part);
+    }
+}
+
+inline void passOver(const XmlNode &) {}
+
+} // namespace ts::reader2004

@@ -1,0 +1,138 @@
+#include "support/testmain.h"
+
+#include "reader2004_support.h"
+
+#include "model2004/reader2004.h"
+
+using namespace ts;
+using ts::test::changedFields;
+using ts::test::info;
+using ts::test::reader2004Data;
+
+namespace {
+
+// One fixture file per category and per form of record: whether it was read whole, what the record
+// holds afterwards (the fields that changed, in the record's order) and the notices, in order.
+struct FileCase {
+    const char *file;
+    bool ok;
+    QStringList fields;
+    Notices notices;
+};
+
+Notice unsupportedValue(const QString &rest)
+{
+    return info(QStringLiteral("Unsupported value found in your imported file ") + rest);
+}
+
+const QString kEmptiedList = QStringLiteral("lstClassification=");
+
+class Reader2004Files : public ts::test::ProgramFolderTest, public ::testing::WithParamInterface<FileCase> {};
+
+TEST_P(Reader2004Files, FillTheRecordAndSayWhatTheyCannotHold)
+{
+    const FileCase &c = GetParam();
+    // Fields keep what they held unless the file has a value for them; the classification list is emptied.
+    Record2004 start = ts::test::clearedRecord2004();
+    start.lstClassification = {QStringLiteral("9")};
+
+    const ImportResult2004 result = importMetadataFile2004(reader2004Data(QLatin1String(c.file)), start);
+
+    EXPECT_EQ(result.ok, c.ok);
+    EXPECT_EQ(changedFields(result.record, start), c.fields);
+    EXPECT_EQ(result.notices, c.notices);
+}
+
+std::vector<FileCase> fileCases()
+{
+    return {
+        FileCase{"general.xml",
+                 true,
+                 {"titleText=Fractions & Decimals <Unit 1>", "courseDescription=Numbers\non two lines",
+                  "keywordsText=fractions,decimals, percentages", "catalogText=ISBN", "catalogEntryText=0-123-45678-9",
+                  "txtCoverage= ", "cboStructure=Hierarchical", "cboAggregationLevel=2", kEmptiedList},
+                 {info("Catalog entry in <general> section is invalid: #comment"),
+                  info("Catalog entry in <general> section is invalid: extra"),
+                  info("Catalog entry in <general> section is invalid: #comment"),
+                  info("Unsupported element found in your imported file <general>: rating")}},
+        FileCase{"lifecycle.xml",
+                 true,
+                 {"titleText=Lifecycle", "versionText=2.1", "lifecycleStatusCombo=Final",
+                  "lstFiles=Before Any Role, | Hopper, Grace,author | Role Carried Over,author | Example & "
+                  "Sons,publisher",
+                  kEmptiedList},
+                 {info("Lifecycle status is not one of the recommended type:  Draft, Final, Revised or Unavailable."),
+                  info("Catalog entry in <lifeCycle> section is invalid: #comment"),
+                  info("Catalog entry in <lifeCycle> section is invalid: rolex"),
+                  info("Unsupported element found in your imported file <lifecycle>: ext")}},
+        FileCase{"metametadata.xml",
+                 true,
+                 {"titleText=Meta", "lstMetaContrib=Jane Roe,creator | ACME Learning,creator", kEmptiedList},
+                 {info("Catalog entry in <contribute> section of <metametadata> is invalid: #comment"),
+                  info("Unsupported element found in your imported file <metametadata>: extra")}},
+        FileCase{"technical.xml",
+                 true,
+                 {"titleText=Technical", "txtSize=2048", "cboHourDuration=1", "cboMinDuration=30",
+                  "txtDuration=PT1H30M", "browserCombo=opera", "osCombo=ms-windows", "locationText=lessons/index.html",
+                  "installationRemarks=Unzip & open", "otherRequirements=Sound card", "htmlCheck=true", "gifCheck=true",
+                  "otherContentTypeText=image/png,Text/HTML,video/x-msvideo", kEmptiedList},
+                 {unsupportedValue("<technical>: requirement \"opera 8.0\""),
+                  info("Unsupported element found in your imported file <technical>: ext:player")}},
+        FileCase{"educational.xml",
+                 true,
+                 {"titleText=Educational", "interactivityTypeCombo=active", "interactivityLevelCombo=medium",
+                  "cboEduDifficulty=easy", "endUserCombo=learner", "cboContext=Higher Education",
+                  "cboSemanticDensity=very high", "simulationCheck=true", "examCheck=true", "chkLecture=true",
+                  "usageDescription=Use in class", "cboMinAge=18", "txtTypicalAgeRange=18", kEmptiedList},
+                 {unsupportedValue("<educational>: learningResourceType \"Exam\""),
+                  unsupportedValue("<educational>: typicalLearningTime \"about an hour\""),
+                  info("Unsupported element found in your imported file <education>: learningContext")}},
+        FileCase{"rights.xml",
+                 true,
+                 {"titleText=Rights", "feesYes=true", "copyrightYes=false",
+                  "usageConditionsText=Free for schools & libraries", kEmptiedList},
+                 {info("Unsupported element found in your imported file <rights>: licence")}},
+        FileCase{"relation.xml",
+                 true,
+                 {"titleText=Relation", "relationshipCombo=Is a Basis for Resource Named Below",
+                  "otherResourceText=The first edition", kEmptiedList},
+                 {unsupportedValue("<relation>: kind \"IsPartOf\""),
+                  info("Unsupported element found in your imported file <relation>: note")}},
+        FileCase{"annotation.xml",
+                 true,
+                 {"titleText=Annotation", "authorText=Ann Notator", "annotationText=Checked twice", kEmptiedList},
+                 {info("Unsupported element found in your imported file <annotation>: dateTime")}},
+        FileCase{"classification.xml",
+                 true,
+                 {QString::fromUtf8("titleText=Caf\u00e9 & Co"), "lstClassification=1 | 2 | 3"},
+                 {info("Unsupported element found in your imported file <lom>: lifecycle"),
+                  info("Unsupported element found in your imported file <lom>: ext:wrapper")}},
+        FileCase{"prefixed.xml",
+                 true,
+                 {"titleText=Prefixed", "cboStructure=linear", "browserCombo=any", "cboMinAge=10 ", "cboMaxAge= ",
+                  "txtTypicalAgeRange=10 - ", "cboYear=0", "cboMonth=0", "cboDay=0", "cboHour=0", "cboMin=45",
+                  "cboSec=0", "txtTypicalTime=P0Y0M0DT0H45M0S", "lstClassification=1"},
+                 {}},
+        FileCase{"wrapped.xml", true, {"titleText=Wrapped", "versionText=3.0", kEmptiedList}, {}},
+        FileCase{"general-in-comment.xml",
+                 false,
+                 {},
+                 {{"Metadata XML File not in expected format. Unable to validate file.", "Check Format",
+                   Icon::Exclamation}}},
+        FileCase{"no-general.xml",
+                 false,
+                 {},
+                 {{"Problem encountered while opening XML file. This may affect your XML file",
+                   "Invalid Metadata File", Icon::Exclamation}}},
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, Reader2004Files, ::testing::ValuesIn(fileCases()),
+                         [](const ::testing::TestParamInfo<FileCase> &param) {
+                             return QString::fromLatin1(param.param.file)
+                                 .section(QLatin1Char('.'), 0, 0)
+                                 .remove(QLatin1Char('-'))
+                                 .toStdString();
+                         });
+
+} // namespace
