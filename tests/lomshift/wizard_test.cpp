@@ -100,7 +100,7 @@ TEST_F(Wizard, EachStepIsCheckedBeforeTheNext)
         const char *option; // chosen before Finish
         QString folderText;
         Answer answer; // to the question whether to create the folder
-        const char *message;
+        const char *messages; // the boxes shown, joined by "|"
         bool created;
     } rows[] = {
         {nullptr, {}, Answer::Ok, "Select a location to save files to.", false},
@@ -108,9 +108,13 @@ TEST_F(Wizard, EachStepIsCheckedBeforeTheNext)
         {"optSaveNew", missing, Answer::No, "Directory does not exist.Create Directory?", false},
         // A stale folder text is checked with "Overwrite originals" too.
         {"optSaveOrig", missing, Answer::Yes, "Directory does not exist.Create Directory?", true},
+        // One level is created, below a folder that exists.
+        {"optSaveNew", missing + QStringLiteral("/a/b"), Answer::Yes,
+         "Directory does not exist.Create Directory?|76:Path not found:in frmMain cmdFinish", true},
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.message);
+        SCOPED_TRACE(row.messages);
+        dialogs.clear();
         if (row.option)
             click(row.option);
         EXPECT_EQ(folder->isEnabled(), row.option && QByteArray(row.option) == "optSaveNew");
@@ -118,13 +122,13 @@ TEST_F(Wizard, EachStepIsCheckedBeforeTheNext)
         if (row.answer != Answer::Ok)
             dialogs.answer(row.answer);
         click("cmdFinish");
-        EXPECT_EQ(lastMessage(), QString::fromLatin1(row.message));
+        EXPECT_EQ(dialogs.messages().join(QLatin1Char('|')), QString::fromLatin1(row.messages));
         EXPECT_EQ(QFileInfo(missing).isDir(), row.created);
     }
     // Back and Next again restore the target chosen.
     click("cmdBack");
     click("cmdNext");
-    EXPECT_TRUE(find<QRadioButton>(w, QStringLiteral("optSaveOrig"))->isChecked() && !folder->isEnabled());
+    EXPECT_TRUE(find<QRadioButton>(w, QStringLiteral("optSaveNew"))->isChecked() && folder->isEnabled());
     click("cmdBack");
     click("cmdBack");
     EXPECT_TRUE(find<QRadioButton>(w, QStringLiteral("optManifest"))->isChecked());
