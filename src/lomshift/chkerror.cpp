@@ -116,8 +116,12 @@ const ErrorWords kErrors[] = {
 
 // What error 75 adds: why an installed file may be out of reach.
 const char *const kAccessReasons[] = {
-    "Try reinstalling the program.", "Reasons:", "File renamed", "File deleted / moved form install directory",
-    "File not installed", "File Read Only",
+    "Try reinstalling the program.",
+    "Reasons:",
+    "File renamed",
+    "File deleted / moved form install directory",
+    "File not installed",
+    "File Read Only",
 };
 
 } // namespace

@@ -6,8 +6,8 @@
 namespace ts::lomshift {
 
 struct Common {
-    QString conversionType;  // "Metadata" or "Manifest"; empty until the first step is checked
-    QString xslPath;         // the stylesheet, relative to the program folder
+    QString conversionType;    // "Metadata" or "Manifest"; empty until the first step is checked
+    QString xslPath;           // the stylesheet, relative to the program folder
     bool saveOriginal = false; // write each converted file over its source (keeping a backup)
     bool saveNew = false;      // write each converted file into newFileLocation
     QString newFileLocation;   // kept by initVars

@@ -85,7 +85,8 @@ QString replaceHeader(const QString &text)
         chkError(5, QStringLiteral("replaceHeader"));
         return {};
     }
-    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<lom xmlns=\"%1\">").arg(QLatin1String(kLomNamespace)) +
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<lom xmlns=\"%1\">")
+               .arg(QLatin1String(kLomNamespace)) +
            text.mid(p);
 }
 
@@ -94,16 +95,17 @@ QString convertDate(const QString &value, const QTime &timeOfDay)
     const QDate date = calendarDate(value);
     if (!date.isValid())
         return {};
-    return date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('T') + timeOfDay.toString(QStringLiteral("HH:mm:ss")) +
-           QStringLiteral(".000Z");
+    return date.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('T') +
+           timeOfDay.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(".000Z");
 }
 
 bool isLomDateTime(const QString &value)
 {
     // The pattern of the LOM binding's DateTimeString.
-    static const QRegularExpression lom(QStringLiteral(
-        "^([0-9]{3}[1-9]|[0-9]{2}[1-9][0-9]|[0-9][1-9][0-9]{2}|[1-9][0-9]{3})(-(0[1-9]|1[0-2])(-(0[1-9]|[1-2][0-9]|3[0-1])"
-        "(T([0-1][0-9]|2[0-3])(:[0-5][0-9](:[0-5][0-9](\\.[0-9]{1,}(Z|((\\+|-)([0-1][0-9]|2[0-3]):[0-5][0-9]))?)?)?)?)?)?)?$"));
+    static const QRegularExpression lom(QStringLiteral("^([0-9]{3}[1-9]|[0-9]{2}[1-9][0-9]|[0-9][1-9][0-9]{2}|[1-9][0-"
+                                                       "9]{3})(-(0[1-9]|1[0-2])(-(0[1-9]|[1-2][0-9]|3[0-1])"
+                                                       "(T([0-1][0-9]|2[0-3])(:[0-5][0-9](:[0-5][0-9](\\.[0-9]{1,}(Z|(("
+                                                       "\\+|-)([0-1][0-9]|2[0-3]):[0-5][0-9]))?)?)?)?)?)?)?$"));
     return lom.match(value).hasMatch();
 }
 
@@ -177,13 +179,15 @@ bool Converter::finish(const QString &output, Conversion &result)
     }
     XmlDocument doc;
     if (!doc.loadXML(text)) {
-        result.failure = QStringLiteral("The converted document is not well-formed: %1").arg(parseFailure(doc.parseError()));
+        result.failure =
+            QStringLiteral("The converted document is not well-formed: %1").arg(parseFailure(doc.parseError()));
         return false;
     }
     const XmlNode root = doc.documentElement();
     if (root.localName() != expected.root || root.namespaceUri() != expected.ns) {
-        result.failure = QStringLiteral("The converted document's root is <%1> in the namespace \"%2\", not <%3> in \"%4\".")
-                             .arg(root.name(), root.namespaceUri(), expected.root, expected.ns);
+        result.failure =
+            QStringLiteral("The converted document's root is <%1> in the namespace \"%2\", not <%3> in \"%4\".")
+                .arg(root.name(), root.namespaceUri(), expected.root, expected.ns);
         return false;
     }
     result.keptDates = rewriteDates(doc, m_clock);

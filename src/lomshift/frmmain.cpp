@@ -139,7 +139,8 @@ void FrmMain::buildPages()
     m_optManifest = named(new QRadioButton(QStringLiteral("Manifest files"), typePage), "optManifest");
     auto *typeLayout = new QVBoxLayout(typePage);
     typeLayout->addWidget(text(QStringLiteral("Welcome to the SCORM Conversion Wizard"), typePage, true));
-    typeLayout->addWidget(text(QStringLiteral("This wizard will allow you to convert SCORM 1.2 files to SCORM 2004."), typePage));
+    typeLayout->addWidget(
+        text(QStringLiteral("This wizard will allow you to convert SCORM 1.2 files to SCORM 2004."), typePage));
     typeLayout->addWidget(m_optMetadata);
     typeLayout->addWidget(m_optManifest);
     typeLayout->addStretch();
@@ -165,8 +166,8 @@ void FrmMain::buildPages()
     }
     auto *filesLayout = new QVBoxLayout(filesPage);
     filesLayout->addWidget(text(QStringLiteral("Select Files"), filesPage, true));
-    filesLayout->addWidget(
-        text(QStringLiteral("You can select a single file or an entire directory of files to be converted."), filesPage));
+    filesLayout->addWidget(text(
+        QStringLiteral("You can select a single file or an entire directory of files to be converted."), filesPage));
     filesLayout->addWidget(m_lstFiles, 1);
     filesLayout->addLayout(fileButtons);
     filesLayout->addWidget(text(QStringLiteral("To continue click Next."), filesPage));
@@ -184,7 +185,8 @@ void FrmMain::buildPages()
     folderRow->addWidget(m_cmdBrowse);
     auto *targetLayout = new QVBoxLayout(targetPage);
     targetLayout->addWidget(text(QStringLiteral("Output Settings"), targetPage, true));
-    targetLayout->addWidget(text(QStringLiteral("Please select how you would like the file output to your system."), targetPage));
+    targetLayout->addWidget(
+        text(QStringLiteral("Please select how you would like the file output to your system."), targetPage));
     targetLayout->addWidget(m_optSaveOrig);
     targetLayout->addWidget(m_optSaveNew);
     targetLayout->addLayout(folderRow);
@@ -391,8 +393,9 @@ void FrmMain::run()
         msgBox(report.problemsText());
         return;
     }
-    const Answer again = msgBox(QStringLiteral("Metadata Created Successfully.\rRestart the wizard (YES) or Close (NO) ?"),
-                                Buttons::YesNo, Icon::None, QStringLiteral("Confirm"));
+    const Answer again =
+        msgBox(QStringLiteral("Metadata Created Successfully.\rRestart the wizard (YES) or Close (NO) ?"),
+               Buttons::YesNo, Icon::None, QStringLiteral("Confirm"));
     if (again == Answer::Yes)
         reloadWizard();
     else

@@ -28,7 +28,8 @@ bool writeOverSource(const QString &source, const QString &text, FileOutcome &ou
     const QString backup = backupPathFor(source);
     QFile original(source);
     if (!original.copy(backup)) {
-        outcome.failure = QStringLiteral("No backup of it could be made (%1): %2").arg(native(backup), original.errorString());
+        outcome.failure =
+            QStringLiteral("No backup of it could be made (%1): %2").arg(native(backup), original.errorString());
         return false;
     }
     QString reason;

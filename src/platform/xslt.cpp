@@ -129,14 +129,15 @@ xmlDocPtr moduleLoader(const xmlChar *uri, xmlDictPtr dict, int options, void *c
     const QString canonical = path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
     if (canonical.isEmpty() || g_moduleFolder.isEmpty() || !canonical.startsWith(g_moduleFolder)) {
         if (g_collector)
-            g_collector->refuse(canonical.isEmpty() && !path.isEmpty()
-                                    ? QStringLiteral("The stylesheet file was not found: %1").arg(path)
-                                    : QStringLiteral("The stylesheet may read no file outside its folder: %1").arg(wanted));
+            g_collector->refuse(
+                canonical.isEmpty() && !path.isEmpty()
+                    ? QStringLiteral("The stylesheet file was not found: %1").arg(path)
+                    : QStringLiteral("The stylesheet may read no file outside its folder: %1").arg(wanted));
         return nullptr;
     }
     xmlsafety::AllowLocalFiles allow;
-    const int safe = (options & ~(XML_PARSE_NOENT | XML_PARSE_DTDLOAD | XML_PARSE_DTDATTR | XML_PARSE_DTDVALID)) |
-                     XML_PARSE_NONET;
+    const int safe =
+        (options & ~(XML_PARSE_NOENT | XML_PARSE_DTDLOAD | XML_PARSE_DTDATTR | XML_PARSE_DTDVALID)) | XML_PARSE_NONET;
     const QByteArray local = QUrl::fromLocalFile(canonical).toEncoded();
     return g_processorLoader(reinterpret_cast<const xmlChar *>(local.constData()), dict, safe, ctxt, type);
 }
@@ -163,7 +164,8 @@ int refuseFolder(xsltSecurityPrefsPtr, xsltTransformContextPtr, const char *valu
 int refuseNetwork(xsltSecurityPrefsPtr, xsltTransformContextPtr, const char *value)
 {
     if (g_collector)
-        g_collector->refuse(QStringLiteral("The stylesheet may not reach the network: %1").arg(QString::fromUtf8(value)));
+        g_collector->refuse(
+            QStringLiteral("The stylesheet may not reach the network: %1").arg(QString::fromUtf8(value)));
     return 0;
 }
 
@@ -241,7 +243,8 @@ bool XsltStylesheet::transform(const XmlDocument &source, QString &result, XsltE
     result.clear();
     if (!m_style || source.isEmpty()) {
         if (error)
-            *error = {1, m_style ? QStringLiteral("The document is empty.") : QStringLiteral("No stylesheet is loaded."),
+            *error = {1,
+                      m_style ? QStringLiteral("The document is empty.") : QStringLiteral("No stylesheet is loaded."),
                       m_path};
         return false;
     }

@@ -6,22 +6,27 @@
 #include "platform/xmldocument.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 
 using namespace ts;
 using namespace ts::lomshift;
+using namespace Qt::StringLiterals;
 using ts::test::find;
-using ts::test::testData;
 
 namespace {
 
-const QByteArray kRecord2004 = "<lom xmlns='http://ltsc.ieee.org/xsd/LOM'><general/></lom>";
+const QByteArray kRecord12 = "<lom xmlns='http://www.imsglobal.org/xsd/imsmd_rootv1p2p1'/>";
+
+QByteArray bytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 class Wizard : public ts::test::ProgramFolderTest {
 protected:
@@ -38,34 +43,29 @@ protected:
             delete &frmMain();
         ProgramFolderTest::TearDown();
     }
+    QString p(const char *relative) const { return path(QString::fromLatin1(relative)); }
     void click(const char *name) { find<QAbstractButton>(w, QString::fromLatin1(name))->click(); }
-    int page() { return find<QTabWidget>(w, QStringLiteral("tabMainDialog"))->currentIndex(); }
-    QStringList listed()
+    bool on(const char *name) { return find<QWidget>(w, QString::fromLatin1(name))->isEnabled(); }
+    bool checked(const char *name) { return find<QAbstractButton>(w, QString::fromLatin1(name))->isChecked(); }
+    int page() { return find<QTabWidget>(w, u"tabMainDialog"_s)->currentIndex(); }
+    QListWidget *list() { return find<QListWidget>(w, u"lstFiles"_s); }
+    // The captions of the step labels that are green, as "12".
+    QString green()
     {
-        QStringList out;
-        auto *list = find<QListWidget>(w, QStringLiteral("lstFiles"));
-        for (int i = 0; i < list->count(); ++i)
-            out << list->item(i)->text();
+        QString out;
+        for (QLabel *label : w->findChildren<QLabel *>(QRegularExpression(u"^lblStep_"_s)))
+            out += label->palette().color(QPalette::WindowText) == QColor(0, 255, 0) ? label->text() : QString();
         return out;
     }
-    bool green(int step)
-    {
-        return find<QLabel>(w, QStringLiteral("lblStep_%1").arg(step))->palette().color(QPalette::WindowText) == QColor(0, 255, 0);
-    }
     QString lastMessage() { return dialogs.messages().value(dialogs.messages().size() - 1); }
-    void copyIn(const QString &from, const QString &relative)
-    {
-        QDir().mkpath(QFileInfo(path(relative)).absolutePath());
-        ASSERT_TRUE(QFile::copy(from, path(relative)));
-    }
-    // From the first step to the last, with the files added one by one.
-    void toLastStep(const char *type, const QStringList &files)
+    // From the first step to the last, with the files added one by one or by their folder.
+    void toLastStep(const char *type, const QStringList &files, const QString &folder = {})
     {
         click(type);
         click("cmdNext");
-        for (const QString &file : files) {
+        for (const QString &file : folder.isEmpty() ? files : QStringList{folder}) {
             dialogs.answerText(file);
-            click("cmdAddSingle");
+            click(folder.isEmpty() ? "cmdAddSingle" : "cmdAddMulti");
         }
         click("cmdNext");
         ASSERT_EQ(page(), 2);
@@ -78,28 +78,25 @@ protected:
 
 TEST_F(Wizard, EachStepIsCheckedBeforeTheNext)
 {
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("SCORM Conversion Wizard"));
-    EXPECT_TRUE(green(0) && !green(1));
+    EXPECT_EQ(w->windowTitle(), u"SCORM Conversion Wizard"_s);
+    EXPECT_EQ(green(), u"1"_s);
     click("cmdNext");
-    EXPECT_EQ(lastMessage(), QStringLiteral("Select a file type to convert"));
-    EXPECT_EQ(page(), 0);
+    EXPECT_EQ(lastMessage(), u"Select a file type to convert"_s);
     click("optManifest");
     click("cmdNext");
-    EXPECT_TRUE(page() == 1 && green(1) && find<QPushButton>(w, QStringLiteral("cmdBack"))->isEnabled());
+    EXPECT_TRUE(page() == 1 && on("cmdBack"));
     click("cmdNext");
-    EXPECT_EQ(lastMessage(), QStringLiteral("Select a file or files to convert from SCORM 1.2 to 2004"));
-    dialogs.answerText(path(QStringLiteral("a.xml")));
+    EXPECT_EQ(lastMessage(), u"Select a file or files to convert from SCORM 1.2 to 2004"_s);
+    dialogs.answerText(p("a.xml"));
     click("cmdAddSingle");
     click("cmdNext");
-    auto *folder = find<QLineEdit>(w, QStringLiteral("txtNewFileLocation"));
-    EXPECT_TRUE(page() == 2 && green(2) && !green(3) && !folder->isEnabled());
-    EXPECT_FALSE(find<QPushButton>(w, QStringLiteral("cmdNext"))->isEnabled());
+    EXPECT_TRUE(page() == 2 && green() == u"123"_s && !on("txtNewFileLocation") && !on("cmdNext") && on("cmdFinish"));
 
-    const QString missing = path(QStringLiteral("out"));
+    const QString missing = p("out");
     const struct {
         const char *option; // chosen before Finish
         QString folderText;
-        Answer answer; // to the question whether to create the folder
+        Answer answer;        // to the question whether to create the folder
         const char *messages; // the boxes shown, joined by "|"
         bool created;
     } rows[] = {
@@ -109,30 +106,28 @@ TEST_F(Wizard, EachStepIsCheckedBeforeTheNext)
         // A stale folder text is checked with "Overwrite originals" too.
         {"optSaveOrig", missing, Answer::Yes, "Directory does not exist.Create Directory?", true},
         // One level is created, below a folder that exists.
-        {"optSaveNew", missing + QStringLiteral("/a/b"), Answer::Yes,
+        {"optSaveNew", missing + u"/a/b"_s, Answer::Yes,
          "Directory does not exist.Create Directory?|76:Path not found:in frmMain cmdFinish", true},
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.messages);
         dialogs.clear();
         if (row.option)
             click(row.option);
-        EXPECT_EQ(folder->isEnabled(), row.option && QByteArray(row.option) == "optSaveNew");
-        folder->setText(row.folderText);
+        EXPECT_EQ(on("txtNewFileLocation") && on("cmdBrowse"), row.option && QByteArray(row.option) == "optSaveNew");
+        find<QLineEdit>(w, u"txtNewFileLocation"_s)->setText(row.folderText);
         if (row.answer != Answer::Ok)
             dialogs.answer(row.answer);
         click("cmdFinish");
         EXPECT_EQ(dialogs.messages().join(QLatin1Char('|')), QString::fromLatin1(row.messages));
         EXPECT_EQ(QFileInfo(missing).isDir(), row.created);
     }
-    // Back and Next again restore the target chosen.
+    // Back and Next again restore the target chosen; back on the first step, the type chosen.
     click("cmdBack");
     click("cmdNext");
-    EXPECT_TRUE(find<QRadioButton>(w, QStringLiteral("optSaveNew"))->isChecked() && folder->isEnabled());
+    EXPECT_TRUE(checked("optSaveNew") && on("txtNewFileLocation"));
     click("cmdBack");
     click("cmdBack");
-    EXPECT_TRUE(find<QRadioButton>(w, QStringLiteral("optManifest"))->isChecked());
-    EXPECT_FALSE(find<QPushButton>(w, QStringLiteral("cmdBack"))->isEnabled());
+    EXPECT_TRUE(checked("optManifest") && !on("cmdBack") && on("cmdFinish"));
 }
 
 TEST_F(Wizard, TheListTakesXmlFilesOneByOneOrAFoldersOwn)
@@ -144,56 +139,58 @@ TEST_F(Wizard, TheListTakesXmlFilesOneByOneOrAFoldersOwn)
         const char *message; // nullptr: the file is added
     } singles[] = {
         {std::nullopt, "No file selected"},
-        {QStringLiteral("/data/B.XML"), "Not an XML file"},
-        {QStringLiteral("/data.xml/notes.txt"), "Not an XML file"},
-        {QStringLiteral("/data/data.xml.bak"), nullptr},
-        {QStringLiteral("/data/data.xml.bak"), nullptr},
+        {u"/d/B.XML"_s, "Not an XML file"},
+        {u"/d.xml/notes.txt"_s, "Not an XML file"},
+        {u"/d/data.xml.bak"_s, nullptr},
+        {u"/d/data.xml.bak"_s, nullptr},
     };
     for (const auto &row : singles) {
         dialogs.clear();
         dialogs.answerText(row.answer);
         click("cmdAddSingle");
         EXPECT_EQ(dialogs.messages(), row.message ? QStringList{QString::fromLatin1(row.message)} : QStringList());
+        EXPECT_EQ(dialogs.calls().at(0).file.filter, u"XML|*.xml"_s);
     }
-    EXPECT_EQ(dialogs.calls().at(0).file.filter, QStringLiteral("XML|*.xml"));
     for (const char *name : {"pick/a.xml", "pick/b.XML", "pick/notes.txt", "pick/sub/c.xml"})
         writeFile(QString::fromLatin1(name), "<x/>");
-    dialogs.answerText(path(QStringLiteral("pick")));
+    dialogs.answerText(p("pick"));
     click("cmdAddMulti");
-    EXPECT_EQ(dialogs.calls().last().title, QStringLiteral("Select a Folder"));
+    EXPECT_EQ(dialogs.calls().last().title, u"Select a Folder"_s);
     dialogs.answerText(std::nullopt);
     click("cmdAddMulti");
-    EXPECT_EQ(lastMessage(), QStringLiteral("No file selected"));
-    EXPECT_EQ(listed(), QStringList({QStringLiteral("/data/data.xml.bak"), QStringLiteral("/data/data.xml.bak"),
-                                     path(QStringLiteral("pick/a.xml"))}));
+    EXPECT_EQ(lastMessage(), u"No file selected"_s);
+    ASSERT_EQ(list()->count(), 3);
+    EXPECT_EQ(list()->item(2)->text(), p("pick/a.xml"));
 
     click("cmdRemSingle");
-    EXPECT_EQ(lastMessage(), QStringLiteral("Please make a selection"));
-    find<QListWidget>(w, QStringLiteral("lstFiles"))->setCurrentRow(0);
+    EXPECT_EQ(lastMessage(), u"Please make a selection"_s);
+    list()->setCurrentRow(0);
     dialogs.answer(Answer::Yes);
     click("cmdRemSingle");
-    EXPECT_EQ(dialogs.calls().last().title, QStringLiteral("Confirm"));
-    EXPECT_EQ(listed().size(), 2);
+    EXPECT_TRUE(dialogs.calls().last().title == QLatin1String("Confirm") && list()->count() == 2);
     dialogs.answer(Answer::No);
-    click("cmdRemAll");
-    EXPECT_EQ(lastMessage(), QStringLiteral("This will clear the file list. Continue?"));
     dialogs.answer(Answer::Yes);
     click("cmdRemAll");
-    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_EQ(list()->count(), 2);
+    click("cmdRemAll");
+    EXPECT_EQ(lastMessage(), u"This will clear the file list. Continue?"_s);
+    EXPECT_EQ(list()->count(), 0);
 }
 
-// Both kinds of file, added singly or by folder, written over the sources or into a folder.
+// Both kinds of file, added singly or by folder, written over the sources (keeping backups) or into a folder
+// (the sources left byte for byte as they were).
 TEST_F(Wizard, ConvertsEveryListedFileWhereTheUserChose)
 {
-    const QString manifests = ts::test::sharedDir() + QStringLiteral("/samples/manifests");
+    const QString manifests = ts::test::sharedDir() + u"/samples/manifests"_s;
+    const QString records = ts::test::testData(u"writer12"_s);
     const struct {
         const char *type;
         bool byFolder, overwrite;
-        QString from; // a folder of sources
+        QString from;
         const char *root;
     } rows[] = {
-        {"optMetadata", false, true, testData(QStringLiteral("writer12")), "lom"},
-        {"optMetadata", true, false, testData(QStringLiteral("writer12")), "lom"},
+        {"optMetadata", false, true, records, "lom"},
+        {"optMetadata", true, false, records, "lom"},
         {"optManifest", true, true, manifests, "manifest"},
         {"optManifest", false, false, manifests, "manifest"},
     };
@@ -201,79 +198,68 @@ TEST_F(Wizard, ConvertsEveryListedFileWhereTheUserChose)
         SCOPED_TRACE(row.type + std::to_string(row.overwrite));
         if (!QFileInfo(row.from).isDir())
             continue;
-        QDir(path(QStringLiteral("in"))).removeRecursively();
-        QDir(path(QStringLiteral("out"))).removeRecursively();
-        QDir().mkpath(path(QStringLiteral("out")));
-        QStringList sources;
-        for (const QString &name : QDir(row.from).entryList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name)) {
-            copyIn(row.from + QLatin1Char('/') + name, QStringLiteral("in/") + name);
-            sources << path(QStringLiteral("in/") + name);
-        }
-        if (row.byFolder) {
-            click(row.type);
-            click("cmdNext");
-            dialogs.answerText(path(QStringLiteral("in")));
-            click("cmdAddMulti");
-            click("cmdNext");
-        } else {
-            toLastStep(row.type, sources);
-        }
+        QDir(p("in")).removeRecursively();
+        QDir(p("out")).removeRecursively();
+        QDir().mkpath(p("out"));
+        QStringList sources = QDir(row.from).entryList({u"*.xml"_s}, QDir::Files);
+        for (const QString &name : sources)
+            writeFile(u"in/"_s + name, bytes(row.from + u'/' + name));
+        toLastStep(row.type, sources.replaceInStrings(QRegularExpression(u"^"_s), p("in/")),
+                   row.byFolder ? p("in") : QString());
         click(row.overwrite ? "optSaveOrig" : "optSaveNew");
         if (!row.overwrite) {
-            dialogs.answerText(path(QStringLiteral("out")));
+            dialogs.answerText(p("out"));
             click("cmdBrowse");
         }
         dialogs.clear();
         dialogs.answer(Answer::Yes);
         click("cmdFinish");
-        EXPECT_EQ(dialogs.messages(),
-                  QStringList{QStringLiteral("Metadata Created Successfully.\rRestart the wizard (YES) or Close (NO) ?")});
+        EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral(
+                                          "Metadata Created Successfully.\rRestart the wizard (YES) or Close (NO) ?")});
         for (const QString &source : sources) {
             const QString name = QFileInfo(source).fileName();
-            const QString written = row.overwrite ? source : path(QStringLiteral("out/") + name);
-            QFile original(row.from + QLatin1Char('/') + name);
-            ASSERT_TRUE(original.open(QIODevice::ReadOnly));
-            const QByteArray before = original.readAll();
-            EXPECT_EQ(readFile(row.overwrite ? QStringLiteral("in/") + name + QStringLiteral(".bak") : QStringLiteral("in/") + name),
-                      before);
+            EXPECT_EQ(readFile(u"in/"_s + name + (row.overwrite ? u".bak"_s : QString())),
+                      bytes(row.from + u'/' + name));
             XmlDocument doc;
-            ASSERT_TRUE(doc.load(written)) << written.toStdString();
+            ASSERT_TRUE(doc.load(row.overwrite ? source : path(u"out/"_s + name)));
             EXPECT_EQ(doc.documentElement().localName(), QString::fromLatin1(row.root));
         }
-        EXPECT_EQ(QDir(path(QStringLiteral("out"))).entryList(QDir::Files).size(), row.overwrite ? 0 : sources.size());
+        EXPECT_EQ(QDir(p("out")).entryList(QDir::Files).size(), row.overwrite ? 0 : sources.size());
         // Yes restarts the wizard.
-        EXPECT_TRUE(page() == 0 && listed().isEmpty() && !green(1) && !green(2));
-        EXPECT_FALSE(find<QPushButton>(w, QStringLiteral("cmdFinish"))->isEnabled());
+        EXPECT_TRUE(page() == 0 && list()->count() == 0 && green() == u"1"_s && !on("cmdFinish"));
+        EXPECT_FALSE(checked("optMetadata") || checked("optManifest") || checked("optSaveOrig") ||
+                     checked("optSaveNew"));
     }
 }
 
 TEST_F(Wizard, FilesNotConvertedOrNotWrittenAreNamedAndSuccessComesOnlyWhenAllWereWritten)
 {
-    writeFile(QStringLiteral("a/x.xml"), "<lom xmlns='http://www.imsglobal.org/xsd/imsmd_rootv1p2p1'/>");
-    writeFile(QStringLiteral("b/x.xml"), "<lom xmlns='http://www.imsglobal.org/xsd/imsmd_rootv1p2p1'/>");
-    writeFile(QStringLiteral("a/bad.xml"), kRecord2004);
-    QDir().mkpath(path(QStringLiteral("out")));
-    toLastStep("optMetadata", {path(QStringLiteral("a/x.xml")), path(QStringLiteral("b/x.xml")), path(QStringLiteral("a/bad.xml"))});
+    writeFile(u"a/x.xml"_s, kRecord12);
+    writeFile(u"b/x.xml"_s, kRecord12);
+    writeFile(u"a/bad.xml"_s, "<lom xmlns='http://ltsc.ieee.org/xsd/LOM'/>");
+    QDir().mkpath(p("out"));
+    toLastStep("optMetadata", {p("a/x.xml"), p("b/x.xml"), p("a/bad.xml")});
     click("optSaveNew");
-    find<QLineEdit>(w, QStringLiteral("txtNewFileLocation"))->setText(path(QStringLiteral("out")));
+    find<QLineEdit>(w, u"txtNewFileLocation"_s)->setText(p("out"));
     click("cmdFinish");
-    EXPECT_EQ(lastMessage(), QStringLiteral("Metadata Created but process had errors.\rYour data may not be converted "
-                                            "correctly.\r\r%1: not converted. A file of the same name was already written "
-                                            "to %2 in this run; it was not overwritten.\r%3: not converted. It is not a "
-                                            "SCORM 1.2 metadata record.")
-                                 .arg(path(QStringLiteral("b/x.xml")), path(QStringLiteral("out")), path(QStringLiteral("a/bad.xml"))));
-    EXPECT_TRUE(w->g_hadErrorOnGenerate && page() == 2);
-    EXPECT_EQ(readFile(QStringLiteral("a/bad.xml")), kRecord2004);
-    EXPECT_TRUE(readFile(QStringLiteral("out/x.xml")).startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<lom "));
+    EXPECT_EQ(lastMessage(),
+              QStringLiteral("Metadata Created but process had errors.\rYour data may not be converted "
+                             "correctly.\r\r%1: not converted. A file of the same name was already written "
+                             "to %2 in this run; it was not overwritten.\r%3: not converted. It is not a "
+                             "SCORM 1.2 metadata record.")
+                  .arg(p("b/x.xml"), p("out"), p("a/bad.xml")));
+    EXPECT_TRUE(w->g_hadErrorOnGenerate && page() == 2 && on("cmdFinish"));
+    EXPECT_EQ(find<QPushButton>(w, u"cmdFinish"_s)->text(), u"Finish"_s);
+    EXPECT_TRUE(readFile(u"out/x.xml"_s).startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<lom "));
 
-    // With the second x.xml gone and bad.xml mended, the same list ends with success; No closes the wizard.
-    find<QListWidget>(w, QStringLiteral("lstFiles"))->setCurrentRow(1);
+    // Without the second x.xml and with bad.xml mended, the same list ends with success; No closes the wizard.
+    list()->setCurrentRow(1);
     dialogs.answer(Answer::Yes);
     click("cmdRemSingle");
-    writeFile(QStringLiteral("a/bad.xml"), "<lom xmlns='http://www.imsglobal.org/xsd/imsmd_rootv1p2p1'/>");
+    writeFile(u"a/bad.xml"_s, kRecord12);
     dialogs.answer(Answer::No);
     click("cmdFinish");
-    EXPECT_EQ(dialogs.calls().last().title, QStringLiteral("Confirm"));
+    EXPECT_EQ(dialogs.calls().last().title, u"Confirm"_s);
     ts::test::processEvents();
     EXPECT_FALSE(frmMainLoaded());
 }
