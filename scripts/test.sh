@@ -15,6 +15,8 @@ cmake --build build-asan -j "$jobs"
 
 echo "== Starting the built tagsmith under a virtual X server"
 QT_QPA_PLATFORM= xvfb-run -a scripts/startcheck.sh build/program/tagsmith
+echo "== Starting the built lomshift under a virtual X server"
+QT_QPA_PLATFORM= xvfb-run -a scripts/startcheck.sh build/program/lomshift "SCORM Conversion Wizard"
 
 echo "== Test suite, sanitizers on"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \

@@ -318,6 +318,20 @@ XmlNode XmlNode::parent() const
     return XmlNode(m_node->parent);
 }
 
+void XmlNode::setText(const QString &text)
+{
+    if (!isElement())
+        return;
+    while (m_node->children) {
+        xmlNodePtr child = m_node->children;
+        xmlUnlinkNode(child);
+        xmlFreeNode(child);
+    }
+    const QByteArray bytes = text.toUtf8();
+    xmlAddChild(m_node, xmlNewDocTextLen(m_node->doc, reinterpret_cast<const xmlChar *>(bytes.constData()),
+                                         static_cast<int>(bytes.size())));
+}
+
 int XmlNode::line() const { return m_node ? static_cast<int>(xmlGetLineNo(m_node)) : 0; }
 
 QString XmlNode::xml() const

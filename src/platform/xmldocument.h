@@ -44,6 +44,8 @@ public:
     XmlNode parent() const;
     int line() const;
     QString xml() const; // the node serialised as text
+    // Replaces the node's content by the text (taken as it is: escaped when the document is serialised).
+    void setText(const QString &text);
     _xmlNode *raw() const { return m_node; }
 
 private:

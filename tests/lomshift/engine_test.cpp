@@ -1,0 +1,298 @@
+#include "support/testmain.h"
+
+#include "lomshift/chkerror.h"
+#include "lomshift/common.h"
+#include "lomshift/run.h"
+#include "model2004/reader2004.h"
+#include "platform/programfolder.h"
+#include "platform/schema_support.h"
+#include "platform/textfile.h"
+#include "shared/metadataheader.h"
+
+#include <QDir>
+
+using namespace ts;
+using namespace ts::lomshift;
+using namespace Qt::StringLiterals;
+using ts::test::sharedDir;
+using ts::test::testData;
+
+namespace {
+
+const QByteArray kRecord12 = "<lom xmlns='http://www.imsglobal.org/xsd/imsmd_rootv1p2p1'><general/></lom>";
+
+class Engine : public ts::test::ProgramFolderTest {
+protected:
+    QString p(const char *relative) const { return path(QString::fromLatin1(relative)); }
+    Converter converter(const QString &type = u"Metadata"_s, const QString &sheet = {})
+    {
+        return Converter(type, sheet.isEmpty() ? programPath(stylesheetFor(type)) : sheet,
+                         [] { return QTime(15, 4, 5); });
+    }
+    RunReport run(const QStringList &files, const Target &target, const QString &sheet = {})
+    {
+        Converter c = converter(u"Metadata"_s, sheet);
+        return runConversion(c, files, target);
+    }
+    // A stylesheet of the program folder whose one template writes the body.
+    QString sheet(const QByteArray &body)
+    {
+        writeFile(u"xsl/test.xsl"_s, "<xsl:stylesheet version='1.0' xmlns:xsl='http://www.w3.org/1999/XSL/Transform'>"
+                                     "<xsl:template match='/'>" +
+                                         body + "</xsl:template></xsl:stylesheet>");
+        return p("xsl/test.xsl");
+    }
+};
+
+// The schema of the shared folder under the namespace of the converted root; null when the folder is absent.
+std::shared_ptr<SchemaCache> referenceSchema(const char *ns, const char *relative)
+{
+    if (!ts::test::schema::referenceJudge())
+        return nullptr;
+    auto cache = std::make_shared<SchemaCache>();
+    xmlSetStructuredErrorFunc(nullptr, [](void *, xmlErrorPtr) {});
+    EXPECT_TRUE(cache->add(QString::fromLatin1(ns), sharedDir() + u'/' + QString::fromLatin1(relative)));
+    xmlSetStructuredErrorFunc(nullptr, nullptr);
+    return cache;
+}
+
+std::string verdict(const SchemaCache &cache, const QString &text)
+{
+    XmlDocument doc;
+    ParseError error;
+    if (doc.loadXML(text) && cache.validate(doc.raw(), error))
+        return "valid";
+    return (error.reason + doc.parseError().reason).toStdString();
+}
+
+QStringList xmlFiles(const QString &folder)
+{
+    QStringList out;
+    for (const QString &name : QDir(folder).entryList({u"*.xml"_s}, QDir::Files, QDir::Name))
+        out << folder + u'/' + name;
+    return out;
+}
+
+} // namespace
+
+// Opened as tagsmith opens a SCORM 2004 file, each converted record gives the reader its title; the records
+// with every field filled give their description, size and location too.
+TEST_F(Engine, EveryRecordOfOursAndOfTheSamplesConvertsToValidLomThatTheReaderOpens)
+{
+    const QMap<QString, QString> titles{{u"a03_corporate-course_imsmetadata.xml"_s, u"SOX"_s},
+                                        {u"a04_template_imsmetadata.xml"_s, u"CPC BD EN"_s},
+                                        {u"a06_cancore-pool-example_CR-line-endings.xml"_s, u"{{ site.title }}"_s},
+                                        {u"template_defaults.xml"_s, QString()}};
+    const auto lomLoose = referenceSchema(kLomNamespace, "schemas/scorm2004_4ed/lomLoose.xsd");
+    QStringList files = xmlFiles(testData(u"writer12"_s));
+    if (lomLoose)
+        files << xmlFiles(sharedDir() + u"/samples/imsmd12"_s);
+    Converter c = converter();
+    for (const QString &file : files) {
+        SCOPED_TRACE(file.toStdString());
+        const QString name = QFileInfo(file).fileName();
+        const bool full = name.endsWith(u"_full.xml"_s);
+        const Conversion result = c.doConversion(file);
+        ASSERT_TRUE(result.converted() && result.keptDates.isEmpty()) << result.failure.toStdString();
+        if (lomLoose) {
+            EXPECT_EQ(verdict(*lomLoose, result.text), "valid");
+        }
+        Notices notices;
+        const auto stripped = stripHeader(result.text, notices);
+        XmlDocument doc;
+        ASSERT_TRUE(stripped && isScorm2004Document(result.text) && doc.loadXML(stripped->text));
+        Record2004 record;
+        EXPECT_TRUE(parseMetadata2004(doc, record, notices) && notices.isEmpty());
+        EXPECT_EQ(record.titleText, titles.value(name, full ? u"Cells & Tissues"_s : u"Cell Walls"_s));
+        if (full) {
+            EXPECT_EQ(record.courseDescription + record.txtSize + record.locationText,
+                      u"An introduction to the cell.20480lessons/cell.html"_s);
+        }
+    }
+    EXPECT_TRUE(dialogs.calls().isEmpty());
+}
+
+TEST_F(Engine, BothSampleManifestsConvertToValidScorm2004Manifests)
+{
+    const auto driver =
+        referenceSchema("http://www.imsglobal.org/xsd/imscp_v1p1", "schemas/drivers/scorm2004_manifest_driver.xsd");
+    if (!driver)
+        GTEST_SKIP() << "The shared folder with the reference schemas is absent.";
+    const QStringList files = xmlFiles(sharedDir() + u"/samples/manifests"_s);
+    ASSERT_EQ(files.size(), 2);
+    for (const QString &file : files) {
+        const Conversion result = converter(u"Manifest"_s).doConversion(file);
+        EXPECT_EQ(verdict(*driver, result.text), "valid") << file.toStdString() << result.failure.toStdString();
+        EXPECT_TRUE(result.text.startsWith(u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<manifest "_s));
+    }
+}
+
+TEST_F(Engine, TheHeadReplacesEverythingBeforeTheFirstMarker)
+{
+    const QString head = u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\">"_s;
+    const struct {
+        const char *output, *kept; // kept: nullptr when the result is empty
+        int boxes;
+    } rows[] = {
+        {"<?xml version=\"1.0\"?>\n<lom xmlns=\"a\" xmlns:b=\"b\">\n  <!--Generated x--><general/></lom>",
+         "<!--Generated x--><general/></lom>", 0},
+        {"<lom><!--Generated 1--><!--Generated 2--></lom>", "<!--Generated 1--><!--Generated 2--></lom>", 0},
+        {"<lom><general/></lom>", nullptr, 1},
+        {"", nullptr, 0},
+    };
+    for (const auto &row : rows) {
+        dialogs.clear();
+        EXPECT_EQ(replaceHeader(QString::fromUtf8(row.output)),
+                  row.kept ? head + QString::fromUtf8(row.kept) : QString());
+        EXPECT_EQ(dialogs.messages(), QStringList(row.boxes, u"Invalid procedure call or argument in replaceHeader"_s));
+    }
+}
+
+TEST(Dates, CalendarDatesBecomeLomDatesWithTheTimeOfDay)
+{
+    const struct {
+        const char *value;
+        QTime time;
+        const char *result;
+    } rows[] = {
+        {"2004-03-07", QTime(15, 4, 5), "2004-03-07T15:04:05.000Z"},
+        {"7/3/2004", QTime(15, 4, 5), "2004-03-07T15:04:05.000Z"},
+        {"12-11-2004", QTime(0, 5, 9), "2004-11-12T00:05:09.000Z"},
+        {"2004/3/7", QTime(12, 30), "2004-03-07T12:30:00.000Z"},
+        {"2026-12-8", QTime(21, 7), "2026-12-08T21:07:00.000Z"},
+        {"29/2/2005", QTime(), ""},
+        {"7.3.2004", QTime(), ""},
+        {"2004\\3\\7", QTime(), ""},
+        {"07/03/04", QTime(), ""},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(convertDate(QString::fromLatin1(row.value), row.time), QString::fromLatin1(row.result)) << row.value;
+
+    // Only values inside a LOM <date> are rewritten, each at the clock's time when it is.
+    const QString lom =
+        u"<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\"><date><dateTime>%1</dateTime></date><other><dateTime>"
+        "7/3/2004</dateTime></other><date><dateTime>2004-03-07T10:00:00.5Z</dateTime></date><date><dateTime>"
+        "2004</dateTime></date><date><dateTime>7.3.2004</dateTime></date><date xmlns=\"urn:x\"><dateTime>"
+        "7/3/2004</dateTime></date><date><dateTime>%2</dateTime></date></lom>"_s;
+    XmlDocument doc;
+    ASSERT_TRUE(doc.loadXML(lom.arg(u"7/3/2004"_s, u"2026-12-8"_s)));
+    int second = 0;
+    EXPECT_EQ(rewriteDates(doc, [&second] { return QTime(8, 0, second++); }), QStringList{u"7.3.2004"_s});
+    EXPECT_EQ(doc.documentElement().xml(), lom.arg(u"2004-03-07T08:00:00.000Z"_s, u"2026-12-08T08:00:01.000Z"_s));
+}
+
+// Files that are not converted, with the reason given and the titles of the boxes shown on the way.
+TEST_F(Engine, WhatCannotBeConvertedIsRefusedWithItsReason)
+{
+    const struct {
+        const char *type;
+        QByteArray file, body; // an empty file is missing; an empty body keeps the program's stylesheet
+        const char *failure, *titles;
+    } rows[] = {
+        {"Metadata", "", "", "It could not be read as XML: ", ""},
+        {"Metadata", "<lom>", "", "It could not be read as XML: line 1, position 6: ", ""},
+        {"Metadata", "<lom xmlns='http://ltsc.ieee.org/xsd/LOM'/>", "", "It is not a SCORM 1.2 metadata record.", ""},
+        {"Manifest", kRecord12, "", "It is not a SCORM 1.2 content package manifest.", ""},
+        {"Metadata", kRecord12, "<lom/>", "The stylesheet's output lacks the comment that marks it.", "Error5"},
+        {"Manifest", kRecord12, "<manifest/>", "The stylesheet's output lacks the comment", "Error5"},
+        {"Metadata", kRecord12, "<manifest><xsl:comment>Generated</xsl:comment></manifest>",
+         "The converted document is not well-formed: line 2, ", ""},
+        {"Manifest", kRecord12, "<lom><xsl:comment>Generated</xsl:comment></lom>",
+         "The converted document's root is <lom> in the namespace \"\", not <manifest> in \"http", ""},
+        {"Metadata", kRecord12, "<xsl:message terminate='yes'>broken</xsl:message>",
+         "The stylesheet failed on it: ", "Tagsmith Tagsmith"},
+    };
+    for (const auto &row : rows) {
+        dialogs.clear();
+        dialogs.answer(Answer::Retry);
+        dialogs.answer(Answer::Cancel);
+        QFile::remove(p("source.xml"));
+        if (!row.file.isEmpty())
+            writeFile(u"source.xml"_s, row.file);
+        const Conversion c = converter(QString::fromLatin1(row.type), row.body.isEmpty() ? QString() : sheet(row.body))
+                                 .doConversion(p("source.xml"));
+        EXPECT_TRUE(!c.converted() && c.failure.startsWith(QString::fromUtf8(row.failure))) << c.failure.toStdString();
+        QStringList titles;
+        for (const DialogCall &call : dialogs.calls())
+            titles << call.title;
+        EXPECT_EQ(titles.join(u' '), QString::fromLatin1(row.titles));
+    }
+    // The stylesheet's failure asks whether to try it again.
+    EXPECT_EQ(dialogs.calls().at(0).buttons, Buttons::RetryCancel);
+    EXPECT_TRUE(dialogs.calls().at(0).text.startsWith(u"Run-time error in transformXML "_s));
+    EXPECT_TRUE(dialogs.calls().at(0).text.contains(u"broken\r\nOccurred in "_s + p("xsl/test.xsl")));
+    // A missing stylesheet is reported once for the run, and every file fails.
+    dialogs.clear();
+    writeFile(u"in/a.xml"_s, kRecord12);
+    writeFile(u"in/b.xml"_s, kRecord12);
+    for (const FileOutcome &f : run({p("in/a.xml"), p("in/b.xml")}, {true, false, {}}, p("xsl/none.xsl")).files)
+        EXPECT_TRUE(f.failure.startsWith(u"The stylesheet "_s));
+    EXPECT_EQ(dialogs.calls().size(), 1);
+    EXPECT_EQ(dialogs.calls().at(0).title, u"Error75"_s);
+}
+
+TEST(ErrorReporter, NamesTheErrorAndTheProcedure)
+{
+    const struct {
+        int number;
+        const char *text;
+    } rows[] = {
+        {5, "Invalid procedure call or argument in p"},
+        {1036, "Unknown Error in p"},
+        {55, "Unknown error in p"},
+        {1001, "Out of memory in p"},
+        {1042, " Must be first statement on the line in p"},
+        {-1, "Unknown Error in p"},
+        {75, "Path/File access error in p\rTry reinstalling the program.\rReasons:\rFile renamed\r"
+             "File deleted / moved form install directory\rFile not installed\rFile Read Only"},
+    };
+    ScriptedDialogs dialogs;
+    setDialogs(&dialogs);
+    for (const auto &row : rows) {
+        chkError(row.number, u"p"_s);
+        EXPECT_EQ(dialogs.calls().last().text, QString::fromLatin1(row.text));
+        EXPECT_EQ(dialogs.calls().last().title, u"Error%1"_s.arg(row.number));
+        EXPECT_EQ(dialogs.calls().last().icon, Icon::None);
+    }
+    chkError(0, u"p"_s);
+    EXPECT_EQ(dialogs.calls().size(), std::size(rows));
+    setDialogs(nullptr);
+}
+
+// The file written, byte for byte: UTF-8, every line ending in CR LF, the LOM head and the dates as LOM dates.
+TEST_F(Engine, WritesTheConvertedRecordAsTheGoldenFile)
+{
+    QDir().mkpath(p("out"));
+    EXPECT_TRUE(run({testData(u"writer12/aggregation_optional_full.xml"_s)}, {false, true, p("out")}).complete());
+    QFile golden(testData(u"lomshift/aggregation_optional_full.xml"_s));
+    ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+    EXPECT_EQ(readFile(u"out/aggregation_optional_full.xml"_s), golden.readAll());
+}
+
+TEST_F(Engine, OverwritingKeepsABackupAndAFailedWriteKeepsTheOriginal)
+{
+    writeFile(u"in/r.xml"_s, kRecord12);
+    writeFile(u"in/r.xml.bak"_s, "older backup");
+    writeFile(u"in/s.xml"_s, kRecord12);
+    failNextWrite(u"in/s.xml"_s, 10);
+    // A file listed twice is converted once.
+    RunReport report = run({p("in/r.xml"), p("in/s.xml"), p("in/r.xml")}, {true, false, {}});
+    ASSERT_EQ(report.files.size(), 2);
+    EXPECT_EQ(report.files.at(0).written, QStringList{p("in/r.xml")});
+    EXPECT_EQ(readFile(u"in/r.xml.bak"_s) + readFile(u"in/r.xml.bak2"_s), "older backup" + kRecord12);
+    EXPECT_EQ(report.files.at(1).failure, u"It could not be written over: No space left on device"_s);
+    EXPECT_EQ(readFile(u"in/s.xml"_s), kRecord12);
+    EXPECT_FALSE(QFile::exists(p("in/s.xml.bak")));
+    // A folder that is the source's own keeps a backup too; a value that reads as no date is kept and named.
+    report = run({p("in/s.xml")}, {false, true, p("in")},
+                 sheet("<lom xmlns='http://ltsc.ieee.org/xsd/LOM'><xsl:comment>Generated</xsl:comment><date><dateTime>"
+                       "7.3.2004</dateTime></date></lom>"));
+    EXPECT_EQ(readFile(u"in/s.xml.bak"_s), kRecord12);
+    EXPECT_EQ(
+        report.problemsText(),
+        u"Metadata Created but process had errors.\rYour data may not be converted correctly."
+        "\r\r%1: converted, but these values were left as they were, being no date: 7.3.2004"_s.arg(p("in/s.xml")));
+    report = run({p("in/none.xml")}, {true, false, {}});
+    EXPECT_TRUE(
+        report.problemsText().startsWith(u"No file was converted.\r\r%1: not converted. "_s.arg(p("in/none.xml"))));
+}
