@@ -24,6 +24,8 @@ FolderList::FolderList(QWidget *parent) : QTreeWidget(parent)
     setHeaderHidden(true);
     setRootIsDecorated(false);
     setItemsExpandable(false);
+    // Nothing here folds, so no branch shows the sign of folding.
+    setStyleSheet(QStringLiteral("QTreeView::branch { image: none; border-image: none; }"));
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem *item) {
         if (item && setPath(item->data(0, kPathRole).toString()))

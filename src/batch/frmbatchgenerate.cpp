@@ -245,11 +245,17 @@ bool FrmBatchGenerate::generateAll()
     for (const PlannedFile &p : plan)
         if (!p.refusal.isEmpty())
             refused << p.refusal;
-    if (!refused.isEmpty())
-        msgBox(QStringLiteral("These files are not generated:\r") +
-                   refused.join(QLatin1Char('\r')),
-               Buttons::Ok, Icon::Exclamation);
+    if (!refused.isEmpty()) {
+        // A box that fits on the screen: the first refusals, and how many more there are.
+        constexpr qsizetype kShown = 20;
+        QStringList lines = refused.mid(0, kShown);
+        if (refused.size() > kShown)
+            lines << QStringLiteral("... and %1 more.").arg(refused.size() - kShown);
+        msgBox(QStringLiteral("These files are not generated:\r") + lines.join(QLatin1Char('\r')), Buttons::Ok,
+               Icon::Exclamation);
+    }
     bool allWritten = refused.isEmpty();
+    bool anyWritten = false;
     for (const PlannedFile &p : plan) {
         if (p.output.isEmpty())
             continue;
@@ -259,9 +265,18 @@ bool FrmBatchGenerate::generateAll()
         if (!info)
             notices << failureNotice(QFileInfo::exists(p.source) ? err::PathFileAccess : err::FileNotFound,
                                      p.source + QStringLiteral(": ") + reason);
-        const bool written = info && generateMetadata(templatePath(), *info, p.output, notices);
+        const bool written = info && generateMetadata(templatePath(), *info, p.output, notices, WriteKind::Scratch);
         showNotices(notices);
         allWritten = allWritten && written;
+        anyWritten = anyWritten || written;
+    }
+    // The files written reach the disk before the run says so.
+    QString reason;
+    if (anyWritten && !flushToDisk(m_txtNewFileLocation->text(), &reason)) {
+        showNotices({failureNotice(err::PathFileAccess, QStringLiteral("Path/File access error: the metadata files in "
+                                                                       "%1 could not be written to the disk. %2")
+                                                            .arg(m_txtNewFileLocation->text(), reason))});
+        allWritten = false;
     }
     return allWritten;
 }

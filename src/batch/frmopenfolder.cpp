@@ -34,11 +34,12 @@ void checkFolderName(const QString &name)
         throw AppError(err::BadFileName, QStringLiteral("Bad file name or number: ") + reason);
 }
 
-QToolButton *pictureButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon, const QString &tip)
+QToolButton *pictureButton(QWidget *parent, const char *name, const char *themeIcon, QStyle::StandardPixmap icon,
+                           const QString &tip)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIcon(QIcon::fromTheme(QLatin1String(themeIcon), parent->style()->standardIcon(icon)));
     button->setIconSize(QSize(32, 32));
     button->setToolTip(tip);
     button->setAutoRaise(true);
@@ -60,9 +61,11 @@ FrmOpenFolder::FrmOpenFolder(QWidget *parent)
     m_lstFolders->setObjectName(QStringLiteral("lstFolders"));
     m_lstFiles->setObjectName(QStringLiteral("lstFiles"));
     m_lstFiles->setSelectionMode(QAbstractItemView::NoSelection);
-    auto *newFolder = pictureButton(this, "imgNewFolder", QStyle::SP_FileDialogNewFolder, QStringLiteral("New Folder"));
-    auto *rename = pictureButton(this, "imgRename", QStyle::SP_FileDialogDetailedView, QStringLiteral("Rename Folder"));
-    auto *remove = pictureButton(this, "imgDelete", QStyle::SP_TrashIcon, QStringLiteral("Delete Folder"));
+    auto *newFolder = pictureButton(this, "imgNewFolder", "folder-new", QStyle::SP_FileDialogNewFolder,
+                                    QStringLiteral("New Folder"));
+    auto *rename = pictureButton(this, "imgRename", "edit-rename", QStyle::SP_FileDialogDetailedView,
+                                 QStringLiteral("Rename Folder"));
+    auto *remove = pictureButton(this, "imgDelete", "edit-delete", QStyle::SP_TrashIcon, QStringLiteral("Delete Folder"));
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOk"));
     ok->setDefault(true);

@@ -1,16 +1,21 @@
 #include "generate.h"
 
 #include "platform/programfolder.h"
-#include "platform/textfile.h"
 #include "platform/xmldocument.h"
 #include "shared/apperror.h"
 #include "shared/metadataheader.h"
 #include "shared/textutil.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <libxml/tree.h>
 #include <libxml/xmlsave.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace ts::batch {
 
@@ -263,7 +268,7 @@ std::optional<QString> metadataText(const QString &templateText, const FileInfo 
 }
 
 bool generateMetadata(const QString &templateFile, const FileInfo &info, const QString &outputPath,
-                      Notices &notices)
+                      Notices &notices, WriteKind kind)
 {
     const std::optional<StrippedMetadata> read = removeHeader(templateFile, notices);
     if (!read)
@@ -277,13 +282,24 @@ bool generateMetadata(const QString &templateFile, const FileInfo &info, const Q
         return false;
     }
     QString reason;
-    if (!writeTextFile(outputPath, *text, &reason)) {
+    if (!writeTextFile(outputPath, *text, &reason, kind)) {
         notices.append(failureNotice(err::PathFileAccess, QStringLiteral("Path/File access error: %1 could not be "
                                                                          "written. %2")
                                                               .arg(outputPath, reason)));
         return false;
     }
     return true;
+}
+
+bool flushToDisk(const QString &folder, QString *reason)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool flushed = fd >= 0 && ::syncfs(fd) == 0;
+    if (!flushed && reason)
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+    if (fd >= 0)
+        ::close(fd);
+    return flushed;
 }
 
 } // namespace ts::batch

@@ -5,6 +5,7 @@
 
 #include "batchfile.h"
 
+#include "platform/textfile.h"
 #include "shared/notice.h"
 
 #include <QString>
@@ -20,9 +21,15 @@ QString templatePath();
 std::optional<QString> metadataText(const QString &templateText, const FileInfo &info, Notices &notices);
 
 // Reads the template and writes the metadata file for the content file to outputPath, replacing an
-// existing file atomically. False (and the notices that say why) when nothing was written.
+// existing file atomically. False (and the notices that say why) when nothing was written. A run over many
+// files writes them as Scratch, each replaced atomically without waiting for the disk, and then waits for all
+// of them at once with flushToDisk.
 bool generateMetadata(const QString &templateFile, const FileInfo &info, const QString &outputPath,
-                      Notices &notices);
+                      Notices &notices, WriteKind kind = WriteKind::Durable);
+
+// Waits until everything written to the file system that holds the folder is on the disk. False, with the
+// reason, when that fails.
+bool flushToDisk(const QString &folder, QString *reason);
 
 // The message that sums up a failure no other message covers: "number::description".
 Notice failureNotice(int number, const QString &description);
