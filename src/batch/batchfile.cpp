@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
 
 namespace ts::batch {
 
@@ -98,14 +97,16 @@ QString outputFileName(const FileInfo &info) { return info.baseName + QStringLit
 
 QList<PlannedFile> planOutputs(const QStringList &sources, const QString &targetFolder, const QString &protectedFile)
 {
-    QList<PlannedFile> plan;
-    QHash<QString, QString> listed; // identity -> a listed path of that file
+    QHash<QString, QString> listed; // each listed file once, as it was first listed
     for (const QString &source : sources)
-        listed.insert(identity(source), source);
-    QHash<QString, QStringList> byOutput; // output identity -> the listed files bound for it
-    QList<QString> outputIds;
+        if (!listed.contains(identity(source)))
+            listed.insert(identity(source), source);
+    QList<PlannedFile> plan;
+    QStringList targets;                // per listed file, where its metadata file goes; empty when refused by name
+    QHash<QString, QStringList> bound; // per target, the listed files bound for it
     for (const QString &source : sources) {
         PlannedFile p{source, {}, {}};
+        QString target;
         FileInfo info;
         info.baseName = getBaseName(source);
         const QString name = outputFileName(info);
@@ -114,36 +115,30 @@ QList<PlannedFile> planOutputs(const QStringList &sources, const QString &target
             p.refusal = QStringLiteral("%1: its metadata file cannot be named \"%2\". %3").arg(source, name, reason);
         } else {
             p.output = cleanAbsolute(QDir(targetFolder).filePath(name));
-            const QString id = identity(p.output);
-            if (listed.contains(id))
+            target = identity(p.output);
+            const QString file = listed.value(identity(source));
+            if (!bound[target].contains(file))
+                bound[target] << file;
+            if (listed.contains(target))
                 p.refusal = QStringLiteral("%1: its metadata file would replace %2, which is listed.")
-                                .arg(source, listed.value(id));
-            else if (!protectedFile.isEmpty() && id == identity(protectedFile))
+                                .arg(source, listed.value(target));
+            else if (!protectedFile.isEmpty() && target == identity(protectedFile))
                 p.refusal = QStringLiteral("%1: its metadata file would replace the template %2.")
                                 .arg(source, protectedFile);
-            QStringList &group = byOutput[id];
-            if (!group.contains(listed.value(identity(source))))
-                group << listed.value(identity(source));
-            outputIds << id;
         }
-        if (p.output.isEmpty())
-            outputIds << QString();
         plan << p;
+        targets << target;
     }
-    // Files bound for one metadata file: none of them is written.
     for (qsizetype i = 0; i < plan.size(); ++i) {
         PlannedFile &p = plan[i];
-        const QStringList &group = byOutput.value(outputIds.at(i));
-        if (!p.refusal.isEmpty() || group.size() < 2)
-            continue;
-        QStringList others = group;
+        QStringList others = bound.value(targets.at(i));
         others.removeAll(listed.value(identity(p.source)));
-        p.refusal = QStringLiteral("%1: its metadata file %2 would also be written for %3.")
-                        .arg(p.source, p.output, others.join(QStringLiteral(", ")));
-    }
-    for (PlannedFile &p : plan)
+        if (p.refusal.isEmpty() && !others.isEmpty())
+            p.refusal = QStringLiteral("%1: its metadata file %2 would also be written for %3.")
+                            .arg(p.source, p.output, others.join(QStringLiteral(", ")));
         if (!p.refusal.isEmpty())
             p.output.clear();
+    }
     return plan;
 }
 
