@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Starts a program on the display of this session and waits for its first window: tagsmith's "Select SCORM
-# Version" unless another title is given.
+# Starts a program on the display of this session and waits for its first window:
+#   startcheck.sh PROGRAM [WINDOW TITLE]   (tagsmith's "Select SCORM Version" when no title is given)
 set -u
 program=$1
 title=${2:-Select SCORM Version}

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite: once as built, once more with
-# AddressSanitizer and UndefinedBehaviorSanitizer, then checks that the built program starts on a display.
+# AddressSanitizer and UndefinedBehaviorSanitizer, then checks that the built programs start on a display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -17,6 +17,8 @@ echo "== Starting the built tagsmith under a virtual X server"
 QT_QPA_PLATFORM= xvfb-run -a scripts/startcheck.sh build/program/tagsmith
 echo "== Starting the built lomshift under a virtual X server"
 QT_QPA_PLATFORM= xvfb-run -a scripts/startcheck.sh build/program/lomshift "SCORM Conversion Wizard"
+echo "== Starting the built batch from its program folder, as tagsmith starts it"
+(cd build/program && QT_QPA_PLATFORM= xvfb-run -a ../../scripts/startcheck.sh ./batch "Batch Generate")
 
 echo "== Test suite, sanitizers on"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \

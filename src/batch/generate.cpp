@@ -1,0 +1,305 @@
+#include "generate.h"
+
+#include "platform/programfolder.h"
+#include "platform/xmldocument.h"
+#include "shared/apperror.h"
+#include "shared/metadataheader.h"
+#include "shared/textutil.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <libxml/tree.h>
+#include <libxml/xmlsave.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace ts::batch {
+
+namespace {
+
+// The names that differ between the two bindings, and the elements a new keyword or format follows.
+struct Binding {
+    const char *lifecycle;
+    const char *datetime;
+    const char *langString;
+    const char *langAttribute;
+    QStringList beforeKeyword;
+};
+
+const Binding kScorm12{"lifecycle", "datetime", "langstring", "xml:lang",
+                       {"identifier", "title", "catalogentry", "language", "description", "keyword"}};
+const Binding kScorm2004{"lifeCycle", "dateTime", "string", "language",
+                         {"identifier", "title", "language", "description", "keyword"}};
+
+const xmlChar *xc(const char *s) { return reinterpret_cast<const xmlChar *>(s); }
+
+// An element's name as written, with its prefix: the names looked for are compared with it exactly.
+QString nameOf(const xmlNode *node)
+{
+    return node->type == XML_ELEMENT_NODE ? XmlNode(const_cast<xmlNode *>(node)).name() : QString();
+}
+
+bool isBlank(const xmlNode *node) { return node->type == XML_TEXT_NODE && xmlIsBlankNode(const_cast<xmlNode *>(node)); }
+
+// The child nodes as they are when a pass over them starts, without indentation.
+QList<xmlNode *> childrenOf(xmlNode *parent)
+{
+    QList<xmlNode *> out;
+    for (xmlNode *c = parent->children; c; c = c->next)
+        if (!isBlank(c))
+            out << c;
+    return out;
+}
+
+QList<xmlNode *> childrenNamed(xmlNode *parent, const char *name)
+{
+    QList<xmlNode *> out;
+    for (xmlNode *c : childrenOf(parent))
+        if (nameOf(c) == QLatin1String(name))
+            out << c;
+    return out;
+}
+
+void setText(xmlNode *node, const QString &value)
+{
+    xmlNodeSetContent(node, nullptr);
+    const QByteArray utf8 = withoutNonXmlChars(value).toUtf8();
+    xmlAddChild(node, xmlNewDocTextLen(node->doc, xc(utf8.constData()), static_cast<int>(utf8.size())));
+}
+
+// The node a title or description holds its text in: its first element, or text of its own.
+void fillFirstChild(xmlNode *node, const QString &value)
+{
+    for (xmlNode *c : childrenOf(node)) {
+        if (c->type == XML_ELEMENT_NODE) {
+            setText(c, value);
+            return;
+        }
+        if (c->type == XML_TEXT_NODE || c->type == XML_CDATA_SECTION_NODE) {
+            xmlNodeSetContent(c, xc(withoutNonXmlChars(value).toUtf8().constData())); // kept as it is, not parsed
+            return;
+        }
+    }
+    throw AppError(err::ObjectNotSet,
+                   QStringLiteral("The template's %1 holds no element or text to fill").arg(nameOf(node)));
+}
+
+// The indentation the layout gives the element in front of which this whitespace stands.
+QString indentOf(const xmlNode *whitespace)
+{
+    if (!whitespace)
+        return {};
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(whitespace->content));
+    const qsizetype nl = text.lastIndexOf(QLatin1Char('\n'));
+    return nl < 0 ? QString() : text.mid(nl + 1);
+}
+
+xmlNode *blankBefore(xmlNode *node) { return node && node->prev && isBlank(node->prev) ? node->prev : nullptr; }
+
+xmlNode *newElement(xmlNode *parent, const char *name) { return xmlNewDocNode(parent->doc, parent->ns, xc(name), nullptr); }
+
+// Puts a new element where the binding's order wants it: after the last child named in `after`, or else in
+// front of the first element; the template's indentation is repeated in front of it. Answers that
+// indentation.
+QString insertInPlace(xmlNode *parent, xmlNode *element, const QStringList &after)
+{
+    xmlNode *anchor = nullptr;
+    xmlNode *first = nullptr;
+    for (xmlNode *c = parent->children; c; c = c->next) {
+        if (c->type != XML_ELEMENT_NODE)
+            continue;
+        if (!first)
+            first = c;
+        if (after.contains(nameOf(c)))
+            anchor = c;
+    }
+    xmlNode *whitespace = blankBefore(anchor ? anchor : first);
+    if (anchor) {
+        xmlAddNextSibling(anchor, element);
+        if (whitespace)
+            xmlAddNextSibling(anchor, xmlCopyNode(whitespace, 1));
+    } else if (first) {
+        xmlAddPrevSibling(first, element);
+        if (whitespace)
+            xmlAddPrevSibling(first, xmlCopyNode(whitespace, 1));
+    } else {
+        xmlAddChild(parent, element);
+    }
+    return indentOf(whitespace);
+}
+
+void addKeyword(xmlNode *general, const Binding &binding, const QString &value)
+{
+    xmlNode *keyword = newElement(general, "keyword");
+    xmlNode *text = newElement(general, binding.langString);
+    xmlSetProp(text, xc(binding.langAttribute), xc("x-none"));
+    setText(text, value);
+    const QString indent = insertInPlace(general, keyword, binding.beforeKeyword);
+    const bool laidOut = blankBefore(keyword) != nullptr;
+    if (laidOut)
+        xmlAddChild(keyword, xmlNewDocText(general->doc, xc(("\n" + indent + "   ").toUtf8().constData())));
+    xmlAddChild(keyword, text);
+    if (laidOut)
+        xmlAddChild(keyword, xmlNewDocText(general->doc, xc(("\n" + indent).toUtf8().constData())));
+}
+
+void fillGeneral(xmlNode *general, const Binding &binding, const FileInfo &info)
+{
+    for (xmlNode *c : childrenOf(general)) {
+        if (nameOf(c) == QLatin1String("title"))
+            fillFirstChild(c, titleText(info));
+        else if (nameOf(c) == QLatin1String("description"))
+            fillFirstChild(c, info.baseName);
+    }
+    addKeyword(general, binding, keywordText(info));
+}
+
+void fillLifecycle(xmlNode *lifecycle, const Binding &binding, const FileInfo &info)
+{
+    for (xmlNode *contribute : childrenNamed(lifecycle, "contribute"))
+        for (xmlNode *date : childrenNamed(contribute, "date"))
+            for (xmlNode *datetime : childrenNamed(date, binding.datetime))
+                setText(datetime, info.date);
+}
+
+// Only the first technical element with content gets the format.
+void fillTechnical(xmlNode *technical, const FileInfo &info, bool &formatAdded)
+{
+    const QList<xmlNode *> children = childrenOf(technical);
+    if (!children.isEmpty() && !formatAdded) {
+        xmlNode *format = newElement(technical, "format");
+        setText(format, formatText(info));
+        insertInPlace(technical, format, {QStringLiteral("format")});
+        formatAdded = true;
+    }
+    for (xmlNode *c : children) {
+        if (nameOf(c) == QLatin1String("location"))
+            setText(c, info.location);
+        else if (nameOf(c) == QLatin1String("size"))
+            setText(c, info.size);
+    }
+}
+
+// The element whose children are the categories: the innermost of those the header left open.
+xmlNode *categoriesParent(xmlDoc *doc)
+{
+    xmlNode *node = xmlDocGetRootElement(doc);
+    while (node && node->children && node->children->type == XML_ELEMENT_NODE &&
+           nameOf(node->children) != QLatin1String("general"))
+        node = node->children;
+    return node;
+}
+
+QString serialised(xmlDoc *doc)
+{
+    xmlBufferPtr buffer = xmlBufferCreate();
+    xmlSaveCtxtPtr save = xmlSaveToBuffer(buffer, "UTF-8", XML_SAVE_NO_DECL | XML_SAVE_NO_EMPTY);
+    xmlSaveDoc(save, doc);
+    xmlSaveClose(save);
+    const QString out = QString::fromUtf8(reinterpret_cast<const char *>(xmlBufferContent(buffer)));
+    xmlBufferFree(buffer);
+    return out;
+}
+
+// The header as the metadata file begins: an encoding it declares becomes UTF-8, the encoding written.
+QString utf8Header(QString header)
+{
+    static const QRegularExpression declared(
+        QStringLiteral(R"(^(\s*<\?xml\b[^>]*?\bencoding\s*=\s*)(["'])[^"']*(["']))"));
+    header.replace(declared, QStringLiteral("\\1\\2UTF-8\\3"));
+    return header;
+}
+
+} // namespace
+
+QString templatePath() { return programPath(QStringLiteral("common/scorm_template.xml")); }
+
+Notice failureNotice(int number, const QString &description)
+{
+    return {QString::number(number) + QStringLiteral("::") + description, QString(), Icon::None};
+}
+
+namespace {
+
+std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &info, Notices &notices)
+{
+    XmlDocument document;
+    if (!document.loadXML(parts.text)) {
+        notices.append({QStringLiteral("Could not validate selected XML file. Please correct the issue and try "
+                                       "again.\rError Number: ") +
+                            QString::number(document.parseError().errorCode),
+                        QStringLiteral("Invalid XML"), Icon::Critical});
+        return std::nullopt;
+    }
+    const Binding &binding = isScorm2004Document(parts.original) ? kScorm2004 : kScorm12;
+    try {
+        bool formatAdded = false;
+        for (xmlNode *category : childrenOf(categoriesParent(document.raw()))) {
+            const QString name = nameOf(category);
+            if (name == QLatin1String("general"))
+                fillGeneral(category, binding, info);
+            else if (name == QLatin1String(binding.lifecycle))
+                fillLifecycle(category, binding, info);
+            else if (name == QLatin1String("technical"))
+                fillTechnical(category, info, formatAdded);
+        }
+    } catch (const AppError &e) {
+        notices.append(failureNotice(e.number, e.description));
+        return std::nullopt;
+    }
+    // The body as the XML library writes it, from the first category on, behind the header as it was.
+    QString body = serialised(document.raw());
+    body = body.mid(body.indexOf(QLatin1String("<general")));
+    while (body.endsWith(QLatin1Char('\n')))
+        body.chop(1);
+    return withCrLf(utf8Header(parts.header) + body) + QStringLiteral("\r\n");
+}
+
+} // namespace
+
+std::optional<QString> metadataText(const QString &templateText, const FileInfo &info, Notices &notices)
+{
+    const std::optional<StrippedMetadata> parts = stripHeader(templateText, notices);
+    return parts ? filled(*parts, info, notices) : std::nullopt;
+}
+
+bool generateMetadata(const QString &templateFile, const FileInfo &info, const QString &outputPath,
+                      Notices &notices, WriteKind kind)
+{
+    const std::optional<StrippedMetadata> read = removeHeader(templateFile, notices);
+    if (!read)
+        return false;
+    const std::optional<QString> text = filled(*read, info, notices);
+    if (!text)
+        return false;
+    const QString folder = QFileInfo(outputPath).absolutePath();
+    if (!QFileInfo(folder).isDir()) {
+        notices.append(failureNotice(err::PathNotFound, QStringLiteral("Path not found: ") + folder));
+        return false;
+    }
+    QString reason;
+    if (!writeTextFile(outputPath, *text, &reason, kind)) {
+        notices.append(failureNotice(err::PathFileAccess, QStringLiteral("Path/File access error: %1 could not be "
+                                                                         "written. %2")
+                                                              .arg(outputPath, reason)));
+        return false;
+    }
+    return true;
+}
+
+bool flushToDisk(const QString &folder, QString *reason)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool flushed = fd >= 0 && ::syncfs(fd) == 0;
+    if (!flushed && reason)
+        *reason = QString::fromLocal8Bit(std::strerror(errno));
+    if (fd >= 0)
+        ::close(fd);
+    return flushed;
+}
+
+} // namespace ts::batch

@@ -1,0 +1,37 @@
+#pragma once
+// One metadata file from the template that the main program hands over: the template's header kept as it
+// is, a handful of elements filled with the facts of one content file, everything else carried over.
+// No widgets: messages come back as notices for the caller to show.
+
+#include "batchfile.h"
+
+#include "platform/textfile.h"
+#include "shared/notice.h"
+
+#include <QString>
+#include <optional>
+
+namespace ts::batch {
+
+// The hand-over file of the program folder that every metadata file is made from.
+QString templatePath();
+
+// The text of the metadata file for a content file, from the template's text. No value (and the notices
+// that say why) when the template cannot be used.
+std::optional<QString> metadataText(const QString &templateText, const FileInfo &info, Notices &notices);
+
+// Reads the template and writes the metadata file for the content file to outputPath, replacing an
+// existing file atomically. False (and the notices that say why) when nothing was written. A run over many
+// files writes them as Scratch, each replaced atomically without waiting for the disk, and then waits for all
+// of them at once with flushToDisk.
+bool generateMetadata(const QString &templateFile, const FileInfo &info, const QString &outputPath,
+                      Notices &notices, WriteKind kind = WriteKind::Durable);
+
+// Waits until everything written to the file system that holds the folder is on the disk. False, with the
+// reason, when that fails.
+bool flushToDisk(const QString &folder, QString *reason);
+
+// The message that sums up a failure no other message covers: "number::description".
+Notice failureNotice(int number, const QString &description);
+
+} // namespace ts::batch

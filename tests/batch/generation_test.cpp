@@ -1,0 +1,168 @@
+#include "support/testmain.h"
+
+#include "batch/generate.h"
+#include "platform/schema_support.h"
+#include "platform/textfile.h"
+
+#include <QDateTime>
+#include <QDir>
+
+using namespace ts;
+using namespace ts::batch;
+
+namespace {
+
+class Generation : public test::ProgramFolderTest {
+protected:
+    // A content file below the test's folder, changed on 7 March 2004.
+    QString content(const QString &relative, int bytes = 12345)
+    {
+        writeFile(relative, QByteArray(bytes, 'x'));
+        QFile file(path(relative));
+        file.open(QIODevice::ReadWrite);
+        file.setFileTime(QDateTime(QDate(2004, 3, 7), QTime(12, 0)), QFileDevice::FileModificationTime);
+        return path(relative);
+    }
+    // Generates sunset.gif's metadata file from the template's text (none when null); the notices shown.
+    QStringList generate(const QByteArray &templateText, bool expectWritten = true,
+                         const QString &output = QStringLiteral("out/sunset.xml"))
+    {
+        QFile::remove(templatePath());
+        if (!templateText.isNull())
+            writeFile(QStringLiteral("common/scorm_template.xml"), templateText);
+        QDir().mkpath(path(QStringLiteral("out")));
+        Notices notices;
+        EXPECT_EQ(generateMetadata(templatePath(), *getFileInfo(content(QStringLiteral("pics/sunset.gif"))),
+                                   path(output), notices),
+                  expectWritten);
+        QStringList shown;
+        for (const Notice &n : notices)
+            shown << n.text + QStringLiteral(" [") + n.title + QStringLiteral("]");
+        return shown;
+    }
+};
+
+} // namespace
+
+TEST_F(Generation, FactsAndNamesOfAContentFile)
+{
+    // base name | extension | title | keyword | format | metadata file
+    const struct {
+        const char *file, *names;
+    } rows[] = {
+        {"sunset.gif", "sunset|.gif|sunset GIF|sunset.gif|graphic/gif|sunset.xml"},
+        {"IMG_0001.JPG", "IMG_0001|.JPG|IMG_0001 JPG|IMG_0001.JPG|text/JPG|IMG_0001.xml"},
+        {"clip.mpeg2", "clip|.mpeg2|clip MPEG2|clip.mpeg2|audio/mpeg2|clip.xml"},
+        {"notes.txt", "notes|.txt|notes TXT|notes.txt|text/txt|notes.xml"},
+        {"a.b.c", "a.b|.c|a.b C|a.b.c|text/c|a.b.xml"},
+        {"dir.v2/readme", "readme||readme|readme|text/|readme.xml"},
+        {".profile", ".profile||.profile|.profile|text/|.profile.xml"},
+    };
+    for (const auto &r : rows) {
+        const std::optional<FileInfo> info = getFileInfo(content(QString::fromLatin1(r.file), 3));
+        ASSERT_TRUE(info);
+        EXPECT_EQ(QStringList({info->baseName, info->extension, titleText(*info), keywordText(*info),
+                               formatText(*info), outputFileName(*info)})
+                      .join(QLatin1Char('|')),
+                  QLatin1String(r.names));
+        EXPECT_EQ(QStringList({info->date, info->size, info->location}),
+                  QStringList({"2004-03-07", "3", path(QString::fromLatin1(r.file))}));
+    }
+    QString reason;
+    EXPECT_FALSE(getFileInfo(path(QStringLiteral("gone.gif")), &reason));
+    EXPECT_EQ(reason, QLatin1String("It does not exist."));
+}
+
+// Each binding's template gives a metadata file of that binding: pinned byte for byte, and valid against
+// the binding's reference schema.
+TEST_F(Generation, TemplatesOfBothBindingsGiveGoldenValidFiles)
+{
+    const struct {
+        const char *templateFile, *golden, *schema;
+    } rows[] = {
+        {"writer12/aggregation_optional_full.xml", "batch/scorm12_sunset.xml", "schemas/scorm12/imsmd_rootv1p2p1.xsd"},
+        {"batch/template2004.xml", "batch/scorm2004_sunset.xml", "schemas/scorm2004_4ed/lomStrict.xsd"},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.golden);
+        QFile source(test::testData(QString::fromLatin1(r.templateFile)));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        // The main program hands its template over with a line end added.
+        EXPECT_EQ(generate(source.readAll() + "\r\n"), QStringList());
+        const QByteArray written = readFile(QStringLiteral("out/sunset.xml"));
+        QFile golden(test::testData(QString::fromLatin1(r.golden)));
+        ASSERT_TRUE(golden.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written, golden.readAll().replace("@FOLDER@", m_dir->path().toUtf8()));
+        EXPECT_EQ(QDir(path(QStringLiteral("out"))).entryList(QDir::Files), QStringList{"sunset.xml"});
+        if (test::sharedDir().isEmpty())
+            continue; // the reference schemas are absent
+        const auto reference = test::schema::referenceJudge(QString::fromLatin1(r.schema));
+        ASSERT_TRUE(reference);
+        const auto verdict = test::schema::judge(*reference, path(QStringLiteral("out/sunset.xml")));
+        EXPECT_TRUE(verdict.valid) << verdict.error.reason.toStdString();
+    }
+}
+
+TEST_F(Generation, TemplateShapes)
+{
+    const QByteArray head = "<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\">";
+    const struct {
+        QByteArray templateText, expected;
+    } rows[] = {
+        // A declared encoding becomes the one written; no layout, none added.
+        {"<?xml version='1.0' encoding='ISO-8859-1'?>" + head +
+             "<general><title><langstring>\xe9t\xe9</langstring></title></general></lom>",
+         "<?xml version='1.0' encoding='UTF-8'?>" + head +
+             "<general><title><langstring>sunset GIF</langstring></title><keyword><langstring xml:lang=\"x-none\">"
+             "sunset.gif</langstring></keyword></general></lom>\r\n"},
+        // Every general gets a keyword; only the first technical with content gets the format; only a
+        // title's first text is filled; names are compared exactly.
+        {head + "<general></general><general><title><langstring>a</langstring><langstring>b</langstring></title>"
+                "</general><technical/><technical><size>1</size></technical><technical><Size>1</Size><location>"
+                "l</location></technical></lom>",
+         head + "<general><keyword><langstring xml:lang=\"x-none\">sunset.gif</langstring></keyword></general>"
+                "<general><title><langstring>sunset GIF</langstring><langstring>b</langstring></title><keyword>"
+                "<langstring xml:lang=\"x-none\">sunset.gif</langstring></keyword></general><technical>"
+                "</technical><technical><format>graphic/gif</format><size>12345</size></technical><technical>"
+                "<Size>1</Size><location>@FOLDER@/pics/sunset.gif</location></technical></lom>\r\n"},
+    };
+    for (const auto &r : rows) {
+        EXPECT_EQ(generate(r.templateText), QStringList());
+        EXPECT_EQ(readFile(QStringLiteral("out/sunset.xml")).toStdString(),
+                  QByteArray(r.expected).replace("@FOLDER@", m_dir->path().toUtf8()).toStdString());
+    }
+}
+
+TEST_F(Generation, TemplatesAndTargetsThatFail)
+{
+    const struct {
+        const char *templateText; // nullptr: no hand-over file
+        const char *output;
+        const char *failWrite; // the write of the metadata file fails so
+        QStringList shown;
+    } rows[] = {
+        {nullptr, "out/sunset.xml", nullptr, {"Error in removeHeader - 53 File not found []"}},
+        {"<lom><technical/></lom>", "out/sunset.xml", nullptr,
+         {"Problem encountered while opening XML file. This may affect your XML file [Invalid Metadata File]"}},
+        {"<lom><general></lom>", "out/sunset.xml", nullptr,
+         {"Could not validate selected XML file. Please correct the issue and try again.\rError Number: 76 "
+          "[Invalid XML]"}},
+        {"<lom><general><title/></general></lom>", "out/sunset.xml", nullptr,
+         {"91::The template's title holds no element or text to fill []"}},
+        {"<lom><general></general></lom>", "missing/sunset.xml", nullptr, {"76::Path not found: @FOLDER@/missing []"}},
+        {"<lom><general></general></lom>", "out/sunset.xml", "No space left on device",
+         {"75::Path/File access error: @FOLDER@/out/sunset.xml could not be written. No space left on device []"}},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.shown.join(QLatin1Char('|')).toStdString());
+        writeFile(QStringLiteral("out/sunset.xml"), "older");
+        if (r.failWrite)
+            failNextWrite(QStringLiteral("/sunset.xml"), 2, QString::fromLatin1(r.failWrite));
+        QStringList expected = r.shown;
+        expected.replaceInStrings(QStringLiteral("@FOLDER@"), m_dir->path());
+        EXPECT_EQ(generate(QByteArray(r.templateText), false, QString::fromLatin1(r.output)).join(QLatin1Char('|')).toStdString(),
+                  expected.join(QLatin1Char('|')).toStdString());
+        clearWriteFault();
+        EXPECT_EQ(readFile(QStringLiteral("out/sunset.xml")), "older"); // as it was
+    }
+}

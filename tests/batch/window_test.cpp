@@ -1,0 +1,232 @@
+#include "support/guitest.h"
+#include "support/testmain.h"
+
+#include "batch/frmbatchgenerate.h"
+#include "batch/frmopenfolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+using namespace ts;
+using namespace ts::batch;
+using test::find;
+
+namespace {
+
+class BatchWindow : public test::ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        m_cwd = QDir::currentPath();
+        QDir::setCurrent(m_dir->path());
+        qputenv("XDG_DATA_HOME", path(QStringLiteral("data")).toLocal8Bit()); // the trash of deleted folders
+        setAppTitle(QStringLiteral("Batch Generate"));
+        dialogs.setOnCall([this](const DialogCall &call) {
+            QString text = call.text + QStringLiteral(" [") + call.title + QLatin1Char(']');
+            m_calls << text.replace(m_dir->path(), QStringLiteral("@"));
+            if (m_onCall)
+                m_onCall();
+        });
+        m_window = &frmBatchGenerate();
+    }
+    void TearDown() override
+    {
+        delete m_window.data();
+        if (frmOpenFolderLoaded())
+            delete &frmOpenFolder();
+        test::processEvents();
+        setAppTitle(QStringLiteral("Tagsmith"));
+        qunsetenv("XDG_DATA_HOME");
+        QDir::setCurrent(m_cwd);
+        ProgramFolderTest::TearDown();
+    }
+    void click(QWidget *root, const char *name) { find<QAbstractButton>(root, QLatin1String(name))->click(); }
+    QStringList listed() const
+    {
+        QStringList out;
+        for (int i = 0; i < m_list()->count(); ++i)
+            out << m_list()->item(i)->text().replace(m_dir->path(), QStringLiteral("@"));
+        return out;
+    }
+    QListWidget *m_list() const { return find<QListWidget>(m_window, QStringLiteral("lstFiles")); }
+    // Highlights the folder (a path below the test's folder) in the picker's folder list; Enter opens it.
+    void highlight(QWidget *picker, const QString &relative, bool open = false)
+    {
+        auto *folders = find<QTreeWidget>(picker, QStringLiteral("lstFolders"));
+        for (QTreeWidgetItemIterator it(folders); *it; ++it)
+            if ((*it)->data(0, Qt::UserRole).toString() == path(relative))
+                folders->setCurrentItem(*it);
+        ASSERT_EQ(folders->currentItem()->data(0, Qt::UserRole).toString(), path(relative));
+        if (open)
+            QTest::keyClick(folders, Qt::Key_Return);
+    }
+
+    QPointer<FrmBatchGenerate> m_window;
+    QStringList m_calls;
+    std::function<void()> m_onCall;
+    QString m_cwd;
+};
+
+} // namespace
+
+TEST_F(BatchWindow, ButtonsAskAndAnswer)
+{
+    const struct {
+        QStringList listed;
+        int selected;
+        const char *button;
+        std::optional<Answer> answer;
+        std::optional<QString> file; // the answer of the Open dialog
+        QStringList calls, after;
+    } rows[] = {
+        {{}, -1, "cmdRemSingle", {}, {}, {"Please make a selection [Batch Generate]"}, {}},
+        {{"a", "b"}, 0, "cmdRemSingle", Answer::No, {}, {"Do you wish to remove this item from the list? [Confirm]"},
+         {"a", "b"}},
+        {{"a", "b"}, 0, "cmdRemSingle", Answer::Yes, {}, {"Do you wish to remove this item from the list? [Confirm]"},
+         {"b"}},
+        {{}, -1, "cmdRemAll", Answer::Yes, {}, {"This will clear the file list. Continue? [Confirm]"}, {}},
+        {{"a"}, -1, "cmdRemAll", Answer::No, {}, {"This will clear the file list. Continue? [Confirm]"}, {"a"}},
+        {{"a"}, -1, "cmdAddSingle", {}, QStringLiteral("/p/b.gif"), {" []"}, {"a", "/p/b.gif"}},
+        {{"a"}, -1, "cmdAddSingle", {}, std::nullopt, {" []"}, {"a"}},
+        {{}, -1, "cmdGenerate", {}, {}, {"Please select source files. [Batch Generate]"}, {}},
+        {{"a"}, -1, "cmdGenerate", {}, {}, {"Please select a directory to save converted files to. [Batch Generate]"},
+         {"a"}},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.button);
+        m_list()->clear();
+        m_list()->addItems(r.listed);
+        m_list()->setCurrentRow(r.selected);
+        if (r.answer)
+            dialogs.answer(*r.answer);
+        if (QLatin1String(r.button) == QLatin1String("cmdAddSingle"))
+            dialogs.answerText(r.file);
+        m_calls.clear();
+        click(m_window, r.button);
+        EXPECT_EQ(m_calls, r.calls);
+        EXPECT_EQ(listed(), r.after);
+    }
+}
+
+TEST_F(BatchWindow, FinishGeneratesWhatMayGoAheadAndSumsUp)
+{
+    QFile::copy(test::testData(QStringLiteral("writer12/template_defaults.xml")),
+                path(QStringLiteral("common/scorm_template.xml")));
+    for (const char *file : {"pics/a.gif", "pics/b.jpg", "x/c.gif", "y/c.png"})
+        writeFile(QLatin1String(file), "bytes");
+    QDir().mkpath(path(QStringLiteral("out")));
+    const struct {
+        QStringList listed, calls;
+        const char *buttonAtLastMessage;
+    } rows[] = {
+        {{"pics/a.gif", "x/c.gif", "y/c.png", "gone.txt", "pics/b.jpg"},
+         {"These files are not generated:\r@/x/c.gif: its metadata file @/out/c.xml would also be written for "
+          "@/y/c.png.\r@/y/c.png: its metadata file @/out/c.xml would also be written for @/x/c.gif. [Batch Generate]",
+          "53::@/gone.txt: It does not exist. [Batch Generate]", "Error generating files. [Batch Generate]"},
+         "Working off"},
+        {{"pics/a.gif", "pics/b.jpg"}, {"Files generated successfully! [Batch Generate]"}, "Finish on"},
+    };
+    auto *finish = find<QPushButton>(m_window, QStringLiteral("cmdGenerate"));
+    for (const auto &r : rows) {
+        m_list()->clear();
+        for (const QString &file : r.listed)
+            m_list()->addItem(path(file));
+        find<QLineEdit>(m_window, QStringLiteral("txtNewFileLocation"))->setText(path(QStringLiteral("out")));
+        QString buttonAtLastMessage;
+        m_onCall = [&] {
+            buttonAtLastMessage = finish->text() + (finish->isEnabled() ? QStringLiteral(" on") : QStringLiteral(" off"));
+        };
+        m_calls.clear();
+        QDir(path(QStringLiteral("out"))).removeRecursively();
+        QDir().mkpath(path(QStringLiteral("out")));
+        finish->click();
+        EXPECT_EQ(m_calls, r.calls);
+        EXPECT_EQ(buttonAtLastMessage, QLatin1String(r.buttonAtLastMessage));
+        EXPECT_EQ(QDir(path(QStringLiteral("out"))).entryList(QDir::Files), (QStringList{"a.xml", "b.xml"}));
+        EXPECT_TRUE(finish->isEnabled());
+        EXPECT_EQ(finish->text(), QLatin1String("Finish"));
+    }
+}
+
+TEST_F(BatchWindow, FoldersComeFromThePicker)
+{
+    for (const char *file : {"a/1.txt", "a/b/2.txt", "a/b/c/3.txt"})
+        writeFile(QLatin1String(file), "x");
+    // Add Multiple Files: the chosen folder's files and those one level below.
+    test::onNextModal([this](QWidget *picker) {
+        highlight(picker, QStringLiteral("a"));
+        click(picker, "cmdOk");
+    });
+    click(m_window, "cmdAddMulti");
+    EXPECT_EQ(listed(), (QStringList{"@/a/1.txt", "@/a/b/2.txt"}));
+    // Browse, left by the close box: nothing chosen, and the picker is discarded.
+    test::onNextModal([](QWidget *picker) { picker->close(); });
+    click(m_window, "cmdBrowse");
+    test::processEvents();
+    EXPECT_EQ(m_calls, QStringList{"No file selected [Batch Generate]"});
+    EXPECT_FALSE(frmOpenFolderLoaded());
+    // Browse again: folders opened with Enter become the program's current folder.
+    test::onNextModal([this](QWidget *picker) {
+        highlight(picker, QStringLiteral("a"), true);
+        highlight(picker, QStringLiteral("a/b"), true);
+        EXPECT_EQ(find<QListWidget>(picker, QStringLiteral("lstFiles"))->item(0)->text(), QLatin1String("2.txt"));
+        click(picker, "cmdOk");
+    });
+    click(m_window, "cmdBrowse");
+    EXPECT_EQ(find<QLineEdit>(m_window, QStringLiteral("txtNewFileLocation"))->text(), path(QStringLiteral("a/b")));
+    EXPECT_EQ(QDir::currentPath(), path(QStringLiteral("a/b")));
+}
+
+TEST_F(BatchWindow, PickerCreatesRenamesAndDeletesFolders)
+{
+    const struct {
+        const char *button;
+        const char *highlighted;
+        std::optional<QString> name;
+        std::optional<Answer> confirm;
+        QStringList calls, subfolders;
+    } rows[] = {
+        {"imgNewFolder", "", QStringLiteral("x"), {}, {"Select a name for the folder [Folder Name]"}, {"x"}},
+        {"imgNewFolder", "", QString(), {}, {"Select a name for the folder [Folder Name]"}, {"x"}},
+        {"imgNewFolder", "", QStringLiteral("x"), {},
+         {"Select a name for the folder [Folder Name]", "75  Path/File access error: @/w/x already exists [Batch Generate]"},
+         {"x"}},
+        {"imgNewFolder", "", QStringLiteral("p/q"), {},
+         {"Select a name for the folder [Folder Name]",
+          "52  Bad file name or number: The name may not contain \"/\" or \"\\\". [Batch Generate]"},
+         {"x"}},
+        {"imgRename", "w/x", QStringLiteral("y"), {}, {"Folder Name: [Folder Name]"}, {"y"}},
+        {"imgDelete", "w/y", {}, Answer::No, {"Are you sure you want to move '@/w/y' to the trash? [Confirm Delete]"}, {"y"}},
+        {"imgDelete", "w/y", {}, Answer::Yes, {"Are you sure you want to move '@/w/y' to the trash? [Confirm Delete]"}, {}},
+    };
+    QDir().mkpath(path(QStringLiteral("w")));
+    QDir::setCurrent(path(QStringLiteral("w"))); // where the picker opens
+    FrmOpenFolder &picker = frmOpenFolder();
+    picker.show();
+    auto *folders = find<QTreeWidget>(&picker, QStringLiteral("lstFolders"));
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.button);
+        if (*r.highlighted)
+            highlight(&picker, QLatin1String(r.highlighted));
+        if (r.name)
+            dialogs.answerText(r.name);
+        if (r.confirm)
+            dialogs.answer(*r.confirm);
+        m_calls.clear();
+        click(&picker, r.button);
+        EXPECT_EQ(m_calls, r.calls);
+        QStringList shown; // the open folder's subfolders, as the list shows them after the action
+        for (QTreeWidgetItemIterator it(folders); *it; ++it)
+            if (QFileInfo((*it)->data(0, Qt::UserRole).toString()).path() == path(QStringLiteral("w")))
+                shown << (*it)->text(0);
+        EXPECT_EQ(shown, r.subfolders);
+    }
+}
