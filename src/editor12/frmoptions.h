@@ -9,8 +9,7 @@
 
 namespace ts {
 
-struct WriteContext;
-using WriteContext12 = WriteContext;
+enum class Writer12;
 
 class FrmOptions : public kit::EditorWindow {
     Q_OBJECT
@@ -47,11 +46,10 @@ public:
     // The required-field checks, category by category; relaxed for the asset categories. True when the record
     // holds every required element.
     bool checkUserData(bool relaxed);
-    // The template "Save" button: every line of the template ends with a carriage return and line feed.
-    void cmdSetDefaults_Click() override;
     // "Browse...": the folder of a chosen file becomes the location.
     void cmdBrowse_Click();
-    // Closing offers to keep the record as a template (showSaveOptions). False holds the window open.
+    // Closing unloads the template list first, then offers to keep the record as a template
+    // (showSaveOptions). False holds the window open.
     bool Form_QueryUnload() override;
 
     // --- List editors (contributors, taxa, classifications) ---
@@ -66,24 +64,20 @@ public:
     XmlDocument &xmlDocument() override;
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    // Asks for a template name and saves. False when the record should stay (the name was refused or the
+    // save failed).
+    bool saveTemplateOnClosing() override;
     void connectOwnRule(const kit::Field &field, QWidget *control) override;
     void fieldLeft(const kit::Field &field, QWidget *box) override;
     void labelClicked(const QString &labelName) override;
     void reportFailure(const std::exception &e, const QString &procedure) override;
 
 private:
-    enum class WriterKind { Aggregation, SCO, Asset };
-    QString runWriter(WriterKind kind, bool forTemplate);
+    QString runWriter12(Writer12 writer, bool forTemplate);
     void sizeChanged();
-    // What the writers and the classification fragments are written with.
-    WriteContext12 writeContext() const;
     // The classification list's store: the fragment file temp12/<id>.xml.
     bool writeClassification(const QString &id);
     void readClassification(const QString &id);
-    // Closing with no answer from the prompt: asks for a template name and saves. False when the record
-    // should stay (the name was refused or the save failed).
-    bool saveTemplateOnClosing();
 
     kit::FragmentList *m_classifications = nullptr;
 };

@@ -1,24 +1,18 @@
-// The SCORM 1.2 editor as a window: its export, its template "Save" and "Browse..." buttons, and its closing,
-// which offers to keep the record as a template.
+// The SCORM 1.2 editor as a window: its export, its "Browse..." button, and what its closing asks when the
+// save prompt was closed without an answer.
 
 #include "checks12.h"
 #include "frmoptions.h"
 
-#include "frame/frmdocument.h"
 #include "frame/frmmain.h"
 #include "frame/frmmetadatadefaultslist.h"
-#include "frame/handover.h"
-#include "frame/settings.h"
 #include "frame/templates.h"
 #include "model12/writer12.h"
 #include "platform/dialogs.h"
 #include "shared/apperror.h"
 #include "shared/fileutil.h"
 
-#include <QAction>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QTimer>
 
 namespace ts {
 
@@ -26,59 +20,29 @@ namespace {
 
 QString owner() { return QStringLiteral("Form frmOptions"); }
 
-// Closing leaves nothing in the File menu that acts on the record.
-void disableRecordCommands()
-{
-    for (const char *name : {"mnuSaveasTemplate", "mnuExport"})
-        if (QAction *action = frmMain().action(QString::fromLatin1(name)))
-            action->setEnabled(false);
-}
-
 } // namespace
 
 void FrmOptions::cmbMakeXML_Click()
 {
-    try {
-        // The category of an export is the text the list shows now.
-        const std::optional<Writer12> writer = writerForCategory12(cboSelectCategory()->currentText());
-        if (!writer) {
-            msgBox(QStringLiteral("Select a Metadata Category"), Buttons::Ok, Icon::Exclamation,
-                   QStringLiteral("Missing Information"));
-            isValid = false;
-            return;
-        }
-        // Assets require less.
-        isValid = checkUserData(*writer == Writer12::Asset);
-        if (!isValid)
-            return;
-        switch (*writer) {
-        case Writer12::Aggregation:
-            createAggregation(false);
-            break;
-        case Writer12::SCO:
-            createSCO();
-            break;
-        case Writer12::Asset:
-            createAsset();
-            break;
-        }
-        // The text window the writer opened comes into view, also when the writer stopped at a check.
-        // Minimising makes the editor the area's active child; the text window is made active again.
-        setChildState(Qt::WindowMinimized);
-        if (frmDocumentLoaded() && frmDocument().isShownChild())
-            frmDocument().showChild();
-    } catch (const std::exception &e) {
-        reportError(e, QStringLiteral("cmbMakeXML_Click"), owner(), true);
-    }
+    // The category of an export is the text the list shows now; assets require less.
+    const std::optional<Writer12> writer = writerForCategory12(cboSelectCategory()->currentText());
+    exportRecord(writer ? std::optional<bool>(*writer == Writer12::Asset) : std::nullopt, kit::rows(checks12::kCategories),
+                 [this, writer] {
+                     switch (*writer) {
+                     case Writer12::Aggregation:
+                         createAggregation(false);
+                         break;
+                     case Writer12::SCO:
+                         createSCO();
+                         break;
+                     case Writer12::Asset:
+                         createAsset();
+                         break;
+                     }
+                 });
 }
 
 bool FrmOptions::checkUserData(bool relaxed) { return kit::checkUserData(*this, kit::rows(checks12::kCategories), relaxed); }
-
-void FrmOptions::cmdSetDefaults_Click()
-{
-    wrap = QStringLiteral("\r\n");
-    EditorWindow::cmdSetDefaults_Click();
-}
 
 void FrmOptions::cmdBrowse_Click()
 {
@@ -98,42 +62,9 @@ void FrmOptions::cmdBrowse_Click()
 
 bool FrmOptions::Form_QueryUnload()
 {
-    bool holding = false;
-    try {
-        if (frmMetadataDefaultsListLoaded())
-            delete &frmMetadataDefaultsList();
-        // Taken as a whole number: a missing or odd setting is a type mismatch, and the window closes.
-        bool isNumber = false;
-        const int showSaveOptions = readSetting(QStringLiteral("showSaveOptions")).trimmed().toInt(&isNumber);
-        if (!isNumber)
-            throw AppError(err::TypeMismatch, QStringLiteral("Type mismatch"));
-        if (showSaveOptions == 0) {
-            disableRecordCommands();
-            return true;
-        }
-        holding = true;
-        switch (showSaveAsTemplatePrompt()) {
-        case SavePromptAnswer::DontSave:
-            return true;
-        case SavePromptAnswer::Cancel:
-            return false;
-        case SavePromptAnswer::Closed:
-            break;
-        }
-        if (!saveTemplateOnClosing()) {
-            // The record the user meant to keep stays, and so does the program when it was closing.
-            frmMain().cancelExit = true;
-            return false;
-        }
-        disableRecordCommands();
-        return true;
-    } catch (const AppError &e) {
-        if (e.number != err::TypeMismatch)
-            reportError(e, QStringLiteral("Form_QueryUnload"), owner(), true);
-    } catch (const std::exception &e) {
-        reportError(e, QStringLiteral("Form_QueryUnload"), owner(), true);
-    }
-    return !holding;
+    if (frmMetadataDefaultsListLoaded())
+        delete &frmMetadataDefaultsList();
+    return EditorWindow::Form_QueryUnload();
 }
 
 bool FrmOptions::saveTemplateOnClosing()
@@ -143,23 +74,11 @@ bool FrmOptions::saveTemplateOnClosing()
         return true;
     if (!checkTemplateName(name))
         return false;
-    const QString fileName = name + QStringLiteral(".tsm");
-    if (fileExists(templatePath(fileName)) &&
-        msgBox(QStringLiteral("The file name you specified already exists.\rDo you want to overwrite?"),
-               Buttons::YesNo) != Answer::Yes)
+    // A No to replacing an existing template closes without saving.
+    const QString fileName = withTemplateExtension(name);
+    if (!mayReplaceTemplate(fileName))
         return true;
     return saveTemplate(fileName, frmMain().scormVersion);
-}
-
-void FrmOptions::closeEvent(QCloseEvent *event)
-{
-    if (!Form_QueryUnload()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    // Closing unloads the window; the next use creates it anew. It goes once the close has finished.
-    QTimer::singleShot(0, this, [this] { unload(); });
 }
 
 } // namespace ts

@@ -4,65 +4,29 @@
 #include "model12/import12.h"
 #include "record12binding.h"
 
-#include "frame/frmdocument.h"
 #include "frame/frmmain.h"
-#include "frame/frmprocessing.h"
 #include "frame/globals.h"
-#include "platform/programfolder.h"
 #include "platform/xmldocument.h"
 #include "shared/metadataheader.h"
 #include "shared/notice.h"
 #include "model12/writer12.h"
 
-#include <QDate>
-
 namespace ts {
 
-QString FrmOptions::createAggregation(bool forTemplate) { return runWriter(WriterKind::Aggregation, forTemplate); }
+QString FrmOptions::createAggregation(bool forTemplate) { return runWriter12(Writer12::Aggregation, forTemplate); }
 
-void FrmOptions::createSCO() { runWriter(WriterKind::SCO, false); }
+void FrmOptions::createSCO() { runWriter12(Writer12::SCO, false); }
 
 void FrmOptions::createAsset()
 {
     wrap = QStringLiteral("\r\n");
-    runWriter(WriterKind::Asset, false);
+    runWriter12(Writer12::Asset, false);
 }
 
-WriteContext12 FrmOptions::writeContext() const
+QString FrmOptions::runWriter12(Writer12 writer, bool forTemplate)
 {
-    WriteContext12 context;
-    context.optionalOnly = optionalOnly;
-    context.today = QDate::currentDate();
-    if (!globals().languageCode.isEmpty())
-        context.languageCode = globals().languageCode;
-    context.programDir = programFolder();
-    return context;
-}
-
-QString FrmOptions::runWriter(WriterKind kind, bool forTemplate)
-{
-    frmProcessing().showModal();
-    frmProcessing().doneProcessing = false;
-    const WriteContext12 context = writeContext();
-
-    const Writer12 writer = kind == WriterKind::SCO     ? Writer12::SCO
-                            : kind == WriterKind::Asset ? Writer12::Asset
-                                                        : Writer12::Aggregation;
-    xmlFile.clear();
-    const WriteResult12 result = writeDocument12(writer, readRecord(*this), context);
-    // Back to the field the check stopped at.
-    if (result.status == WriteStatus12::Stopped && result.focus.isSet())
-        focusField(result.focus.control, result.focus.tab, result.focus.clear, result.focus.enable);
-    if (!result.done())
-        return {};
-    xmlFile = result.text;
-    if (forTemplate)
-        return result.text;
-    if (showXML(result.text))
-        frmDocument().showChild();
-    else
-        reportShowXmlRefused12();
-    return {};
+    return runWriter([this, writer] { return writeDocument12(writer, readRecord(*this), writeContext()); },
+                     forTemplate);
 }
 
 MetadataEditor::ReadOutcome FrmOptions::readMetadataFile(const QString &path)

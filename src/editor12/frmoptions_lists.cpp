@@ -8,9 +8,6 @@
 #include "model12/reader12.h"
 #include "model12/writer12.h"
 #include "platform/programfolder.h"
-#include "platform/textfile.h"
-#include "shared/apperror.h"
-#include "shared/fileutil.h"
 #include "shared/notice.h"
 
 #include <QListWidget>
@@ -25,13 +22,7 @@ bool FrmOptions::writeClassification(const QString &id)
 
 void FrmOptions::readClassification(const QString &id)
 {
-    const QString path = fragmentPath12(programFolder(), id);
-    if (!fileExists(path))
-        throw AppError(err::FileNotFound, QStringLiteral("File not found"));
-    QString text;
-    QString error;
-    if (!readTextFile(path, text, &error))
-        throw AppError(err::PathFileAccess, error);
+    const QString text = kit::readFragmentFile(fragmentPath12(programFolder(), id));
     // The reader sets what the fragment holds and leaves the other fields as they are.
     Record12 entry = readRecord(*this);
     entry.lstTaxon.clear();

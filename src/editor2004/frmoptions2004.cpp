@@ -1,12 +1,12 @@
 #include "frmoptions2004.h"
 
 #include "fields2004.h"
+#include "lists2004.h"
 
 #include "frame/frmmain.h"
 #include "frame/windows.h"
 #include "shared/apperror.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -35,6 +35,18 @@ FrmOptions2004::FrmOptions2004(QWidget *parent) : EditorWindow(fields2004::table
     // The composed durations are filled by the program only.
     for (const char *name : {"txtDuration", "txtTypicalTime"})
         control(QString::fromLatin1(name))->setEnabled(false);
+    // The list editors belong to the window, which connects their buttons and clicks.
+    new kit::TwoPartList(*this, lists2004::kContributors);
+    new kit::TwoPartList(*this, lists2004::kMetaContributors);
+    new kit::TwoPartList(*this, lists2004::kTaxa);
+    m_classifications = new kit::FragmentList(
+        *this, lists2004::kClassifications,
+        {[this](const QString &id) { return writeClassification(id); },
+         [this](const QString &id) { readClassification(id); }});
+    // The age range follows both of its lists.
+    for (const char *name : {"cboMinAge", "cboMaxAge"})
+        connect(static_cast<QComboBox *>(control(QString::fromLatin1(name))), &QComboBox::currentTextChanged, this,
+                &FrmOptions2004::cboMaxAge_Click);
     resize(900, 640);
     Form_Load();
 }
@@ -47,17 +59,6 @@ void FrmOptions2004::Form_Load()
     } catch (const std::exception &e) {
         reportError(e, QStringLiteral("Form_Load"), kOwner);
     }
-}
-
-void FrmOptions2004::Form_Activate()
-{
-    FrmMain &main = frmMain();
-    for (const char *on : {"mnuSaveasTemplate", "mnuExport"})
-        if (QAction *a = main.action(QString::fromLatin1(on)))
-            a->setEnabled(true);
-    for (const char *off : {"mnuFileSave", "mnuFileSaveAs", "mnuFilePrint", "mnuFilePageSetup"})
-        if (QAction *a = main.action(QString::fromLatin1(off)))
-            a->setEnabled(false);
 }
 
 void FrmOptions2004::disableAllInterface() { applyProfile(DisableAll); }
@@ -93,12 +94,6 @@ void FrmOptions2004::clearAll()
         reportError(e, QStringLiteral("clearAll"), kOwner);
     }
 }
-
-// ----- Built with the SCORM 2004 writers -----
-
-QString FrmOptions2004::createAggregation(bool) { return {}; }
-
-void FrmOptions2004::cmbMakeXML_Click() {}
 
 FrmOptions2004 &frmOptions2004() { return WindowInstance<FrmOptions2004>::get(); }
 bool frmOptions2004Loaded() { return WindowInstance<FrmOptions2004>::loaded(); }

@@ -7,11 +7,16 @@
 // the hooks below.
 
 #include "editorkit/fieldtable.h"
+#include "editorkit/requiredfields.h"
 #include "frame/editors.h"
+#include "shared/documentwriter.h"
 
 #include <QHash>
 #include <QPointer>
+#include <functional>
+#include <optional>
 
+class QCloseEvent;
 class QComboBox;
 class QHBoxLayout;
 class QKeyEvent;
@@ -81,6 +86,27 @@ public:
     void Form_Activate() override;
     void Form_Deactivate();
 
+    // --- Writers, export and closing (editorexport.cpp) ---
+    // What the writers and the classification fragments are written with: the window's optionalOnly, today,
+    // the program's language and the program folder.
+    WriteContext writeContext() const;
+    // One writer run: the processing box, then write(); after a check stopped the run, the field it names is
+    // brought to front. The document is answered for a template, otherwise shown in the XML text window (and
+    // the answer is empty).
+    QString runWriter(const std::function<WriteResult()> &write, bool forTemplate);
+    // "Export Metadata": relaxed is none when the category list shows none of the binding's categories ("Select
+    // a Metadata Category"); otherwise the required-field checks run (relaxed for assets) and, when they pass,
+    // write() does. The window is then minimised and the XML text window brought to front.
+    void exportRecord(std::optional<bool> relaxed, std::span<const RequiredCategory> checks,
+                      const std::function<void()> &write);
+    // The template "Save" button: every line of the template ends with carriage return and line feed.
+    void cmdSetDefaults_Click() override;
+    // Closing offers to keep the record as a template while the setting showSaveOptions is 1. False holds the
+    // window open.
+    bool Form_QueryUnload() override;
+    // A failure inside one of the window's procedures: the common error text by default.
+    virtual void reportFailure(const std::exception &e, const QString &procedure);
+
 signals:
     // A field label was clicked; the window shows its help text, when the tables hold one.
     void helpLabelClicked(const QString &labelName);
@@ -101,8 +127,10 @@ protected:
     virtual void categoryTextChanged(bool typed);
     // True while setCategoryText writes the category list.
     bool settingCategory() const { return m_settingCategory; }
-    // A failure inside one of the window's shared procedures: the common error text by default.
-    virtual void reportFailure(const std::exception &e, const QString &procedure);
+    // Closing when the save prompt was closed without an answer: the binding asks for the template and
+    // saves it. False keeps the window open (the record was not written where it should have been).
+    virtual bool saveTemplateOnClosing() = 0;
+    void closeEvent(QCloseEvent *event) override;
 
     // Shows text in a combo as the program does, picking the list item of that text where there is one.
     static void putComboText(QComboBox *combo, const QString &text);

@@ -4,7 +4,9 @@
 
 #include "frame/frmmain.h"
 #include "platform/dialogs.h"
+#include "platform/textfile.h"
 #include "shared/apperror.h"
+#include "shared/fileutil.h"
 #include "shared/twopartitems.h"
 
 #include <QEvent>
@@ -39,6 +41,17 @@ private:
 };
 
 } // namespace
+
+QString readFragmentFile(const QString &path)
+{
+    if (!fileExists(path))
+        throw AppError(err::FileNotFound, QStringLiteral("File not found"));
+    QString text;
+    QString error;
+    if (!readTextFile(path, text, &error))
+        throw AppError(err::PathFileAccess, error);
+    return text;
+}
 
 // ----- What both kinds share -----
 
@@ -202,7 +215,7 @@ bool FragmentList::createFile(Mode mode)
         }
         return true;
     } catch (const std::exception &e) {
-        reportError(e, str(m_spec.writeProcedure), str(m_window.tables().owner));
+        m_window.reportFailure(e, str(m_spec.writeProcedure));
         return false;
     }
 }

@@ -85,6 +85,10 @@ struct FragmentStore {
     std::function<void(const QString &id)> read;
 };
 
+// The text of a fragment file, for a FragmentStore's read. Throws AppError: err::FileNotFound when the file
+// is gone, err::PathFileAccess when it cannot be read.
+QString readFragmentFile(const QString &path);
+
 // What both kinds of list share: removing items, and reading the item back that the user clicks or moves to
 // with the keys.
 class ListEditor : public QObject {

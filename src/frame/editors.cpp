@@ -5,7 +5,6 @@
 #include "platform/qt/boxtext.h"
 #include "platform/xmldocument.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -59,19 +58,6 @@ void putComboText(QComboBox *combo, const QString &text)
         combo->setEditText(text);
 }
 } // namespace
-
-void MetadataEditor::Form_Activate()
-{
-    if (!frmMainLoaded())
-        return;
-    FrmMain &main = frmMain();
-    for (const char *on : {"mnuSaveasTemplate", "mnuExport"})
-        if (QAction *a = main.action(QString::fromLatin1(on)))
-            a->setEnabled(true);
-    for (const char *off : {"mnuFileSave", "mnuFileSaveAs", "mnuFilePrint", "mnuFilePageSetup"})
-        if (QAction *a = main.action(QString::fromLatin1(off)))
-            a->setEnabled(false);
-}
 
 void MetadataEditor::putCategoryText(const QString &text)
 {

@@ -25,10 +25,6 @@ public:
     // The editor's export: checks, then the writer of the chosen category.
     virtual void cmbMakeXML_Click() = 0;
 
-    // The editor became the active child: the main window's File menu offers the editor's commands (Save as
-    // Template, Export Metadata) and not those of the XML text window (Save, Save As, Print, Page Setup).
-    void Form_Activate() override;
-
     // Writes a text into the category list (cboSelectCategory) as the program does, picking the list's item
     // of that text where there is one; the editor reacts to it through its own category handling.
     virtual void putCategoryText(const QString &text);

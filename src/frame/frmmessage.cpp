@@ -89,12 +89,8 @@ void FrmMessage::cmdYes_Click()
         const QString name = inputBox(QStringLiteral("Template Name: "));
         if (name.isEmpty() || !checkTemplateName(name))
             return;
-        const QString fileName = name + QStringLiteral(".tsm");
-        if (fileExists(templatePath(fileName)) &&
-            msgBox(QStringLiteral("The file name you specified already exists.\rDo you want to overwrite?"),
-                   Buttons::YesNo) != Answer::Yes)
-            return;
-        if (!saveTemplate(fileName, frmMain().scormVersion))
+        const QString fileName = withTemplateExtension(name);
+        if (!mayReplaceTemplate(fileName) || !saveTemplate(fileName, frmMain().scormVersion))
             return;
         editorWindow(activeBinding()).showSavedStatus(QStringLiteral("Saved"));
         userSaidDontSave = true;

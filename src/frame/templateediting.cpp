@@ -45,10 +45,13 @@ bool MetadataEditor::saveEditedTemplate()
     if (g.templateFormMode == QLatin1String("Edit_Mode")) {
         fileName = g.templateFileName;
         if (fileName.isEmpty()) {
+            // A template of another name is replaced only after a Yes.
             const QString name = inputBox(QStringLiteral("Template Name"));
             if (name.isEmpty() || !checkTemplateName(name))
                 return false;
-            fileName = name + QStringLiteral(".tsm");
+            fileName = withTemplateExtension(name);
+            if (!mayReplaceTemplate(fileName))
+                return false;
         }
     } else if (g.templateFormMode == QLatin1String("Set_Default_Mode")) {
         fileName = getDefaultTemplate();

@@ -38,6 +38,18 @@ bool checkTemplateName(const QString &name)
     return false;
 }
 
+QString withTemplateExtension(const QString &name)
+{
+    return name.endsWith(QLatin1String(".tsm"), Qt::CaseInsensitive) ? name : name + QStringLiteral(".tsm");
+}
+
+bool mayReplaceTemplate(const QString &fileName)
+{
+    return !fileExists(templatePath(fileName)) ||
+           msgBox(QStringLiteral("The file name you specified already exists.\rDo you want to overwrite?"),
+                  Buttons::YesNo) == Answer::Yes;
+}
+
 bool newTemplateFile(const QString &name)
 {
     const QString fileName = name + QStringLiteral(".tsm");

@@ -55,8 +55,7 @@ bool saveTemplate(const QString &fileName, const QString &scormVersion)
         const Binding binding =
             scormVersion == QLatin1String("SCORM 2004") ? Binding::Scorm2004 : Binding::Scorm12;
         const QString text = editorWindow(binding).createAggregation(true);
-        // An empty answer means the writer stopped at one of its checks and said why. (The SCORM 2004
-        // editor answers empty until its writers are built: nothing is written then.)
+        // An empty answer means the writer stopped at one of its checks and said why.
         if (text.isEmpty())
             return false;
         const QString path = programPath(QStringLiteral("templates/") + fileName);

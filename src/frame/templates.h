@@ -21,6 +21,11 @@ bool saveTemplate(const QString &fileName, const QString &scormVersion);
 QString templatePath(const QString &fileName);
 // A template name typed by the user: true when it can be a file name; otherwise says why and answers false.
 bool checkTemplateName(const QString &name);
+// The template file of a name the user gave: the name with ".tsm" added, unless it ends in ".tsm" already.
+QString withTemplateExtension(const QString &name);
+// True when the template file (name with its extension) may be written: it does not exist, or the user
+// answered Yes to replacing it.
+bool mayReplaceTemplate(const QString &fileName);
 // Saves the active editor's record as "<name>.tsm", asking first when that template exists. True when the
 // template was written.
 bool newTemplateFile(const QString &name);

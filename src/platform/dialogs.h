@@ -23,6 +23,7 @@ struct FileDialogOptions {
     QString fileName;
     QString defaultExt;
     bool mustExist = false; // only an existing file may be chosen; a save dialog then asks no overwrite question
+    bool confirmOverwrite = true; // a save dialog asks before an existing file is chosen (the caller may ask itself)
 };
 
 class Dialogs {

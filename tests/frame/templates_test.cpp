@@ -203,8 +203,8 @@ TEST_F(TemplateList, EditEntersTemplateEditingAndSaveLeavesIt)
 {
     const struct {
         const char *binding, *file, *title;
-        bool saves; // the SCORM 2004 editor cannot write a template yet: it keeps its record and state
-    } rows[] = {{"12", "lesson.tsm", "Decimals", true}, {"2004", "lom.tsm", "Fractions for Beginners", false}};
+        bool saves;
+    } rows[] = {{"12", "lesson.tsm", "Decimals", true}, {"2004", "lom.tsm", "Fractions for Beginners", true}};
     for (const auto &row : rows) {
         SCOPED_TRACE(row.binding);
         start(row.binding, "Edit_Mode");

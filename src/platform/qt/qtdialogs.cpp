@@ -105,6 +105,8 @@ std::optional<QString> QtDialogs::saveFile(const FileDialogOptions &options)
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     }
+    if (!options.confirmOverwrite)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!options.defaultExt.isEmpty())
         dialog.setDefaultSuffix(options.defaultExt);
     if (!options.fileName.isEmpty())
