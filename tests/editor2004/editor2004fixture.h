@@ -7,6 +7,8 @@
 #include "editor2004/frmoptions2004.h"
 
 #include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -61,6 +63,34 @@ protected:
     void pickCategory(const QString &text)
     {
         pickItem(win->cboSelectCategory(), win->cboSelectCategory()->findText(text));
+    }
+    // Puts a text into a field as the program does.
+    void set(const char *field, const QString &text)
+    {
+        frmMain().dontValidate = true;
+        win->setFieldText(QString::fromUtf8(field), text);
+        frmMain().dontValidate = false;
+    }
+    void press(const char *button)
+    {
+        ctl<QPushButton>(button)->click();
+        processEvents();
+    }
+    QStringList listItems(const char *list)
+    {
+        QStringList out;
+        for (int i = 0; i < ctl<QListWidget>(list)->count(); ++i)
+            out << ctl<QListWidget>(list)->item(i)->text();
+        return out;
+    }
+    // Clicks the list's item on the list's tab.
+    void clickItem(const char *list, int row)
+    {
+        auto *box = ctl<QListWidget>(list);
+        win->SSTab1()->setCurrentIndex(tabOf(box));
+        processEvents();
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
+        processEvents();
     }
 
     FrmOptions2004 *win = nullptr;
