@@ -26,20 +26,20 @@ void FrmOptions::cmbMakeXML_Click()
 {
     // The category of an export is the text the list shows now; assets require less.
     const std::optional<Writer12> writer = writerForCategory12(cboSelectCategory()->currentText());
-    exportRecord(writer ? std::optional<bool>(*writer == Writer12::Asset) : std::nullopt, kit::rows(checks12::kCategories),
-                 [this, writer] {
-                     switch (*writer) {
-                     case Writer12::Aggregation:
-                         createAggregation(false);
-                         break;
-                     case Writer12::SCO:
-                         createSCO();
-                         break;
-                     case Writer12::Asset:
-                         createAsset();
-                         break;
-                     }
-                 });
+    const std::optional<bool> relaxed = writer ? std::optional<bool>(*writer == Writer12::Asset) : std::nullopt;
+    exportRecord(relaxed, kit::rows(checks12::kCategories), [this, writer] {
+        switch (*writer) {
+        case Writer12::Aggregation:
+            createAggregation(false);
+            break;
+        case Writer12::SCO:
+            createSCO();
+            break;
+        case Writer12::Asset:
+            createAsset();
+            break;
+        }
+    });
 }
 
 bool FrmOptions::checkUserData(bool relaxed) { return kit::checkUserData(*this, kit::rows(checks12::kCategories), relaxed); }

@@ -89,20 +89,20 @@ void FrmOptions2004::cmbMakeXML_Click()
     // The category of an export is the text the list shows now; assets require less.
     const std::optional<CategoryWriter2004> category = writerForCategory2004(cboSelectCategory()->currentText());
     const Writer2004 writer = category ? category->writer : Writer2004::Aggregation;
-    exportRecord(category ? std::optional<bool>(writer == Writer2004::Asset) : std::nullopt,
-                 kit::rows(checks2004::kCategories), [this, writer] {
-                     switch (writer) {
-                     case Writer2004::Aggregation:
-                         createAggregation(false);
-                         break;
-                     case Writer2004::SCO:
-                         createSCO();
-                         break;
-                     case Writer2004::Asset:
-                         createAsset();
-                         break;
-                     }
-                 });
+    const std::optional<bool> relaxed = category ? std::optional<bool>(writer == Writer2004::Asset) : std::nullopt;
+    exportRecord(relaxed, kit::rows(checks2004::kCategories), [this, writer] {
+        switch (writer) {
+        case Writer2004::Aggregation:
+            createAggregation(false);
+            break;
+        case Writer2004::SCO:
+            createSCO();
+            break;
+        case Writer2004::Asset:
+            createAsset();
+            break;
+        }
+    });
 }
 
 bool FrmOptions2004::checkUserData(bool relaxed)

@@ -53,8 +53,9 @@ TEST_F(EndToEnd2004, ExportedRecordIsValidAndOpensBackIntoTheSameFields)
     EXPECT_EQ(frmMain().mdiArea()->activeSubWindow(), frmDocument().subWindow());
     EXPECT_TRUE(frmMain().action("mnuFileSave")->isEnabled() && !frmMain().action("mnuExport")->isEnabled());
     const QString document = frmDocument().rtfXMLOutput()->toPlainText();
-    if (!sharedDir().isEmpty())
+    if (!sharedDir().isEmpty()) {
         EXPECT_TRUE(validLom(QStringLiteral("lomLoose.xsd"), document));
+    }
 
     // What the editor holds once the record was written: the durations composed, the classification listed.
     Record2004 written = readRecord(*win);

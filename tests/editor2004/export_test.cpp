@@ -33,7 +33,10 @@ const struct {
      "txtDuration"},
     {{"cboYear", "cboMonth", "cboDay", "cboHour", "cboMin", "cboSec"}, "txtTypicalTime"},
 };
-QString ran(const char *writer) { return QStringLiteral("Error 5 (probe) in procedure %1 of Form frmOptions").arg(writer); }
+QString ran(const char *writer)
+{
+    return QStringLiteral("Error 5 (probe) in procedure %1 of Form frmOptions").arg(writer);
+}
 } // namespace
 
 // Export: the category picks the checks (relaxed for assets) and the writer; a miss shows its message, brings

@@ -24,7 +24,7 @@ TEST_F(Editor2004Test, ClosingAndTemplateSaveKeepTheRecordUnlessItWasWritten)
         std::initializer_list<Answer> answers;
         bool leaves;         // the window closes, or leaves template editing
         const char *written; // the template written, or ""
-        QString said;        // the first message, or ""
+        QString said = {};   // the first message, or ""
         bool stopped = false; // a relation without its description stops the writer
     } rows[] = {
         {false, "0", {}, std::nullopt, {}, true, ""},
@@ -57,7 +57,8 @@ TEST_F(Editor2004Test, ClosingAndTemplateSaveKeepTheRecordUnlessItWasWritten)
         editor->show();
         if (row.stopped) {
             frmMain().dontValidate = true;
-            editor->setFieldText(QStringLiteral("relationshipCombo"), QStringLiteral("Is Part of Resource Named Below"));
+            editor->setFieldText(QStringLiteral("relationshipCombo"),
+                                 QStringLiteral("Is Part of Resource Named Below"));
             frmMain().dontValidate = false;
         }
         for (const char *command : {"mnuSaveasTemplate", "mnuExport"})
@@ -98,9 +99,10 @@ TEST_F(Editor2004Test, ClosingAndTemplateSaveKeepTheRecordUnlessItWasWritten)
                                                                                       : QStringList());
         EXPECT_EQ(readFile(QStringLiteral("templates/old.tsm")) != "old\r\n", QByteArray(row.written) == "old.tsm");
         EXPECT_TRUE(!*row.written || readFile(QStringLiteral("templates/") + row.written).endsWith("</lom>\r\n"));
-        if (row.presses == QStringList{"close"})
+        if (row.presses == QStringList{"close"}) {
             EXPECT_EQ(dialogs.calls()[0].file.title + dialogs.calls()[0].file.filter,
                       "Save As TemplateTemplate Files (*.tsm)|*.tsm");
+        }
         for (const QString &file : QDir(path(QStringLiteral("templates"))).entryList(QDir::Files))
             if (!before.contains(file))
                 QFile::remove(path(QStringLiteral("templates/") + file));

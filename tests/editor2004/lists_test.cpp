@@ -24,7 +24,8 @@ TEST_F(Editor2004Test, ListEditorsAddReadBackRemoveAndStoreClassifications)
         {"contentAuthorsText", "Ann", "cboConRole", "", "cmdAddSingle", "lstFiles", ""},
         {"contentAuthorsText", "Hopper, Grace", "cboConRole", "author", "cmdAddSingle", "lstFiles",
          "Hopper, Grace,author"},
-        {"metadataAuthorsText", "Ng, Li", "cboCreatorRole", "validator", "cmdAdd1", "lstMetaContrib", "Ng, Li,validator"},
+        {"metadataAuthorsText", "Ng, Li", "cboCreatorRole", "validator", "cmdAdd1", "lstMetaContrib",
+         "Ng, Li,validator"},
         {"txtTaxonId", "571.6", "txtTaxonEntry", "Cell biology, general", "cmdAddTaxon", "lstTaxon",
          "571.6,Cell biology, general"},
     };
