@@ -64,13 +64,6 @@ protected:
     {
         pickItem(win->cboSelectCategory(), win->cboSelectCategory()->findText(text));
     }
-    // Puts a text into a field as the program does.
-    void set(const char *field, const QString &text)
-    {
-        frmMain().dontValidate = true;
-        win->setFieldText(QString::fromUtf8(field), text);
-        frmMain().dontValidate = false;
-    }
     void press(const char *button)
     {
         ctl<QPushButton>(button)->click();

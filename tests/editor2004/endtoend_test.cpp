@@ -29,8 +29,8 @@ protected:
 TEST_F(EndToEnd2004, ExportedRecordIsValidAndOpensBackIntoTheSameFields)
 {
     pickCategory(QStringLiteral("Content Aggregation Meta-Data (MD-XML1 + Optional)"));
-    Record2004 full = fullRecord2004();
     const Record2004 entry = classificationRecord2004();
+    Record2004 full = fullRecord2004();
     for (auto member : {&Record2004::classificationCombo, &Record2004::classificationText,
                         &Record2004::classificationKeywordsText, &Record2004::txtTaxonSource})
         full.*member = entry.*member;
@@ -39,7 +39,7 @@ TEST_F(EndToEnd2004, ExportedRecordIsValidAndOpensBackIntoTheSameFields)
     full.lstClassification.clear();
     // Values as the writers trim them, so that they read back as they are.
     full.keywordsText = QStringLiteral("cell,tissue,organ");
-    full.lstFiles = {QStringLiteral("Ann Smith,author"), QStringLiteral("Bob Jones,publisher")};
+    full.lstFiles = QStringList{"Ann Smith,author", "Bob Jones,publisher"};
     full.locationText = QStringLiteral("lessons/cell.html");
     full.otherContentTypeText = QStringLiteral("image/png,text/css");
     frmMain().dontValidate = true;
