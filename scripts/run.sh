@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake -S . -B build-run -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAGSMITH_BUILD_TESTS=OFF
-cmake --build build-run --target tagsmith
+cmake --build build-run
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "No display is available: starting tagsmith under a virtual X server (xvfb-run)."
     exec xvfb-run -a build-run/program/tagsmith

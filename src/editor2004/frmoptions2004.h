@@ -34,6 +34,8 @@ public:
     // Writes a text into the category list as the program does, which the change rule judges; a pick from the
     // list is setCategoryText.
     void writeCategoryText(const QString &text);
+    // The file-type question's answer is such a program write, so the change rule applies it.
+    void putCategoryText(const QString &text) override { writeCategoryText(text); }
     // Template editing also keeps every field in what the template stores.
     void setTemplateEditing(bool editing) override;
 

@@ -59,6 +59,9 @@ TEST_F(Category, EachAnswerGoesIntoBothEditors)
         EXPECT_EQ(categoryOf(&frmOptions2004()), shown);
         EXPECT_EQ(frmOptions().metadataCategory, QLatin1String(row.category)) << row.item;
         EXPECT_EQ(frmOptions().optionalOnly, row.optionalOnly) << row.item;
+        EXPECT_EQ(frmOptions2004().metadataCategory, QLatin1String(row.category)) << row.item;
+        EXPECT_EQ(frmOptions2004().optionalOnly, row.optionalOnly) << row.item;
+        EXPECT_TRUE(find<QLineEdit>(&frmOptions2004(), QStringLiteral("titleText"))->isEnabled()) << row.item;
     }
     EXPECT_TRUE(frmMain().isFromSelectMetadata);
 }
