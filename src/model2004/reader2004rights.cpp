@@ -3,6 +3,7 @@
 #include "reader2004.h"
 #include "readerwalk2004.h"
 
+#include "model2004/vocab2004.h"
 #include "shared/textutil.h"
 
 namespace ts {
@@ -34,7 +35,7 @@ void parseRelation2004(const XmlNode &relation, Record2004 &record, Notices &not
             forVocabulary(
                 walk, c,
                 [&](const QString &kind) {
-                    const QString text = relationText(kind);
+                    const QString text = relationPhrase2004(kind);
                     if (!text.isEmpty())
                         record.relationshipCombo = text;
                     else if (!kind.isEmpty())
