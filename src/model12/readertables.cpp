@@ -41,7 +41,7 @@ const std::array<ParseTexts, 9> kParseTexts = {{
     {"Unsupported XML on line ", Icon::Information, "Notice"},
     {"Unsupported XML on line ", Icon::Information, "Notice"},
     {"Unsupported XML on line ", Icon::Information, "Notice"},
-    {"XML Error on line ", Icon::Information, "Notice"},
+    {readers::kClassificationParsePrefix, Icon::Information, "Notice"},
 }};
 
 } // namespace

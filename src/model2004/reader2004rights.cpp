@@ -102,7 +102,7 @@ bool parseClassification2004(const QString &fragmentXml, Record2004 &record, Not
     XmlDocument document;
     if (!document.loadXML(fragmentXml)) {
         record.lstTaxon.clear();
-        notices.append(parseErrorNotice(QStringLiteral("XML Error on line "), document.parseError(),
+        notices.append(parseErrorNotice(QLatin1String(readers::kClassificationParsePrefix), document.parseError(),
                                         QStringLiteral("\r"), Icon::Information, QLatin1String(kNoticeTitle)));
         return false;
     }

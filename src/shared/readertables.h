@@ -46,8 +46,10 @@ inline constexpr FieldRule<R> kAnnotationRules[] = {
 template <typename R>
 inline constexpr FieldRule<R> kClassificationRules[] = {{"description", Take::Text, &R::classificationText}};
 
-// "Unsupported element found in your imported file <section>: ", followed by the element's name.
+// "Unsupported element found in your imported file <section>: ", followed by the element's name; the
+// section is the category's, or the name of the element that holds the record's categories.
 QString unsupportedElementText(Category category);
+QString unsupportedElementText(const QString &section);
 // The category as notices about its values name it: "<technical>", "<educational>", "<relation>".
 QString sectionName(Category category);
 
@@ -58,6 +60,8 @@ inline constexpr const char *kInvalidCatalogMetametadata =
     "Catalog entry in <contribute> section of <metametadata> is invalid: ";
 inline constexpr const char *kStatusNotRecommended =
     "Lifecycle status is not one of the recommended type:  Draft, Final, Revised or Unavailable.";
+// The notice of a classification text that is no XML begins so.
+inline constexpr const char *kClassificationParsePrefix = "XML Error on line ";
 // A value that the editor cannot hold or read: section + ": " + element, and the value in quotes.
 inline constexpr const char *kUnsupportedValue = "Unsupported value found in your imported file ";
 
