@@ -27,6 +27,7 @@ void writeEducational2004(Run2004 &run)
 
     run.line(1, QStringLiteral("<educational>"));
     writeChoice(run, 2, 2, QStringLiteral("interactivityType"), r.interactivityTypeCombo);
+    // The SCO and asset writers write lecture before graph, which it follows in the table.
     std::array<CheckValue2004, 15> resourceTypes = kResourceTypeChecks2004;
     if (run.writer != Writer2004::Aggregation) {
         const auto graph = std::ranges::find(resourceTypes, &Record2004::graphCheck, &CheckValue2004::check);
