@@ -87,8 +87,7 @@ bool isCategory(const XmlNode &node, const QString &ns)
 // The elements directly below the record's root that the editor has no place for.
 void reportUnknownCategories(const XmlNode &root, const QString &ns, Notices &notices)
 {
-    const QString prefix =
-        QStringLiteral("Unsupported element found in your imported file <") + root.name() + QStringLiteral(">: ");
+    const QString prefix = readers::unsupportedElementText(root.name());
     for (const XmlNode &c : childNodes(root))
         if (!c.isComment() && !isCategory(c, ns))
             notices.append({prefix + nodeName(c), QStringLiteral("Notice")});

@@ -34,7 +34,7 @@ void Walk::run(const std::function<bool(const XmlNode &)> &other)
         if (c.isComment() || applyRule(c))
             continue;
         if (!other || !other(c))
-            notice(QLatin1String(categoryTexts(m_category).unsupportedElement) + nodeName(c));
+            notice(unsupportedElementText(m_category) + nodeName(c));
     }
 }
 
@@ -47,7 +47,7 @@ bool Walk::applyRule(const XmlNode &c)
         case Take::Skip: break;
         case Take::Text: record.*rule.field = nodeText(c); break;
         case Take::FirstChild: record.*rule.field = childText(c, 0); break;
-        case Take::SecondChild: record.*rule.field = nodeText(vocabularyValue(c)); break;
+        case Take::Value: record.*rule.field = nodeText(vocabularyValue(c)); break;
         }
         return true;
     }
@@ -58,8 +58,7 @@ void Walk::notice(const QString &text) { notices.append({text, QLatin1String(kNo
 
 void Walk::unsupportedValue(const QString &element, const QString &value)
 {
-    QString text = QLatin1String(kUnsupportedValue) + QLatin1String(categoryTexts(m_category).section) +
-                   QStringLiteral(": ") + element;
+    QString text = QLatin1String(kUnsupportedValue) + sectionName(m_category) + QStringLiteral(": ") + element;
     if (!value.isEmpty())
         text += QStringLiteral(" \"") + value + QLatin1Char('"');
     notice(text);
@@ -69,9 +68,9 @@ bool readText(const QString &text, Category category, NodeReader reader, Record1
 {
     XmlDocument document;
     if (!document.loadXML(text)) {
-        const CategoryTexts &texts = categoryTexts(category);
-        notices.append(parseErrorNotice(QLatin1String(texts.parsePrefix), document.parseError(),
-                                        QStringLiteral("\r"), texts.parseIcon, QLatin1String(texts.parseTitle)));
+        const ParseTexts &texts = parseTexts(category);
+        notices.append(parseErrorNotice(QLatin1String(texts.prefix), document.parseError(), QStringLiteral("\r"),
+                                        texts.icon, QLatin1String(texts.title)));
         return false;
     }
     reader(document.documentElement(), record, notices);

@@ -53,10 +53,11 @@ QString composeAgeRange(const QString &minAge, const QString &maxAge)
 
 std::pair<QString, QString> splitAgeRange(const QString &text)
 {
+    // The writers compose "min - max": the blanks around the "-" are theirs, not part of the ages.
     const qsizetype dash = text.indexOf(QLatin1Char('-'));
     if (dash < 0)
-        return {text, QString()};
-    return {text.left(dash), text.mid(dash + 1)};
+        return {text.trimmed(), QString()};
+    return {text.left(dash).trimmed(), text.mid(dash + 1).trimmed()};
 }
 
 } // namespace ts

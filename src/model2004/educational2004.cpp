@@ -4,6 +4,8 @@
 #include "run2004.h"
 #include "vocab2004.h"
 
+#include <algorithm>
+
 namespace ts {
 
 namespace {
@@ -25,8 +27,12 @@ void writeEducational2004(Run2004 &run)
 
     run.line(1, QStringLiteral("<educational>"));
     writeChoice(run, 2, 2, QStringLiteral("interactivityType"), r.interactivityTypeCombo);
-    const auto &resourceTypes =
-        run.writer == Writer2004::Aggregation ? kResourceTypeChecks2004 : kResourceTypeChecksLectureFirst2004;
+    // The SCO and asset writers write lecture before graph, which it follows in the table.
+    std::array<CheckValue2004, 15> resourceTypes = kResourceTypeChecks2004;
+    if (run.writer != Writer2004::Aggregation) {
+        const auto graph = std::ranges::find(resourceTypes, &Record2004::graphCheck, &CheckValue2004::check);
+        std::iter_swap(graph, graph + 1);
+    }
     for (const CheckValue2004 &box : resourceTypes)
         if (r.*box.check)
             run.vocabularyElement(2, 2, QStringLiteral("learningResourceType"), 4, QLatin1String(box.value));

@@ -5,6 +5,7 @@
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
 #include "shared/metadataheader.h"
+#include "shared/readertables.h"
 #include "shared/writefailure.h"
 #include "shared/xmlwalk.h"
 
@@ -75,8 +76,7 @@ bool isCategory(const XmlNode &node, const QString &ns)
 // The elements directly below the record that the editor has no place for.
 void reportUnknownCategories(const XmlNode &record, const QString &ns, Notices &notices)
 {
-    const QString prefix =
-        QStringLiteral("Unsupported element found in your imported file <") + record.name() + QStringLiteral(">: ");
+    const QString prefix = readers::unsupportedElementText(record.name());
     for (const XmlNode &c : childNodes(record))
         if (!c.isComment() && !isCategory(c, ns))
             notices.append({prefix + nodeName(c), QStringLiteral("Notice")});

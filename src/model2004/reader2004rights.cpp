@@ -3,6 +3,7 @@
 #include "reader2004.h"
 #include "readerwalk2004.h"
 
+#include "model2004/vocab2004.h"
 #include "shared/textutil.h"
 
 namespace ts {
@@ -34,7 +35,7 @@ void parseRelation2004(const XmlNode &relation, Record2004 &record, Notices &not
             forVocabulary(
                 walk, c,
                 [&](const QString &kind) {
-                    const QString text = relationText(kind);
+                    const QString text = relationPhrase2004(kind);
                     if (!text.isEmpty())
                         record.relationshipCombo = text;
                     else if (!kind.isEmpty())
@@ -101,7 +102,7 @@ bool parseClassification2004(const QString &fragmentXml, Record2004 &record, Not
     XmlDocument document;
     if (!document.loadXML(fragmentXml)) {
         record.lstTaxon.clear();
-        notices.append(parseErrorNotice(QStringLiteral("XML Error on line "), document.parseError(),
+        notices.append(parseErrorNotice(QLatin1String(readers::kClassificationParsePrefix), document.parseError(),
                                         QStringLiteral("\r"), Icon::Information, QLatin1String(kNoticeTitle)));
         return false;
     }

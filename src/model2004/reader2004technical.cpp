@@ -4,6 +4,7 @@
 #include "readerwalk2004.h"
 
 #include "model2004/duration2004.h"
+#include "model2004/vocab2004.h"
 
 #include <array>
 #include <tuple>
@@ -63,7 +64,7 @@ private:
     void showBrowser(const QString &minimumVersion)
     {
         m_browserPending = false;
-        const QString text = browserText(m_browser, minimumVersion);
+        const QString text = browserText2004(m_browser, minimumVersion);
         if (!text.isEmpty())
             m_walk.record.browserCombo = text;
         else
@@ -110,7 +111,7 @@ void parseTechnical2004(const XmlNode &technical, Record2004 &record, Notices &n
     walk.run([&](const XmlNode &c) {
         if (walk.is(c, "format")) {
             const QString format = valueText(c);
-            if (bool Record2004::*check = checkFor(kFormatChecks, format)) {
+            if (bool Record2004::*check = checkFor2004(kFormatChecks2004, format)) {
                 record.*check = true;
             } else {
                 otherFormats.append(format);
@@ -136,7 +137,7 @@ void parseEducational2004(const XmlNode &educational, Record2004 &record, Notice
     walk.run([&](const XmlNode &c) {
         if (walk.is(c, "learningResourceType")) {
             const QString type = valueText(walk.value(c));
-            if (bool Record2004::*check = checkFor(kResourceTypeChecks, type))
+            if (bool Record2004::*check = checkFor2004(kResourceTypeChecks2004, type))
                 record.*check = true;
             else if (!type.isEmpty())
                 walk.unsupportedValue("learningResourceType", type);

@@ -37,36 +37,26 @@ const std::array<CheckValue2004, 15> kResourceTypeChecks2004 = {{
     {&R::experimentCheck, "experiment"},
 }};
 
-const std::array<CheckValue2004, 15> kResourceTypeChecksLectureFirst2004 = {{
-    {&R::narrativeTextCheck, "narrative text"},
-    {&R::examCheck, "exam"},
-    {&R::selfAssessmentCheck, "self assessment"},
-    {&R::figureCheck, "figure"},
-    {&R::chkLecture, "lecture"},
-    {&R::graphCheck, "graph"},
-    {&R::diagramCheck, "diagram"},
-    {&R::exerciseCheck, "exercise"},
-    {&R::simulationCheck, "simulation"},
-    {&R::indexCheck, "index"},
-    {&R::problemStatementCheck, "problem statement"},
-    {&R::questionnaireCheck, "questionnaire"},
-    {&R::slideCheck, "slide"},
-    {&R::tableCheck, "table"},
-    {&R::experimentCheck, "experiment"},
-}};
+bool Record2004::*checkFor2004(std::span<const CheckValue2004> table, const QString &value)
+{
+    for (const CheckValue2004 &row : table)
+        if (value == QLatin1String(row.value))
+            return row.check;
+    return nullptr;
+}
 
 const std::array<BrowserRow2004, 8> kBrowsers2004 = {{
-    {"any", "any", nullptr},
-    {"ms explorer 4.x or Higher", "ms-internet explorer", "4.0"},
-    {"ms explorer 5.x or Higher", "ms-internet explorer", "5.0"},
-    {"ms explorer 6.x or Higher", "ms-internet explorer", "6.0"},
-    {"netscape 4.x", "netscape communicator", "4.0"},
-    {"netscape 6.x or Higher", "netscape communicator", "6.0"},
-    {"opera", "opera", "7.0"},
-    {"amaya", "amaya", "1.0"},
+    {"any", "any", nullptr, true},
+    {"ms explorer 4.x or Higher", "ms-internet explorer", "4.0", false},
+    {"ms explorer 5.x or Higher", "ms-internet explorer", "5.0", false},
+    {"ms explorer 6.x or Higher", "ms-internet explorer", "6.0", false},
+    {"netscape 4.x", "netscape communicator", "4.0", false},
+    {"netscape 6.x or Higher", "netscape communicator", "6.0", false},
+    {"opera", "opera", "7.0", false},
+    {"amaya", "amaya", "1.0", true},
 }};
 
-const BrowserRow2004 kUnknownBrowser2004 = {"", "any", "1.0"};
+const BrowserRow2004 kUnknownBrowser2004 = {"", "any", "1.0", true};
 
 std::optional<BrowserRow2004> findBrowser2004(const QString &text)
 {
@@ -74,6 +64,15 @@ std::optional<BrowserRow2004> findBrowser2004(const QString &text)
         if (text == QLatin1String(row.text))
             return row;
     return std::nullopt;
+}
+
+QString browserText2004(const QString &name, const QString &minimumVersion)
+{
+    for (const BrowserRow2004 &row : kBrowsers2004)
+        if (name == QLatin1String(row.name) &&
+            (row.anyVersion || minimumVersion == QLatin1String(row.minimumVersion)))
+            return QLatin1String(row.text);
+    return {};
 }
 
 const std::array<RelationKind2004, 12> kRelationKinds2004 = {{
@@ -96,6 +95,14 @@ QString relationKind2004(const QString &phrase)
     for (const RelationKind2004 &row : kRelationKinds2004)
         if (phrase == QLatin1String(row.phrase))
             return QLatin1String(row.kind);
+    return {};
+}
+
+QString relationPhrase2004(const QString &kind)
+{
+    for (const RelationKind2004 &row : kRelationKinds2004)
+        if (kind == QLatin1String(row.kind))
+            return QLatin1String(row.phrase);
     return {};
 }
 

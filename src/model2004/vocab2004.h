@@ -1,13 +1,14 @@
 #pragma once
-// The fixed vocabularies of the SCORM 2004 binding as the editor holds them and the documents write them,
-// one table each: the content-type and learning-resource-type check boxes, the browser requirements and
-// the relation kinds.
+// The fixed vocabularies of the SCORM 2004 binding, one table each, as the readers read them and the writers
+// write them: the content-type and learning-resource-type check boxes, the browser requirements and the
+// relation kinds.
 
 #include "model2004/record2004.h"
 
 #include <QString>
 #include <array>
 #include <optional>
+#include <span>
 
 namespace ts {
 
@@ -19,17 +20,20 @@ struct CheckValue2004 {
 
 // The twelve content-type boxes in writing order, with their <format> texts.
 extern const std::array<CheckValue2004, 12> kFormatChecks2004;
-// The fifteen learning-resource-type boxes in the order the content aggregation writes them; the SCO and
-// asset writers write lecture before graph.
+// The fifteen learning-resource-type boxes in the order the content aggregation writes them, lecture right
+// after graph (the SCO and asset writers write lecture before graph).
 extern const std::array<CheckValue2004, 15> kResourceTypeChecks2004;
-extern const std::array<CheckValue2004, 15> kResourceTypeChecksLectureFirst2004;
+// The box of a value (exact, case-sensitive); nullptr when no box stands for it.
+bool Record2004::*checkFor2004(std::span<const CheckValue2004> table, const QString &value);
 
 // A browser of the browser list: the combo text, the name in the document and its minimum version
-// (nullptr: the document holds no minimum version, and its line holds only its indentation).
+// (nullptr: the document holds no minimum version, and its line holds only its indentation); read back
+// whatever minimum version it has, also none, when anyVersion is set.
 struct BrowserRow2004 {
     const char *text;
     const char *name;
     const char *minimumVersion;
+    bool anyVersion;
 };
 
 extern const std::array<BrowserRow2004, 8> kBrowsers2004;
@@ -37,6 +41,9 @@ extern const std::array<BrowserRow2004, 8> kBrowsers2004;
 extern const BrowserRow2004 kUnknownBrowser2004;
 // The row of a combo text (exact, case-sensitive); none when the text is not in the list.
 std::optional<BrowserRow2004> findBrowser2004(const QString &text);
+// The combo text of a browser name and minimum version read from a document (exact, case-sensitive);
+// empty when no row matches.
+QString browserText2004(const QString &name, const QString &minimumVersion);
 
 // The relation phrases of the editor's list and the IEEE LOM relation kinds they stand for.
 struct RelationKind2004 {
@@ -47,5 +54,7 @@ struct RelationKind2004 {
 extern const std::array<RelationKind2004, 12> kRelationKinds2004;
 // The kind of a phrase (exact, case-sensitive, first match); empty when it is none of the twelve.
 QString relationKind2004(const QString &phrase);
+// The phrase of an IEEE LOM relation kind read from a document (exact, case-sensitive); empty when it has none.
+QString relationPhrase2004(const QString &kind);
 
 } // namespace ts

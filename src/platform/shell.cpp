@@ -1,5 +1,8 @@
 #include "shell.h"
 
+#include "programfolder.h"
+
+#include <QFileInfo>
 #include <QtGlobal>
 
 namespace ts {
@@ -22,15 +25,17 @@ void setShell(Shell *replacement) { g_replacement = replacement; }
 
 void setProgramShell(Shell *own) { g_own = own; }
 
+Shell::Result Shell::startProgram(const QString &fileName)
+{
+    const QString path = programPath(fileName);
+    if (!QFileInfo(path).isFile())
+        return Result::FileNotFound;
+    return run(path, {}, programFolder());
+}
+
 Shell::Result RecordingShell::open(const QString &pathOrUrl)
 {
     opened << pathOrUrl;
-    return nextResult;
-}
-
-Shell::Result RecordingShell::startProgram(const QString &fileName)
-{
-    started << fileName;
     return nextResult;
 }
 

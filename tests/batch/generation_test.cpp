@@ -82,6 +82,8 @@ TEST_F(Generation, TemplatesOfBothBindingsGiveGoldenValidFiles)
     } rows[] = {
         {"writer12/aggregation_optional_full.xml", "batch/scorm12_sunset.xml", "schemas/scorm12/imsmd_rootv1p2p1.xsd"},
         {"batch/template2004.xml", "batch/scorm2004_sunset.xml", "schemas/scorm2004_4ed/lomStrict.xsd"},
+        {"writer2004/aggregation_optional_full.xml", "batch/writer2004_sunset.xml",
+         "schemas/scorm2004_4ed/lomStrict.xsd"},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.golden);

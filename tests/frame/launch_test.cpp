@@ -19,45 +19,52 @@ TEST_F(Launch, CompanionProgramsStartOrAreReportedMissing)
     startMain();
     writeFile(QStringLiteral("chosen.xml"), "<lom/>");
     for (const char *program : {"lomshift", "batch"}) {
-        for (const Shell::Result result : {Shell::Result::Ok, Shell::Result::FileNotFound}) {
+        for (const bool present : {true, false}) {
             dialogs.clear();
-            shell.started.clear();
-            shell.nextResult = result;
+            shell.ran.clear();
+            QFile::remove(path(QLatin1String(program)));
+            if (present)
+                writeFile(QLatin1String(program), "");
             if (program[0] == 'b')
                 dialogs.answerText(path(QStringLiteral("chosen.xml")));
             trigger(program[0] == 'b' ? "mnuBatch" : "mnuConvert");
-            EXPECT_EQ(shell.started, QStringList{QLatin1String(program)});
+            EXPECT_EQ(shell.ran.size(), present ? 1 : 0);
             const QString missing = QStringLiteral("The file '%1' is missing from the application directory.\r"
                                                    "Please replace this file or reinstall Tagsmith.")
                                         .arg(QLatin1String(program));
-            EXPECT_EQ(dialogs.messages(), result == Shell::Result::Ok ? QStringList() : QStringList{missing});
+            EXPECT_EQ(dialogs.messages(), present ? QStringList() : QStringList{missing});
         }
         EXPECT_EQ(dialogs.calls().last().title, QStringLiteral("Missing File"));
         EXPECT_EQ(dialogs.calls().last().icon, Icon::Critical);
     }
 }
 
+// The chosen template is handed over, and the real batch of the program folder is asked to start there.
 TEST_F(Launch, BatchHandsTheChosenFileOverWithOneMoreLineEnd)
 {
     startMain();
+    ASSERT_TRUE(QFile::copy(QStringLiteral(TAGSMITH_PROGRAM_DIR "/batch"), path(QStringLiteral("batch"))));
     const QByteArray rows[] = {"<lom>\xC3\xA9</lom>", "<lom/>\r\n",
                                "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><lom>\xE9</lom>"};
     for (const QByteArray &chosen : rows) {
+        shell.ran.clear();
         writeFile(QStringLiteral("chosen.xml"), chosen);
         dialogs.answerText(path(QStringLiteral("chosen.xml")));
         trigger("mnuBatch");
         EXPECT_EQ(readFile(QStringLiteral("common/scorm_template.xml")), chosen + "\r\n");
+        const RecordingShell::Run started{path(QStringLiteral("batch")), {}, programFolder()};
+        EXPECT_EQ(shell.ran, QList{started});
     }
     EXPECT_EQ(dialogs.calls().at(0).title, QStringLiteral("Select an XML file to use as a Template"));
     EXPECT_EQ(dialogs.calls().at(0).file.initialDir, programFolder());
     // Without the "common" folder nothing is handed over and batch is not started.
-    shell.started.clear();
+    shell.ran.clear();
     ASSERT_TRUE(QDir(path(QStringLiteral("common"))).removeRecursively());
     dialogs.answerText(path(QStringLiteral("chosen.xml")));
     trigger("mnuBatch");
     EXPECT_EQ(dialogs.messages(),
               QStringList{QStringLiteral("Error 76 (Path not found) in procedure mnuBatch_Click of Form frmMain")});
-    EXPECT_TRUE(shell.started.isEmpty());
+    EXPECT_TRUE(shell.ran.isEmpty());
 }
 
 TEST_F(Launch, AStandInCompanionStartsInTheProgramFolder)

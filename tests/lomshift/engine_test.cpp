@@ -4,6 +4,8 @@
 #include "lomshift/common.h"
 #include "lomshift/run.h"
 #include "model2004/reader2004.h"
+#include "model2004/fixtures2004.h"
+#include "model2004/reader2004_support.h"
 #include "platform/programfolder.h"
 #include "platform/schema_support.h"
 #include "platform/textfile.h"
@@ -14,6 +16,10 @@
 using namespace ts;
 using namespace ts::lomshift;
 using namespace Qt::StringLiterals;
+using ts::test::asReadBack2004;
+using ts::test::changedFields;
+using ts::test::clearedRecord2004;
+using ts::test::fullRecord2004;
 using ts::test::sharedDir;
 using ts::test::testData;
 
@@ -75,14 +81,32 @@ QStringList xmlFiles(const QString &folder)
 
 } // namespace
 
-// Opened as tagsmith opens a SCORM 2004 file, each converted record gives the reader its title; the records
-// with every field filled give their description, size and location too.
+// Opened as tagsmith opens a SCORM 2004 file, each converted record gives the reader its title, description,
+// keywords and contributors (of the lifecycle, then of the meta-metadata); the records with every field
+// filled give their size and location too. The content aggregation's full record reads as the full record
+// of our own SCORM 2004 writers, but for what the SCORM 1.2 fixture holds otherwise.
 TEST_F(Engine, EveryRecordOfOursAndOfTheSamplesConvertsToValidLomThatTheReaderOpens)
 {
-    const QMap<QString, QString> titles{{u"a03_corporate-course_imsmetadata.xml"_s, u"SOX"_s},
-                                        {u"a04_template_imsmetadata.xml"_s, u"CPC BD EN"_s},
-                                        {u"a06_cancore-pool-example_CR-line-endings.xml"_s, u"{{ site.title }}"_s},
-                                        {u"template_defaults.xml"_s, QString()}};
+    const QMap<QString, QStringList> expected{
+        {u"a03_corporate-course_imsmetadata.xml"_s, {u"SOX"_s, u"SOX"_s, u"SOX"_s, u",author"_s, {}}},
+        {u"a04_template_imsmetadata.xml"_s, {u"CPC BD EN"_s, {}, {}, u",author"_s, {}}},
+        {u"a06_cancore-pool-example_CR-line-endings.xml"_s,
+         {u"{{ site.title }}"_s,
+          u"This course deals with personnel functions, including concepts, principles and practices; techniques of "
+          "personnel administration (roles, staffing, human resources, employee development and incentives for "
+          "effective performance); and management's responsibility in personnel administration."_s,
+          {}, u"Algonquin College,publisher"_s, u"Sue Fisher,creator | POOL Project,validator"_s}},
+        {u"template_defaults.xml"_s, {{}, {}, {}, {}, {}}}};
+    Record2004 fullRecord = asReadBack2004(fullRecord2004(), Writer2004::Aggregation, false);
+    fullRecord.catalogText = u"Tagsmith Catalog"_s;
+    fullRecord.catalogEntryText = u"BIO-101"_s;
+    fullRecord.keywordsText = u"cell,tissue,,organ,"_s;
+    fullRecord.lstMetaContrib = QStringList{u"Carol White,creator"_s, u"Dan Brown,creator"_s, u"Acme Learning,creator"_s};
+    fullRecord.graphCheck = fullRecord.chkLecture = false;
+    fullRecord.figureCheck = true;
+    fullRecord.txtTypicalAgeRange = u"16-18"_s;
+    std::tie(fullRecord.cboMinAge, fullRecord.cboMaxAge) = std::pair(u"16"_s, u"18"_s);
+
     const auto lomLoose = referenceSchema(kLomNamespace, "schemas/scorm2004_4ed/lomLoose.xsd");
     QStringList files = xmlFiles(testData(u"writer12"_s));
     if (lomLoose)
@@ -97,16 +121,24 @@ TEST_F(Engine, EveryRecordOfOursAndOfTheSamplesConvertsToValidLomThatTheReaderOp
         if (lomLoose) {
             EXPECT_EQ(verdict(*lomLoose, result.text), "valid");
         }
-        Notices notices;
-        const auto stripped = stripHeader(result.text, notices);
-        XmlDocument doc;
-        ASSERT_TRUE(stripped && isScorm2004Document(result.text) && doc.loadXML(stripped->text));
-        Record2004 record;
-        EXPECT_TRUE(parseMetadata2004(doc, record, notices) && notices.isEmpty());
-        EXPECT_EQ(record.titleText, titles.value(name, full ? u"Cells & Tissues"_s : u"Cell Walls"_s));
+        ASSERT_TRUE(isScorm2004Document(result.text));
+        writeFile(u"converted.xml"_s, result.text.toUtf8());
+        const ImportResult2004 opened = importMetadataFile2004(p("converted.xml"), clearedRecord2004());
+        EXPECT_TRUE(opened.ok && opened.notices.isEmpty());
+        const Record2004 &record = opened.record;
+        const QStringList own = full ? QStringList{fullRecord.titleText, fullRecord.courseDescription,
+                                                   fullRecord.keywordsText, fullRecord.lstFiles.join(u" | "_s),
+                                                   name.contains(u"optional"_s) ? fullRecord.lstMetaContrib.join(u" | "_s)
+                                                                                : QString()}
+                                     : QStringList{u"Cell Walls"_s, {}, {}, {}, {}};
+        EXPECT_EQ(QStringList({record.titleText, record.courseDescription, record.keywordsText,
+                               record.lstFiles.join(u" | "_s), record.lstMetaContrib.join(u" | "_s)}),
+                  expected.value(name, own));
         if (full) {
-            EXPECT_EQ(record.courseDescription + record.txtSize + record.locationText,
-                      u"An introduction to the cell.20480lessons/cell.html"_s);
+            EXPECT_EQ(record.txtSize + record.locationText, u"20480lessons/cell.html"_s);
+        }
+        if (name == u"aggregation_optional_full.xml"_s) {
+            EXPECT_EQ(changedFields(record, fullRecord), QStringList());
         }
     }
     EXPECT_TRUE(dialogs.calls().isEmpty());

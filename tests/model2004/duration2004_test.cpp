@@ -41,6 +41,6 @@ TEST(Duration2004, ComposesTheFullFormAndTheAgeRange)
     EXPECT_EQ(composeAgeRange("10", "20"), QStringLiteral("10 - 20"));
     EXPECT_EQ(composeAgeRange("10", "No Max"), QStringLiteral("10 - "));
     EXPECT_EQ(composeAgeRange("", "30"), QStringLiteral(" - 30"));
-    EXPECT_EQ(splitAgeRange("10 - 20"), std::make_pair(QString("10 "), QString(" 20")));
+    EXPECT_EQ(splitAgeRange("10 - 20"), std::make_pair(QString("10"), QString("20")));
     EXPECT_EQ(splitAgeRange("18+"), std::make_pair(QString("18+"), QString()));
 }

@@ -1,8 +1,10 @@
 #include "support/testmain.h"
 
 #include "fixtures2004.h"
+#include "reader2004_support.h"
 
 #include "model2004/build2004.h"
+#include "model2004/reader2004.h"
 #include "platform/xmldocument.h"
 #include "shared/textutil.h"
 
@@ -57,5 +59,19 @@ TEST_F(Escaping2004, MarkupAndNonAsciiInEveryFieldReadBackUnchanged)
         for (const char *field : {"k1", "k2", "format", "location", "person", "role", "meta", "metarole",
                                   "annotator", "ck", "taxid", "taxentry"})
             EXPECT_TRUE(texts.contains(hostileText2004(field))) << field;
+
+        // Opened again, the document gives back the record as written, less the character left out, and
+        // its classification gives back the classification fields; only the status is no recommended one.
+        writeFile(QStringLiteral("hostile.xml"), result.text.toUtf8());
+        const ImportResult2004 back = importMetadataFile2004(path(QStringLiteral("hostile.xml")), {});
+        EXPECT_TRUE(back.ok);
+        EXPECT_EQ(back.notices, Notices{info("Lifecycle status is not one of the recommended type:  Draft, Final, "
+                                             "Revised or Unavailable.")});
+        EXPECT_EQ(changedFields(back.record, asReadBack2004(hostileRecord2004(), writer, false)), QStringList());
+        const Record2004 c = classificationOf2004(readFile(QStringLiteral("temp/1.xml")));
+        EXPECT_EQ(QStringList({c.classificationCombo, c.classificationText, c.classificationKeywordsText,
+                               c.txtTaxonSource}) + c.lstTaxon,
+                  QStringList({r.classificationCombo, r.classificationText, r.classificationKeywordsText,
+                               r.txtTaxonSource}) + r.lstTaxon);
     }
 }

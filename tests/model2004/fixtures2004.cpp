@@ -1,6 +1,13 @@
 #include "fixtures2004.h"
 
+#include "reader2004_support.h"
+
+#include "model2004/duration2004.h"
+#include "model2004/reader2004.h"
+#include "model2004/vocab2004.h"
 #include "platform/schema_support.h"
+#include "shared/textutil.h"
+#include "shared/twopartitems.h"
 
 #include <QFile>
 #include <map>
@@ -137,6 +144,61 @@ WriteContext context2004(bool optionalOnly)
     c.optionalOnly = optionalOnly;
     c.today = fixedDate2004();
     return c;
+}
+
+Record2004 asReadBack2004(const Record2004 &record, Writer2004 writer, bool optionalOnly)
+{
+    using R = Record2004;
+    Record2004 r = record;
+    composeDurations2004(r);
+    const auto trimmedItems = [](const QString &list) {
+        QStringList items = splitAtCommas(list);
+        for (QString &item : items)
+            item = trimBlanks(item);
+        return items.join(QLatin1Char(','));
+    };
+    r.keywordsText = trimmedItems(r.keywordsText);
+    r.otherContentTypeText = trimmedItems(r.otherContentTypeText);
+    r.locationText = trimBlanks(r.locationText);
+    r.authorText = trimBlanks(r.authorText);
+    for (QStringList *list : {&r.lstFiles, &r.lstMetaContrib})
+        for (QString &item : *list)
+            item = trimBlanks(splitContributorItem(item).first) + QLatin1Char(',') + splitContributorItem(item).second;
+    std::tie(r.cboMinAge, r.cboMaxAge) = splitAgeRange(r.txtTypicalAgeRange);
+    for (QString R::*typed : {&R::contentAuthorsText, &R::cboConRole, &R::metadataAuthorsText, &R::cboCreatorRole,
+                              &R::txtClassIdent, &R::classificationCombo, &R::classificationText,
+                              &R::classificationKeywordsText, &R::txtTaxonSource, &R::txtTaxonId, &R::txtTaxonEntry})
+        (r.*typed).clear();
+    r.lstTaxon.clear();
+    for (qsizetype i = 0; i < r.lstClassification.size(); ++i)
+        r.lstClassification[i] = QString::number(i + 1);
+    if (!optionalOnly)
+        return r;
+
+    Record2004 minimum = clearedRecord2004();
+    for (QString R::*always : {&R::titleText, &R::catalogText, &R::catalogEntryText, &R::courseDescription,
+                               &R::versionText, &R::lifecycleStatusCombo, &R::txtSize, &R::locationText,
+                               &R::otherContentTypeText, &R::usageConditionsText})
+        minimum.*always = r.*always;
+    for (const CheckValue2004 &box : kFormatChecks2004)
+        minimum.*box.check = r.*box.check;
+    minimum.feesYes = r.feesYes;
+    minimum.copyrightYes = r.copyrightYes;
+    minimum.lstClassification = r.lstClassification;
+    if (writer != Writer2004::Asset)
+        minimum.keywordsText = r.keywordsText;
+    if (writer != Writer2004::SCO)
+        minimum.lstFiles = r.lstFiles;
+    return minimum;
+}
+
+Record2004 classificationOf2004(const QByteArray &fragment)
+{
+    Record2004 r;
+    Notices notices;
+    EXPECT_TRUE(parseClassification2004(QString::fromUtf8(fragment), r, notices));
+    EXPECT_TRUE(notices.isEmpty());
+    return r;
 }
 
 QByteArray golden2004(const QString &name)

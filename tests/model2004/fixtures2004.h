@@ -36,6 +36,17 @@ Record2004 hostileRecord2004();
 
 WriteContext context2004(bool optionalOnly);
 
+// The record that a document written from this one opens back into. The durations are composed; the
+// comma lists, the location and the names in vCards lose the blanks around their items; the age lists are
+// read from the range text (the lists themselves are not written); the entry fields being typed (a
+// contributor, the classification and taxon being edited) are not written, a classification travels only
+// in its fragment; the classifications come back listed "1" .. "N". A minimum document (optionalOnly)
+// holds only the elements that every category writes; the asset writer's keywords and the SCO writer's
+// lifecycle contributors are optional too.
+Record2004 asReadBack2004(const Record2004 &record, Writer2004 writer, bool optionalOnly);
+// What a stored classification fragment gives the classification fields (no notice).
+Record2004 classificationOf2004(const QByteArray &fragment);
+
 // A file of tests/data/writer2004.
 QByteArray golden2004(const QString &name);
 

@@ -2,7 +2,10 @@
 
 #include "fixtures2004.h"
 
+#include "reader2004_support.h"
+
 #include "model2004/build2004.h"
+#include "model2004/reader2004.h"
 
 using namespace ts;
 using namespace ts::test;
@@ -80,4 +83,28 @@ TEST_F(Writer2004Golden, GoldenDocumentsAreValidIeeeLomDocuments)
     const QString templateText = QString::fromUtf8(golden2004(QStringLiteral("template_defaults.xml")));
     EXPECT_TRUE(validLom(QStringLiteral("lomLoose.xsd"), templateText));
     EXPECT_TRUE(validLom(QStringLiteral("lomStrict.xsd"), templateText));
+}
+
+// Each golden document, template included, opens back with no notice into the record it was written from,
+// as asReadBack2004 says; its classifications come back as fragments that fill the same fields.
+TEST_F(Writer2004Golden, GoldenDocumentsOpenBackIntoTheirRecords)
+{
+    std::vector<std::tuple<const char *, Record2004, Writer2004, bool>> documents;
+    for (const GoldenCase &c : kGoldenCases)
+        documents.emplace_back(c.golden, c.full ? fullRecord2004() : sparseRecord2004(), c.writer, c.optionalOnly);
+    documents.emplace_back("template_defaults.xml", designDefaults2004(), Writer2004::Aggregation, false);
+    const QByteArray fragments[] = {golden2004(QStringLiteral("fragments/optional.xml")),
+                                    golden2004(QStringLiteral("fragments/topics.xml"))};
+    for (const auto &[golden, written, writer, optionalOnly] : documents) {
+        SCOPED_TRACE(golden);
+        const ImportResult2004 result =
+            importMetadataFile2004(testData(QStringLiteral("writer2004/") + QLatin1String(golden)), clearedRecord2004());
+        EXPECT_TRUE(result.ok);
+        EXPECT_EQ(result.notices, Notices());
+        EXPECT_EQ(changedFields(result.record, asReadBack2004(written, writer, optionalOnly)), QStringList());
+        for (qsizetype i = 0; i < result.record.lstClassification.size(); ++i)
+            EXPECT_EQ(changedFields(classificationOf2004(readFile(QStringLiteral("temp/%1.xml").arg(i + 1))),
+                                    classificationOf2004(fragments[i])),
+                      QStringList());
+    }
 }

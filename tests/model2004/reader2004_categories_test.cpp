@@ -109,7 +109,7 @@ std::vector<FileCase> fileCases()
                   info("Unsupported element found in your imported file <lom>: ext:wrapper")}},
         FileCase{"prefixed.xml",
                  true,
-                 {"titleText=Prefixed", "cboStructure=linear", "browserCombo=any", "cboMinAge=10 ", "cboMaxAge= ",
+                 {"titleText=Prefixed", "cboStructure=linear", "browserCombo=any", "cboMinAge=10",
                   "txtTypicalAgeRange=10 - ", "cboYear=0", "cboMonth=0", "cboDay=0", "cboHour=0", "cboMin=45",
                   "cboSec=0", "txtTypicalTime=P0Y0M0DT0H45M0S", "lstClassification=1"},
                  {}},

@@ -1,7 +1,5 @@
 #include "desktopshell.h"
 
-#include "platform/programfolder.h"
-
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
@@ -15,14 +13,6 @@ Shell::Result DesktopShell::open(const QString &pathOrUrl)
     if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile()))
         return Result::FileNotFound;
     return QDesktopServices::openUrl(url) ? Result::Ok : Result::Failed;
-}
-
-Shell::Result DesktopShell::startProgram(const QString &fileName)
-{
-    const QString path = programPath(fileName);
-    if (!QFileInfo(path).isFile())
-        return Result::FileNotFound;
-    return QProcess::startDetached(path, {}, programFolder()) ? Result::Ok : Result::Failed;
 }
 
 Shell::Result DesktopShell::run(const QString &program, const QStringList &arguments, const QString &workingFolder)

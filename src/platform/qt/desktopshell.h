@@ -8,7 +8,6 @@ namespace ts {
 class DesktopShell : public Shell {
 public:
     Result open(const QString &pathOrUrl) override;
-    Result startProgram(const QString &fileName) override;
     Result run(const QString &program, const QStringList &arguments, const QString &workingFolder) override;
 };
 

@@ -1,0 +1,68 @@
+#pragma once
+// What the category readers of both bindings share: the categories, how a simple element reaches its
+// field, the field rules that both bindings read alike, and the texts of the notices that both give.
+
+#include <QString>
+
+namespace ts::readers {
+
+enum class Category { General, Lifecycle, Metametadata, Technical, Educational, Rights, Relation, Annotation,
+                      Classification };
+
+// How a simple element reaches its field.
+enum class Take {
+    Skip,       // passed over
+    Text,       // the text of the element
+    FirstChild, // the text of its first child (the string of a language string)
+    Value,      // the value of a vocabulary element, the child after its source
+};
+
+template <typename Record>
+struct FieldRule {
+    const char *element;
+    Take take;
+    QString Record::*field; // nullptr for Take::Skip
+};
+
+// The rules that read alike in both bindings: both records hold these fields by these names.
+template <typename R>
+inline constexpr FieldRule<R> kGeneralRules[] = {
+    {"title", Take::Text, &R::titleText},
+    {"description", Take::Text, &R::courseDescription},
+    {"coverage", Take::Text, &R::txtCoverage},
+    {"language", Take::Skip, nullptr},
+    {"x-none", Take::Skip, nullptr},
+};
+template <typename R>
+inline constexpr FieldRule<R> kLifecycleRules[] = {{"version", Take::Text, &R::versionText}};
+template <typename R>
+inline constexpr FieldRule<R> kRightsRules[] = {{"description", Take::Text, &R::usageConditionsText}};
+template <typename R>
+inline constexpr FieldRule<R> kAnnotationRules[] = {
+    {"date", Take::Skip, nullptr},
+    {"datetime", Take::Skip, nullptr},
+    {"description", Take::Text, &R::annotationText},
+};
+template <typename R>
+inline constexpr FieldRule<R> kClassificationRules[] = {{"description", Take::Text, &R::classificationText}};
+
+// "Unsupported element found in your imported file <section>: ", followed by the element's name; the
+// section is the category's, or the name of the element that holds the record's categories.
+QString unsupportedElementText(Category category);
+QString unsupportedElementText(const QString &section);
+// The category as notices about its values name it: "<technical>", "<educational>", "<relation>".
+QString sectionName(Category category);
+
+// Notices with a fixed text.
+inline constexpr const char *kNoticeTitle = "Notice";
+inline constexpr const char *kInvalidCatalogGeneral = "Catalog entry in <general> section is invalid: ";
+inline constexpr const char *kInvalidCatalogMetametadata =
+    "Catalog entry in <contribute> section of <metametadata> is invalid: ";
+inline constexpr const char *kStatusNotRecommended =
+    "Lifecycle status is not one of the recommended type:  Draft, Final, Revised or Unavailable.";
+// The notice of a classification text that is no XML begins so.
+inline constexpr const char *kClassificationParsePrefix = "XML Error on line ";
+// A value that the editor cannot hold or read: section + ": " + element, and the value in quotes.
+inline constexpr const char *kUnsupportedValue = "Unsupported value found in your imported file ";
+
+} // namespace ts::readers
