@@ -7,10 +7,6 @@
 #include "editor2004/frmoptions2004.h"
 
 #include <QComboBox>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
 
 namespace ts::test {
 
@@ -30,20 +26,9 @@ struct InventoryRow {
 };
 QList<InventoryRow> inventory();
 
-class Editor2004Test : public FrameTest {
+class Editor2004Test : public EditorWindowTest<FrmOptions2004, frmOptions2004> {
 protected:
-    void SetUp() override
-    {
-        FrameTest::SetUp();
-        win = &frmOptions2004();
-        win->show();
-        QApplication::setActiveWindow(win);
-        processEvents();
-    }
-
-    template <class T> T *ctl(const QString &name) { return find<T>(win, name); }
-    template <class T> T *ctl(const char *name) { return ctl<T>(QString::fromUtf8(name)); }
-    int currentTab() const { return win->SSTab1()->currentIndex(); }
+    // The tab that holds the control; -1 above the tabs.
     int tabOf(const QWidget *w) const
     {
         for (int i = 0; i < win->SSTab1()->count(); ++i)
@@ -64,29 +49,6 @@ protected:
     {
         pickItem(win->cboSelectCategory(), win->cboSelectCategory()->findText(text));
     }
-    void press(const char *button)
-    {
-        ctl<QPushButton>(button)->click();
-        processEvents();
-    }
-    QStringList listItems(const char *list)
-    {
-        QStringList out;
-        for (int i = 0; i < ctl<QListWidget>(list)->count(); ++i)
-            out << ctl<QListWidget>(list)->item(i)->text();
-        return out;
-    }
-    // Clicks the list's item on the list's tab.
-    void clickItem(const char *list, int row)
-    {
-        auto *box = ctl<QListWidget>(list);
-        win->SSTab1()->setCurrentIndex(tabOf(box));
-        processEvents();
-        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
-        processEvents();
-    }
-
-    FrmOptions2004 *win = nullptr;
 };
 
 } // namespace ts::test

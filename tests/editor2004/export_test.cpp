@@ -4,21 +4,9 @@
 #include "editor2004fixture.h"
 
 #include "editor2004/record2004binding.h"
-#include "shared/apperror.h"
-
-#include <QCheckBox>
 
 using namespace ts;
 using namespace ts::test;
-
-namespace {
-// A writer that runs says which it is: the probe fails it at once, and its report names it.
-void probe() { throw AppError(5, QStringLiteral("probe")); }
-QString ran(const char *writer)
-{
-    return QStringLiteral("Error 5 (probe) in procedure %1 of Form frmOptions").arg(writer);
-}
-} // namespace
 
 // Export: the category picks the checks (relaxed for assets) and the writer; a miss shows its message, brings
 // its tab and field to front and runs no writer; the window is minimised once a writer has returned.
@@ -29,7 +17,7 @@ TEST_F(Editor2004Test, ExportChecksTheRequiredFieldsThenRunsTheCategorysWriter)
                   AS = "Asset Meta-Data(MD-XML1", min = ")", opt = " + Optional)";
     const struct {
         QString category;
-        std::initializer_list<std::pair<const char *, const char *>> set; // "" also unticks a box, empties a list
+        std::initializer_list<std::pair<const char *, const char *>> set;
         QString message;
         int tab;           // -1: the tab stays
         const char *focus; // "": the focus stays in titleText
@@ -55,32 +43,8 @@ TEST_F(Editor2004Test, ExportChecksTheRequiredFieldsThenRunsTheCategorysWriter)
         {"Select Metadata Category", {}, "Select a Metadata Category", -1, ""},
     };
     setWriter2004FaultHook(probe);
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.message.toStdString() + " " + row.category.toStdString());
-        win->showNormal();
-        dialogs.clear();
-        frmMain().dontValidate = true;
-        win->writeCategoryText(row.category);
-        win->cboSelectCategory_Click();
-        putRecord(*win, fullRecord2004());
-        for (const auto &[field, value] : row.set)
-            if (auto *box = qobject_cast<QCheckBox *>(win->control(field)))
-                box->setChecked(*value);
-            else if (auto *list = qobject_cast<QListWidget *>(win->control(field)))
-                list->clear();
-            else
-                win->setFieldText(field, value);
-        frmMain().dontValidate = false;
-        win->SSTab1()->setCurrentIndex(5);
-        ctl<QWidget>("titleText")->setFocus();
-        press("cmbMakeXML");
-        ASSERT_EQ(dialogs.messages(), QStringList({row.message}));
-        const bool wrote = row.message.startsWith(QLatin1String("Error"));
-        EXPECT_EQ(dialogs.calls()[0].title, wrote ? "Tagsmith" : "Missing Information");
-        EXPECT_EQ(win->isValid && (win->childState() & Qt::WindowMinimized), wrote);
-        EXPECT_EQ(currentTab(), row.tab < 0 ? 5 : row.tab);
-        EXPECT_TRUE(wrote || win->focusWidget() == win->control(*row.focus ? row.focus : "titleText"));
-    }
+    for (const auto &row : rows)
+        exportRow(row.category, fullRecord2004(), row.set, row.message, row.tab, row.focus);
     setWriter2004FaultHook(nullptr);
 }
 

@@ -1,5 +1,6 @@
 #include "reader_support.h"
 
+#include "fixtures12.h"
 #include "support/testenv.h"
 
 #include <QFile>
@@ -96,63 +97,32 @@ QString readerData(const QString &name) { return testData(QStringLiteral("reader
 
 Record12 writtenRecord()
 {
-    Record12 r = clearedRecord12();
+    Record12 r = fullRecord();
+    const Record12 entry = classificationRecord();
     r.titleText = QStringLiteral("Cells & <Tissues>");
-    r.catalogText = QStringLiteral("Tagsmith Catalog");
-    r.catalogEntryText = QStringLiteral("BIO-101");
-    r.courseDescription = QStringLiteral("An introduction to the cell.");
     r.keywordsText = QStringLiteral("cell,tissue");
-    r.txtCoverage = QStringLiteral("Grades 9-12");
-    r.cboStructure = QStringLiteral("Hierarchical");
-    r.cboAggregationLevel = QStringLiteral("2");
-    r.versionText = QStringLiteral("1.0");
     r.lifecycleStatusCombo = QStringLiteral("Revised");
     r.lstFiles = {QStringLiteral("Hopper, Grace,Author"), QStringLiteral("Bob Jones,Publisher")};
-    r.txtLifecycleDate = QStringLiteral("2026-11-30");
     r.metadataAuthorsText = QStringLiteral("Carol White");
     r.metadataOrganizations = QStringLiteral("Acme & Sons");
-    r.cboCreatorRole = QStringLiteral("Creator");
-    r.gifCheck = true;
-    r.htmlCheck = true;
-    r.pdfCheck = true;
     r.realMediaCheck = true;
     r.otherContentTypeText = QStringLiteral("image/png,text/css");
-    r.txtSize = QStringLiteral("20480");
     r.locationText = QStringLiteral("lessons/cell.html");
     r.browserCombo = QStringLiteral("Netscape 6.x or Higher");
     r.osCombo = QStringLiteral("MacOS");
-    r.installationRemarks = QStringLiteral("Unzip & open index.html");
-    r.otherRequirements = QStringLiteral("Sound card");
-    r.cboHourDuration = QStringLiteral("00");
-    r.cboMinDuration = QStringLiteral("45");
-    r.cboSecDuration = QStringLiteral("10");
+    std::tie(r.cboHourDuration, r.cboMinDuration, r.cboSecDuration) = std::tuple("00", "45", "10");
     r.txtDuration = QStringLiteral("00:45:10");
-    r.interactivityTypeCombo = QStringLiteral("Expositive");
-    r.narrativeTextCheck = true;
-    r.selfAssessmentCheck = true;
+    r.figureCheck = false;
     r.examCheck = true;
-    r.interactivityLevelCombo = QStringLiteral("medium");
-    r.cboSemanticDensity = QStringLiteral("high");
-    r.endUserCombo = QStringLiteral("Learner");
-    r.cboContext = QStringLiteral("Higher Education");
-    r.txtTypicalAgeRange = QStringLiteral("16-18");
-    r.cboEduDifficulty = QStringLiteral("easy");
-    r.cboHour = QStringLiteral("01");
-    r.cboMin = QStringLiteral("30");
-    r.cboSec = QStringLiteral("00");
-    r.usageDescription = QStringLiteral("Read before the lab.");
     r.feesYes = true;
     r.copyrightYes = false;
-    r.usageConditionsText = QStringLiteral("Free for classroom use");
     r.relationshipCombo = QStringLiteral("Is Required by Resource Named Below");
-    r.otherResourceText = QStringLiteral("Biology course");
-    r.authorText = QStringLiteral("Eve Adams");
-    r.annotationText = QStringLiteral("Checked by the department.");
-    r.classificationCombo = QStringLiteral("Discipline");
-    r.classificationText = QStringLiteral("Life sciences & health");
+    r.classificationCombo = entry.classificationCombo;
+    r.classificationText = entry.classificationText;
     r.classificationKeywordsText = QStringLiteral("biology,cells");
-    r.txtTaxonSource = QStringLiteral("Dewey");
-    r.lstTaxon = {QStringLiteral("570,Life sciences"), QStringLiteral("571.6,Cell biology, general")};
+    r.txtTaxonSource = entry.txtTaxonSource;
+    r.lstTaxon = {entry.lstTaxon.at(0), QStringLiteral("571.6,Cell biology, general")};
+    r.lstClassification.clear();
     return r;
 }
 

@@ -27,7 +27,8 @@ Record12 withEveryText(Record12 record, const std::function<QString(const QStrin
 Notice info(const QString &text);
 
 // A record with a value in every field the writers write, in the forms the readers give back (keywords
-// joined without blanks, one metadata author, the duration in all four of its fields).
+// joined without blanks, one metadata author, the duration in all four of its fields): fullRecord() with
+// those forms, other values and the classification entry of classificationRecord().
 Record12 writtenRecord();
 // The record with the classification entry fields cleared, which reading a document leaves to the
 // classification list.

@@ -2,8 +2,6 @@
 
 #include "fixtures2004.h"
 
-#include "shared/apperror.h"
-
 #include <QDir>
 #include <functional>
 
@@ -102,49 +100,6 @@ TEST_F(Checks2004, QuestionsAndRelationChecksEndOrShapeTheRun)
     }
 }
 
-TEST_F(Checks2004, BrowsersAndRelationPhrasesWriteTheirVocabularyValues)
-{
-    const struct {
-        const char *browser, *name, *minimumVersion;
-    } browsers[] = {
-        {"any", "any", ""},
-        {"ms explorer 4.x or Higher", "ms-internet explorer", "<minimumVersion>4.0</minimumVersion>"},
-        {"ms explorer 5.x or Higher", "ms-internet explorer", "<minimumVersion>5.0</minimumVersion>"},
-        {"netscape 4.x", "netscape communicator", "<minimumVersion>4.0</minimumVersion>"},
-        {"netscape 6.x or Higher", "netscape communicator", "<minimumVersion>6.0</minimumVersion>"},
-        {"opera", "opera", "<minimumVersion>7.0</minimumVersion>"},
-        {"amaya", "amaya", "<minimumVersion>1.0</minimumVersion>"},
-    };
-    const struct {
-        const char *phrase, *kind;
-    } relations[] = {
-        {"Has a Part of Resource Named Below", "haspart"},
-        {"Is a Version of Resource Named Below", "isversionof"},
-        {"Has a Version of Resource Named Below", "hasversion"},
-        {"Is a Format of Resource Named Below", "isformatof"},
-        {"Has a Format of Resource Named Below", "hasformat"},
-        {"References Resource Named Below", "references"},
-        {"Is Referenced By Resource Named Below", "isreferencedby"},
-        {"Is Based on Resource Named Below", "isbasedon"},
-        {"Is a Basis for Resource Named Below", "isbasisfor"},
-        {"Requires Resource Named Below", "requires"},
-        {"Is Required by Resource Named Below", "isrequiredby"},
-    };
-    for (std::size_t i = 0; i < std::size(relations); ++i) {
-        const auto &b = browsers[i % std::size(browsers)];
-        SCOPED_TRACE(relations[i].phrase);
-        Record2004 r = fullRecord2004();
-        r.browserCombo = QLatin1String(b.browser);
-        r.relationshipCombo = QLatin1String(relations[i].phrase);
-        const WriteResult result = run(Writer2004::SCO, r, false);
-        ASSERT_TRUE(result.done());
-        EXPECT_TRUE(result.text.contains(QStringLiteral("<value>%1</value>\r\n         </name>\r\n         %2\r\n")
-                                             .arg(QLatin1String(b.name), QLatin1String(b.minimumVersion))));
-        EXPECT_TRUE(result.text.contains(QStringLiteral("<value>%1</value>\r\n      </kind>").arg(relations[i].kind)));
-    }
-    EXPECT_TRUE(dialogs.calls().isEmpty());
-}
-
 TEST_F(Checks2004, MissingOrUnsafeFragmentIsReportedAndTheDocumentFinishedWithoutTheRest)
 {
     writeFile(QStringLiteral("secret.xml"), "<classification>outside</classification>\r\n");
@@ -163,25 +118,6 @@ TEST_F(Checks2004, MissingOrUnsafeFragmentIsReportedAndTheDocumentFinishedWithou
                                          QString::fromUtf8(golden2004(QStringLiteral("fragments/optional.xml"))) +
                                          QStringLiteral("</lom>\r\n")));
     }
-}
-
-namespace {
-void throwError5() { throw AppError(5, QStringLiteral("Invalid procedure call or argument")); }
-} // namespace
-
-TEST_F(Checks2004, RunTimeErrorsAreReportedNamingTheWriter)
-{
-    setWriter2004FaultHook(throwError5);
-    for (const Writer2004 writer : kWriters) {
-        dialogs.clear();
-        const WriteResult result = run(writer, fullRecord2004(), false);
-        EXPECT_EQ(result.status, WriteStatus::Failed);
-        EXPECT_TRUE(result.text.isEmpty());
-        EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Error 5 (Invalid procedure call or argument) in "
-                                                                 "procedure %1 of Form frmOptions")
-                                                      .arg(writerProcedure2004(writer))});
-    }
-    setWriter2004FaultHook(nullptr);
 }
 
 TEST(Writer2004Api, TheTenCategoriesChooseTheirWriterAndForm)

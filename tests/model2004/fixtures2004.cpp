@@ -227,6 +227,11 @@ QByteArray golden2004(const QString &name)
 void Writer2004Test::SetUp()
 {
     ProgramFolderTest::SetUp();
+    putFragments();
+}
+
+void Writer2004Test::putFragments()
+{
     writeFile(QStringLiteral("temp/1.xml"), golden2004(QStringLiteral("fragments/optional.xml")));
     writeFile(QStringLiteral("temp/topics.xml"), golden2004(QStringLiteral("fragments/topics.xml")));
 }

@@ -58,6 +58,7 @@ QByteArray golden2004(const QString &name);
 class Writer2004Test : public ProgramFolderTest {
 protected:
     void SetUp() override;
+    void putFragments();
     WriteResult run(Writer2004 writer, const Record2004 &record, bool optionalOnly);
 };
 
