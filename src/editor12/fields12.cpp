@@ -1,5 +1,5 @@
 #include "fields12.h"
-#include "helptexts12.h"
+#include "editorkit/helptexts.h"
 
 namespace ts::fields12 {
 
@@ -346,7 +346,7 @@ const EditorTables &tables()
         DisableAll,
         rows(kCategoryProfiles),
         "cboSelectCategory_Click",
-        rows(kHelpTexts12),
+        rows(kHelpTexts),
     };
     return t;
 }

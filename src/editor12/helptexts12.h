@@ -1,10 +1,10 @@
 #pragma once
-// The help texts of the SCORM 1.2 editor's field labels, word for word as the boxes show them.
+// The help texts of the SCORM 1.2 editor's field labels: the editor kit's table, whole.
 
-#include "editorkit/helptext.h"
+#include "editorkit/helptexts.h"
 
 namespace ts {
 
-extern const std::initializer_list<HelpText> kHelpTexts12;
+inline const std::initializer_list<HelpText> &kHelpTexts12 = kHelpTexts;
 
 } // namespace ts

@@ -1,7 +1,5 @@
 #include "fields2004.h"
-#include "helptexts2004.h"
-
-#include <vector>
+#include "editorkit/helptexts.h"
 
 namespace ts::fields2004 {
 
@@ -371,18 +369,10 @@ namespace {
 const std::initializer_list<const char *> kProfileProcedures = {
     "disableAllInterface", "enableAllInterface", "contentAssetMiniumMetadataInterface()",
     "contentAggregationMiniumMetadataInterface()"};
-
-// The version label's help, beside the texts of the other labels.
-const HelpText kVersionHelp = {"Version", "Version", Icon::Information, "The edition of this resource."};
 } // namespace
 
 const EditorTables &tables()
 {
-    static const std::vector<HelpText> help = [] {
-        std::vector<HelpText> all(kHelpTexts2004.begin(), kHelpTexts2004.end());
-        all.push_back(kVersionHelp);
-        return all;
-    }();
     static const EditorTables t = {
         "frmOptions2004",
         "SCORM 2004 Metadata",
@@ -399,7 +389,7 @@ const EditorTables &tables()
         DisableAll,
         rows(kCategoryProfiles),
         "Toolbar1_ButtonMenuClick",
-        std::span<const HelpText>(help),
+        rows(kHelpTexts),
     };
     return t;
 }

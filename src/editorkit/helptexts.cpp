@@ -1,9 +1,9 @@
-#include "helptexts12.h"
+#include "helptexts.h"
 
 namespace ts {
 
 // clang-format off
-const std::initializer_list<HelpText> kHelpTexts12 = {
+const std::initializer_list<HelpText> kHelpTexts = {
     // GENERAL
     {"Label1", "", Icon::None,
      "Name given to the resource. The title can be an already existing one or it may be created by teh indexer "
