@@ -48,28 +48,14 @@ protected:
                                          body + "</xsl:template></xsl:stylesheet>");
         return p("xsl/test.xsl");
     }
+    // Writes the converted text to converted.xml; the schema's verdict on it ("valid" without a schema).
+    std::string written(const QString &text, const SchemaCache *schema)
+    {
+        writeFile(u"converted.xml"_s, text.toUtf8());
+        const ts::test::schema::Verdict v = schema ? ts::test::schema::judge(*schema, p("converted.xml")) : ts::test::schema::Verdict{};
+        return !schema || v.valid ? "valid" : v.error.reason.toStdString();
+    }
 };
-
-// The schema of the shared folder under the namespace of the converted root; null when the folder is absent.
-std::shared_ptr<SchemaCache> referenceSchema(const char *ns, const char *relative)
-{
-    if (!ts::test::schema::referenceJudge())
-        return nullptr;
-    auto cache = std::make_shared<SchemaCache>();
-    xmlSetStructuredErrorFunc(nullptr, [](void *, xmlErrorPtr) {});
-    EXPECT_TRUE(cache->add(QString::fromLatin1(ns), sharedDir() + u'/' + QString::fromLatin1(relative)));
-    xmlSetStructuredErrorFunc(nullptr, nullptr);
-    return cache;
-}
-
-std::string verdict(const SchemaCache &cache, const QString &text)
-{
-    XmlDocument doc;
-    ParseError error;
-    if (doc.loadXML(text) && cache.validate(doc.raw(), error))
-        return "valid";
-    return (error.reason + doc.parseError().reason).toStdString();
-}
 
 QStringList xmlFiles(const QString &folder)
 {
@@ -107,7 +93,7 @@ TEST_F(Engine, EveryRecordOfOursAndOfTheSamplesConvertsToValidLomThatTheReaderOp
     fullRecord.txtTypicalAgeRange = u"16-18"_s;
     std::tie(fullRecord.cboMinAge, fullRecord.cboMaxAge) = std::pair(u"16"_s, u"18"_s);
 
-    const auto lomLoose = referenceSchema(kLomNamespace, "schemas/scorm2004_4ed/lomLoose.xsd");
+    const auto lomLoose = ts::test::schema::referenceJudge(u"schemas/scorm2004_4ed/lomLoose.xsd"_s);
     QStringList files = xmlFiles(testData(u"writer12"_s));
     if (lomLoose)
         files << xmlFiles(sharedDir() + u"/samples/imsmd12"_s);
@@ -118,11 +104,8 @@ TEST_F(Engine, EveryRecordOfOursAndOfTheSamplesConvertsToValidLomThatTheReaderOp
         const bool full = name.endsWith(u"_full.xml"_s);
         const Conversion result = c.doConversion(file);
         ASSERT_TRUE(result.converted() && result.keptDates.isEmpty()) << result.failure.toStdString();
-        if (lomLoose) {
-            EXPECT_EQ(verdict(*lomLoose, result.text), "valid");
-        }
         ASSERT_TRUE(isScorm2004Document(result.text));
-        writeFile(u"converted.xml"_s, result.text.toUtf8());
+        EXPECT_EQ(written(result.text, lomLoose.get()), "valid");
         const ImportResult2004 opened = importMetadataFile2004(p("converted.xml"), clearedRecord2004());
         EXPECT_TRUE(opened.ok && opened.notices.isEmpty());
         const Record2004 &record = opened.record;
@@ -146,15 +129,16 @@ TEST_F(Engine, EveryRecordOfOursAndOfTheSamplesConvertsToValidLomThatTheReaderOp
 
 TEST_F(Engine, BothSampleManifestsConvertToValidScorm2004Manifests)
 {
-    const auto driver =
-        referenceSchema("http://www.imsglobal.org/xsd/imscp_v1p1", "schemas/drivers/scorm2004_manifest_driver.xsd");
-    if (!driver)
+    if (!ts::test::schema::referenceJudge()) // which loads the shared catalog
         GTEST_SKIP() << "The shared folder with the reference schemas is absent.";
+    SchemaCache driver;
+    ASSERT_TRUE(driver.add(u"http://www.imsglobal.org/xsd/imscp_v1p1"_s,
+                           sharedDir() + u"/schemas/drivers/scorm2004_manifest_driver.xsd"_s));
     const QStringList files = xmlFiles(sharedDir() + u"/samples/manifests"_s);
     ASSERT_EQ(files.size(), 2);
     for (const QString &file : files) {
         const Conversion result = converter(u"Manifest"_s).doConversion(file);
-        EXPECT_EQ(verdict(*driver, result.text), "valid") << file.toStdString() << result.failure.toStdString();
+        EXPECT_EQ(written(result.text, &driver), "valid") << file.toStdString() << result.failure.toStdString();
         EXPECT_TRUE(result.text.startsWith(u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<manifest "_s));
     }
 }
@@ -263,7 +247,7 @@ TEST_F(Engine, WhatCannotBeConvertedIsRefusedWithItsReason)
     EXPECT_EQ(dialogs.calls().at(0).title, u"Error75"_s);
 }
 
-TEST(ErrorReporter, NamesTheErrorAndTheProcedure)
+TEST_F(Engine, TheErrorReporterNamesTheErrorAndTheProcedure)
 {
     const struct {
         int number;
@@ -278,8 +262,6 @@ TEST(ErrorReporter, NamesTheErrorAndTheProcedure)
         {75, "Path/File access error in p\rTry reinstalling the program.\rReasons:\rFile renamed\r"
              "File deleted / moved form install directory\rFile not installed\rFile Read Only"},
     };
-    ScriptedDialogs dialogs;
-    setDialogs(&dialogs);
     for (const auto &row : rows) {
         chkError(row.number, u"p"_s);
         EXPECT_EQ(dialogs.calls().last().text, QString::fromLatin1(row.text));
@@ -288,7 +270,6 @@ TEST(ErrorReporter, NamesTheErrorAndTheProcedure)
     }
     chkError(0, u"p"_s);
     EXPECT_EQ(dialogs.calls().size(), std::size(rows));
-    setDialogs(nullptr);
 }
 
 // The file written, byte for byte: UTF-8, every line ending in CR LF, the LOM head and the dates as LOM dates.
