@@ -3,7 +3,7 @@
 
 #include "lomshift/common.h"
 #include "lomshift/frmmain.h"
-#include "platform/xmldocument.h"
+#include "platform/schema_support.h"
 
 #include <QDir>
 #include <QLabel>
@@ -17,16 +17,11 @@ using namespace ts;
 using namespace ts::lomshift;
 using namespace Qt::StringLiterals;
 using ts::test::find;
+using ts::test::schema::readBytes;
 
 namespace {
 
 const QByteArray kRecord12 = "<lom xmlns='http://www.imsglobal.org/xsd/imsmd_rootv1p2p1'/>";
-
-QByteArray bytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 class Wizard : public ts::test::ProgramFolderTest {
 protected:
@@ -203,7 +198,7 @@ TEST_F(Wizard, ConvertsEveryListedFileWhereTheUserChose)
         QDir().mkpath(p("out"));
         QStringList sources = QDir(row.from).entryList({u"*.xml"_s}, QDir::Files);
         for (const QString &name : sources)
-            writeFile(u"in/"_s + name, bytes(row.from + u'/' + name));
+            writeFile(u"in/"_s + name, readBytes(row.from + u'/' + name));
         toLastStep(row.type, sources.replaceInStrings(QRegularExpression(u"^"_s), p("in/")),
                    row.byFolder ? p("in") : QString());
         click(row.overwrite ? "optSaveOrig" : "optSaveNew");
@@ -219,10 +214,8 @@ TEST_F(Wizard, ConvertsEveryListedFileWhereTheUserChose)
         for (const QString &source : sources) {
             const QString name = QFileInfo(source).fileName();
             EXPECT_EQ(readFile(u"in/"_s + name + (row.overwrite ? u".bak"_s : QString())),
-                      bytes(row.from + u'/' + name));
-            XmlDocument doc;
-            ASSERT_TRUE(doc.load(row.overwrite ? source : path(u"out/"_s + name)));
-            EXPECT_EQ(doc.documentElement().localName(), QString::fromLatin1(row.root));
+                      readBytes(row.from + u'/' + name));
+            EXPECT_TRUE(readFile((row.overwrite ? u"in/"_s : u"out/"_s) + name).contains("\r\n<"_ba + row.root + ' '));
         }
         EXPECT_EQ(QDir(p("out")).entryList(QDir::Files).size(), row.overwrite ? 0 : sources.size());
         // Yes restarts the wizard.
