@@ -106,55 +106,45 @@ TEST_F(Generation, TemplatesOfBothBindingsGiveGoldenValidFiles)
     }
 }
 
-TEST_F(Generation, TemplateShapes)
+// What each template gives: the metadata file written (null: the older file is kept) or the boxes shown.
+TEST_F(Generation, TemplateShapesAndWhatFails)
 {
     const QByteArray head = "<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\">";
     const struct {
-        QByteArray templateText, expected;
+        QByteArray templateText; // null: no hand-over file
+        const char *written;
+        QStringList shown = {};
+        const char *output = "out/sunset.xml";
+        const char *failWrite = nullptr; // the write of the metadata file fails so
     } rows[] = {
         // A declared encoding becomes the one written; no layout, none added.
         {"<?xml version='1.0' encoding='ISO-8859-1'?>" + head +
              "<general><title><langstring>\xe9t\xe9</langstring></title></general></lom>",
-         "<?xml version='1.0' encoding='UTF-8'?>" + head +
-             "<general><title><langstring>sunset GIF</langstring></title><keyword><langstring xml:lang=\"x-none\">"
-             "sunset.gif</langstring></keyword></general></lom>\r\n"},
+         "<?xml version='1.0' encoding='UTF-8'?><lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\">"
+         "<general><title><langstring>sunset GIF</langstring></title><keyword><langstring xml:lang=\"x-none\">"
+         "sunset.gif</langstring></keyword></general></lom>\r\n"},
         // Every general gets a keyword; only the first technical with content gets the format; only a
         // title's first text is filled; names are compared exactly.
         {head + "<general></general><general><title><langstring>a</langstring><langstring>b</langstring></title>"
                 "</general><technical/><technical><size>1</size></technical><technical><Size>1</Size><location>"
                 "l</location></technical></lom>",
-         head + "<general><keyword><langstring xml:lang=\"x-none\">sunset.gif</langstring></keyword></general>"
-                "<general><title><langstring>sunset GIF</langstring><langstring>b</langstring></title><keyword>"
-                "<langstring xml:lang=\"x-none\">sunset.gif</langstring></keyword></general><technical>"
-                "</technical><technical><format>graphic/gif</format><size>12345</size></technical><technical>"
-                "<Size>1</Size><location>@FOLDER@/pics/sunset.gif</location></technical></lom>\r\n"},
-    };
-    for (const auto &r : rows) {
-        EXPECT_EQ(generate(r.templateText), QStringList());
-        EXPECT_EQ(readFile(QStringLiteral("out/sunset.xml")).toStdString(),
-                  QByteArray(r.expected).replace("@FOLDER@", m_dir->path().toUtf8()).toStdString());
-    }
-}
-
-TEST_F(Generation, TemplatesAndTargetsThatFail)
-{
-    const struct {
-        const char *templateText; // nullptr: no hand-over file
-        const char *output;
-        const char *failWrite; // the write of the metadata file fails so
-        QStringList shown;
-    } rows[] = {
-        {nullptr, "out/sunset.xml", nullptr, {"Error in removeHeader - 53 File not found []"}},
-        {"<lom><technical/></lom>", "out/sunset.xml", nullptr,
+         "<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\"><general><keyword><langstring xml:lang="
+         "\"x-none\">sunset.gif</langstring></keyword></general><general><title><langstring>sunset GIF</langstring>"
+         "<langstring>b</langstring></title><keyword><langstring xml:lang=\"x-none\">sunset.gif</langstring>"
+         "</keyword></general><technical></technical><technical><format>graphic/gif</format><size>12345</size>"
+         "</technical><technical><Size>1</Size><location>@FOLDER@/pics/sunset.gif</location></technical></lom>\r\n"},
+        {{}, nullptr, {"Error in removeHeader - 53 File not found []"}},
+        {"<lom><technical/></lom>", nullptr,
          {"Problem encountered while opening XML file. This may affect your XML file [Invalid Metadata File]"}},
-        {"<lom><general></lom>", "out/sunset.xml", nullptr,
+        {"<lom><general></lom>", nullptr,
          {"Could not validate selected XML file. Please correct the issue and try again.\rError Number: 76 "
           "[Invalid XML]"}},
-        {"<lom><general><title/></general></lom>", "out/sunset.xml", nullptr,
+        {"<lom><general><title/></general></lom>", nullptr,
          {"91::The template's title holds no element or text to fill []"}},
-        {"<lom><general></general></lom>", "missing/sunset.xml", nullptr, {"76::Path not found: @FOLDER@/missing []"}},
-        {"<lom><general></general></lom>", "out/sunset.xml", "No space left on device",
-         {"75::Path/File access error: @FOLDER@/out/sunset.xml could not be written. No space left on device []"}},
+        {"<lom><general></general></lom>", nullptr, {"76::Path not found: @FOLDER@/missing []"}, "missing/sunset.xml"},
+        {"<lom><general></general></lom>", nullptr,
+         {"75::Path/File access error: @FOLDER@/out/sunset.xml could not be written. No space left on device []"},
+         "out/sunset.xml", "No space left on device"},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.shown.join(QLatin1Char('|')).toStdString());
@@ -163,10 +153,10 @@ TEST_F(Generation, TemplatesAndTargetsThatFail)
             failNextWrite(QStringLiteral("/sunset.xml"), 2, QString::fromLatin1(r.failWrite));
         QStringList expected = r.shown;
         expected.replaceInStrings(QStringLiteral("@FOLDER@"), m_dir->path());
-        EXPECT_EQ(generate(QByteArray(r.templateText), false, QString::fromLatin1(r.output)).join(QLatin1Char('|')).toStdString(),
-                  expected.join(QLatin1Char('|')).toStdString());
+        EXPECT_EQ(generate(r.templateText, r.written, QString::fromLatin1(r.output)), expected);
         clearWriteFault();
-        EXPECT_EQ(readFile(QStringLiteral("out/sunset.xml")), "older"); // as it was
+        EXPECT_EQ(readFile(QStringLiteral("out/sunset.xml")).toStdString(),
+                  QByteArray(r.written ? r.written : "older").replace("@FOLDER@", m_dir->path().toUtf8()).toStdString());
     }
 }
 
