@@ -54,6 +54,13 @@ protected:
         initXMLParser();
         ASSERT_TRUE(frmMainLoaded());
     }
+    static QStringList itemTexts(const QListWidget *list)
+    {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->item(i)->text();
+        return texts;
+    }
     // Runs a menu entry of the main window, which must be enabled, as a click on it does.
     static void trigger(const char *name)
     {
@@ -119,13 +126,7 @@ protected:
         ctl<QPushButton>(button)->click();
         processEvents();
     }
-    QStringList listItems(const char *list)
-    {
-        QStringList out;
-        for (int i = 0; i < ctl<QListWidget>(list)->count(); ++i)
-            out << ctl<QListWidget>(list)->item(i)->text();
-        return out;
-    }
+    QStringList listItems(const char *list) { return itemTexts(ctl<QListWidget>(list)); }
     // Clicks the list's item on the list's tab.
     void clickItem(const char *list, int row)
     {
