@@ -88,11 +88,14 @@ protected:
     {
         onNextModal([presses](QWidget *prompt) { answerSavePromptNow(prompt, presses); });
     }
-    // Answers the binding dialog: "12", "2004", "" (OK with nothing chosen, then closed) or "close".
-    static void chooseBinding(const QString &choice)
+    // Answers the binding dialog: "12", "2004", "" (OK with nothing chosen, then closed) or "close"; `look`
+    // sees the dialog first.
+    static void chooseBinding(const QString &choice, std::function<void(QWidget *)> look = {})
     {
         onNextModal(
-            [choice](QWidget *dialog) {
+            [choice, look](QWidget *dialog) {
+                if (look)
+                    look(dialog);
                 if (choice == QLatin1String("close")) {
                     dialog->close();
                     return;

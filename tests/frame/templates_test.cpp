@@ -147,9 +147,7 @@ protected:
     void start(const char *binding, const char *mode)
     {
         unloadAll();
-        settings(0, 0);
-        chooseBinding(QLatin1String(binding));
-        initXMLParser();
+        startMain(QLatin1String(binding));
         for (const auto &[from, to] : {std::pair{"scorm12.xml", "lesson.tsm"}, std::pair{"lom2004.xml", "lom.tsm"}}) {
             QFile::remove(path(QStringLiteral("templates/") + QLatin1String(to)));
             QFile::copy(testData(QStringLiteral("open/") + QLatin1String(from)), path(QStringLiteral("templates/") + QLatin1String(to)));
