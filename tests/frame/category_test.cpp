@@ -56,13 +56,12 @@ TEST_F(Category, EachAnswerGoesIntoBothEditorsAndAlwaysShowIsTheSetting)
                 d.cboSelectCategory()->setCurrentIndex(row.item);
             find<QPushButton>(&d, QStringLiteral("cmdOk"))->click();
         });
-        const QString shown = row.item < 0 ? QStringLiteral("Select Metadata File") : QLatin1String(row.category);
-        EXPECT_EQ(categoryOf(&frmOptions()), shown);
-        EXPECT_EQ(categoryOf(&frmOptions2004()), shown);
-        EXPECT_EQ(frmOptions().metadataCategory, QLatin1String(row.category)) << row.item;
-        EXPECT_EQ(frmOptions().optionalOnly, row.optionalOnly) << row.item;
-        EXPECT_EQ(frmOptions2004().metadataCategory, QLatin1String(row.category)) << row.item;
-        EXPECT_EQ(frmOptions2004().optionalOnly, row.optionalOnly) << row.item;
+        for (kit::EditorWindow *editor : std::initializer_list<kit::EditorWindow *>{&frmOptions(), &frmOptions2004()}) {
+            SCOPED_TRACE(editor->objectName().toStdString() + " " + std::to_string(row.item));
+            EXPECT_EQ(categoryOf(editor), row.item < 0 ? QStringLiteral("Select Metadata File") : QLatin1String(row.category));
+            EXPECT_EQ(editor->metadataCategory, QLatin1String(row.category));
+            EXPECT_EQ(editor->optionalOnly, row.optionalOnly);
+        }
         EXPECT_TRUE(find<QLineEdit>(&frmOptions2004(), QStringLiteral("titleText"))->isEnabled()) << row.item;
     }
     EXPECT_TRUE(frmMain().isFromSelectMetadata);
