@@ -32,7 +32,7 @@ protected:
     }
 };
 
-TEST_F(Category, EachAnswerGoesIntoBothEditors)
+TEST_F(Category, EachAnswerGoesIntoBothEditorsAndAlwaysShowIsTheSetting)
 {
     startMain();
     const struct {
@@ -48,32 +48,23 @@ TEST_F(Category, EachAnswerGoesIntoBothEditors)
     for (const auto &row : rows) {
         openAndAnswer([&row](FrmSelectMetadataCategory &d) {
             EXPECT_EQ(d.windowTitle(), QStringLiteral("Select a metadata file type"));
-            if (row.item < 0)
+            EXPECT_TRUE(d.check1()->isChecked());
+            if (row.item < 0) {
                 d.cboSelectCategory()->setEditText(QStringLiteral("Select Metadata File"));
-            else
+                d.check1()->setChecked(false); // "Always Show" off with the last answer
+            } else
                 d.cboSelectCategory()->setCurrentIndex(row.item);
             find<QPushButton>(&d, QStringLiteral("cmdOk"))->click();
         });
-        const QString shown = row.item < 0 ? QStringLiteral("Select Metadata File") : QLatin1String(row.category);
-        EXPECT_EQ(categoryOf(&frmOptions()), shown);
-        EXPECT_EQ(categoryOf(&frmOptions2004()), shown);
-        EXPECT_EQ(frmOptions().metadataCategory, QLatin1String(row.category)) << row.item;
-        EXPECT_EQ(frmOptions().optionalOnly, row.optionalOnly) << row.item;
-        EXPECT_EQ(frmOptions2004().metadataCategory, QLatin1String(row.category)) << row.item;
-        EXPECT_EQ(frmOptions2004().optionalOnly, row.optionalOnly) << row.item;
+        for (kit::EditorWindow *editor : std::initializer_list<kit::EditorWindow *>{&frmOptions(), &frmOptions2004()}) {
+            SCOPED_TRACE(editor->objectName().toStdString() + " " + std::to_string(row.item));
+            EXPECT_EQ(categoryOf(editor), row.item < 0 ? QStringLiteral("Select Metadata File") : QLatin1String(row.category));
+            EXPECT_EQ(editor->metadataCategory, QLatin1String(row.category));
+            EXPECT_EQ(editor->optionalOnly, row.optionalOnly);
+        }
         EXPECT_TRUE(find<QLineEdit>(&frmOptions2004(), QStringLiteral("titleText"))->isEnabled()) << row.item;
     }
     EXPECT_TRUE(frmMain().isFromSelectMetadata);
-}
-
-TEST_F(Category, AlwaysShowIsTheSetting)
-{
-    startMain();
-    openAndAnswer([](FrmSelectMetadataCategory &d) {
-        EXPECT_TRUE(d.check1()->isChecked());
-        d.check1()->setChecked(false);
-        d.cmdOk_Click();
-    });
     EXPECT_TRUE(readFile(QStringLiteral("settings.dat")).contains("showSelectMetadataCategory.0\r\n"));
     // With the question off, File > Open asks nothing after the file.
     dialogs.answerText(path(QStringLiteral("lesson.xml")));

@@ -30,13 +30,7 @@ protected:
         frmMain().dir1()->setPath(programFolder());
         frmMain().dir1()->setPath(path(QStringLiteral("content")));
     }
-    static QStringList listed()
-    {
-        QStringList names;
-        for (int i = 0; i < frmMain().fileList()->count(); ++i)
-            names << frmMain().fileList()->item(i)->text();
-        return names;
-    }
+    static QStringList listed() { return itemTexts(frmMain().fileList()); }
     static void click(const QString &name)
     {
         QListWidget *list = frmMain().fileList();

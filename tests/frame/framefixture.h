@@ -54,6 +54,13 @@ protected:
         initXMLParser();
         ASSERT_TRUE(frmMainLoaded());
     }
+    static QStringList itemTexts(const QListWidget *list)
+    {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->item(i)->text();
+        return texts;
+    }
     // Runs a menu entry of the main window, which must be enabled, as a click on it does.
     static void trigger(const char *name)
     {
@@ -81,11 +88,14 @@ protected:
     {
         onNextModal([presses](QWidget *prompt) { answerSavePromptNow(prompt, presses); });
     }
-    // Answers the binding dialog: "12", "2004", "" (OK with nothing chosen, then closed) or "close".
-    static void chooseBinding(const QString &choice)
+    // Answers the binding dialog: "12", "2004", "" (OK with nothing chosen, then closed) or "close"; `look`
+    // sees the dialog first.
+    static void chooseBinding(const QString &choice, std::function<void(QWidget *)> look = {})
     {
         onNextModal(
-            [choice](QWidget *dialog) {
+            [choice, look](QWidget *dialog) {
+                if (look)
+                    look(dialog);
                 if (choice == QLatin1String("close")) {
                     dialog->close();
                     return;
@@ -119,13 +129,7 @@ protected:
         ctl<QPushButton>(button)->click();
         processEvents();
     }
-    QStringList listItems(const char *list)
-    {
-        QStringList out;
-        for (int i = 0; i < ctl<QListWidget>(list)->count(); ++i)
-            out << ctl<QListWidget>(list)->item(i)->text();
-        return out;
-    }
+    QStringList listItems(const char *list) { return itemTexts(ctl<QListWidget>(list)); }
     // Clicks the list's item on the list's tab.
     void clickItem(const char *list, int row)
     {

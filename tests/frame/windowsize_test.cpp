@@ -39,18 +39,12 @@ TEST_F(WindowSize, EachEditorOpensWholeWithTheSidePane)
 {
     for (const char *binding : {"12", "2004"}) {
         settings(0, 0);
-        onNextModal(
-            [binding](QWidget *dialog) {
-                if (binding[0] == '1') {
-                    EXPECT_TRUE(dialog->grab().save(QDir::currentPath() + QStringLiteral("/frmVersionSelect.png")));
-                }
-                EXPECT_GE(dialog->width(), captionWidth(dialog->windowTitle()));
-                dialog->findChild<QRadioButton *>(binding[0] == '1' ? QStringLiteral("optScorm12")
-                                                                    : QStringLiteral("optScorm2004"))
-                    ->setChecked(true);
-                dialog->findChild<QPushButton *>(QStringLiteral("cmdOk"))->click();
-            },
-            QStringLiteral("frmVersionSelect"));
+        chooseBinding(QLatin1String(binding), [binding](QWidget *dialog) {
+            if (binding[0] == '1') {
+                EXPECT_TRUE(dialog->grab().save(QDir::currentPath() + QStringLiteral("/frmVersionSelect.png")));
+            }
+            EXPECT_GE(dialog->width(), captionWidth(dialog->windowTitle()));
+        });
         initXMLParser();
         processEvents();
         FrmMain &main = frmMain();
