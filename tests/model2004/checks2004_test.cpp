@@ -119,26 +119,3 @@ TEST_F(Checks2004, MissingOrUnsafeFragmentIsReportedAndTheDocumentFinishedWithou
                                          QStringLiteral("</lom>\r\n")));
     }
 }
-
-TEST(Writer2004Api, TheTenCategoriesChooseTheirWriterAndForm)
-{
-    const struct {
-        const char *text;
-        std::optional<CategoryWriter2004> writer;
-    } rows[] = {
-        {"Content Aggregation Meta-Data (MD-XML1)", CategoryWriter2004{Writer2004::Aggregation, true}},
-        {"Content Aggregation Meta-Data (MD-XML1 + Optional)", CategoryWriter2004{Writer2004::Aggregation, false}},
-        {"SCO Meta-Data(MD-XML1)", CategoryWriter2004{Writer2004::SCO, true}},
-        {"SCO Meta-Data(MD-XML1 + Optional)", CategoryWriter2004{Writer2004::SCO, false}},
-        {"Content Organization Meta-Data (MD-XML1)", CategoryWriter2004{Writer2004::SCO, true}},
-        {"Content Organization Meta-Data (MD-XML1 + Optional)", CategoryWriter2004{Writer2004::SCO, false}},
-        {"Activity Meta-Data (MD-XML1)", CategoryWriter2004{Writer2004::SCO, true}},
-        {"Activity Meta-Data (MD-XML1 + Optional)", CategoryWriter2004{Writer2004::SCO, false}},
-        {"Asset Meta-Data(MD-XML1)", CategoryWriter2004{Writer2004::Asset, true}},
-        {"Asset Meta-Data(MD-XML1 + Optional)", CategoryWriter2004{Writer2004::Asset, false}},
-        {"SCO Meta-Data (MD-XML1)", std::nullopt},
-        {"Select Metadata File", std::nullopt},
-    };
-    for (const auto &row : rows)
-        EXPECT_EQ(writerForCategory2004(QLatin1String(row.text)), row.writer) << row.text;
-}

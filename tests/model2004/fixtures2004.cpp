@@ -14,8 +14,6 @@
 
 namespace ts::test {
 
-QDate fixedDate2004() { return QDate(2026, 12, 8); }
-
 Record2004 fullRecord2004()
 {
     Record2004 r;
@@ -104,10 +102,15 @@ Record2004 classificationRecord2004()
     return r;
 }
 
-// Markup characters, both quotes and letters outside ASCII.
-const QString kHostile = QStringLiteral("A&B <x> \"q\" 'a' Zoë Ωμέγα 東京 &amp;");
+namespace {
 
-QString hostileText2004(const char *field) { return QLatin1String(field) + QLatin1Char(' ') + kHostile; }
+// A field's name followed by markup characters, both quotes and letters outside ASCII.
+QString hostileText2004(const char *field)
+{
+    return QLatin1String(field) + QStringLiteral(" A&B <x> \"q\" 'a' Zoë Ωμέγα 東京 &amp;");
+}
+
+} // namespace
 
 Record2004 hostileRecord2004()
 {
@@ -142,7 +145,7 @@ WriteContext context2004(bool optionalOnly)
 {
     WriteContext c;
     c.optionalOnly = optionalOnly;
-    c.today = fixedDate2004();
+    c.today = QDate(2026, 12, 8);
     return c;
 }
 

@@ -13,9 +13,6 @@
 
 namespace ts::test {
 
-// The export day of every test run: 8 December 2026, written 2026-12-08.
-QDate fixedDate2004();
-
 // Every field of every category filled with values of the IEEE LOM vocabularies; classifications "1" and
 // "topics".
 Record2004 fullRecord2004();
@@ -26,14 +23,12 @@ Record2004 designDefaults2004();
 // The classification fields of a classification with two taxa.
 Record2004 classificationRecord2004();
 
-// A field's name followed by markup characters, both quotes and letters outside ASCII.
-QString hostileText2004(const char *field);
-// Every free text and list value holds such text ("t0" .. "t25" for the single texts, in member order,
-// then "k1", "k2", "format", "location", "person", "role", "meta", "metarole", "annotator", "ck", "taxid",
-// "taxentry"); the durations, size, browser and relation keep values their elements can hold. One
+// Every free text and list value holds its own text with markup characters, both quotes and letters
+// outside ASCII; the durations, size, browser and relation keep values their elements can hold. One
 // classification, "ü1", holds the classification fields.
 Record2004 hostileRecord2004();
 
+// The context of an export on 8 December 2026 (written 2026-12-08), the day of every test run.
 WriteContext context2004(bool optionalOnly);
 
 // The record that a document written from this one opens back into. The durations are composed; the

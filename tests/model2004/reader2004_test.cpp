@@ -1,0 +1,258 @@
+#include "support/testmain.h"
+
+#include "reader2004_support.h"
+
+#include "model2004/reader2004.h"
+
+#include <QDir>
+
+using namespace ts;
+using ts::test::changedFields;
+using ts::test::info;
+using ts::test::reader2004Data;
+
+namespace {
+
+// One fixture file per category and per form of record: whether it was read whole, what the record
+// holds afterwards (the fields that changed, in the record's order) and the notices, in order.
+struct FileCase {
+    const char *file;
+    bool ok;
+    QStringList fields;
+    Notices notices;
+};
+
+Notice unsupportedValue(const QString &rest)
+{
+    return info(QStringLiteral("Unsupported value found in your imported file ") + rest);
+}
+
+const QString kEmptiedList = QStringLiteral("lstClassification=");
+
+class Reader2004Files : public ts::test::ProgramFolderTest, public ::testing::WithParamInterface<FileCase> {};
+
+TEST_P(Reader2004Files, FillTheRecordAndSayWhatTheyCannotHold)
+{
+    const FileCase &c = GetParam();
+    // Fields keep what they held unless the file has a value for them; the classification list is emptied.
+    Record2004 start = ts::test::clearedRecord2004();
+    start.lstClassification = {QStringLiteral("9")};
+
+    const ImportResult2004 result = importMetadataFile2004(reader2004Data(QLatin1String(c.file)), start);
+
+    EXPECT_EQ(result.ok, c.ok);
+    EXPECT_EQ(changedFields(result.record, start), c.fields);
+    EXPECT_EQ(result.notices, c.notices);
+}
+
+std::vector<FileCase> fileCases()
+{
+    return {
+        FileCase{"general.xml", true,
+                 {"titleText=Fractions & Decimals <Unit 1>", "courseDescription=Numbers\non two lines",
+                  "keywordsText=fractions,decimals, percentages", "catalogText=ISBN", "catalogEntryText=0-123-45678-9",
+                  "txtCoverage= ", "cboStructure=Hierarchical", "cboAggregationLevel=2", kEmptiedList},
+                 {info("Catalog entry in <general> section is invalid: #comment"),
+                  info("Catalog entry in <general> section is invalid: extra"),
+                  info("Catalog entry in <general> section is invalid: #comment"),
+                  info("Unsupported element found in your imported file <general>: rating")}},
+        FileCase{"lifecycle.xml", true,
+                 {"titleText=Lifecycle", "versionText=2.1", "lifecycleStatusCombo=Final",
+                  "lstFiles=Before Any Role, | Hopper, Grace,author | Role Carried Over,author | Example & "
+                  "Sons,publisher",
+                  kEmptiedList},
+                 {info("Lifecycle status is not one of the recommended type:  Draft, Final, Revised or Unavailable."),
+                  info("Catalog entry in <lifeCycle> section is invalid: #comment"),
+                  info("Catalog entry in <lifeCycle> section is invalid: rolex"),
+                  info("Unsupported element found in your imported file <lifecycle>: ext")}},
+        FileCase{"metametadata.xml", true,
+                 {"titleText=Meta", "lstMetaContrib=Jane Roe,creator | ACME Learning,creator", kEmptiedList},
+                 {info("Catalog entry in <contribute> section of <metametadata> is invalid: #comment"),
+                  info("Unsupported element found in your imported file <metametadata>: extra")}},
+        FileCase{"technical.xml", true,
+                 {"titleText=Technical", "txtSize=2048", "cboHourDuration=1", "cboMinDuration=30",
+                  "txtDuration=PT1H30M", "browserCombo=opera", "osCombo=ms-windows", "locationText=lessons/index.html",
+                  "installationRemarks=Unzip & open", "otherRequirements=Sound card", "htmlCheck=true", "gifCheck=true",
+                  "otherContentTypeText=image/png,Text/HTML,video/x-msvideo", kEmptiedList},
+                 {unsupportedValue("<technical>: requirement \"opera 8.0\""),
+                  info("Unsupported element found in your imported file <technical>: ext:player")}},
+        FileCase{"educational.xml", true,
+                 {"titleText=Educational", "interactivityTypeCombo=active", "interactivityLevelCombo=medium",
+                  "cboEduDifficulty=easy", "endUserCombo=learner", "cboContext=Higher Education",
+                  "cboSemanticDensity=very high", "simulationCheck=true", "examCheck=true", "chkLecture=true",
+                  "usageDescription=Use in class", "cboMinAge=18", "txtTypicalAgeRange=18", kEmptiedList},
+                 {unsupportedValue("<educational>: learningResourceType \"Exam\""),
+                  unsupportedValue("<educational>: typicalLearningTime \"about an hour\""),
+                  info("Unsupported element found in your imported file <education>: learningContext")}},
+        FileCase{"rights.xml", true,
+                 {"titleText=Rights", "feesYes=true", "copyrightYes=false",
+                  "usageConditionsText=Free for schools & libraries", kEmptiedList},
+                 {info("Unsupported element found in your imported file <rights>: licence")}},
+        FileCase{"relation.xml", true,
+                 {"titleText=Relation", "relationshipCombo=Is a Basis for Resource Named Below",
+                  "otherResourceText=The first edition", kEmptiedList},
+                 {unsupportedValue("<relation>: kind \"IsPartOf\""),
+                  info("Unsupported element found in your imported file <relation>: note")}},
+        FileCase{"annotation.xml", true,
+                 {"titleText=Annotation", "authorText=Ann Notator", "annotationText=Checked twice", kEmptiedList},
+                 {info("Unsupported element found in your imported file <annotation>: dateTime")}},
+        FileCase{"classification.xml", true,
+                 {QString::fromUtf8("titleText=Caf\u00e9 & Co"), "lstClassification=1 | 2 | 3"},
+                 {info("Unsupported element found in your imported file <lom>: lifecycle"),
+                  info("Unsupported element found in your imported file <lom>: ext:wrapper")}},
+        FileCase{"prefixed.xml", true,
+                 {"titleText=Prefixed", "cboStructure=linear", "browserCombo=any", "cboMinAge=10",
+                  "txtTypicalAgeRange=10 - ", "cboYear=0", "cboMonth=0", "cboDay=0", "cboHour=0", "cboMin=45",
+                  "cboSec=0", "txtTypicalTime=P0Y0M0DT0H45M0S", "lstClassification=1"},
+                 {}},
+        FileCase{"wrapped.xml", true, {"titleText=Wrapped", "versionText=3.0", kEmptiedList}, {}},
+        FileCase{"general-in-comment.xml", false, {},
+                 {{"Metadata XML File not in expected format. Unable to validate file.", "Check Format",
+                   Icon::Exclamation}}},
+        FileCase{"no-general.xml", false, {},
+                 {{"Problem encountered while opening XML file. This may affect your XML file",
+                   "Invalid Metadata File", Icon::Exclamation}}},
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, Reader2004Files, ::testing::ValuesIn(fileCases()),
+                         [](const ::testing::TestParamInfo<FileCase> &param) {
+                             return QString::fromLatin1(param.param.file)
+                                 .section(QLatin1Char('.'), 0, 0)
+                                 .remove(QLatin1Char('-'))
+                                 .toStdString();
+                         });
+
+class Reader2004Fragments : public ts::test::ProgramFolderTest {
+protected:
+    // A classification being edited when a fragment is read: only lstTaxon is emptied first.
+    static Record2004 editing()
+    {
+        Record2004 r = ts::test::clearedRecord2004();
+        r.classificationCombo = QStringLiteral("competency");
+        r.classificationText = QStringLiteral("Earlier");
+        r.lstTaxon = {QStringLiteral("x,earlier")};
+        return r;
+    }
+};
+
+TEST_F(Reader2004Fragments, StoredClassificationsReadBackIntoTheClassificationFields)
+{
+    for (const char *file : {"classification.xml", "prefixed.xml"})
+        ASSERT_TRUE(importMetadataFile2004(reader2004Data(QLatin1String(file)), {}).ok) << file;
+    // The fragments as stored: one element each, carriage return and line feed at every line end, and a
+    // declaration for a prefix declared above it.
+    const QByteArray first = readFile(QStringLiteral("temp/2.xml"));
+    EXPECT_TRUE(first.startsWith("<classification>\r\n         <purpose>")) << first.constData();
+    EXPECT_TRUE(first.endsWith("</classification>\r\n")) << first.constData();
+    EXPECT_TRUE(readFile(QStringLiteral("temp/1.xml"))
+                    .startsWith("<lom:classification xmlns:lom=\"http://ltsc.ieee.org/xsd/LOM\">"));
+
+    const struct {
+        QString text;
+        bool parsed;
+        QStringList fields;
+        Notices notices;
+    } rows[] = {
+        {QString::fromUtf8(readFile(QStringLiteral("temp/1.xml"))), true,
+         {"classificationCombo=skill level", "lstTaxon="}, {}},
+        {QString::fromUtf8(readFile(QStringLiteral("temp/3.xml"))), true,
+         {"classificationText=Third", "lstTaxon="}, {}},
+        {QStringLiteral("<classification><purpose><source>LOMv1.0</source><value>discipline</value></purpose>"
+                        "<taxonPath><source><string>Subjects</string></source>"
+                        "<taxon><id>001</id><entry><string>Algebra, linear</string></entry></taxon>"
+                        "<taxon><entry><string>No id</string></entry></taxon>"
+                        "<taxon><id>003</id><entry><string>Geometry</string></entry></taxon></taxonPath>"
+                        "<taxonPath><source><string>Levels</string></source>"
+                        "<taxon><id>L1</id><entry><string>One</string></entry></taxon><note/></taxonPath>"
+                        "<keyword><string>algebra</string></keyword><keyword><string>geometry</string></keyword>"
+                        "<!-- x --><rating/></classification>"),
+         true,
+         {"classificationCombo=discipline", "classificationKeywordsText=algebra,geometry", "txtTaxonSource=Levels",
+          "lstTaxon=001,Algebra, linear | ,No id | 003,Geometry | L1,One"},
+         {info("Unsupported element found in your imported file <classification>: rating")}},
+        {QStringLiteral("<classification>\r\n<purpose>"), false, {"lstTaxon="},
+         {info("XML Error on line 2, position 10\r\r<purpose>\r\rPremature end of data in tag purpose line 2")}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.text.toStdString());
+        Record2004 record = editing();
+        Notices notices;
+        EXPECT_EQ(parseClassification2004(row.text, record, notices), row.parsed);
+        EXPECT_EQ(changedFields(record, editing()), row.fields);
+        EXPECT_EQ(notices, row.notices);
+    }
+}
+
+class Reader2004Samples : public ts::test::ProgramFolderTest {
+protected:
+    void SetUp() override
+    {
+        ProgramFolderTest::SetUp();
+        if (ts::test::sharedDir().isEmpty())
+            GTEST_SKIP() << "The shared folder with the sample metadata files is absent.";
+    }
+};
+
+TEST_F(Reader2004Samples, RecordsOfOtherToolsReachTheRecord)
+{
+    const QString golfCard = QStringLiteral("Mike Rustici");
+    struct Expected {
+        const char *file;
+        QString title;
+        QString description;
+        QString keywords;
+        QStringList contributors;
+        QStringList metadataContributors;
+        QStringList classifications;
+        Notices notices;
+    };
+    const Expected samples[] = {
+        {"b01_golf2004_metadata_course.xml",
+         QString::fromUtf8("Golf ExplainedExplic\u00f3 Golf"),
+         "A high level overview of the sport of golf. This course describes how\n        to play golf, how to use a "
+         "golf handicap, the etiquette of golfing and how to have fun while\n        playing.",
+         "golf,golf etiquette,golf handicap",
+         {golfCard + ",publisher", "Wikipedia,content provider"},
+         {golfCard + ",creator"},
+         {"1"},
+         {}},
+        {"b02_golf2004_metadata_organization.xml",
+         "",
+         "A description of the default organization in the golf metadata couse. If more than one organization was "
+         "defined in this manifest, this metadata would be useful in allowing someone to distinguish among them.",
+         "",
+         {},
+         {},
+         {},
+         {}},
+        {"b04_lom-in-scorm12-package_wrong-case.xml",
+         "MCtesting",
+         "A test of the course packaging module",
+         "scorm,test,course",
+         {"Firstname Lastname,", "Firstname Lastname,Author", "Firstname Lastname,Publisher",
+          "Firstname Lastname,Technical Implementer"},
+         {},
+         {},
+         {info("Unsupported element found in your imported file <technical>: pkgprop:ScormEnginePackageProperties"),
+          info("Unsupported element found in your imported file <lom>: metametadata")}},
+    };
+    const QString folder = ts::test::sharedDir() + QStringLiteral("/samples/lom/");
+    ASSERT_EQ(QDir(folder).entryList({QStringLiteral("*.xml")}, QDir::Files).size(), std::size(samples))
+        << "a sample without expectations";
+    for (const Expected &e : samples) {
+        SCOPED_TRACE(e.file);
+        const ImportResult2004 result =
+            importMetadataFile2004(folder + QLatin1String(e.file), ts::test::clearedRecord2004());
+        EXPECT_TRUE(result.ok);
+        EXPECT_EQ(result.record.titleText, e.title);
+        EXPECT_EQ(result.record.courseDescription, e.description);
+        EXPECT_EQ(result.record.keywordsText, e.keywords);
+        EXPECT_EQ(result.record.lstFiles, e.contributors);
+        EXPECT_EQ(result.record.lstMetaContrib, e.metadataContributors);
+        EXPECT_EQ(result.record.lstClassification, e.classifications);
+        EXPECT_EQ(result.notices, e.notices);
+    }
+}
+
+} // namespace
