@@ -6,9 +6,10 @@
 
 #include "editor12/record12binding.h"
 #include "frame/frmdocument.h"
-#include "frame/startup.h"
+#include "frame/templates.h"
+#include "model12/buildxml.h"
+#include "platform/programfolder.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QMdiArea>
 #include <QPlainTextEdit>
@@ -16,16 +17,14 @@
 using namespace ts;
 using namespace ts::test;
 
-// A record entered as a user enters it, exported, valid against the reference schema, and opened back.
+// A record entered as a user enters it, exported, valid against the reference schema, and opened back; a
+// full record saved as a template opens back too.
 class EndToEnd : public EditorTest {
 protected:
     void SetUp() override
     {
         FrameTest::SetUp();
-        settings(0, 0);
-        chooseBinding(QStringLiteral("12"));
-        initXMLParser();
-        ASSERT_TRUE(frmMainLoaded());
+        startMain();
         win = &frmOptions();
     }
     void type(const char *field, const QString &text) { QTest::keyClicks(ctl<QWidget>(field), text); }
@@ -62,14 +61,11 @@ TEST_F(EndToEnd, ExportedRecordIsValidAndOpensBackIntoTheSameFields)
     const Record12 entered = readRecord(*win);
     ASSERT_EQ(entered.lstFiles + entered.lstClassification, QStringList({"Grace Hopper,Author", "life"}));
 
-    // The File menu acts on the record while the editor is the active child, on the text once the text window is.
-    EXPECT_TRUE(frmMain().action("mnuExport")->isEnabled() && !frmMain().action("mnuFileSave")->isEnabled());
     press("cmbMakeXML");
     EXPECT_TRUE(dialogs.calls().isEmpty()) << dialogs.messages().join('|').toStdString();
     EXPECT_TRUE(win->childState() & Qt::WindowMinimized);
     ASSERT_TRUE(frmDocumentLoaded() && frmDocument().isShownChild());
     EXPECT_EQ(frmMain().mdiArea()->activeSubWindow(), frmDocument().subWindow());
-    EXPECT_TRUE(frmMain().action("mnuFileSave")->isEnabled() && !frmMain().action("mnuExport")->isEnabled());
     writeFile(QStringLiteral("cells.xml"), frmDocument().rtfXMLOutput()->toPlainText().toUtf8());
     const auto judge = schema::referenceJudge();
     if (!judge)
@@ -86,4 +82,25 @@ TEST_F(EndToEnd, ExportedRecordIsValidAndOpensBackIntoTheSameFields)
     Record12 readBack = readRecord(*win);
     readBack.lstClassification = {};
     EXPECT_EQ(changedFields(readBack, classification), QStringList());
+}
+
+TEST_F(EndToEnd, TemplateSavedFromAFullRecordOpensBackWithEveryValue)
+{
+    WriteContext12 context;
+    context.today = QDate::currentDate();
+    context.programDir = programFolder();
+    Record12 written = writtenRecord();
+    ASSERT_TRUE(buildClassificationXML(QStringLiteral("life"), written, context));
+    written.lstClassification = {QStringLiteral("life")};
+    frmMain().dontValidate = true;
+    putRecord(*win, written);
+    frmMain().dontValidate = false;
+
+    ASSERT_TRUE(saveTemplate(QStringLiteral("full.tsm"), QStringLiteral("SCORM 1.2")));
+    win->clearAll();
+    EXPECT_TRUE(openTemplate(templatePath(QStringLiteral("full.tsm"))));
+    Record12 expected = withoutClassificationEntry(written);
+    expected.lstClassification = {QStringLiteral("1")};
+    EXPECT_EQ(changedFields(readRecord(*win), expected), QStringList());
+    EXPECT_TRUE(dialogs.calls().isEmpty()) << dialogs.messages().join('|').toStdString();
 }
