@@ -16,10 +16,7 @@ using namespace ts::test;
 
 // The window's writers: processing box, the document from the fields, the text window, the way back to a
 // field a check stopped at, and the template text.
-class WindowWriters : public EditorTest {
-protected:
-    static QByteArray golden(const char *name) { return readBytes(testData(QStringLiteral("writer12/") + name)); }
-};
+class WindowWriters : public EditorTest {};
 
 TEST_F(WindowWriters, TemplateOfAFreshWindowIsAnsweredAndNothingIsShown)
 {

@@ -135,9 +135,8 @@ void Writer12Test::SetUp()
 
 void Writer12Test::putFragments()
 {
-    writeFile(QStringLiteral("temp12/1.xml"), readBytes(testData(QStringLiteral("writer12/fragments/optional.xml"))));
-    writeFile(QStringLiteral("temp12/topics.xml"),
-              readBytes(testData(QStringLiteral("writer12/fragments/topics.xml"))));
+    writeFile(QStringLiteral("temp12/1.xml"), golden("fragments/optional.xml"));
+    writeFile(QStringLiteral("temp12/topics.xml"), golden("fragments/topics.xml"));
 }
 
 WriteResult12 Writer12Test::run(Writer12 writer, const Record12 &record, bool optionalOnly)

@@ -32,6 +32,8 @@ QString crlf(const QStringList &lines);
 QString section(const QString &document, const QString &startTag, const QString &endTag);
 
 using schema::readBytes;
+// A file of tests/data/writer12: a document or fragment as the writers must give it byte for byte.
+inline QByteArray golden(const char *name) { return readBytes(testData(QStringLiteral("writer12/") + name)); }
 
 // Well-formed and valid against the schema (schema::programCache() or schema::referenceJudge()); the failure
 // reason otherwise.

@@ -31,8 +31,6 @@ const GoldenCase kGoldenCases[] = {
     {Writer12::Asset, false, false, "asset_optional_sparse.xml"},
 };
 
-QByteArray golden(const char *name) { return readBytes(testData(QStringLiteral("writer12/") + QLatin1String(name))); }
-
 } // namespace
 
 class Writer12Golden : public Writer12Test {};
