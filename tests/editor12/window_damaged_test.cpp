@@ -5,7 +5,6 @@
 #include "editor12/record12binding.h"
 #include "frame/frmdocument.h"
 #include "frame/settings.h"
-#include "frame/startup.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -36,9 +35,7 @@ protected:
     void SetUp() override
     {
         FrameTest::SetUp();
-        settings(0, 0);
-        chooseBinding(QStringLiteral("12"));
-        initXMLParser();
+        startMain();
         writeFile(QStringLiteral("good.xml"), kGood);
         openGood();
     }

@@ -3,7 +3,6 @@
 #include "editorfixture.h"
 
 #include "frame/frmdocument.h"
-#include "frame/startup.h"
 #include "model12/import12.h"
 #include "editor12/record12binding.h"
 
@@ -22,10 +21,7 @@ protected:
     void SetUp() override
     {
         FrameTest::SetUp();
-        settings(0, 0);
-        chooseBinding(QStringLiteral("12"));
-        initXMLParser();
-        ASSERT_TRUE(frmMainLoaded());
+        startMain();
     }
     QString put(const QString &name, const QByteArray &bytes)
     {

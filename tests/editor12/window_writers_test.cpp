@@ -1,5 +1,6 @@
 #include "support/testmain.h"
 
+#include "../model12/fixtures12.h"
 #include "editorfixture.h"
 
 #include "frame/frmdocument.h"
@@ -7,7 +8,6 @@
 #include "editor12/record12binding.h"
 #include "model12/writer12.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -16,15 +16,7 @@ using namespace ts::test;
 
 // The window's writers: processing box, the document from the fields, the text window, the way back to a
 // field a check stopped at, and the template text.
-class WindowWriters : public EditorTest {
-protected:
-    QByteArray golden(const char *name)
-    {
-        QFile f(testData(QStringLiteral("writer12/") + QLatin1String(name)));
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name;
-        return f.readAll();
-    }
-};
+class WindowWriters : public EditorTest {};
 
 TEST_F(WindowWriters, TemplateOfAFreshWindowIsAnsweredAndNothingIsShown)
 {

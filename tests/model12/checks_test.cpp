@@ -199,7 +199,7 @@ TEST_F(Checks12, MissingFragmentIsReportedAndTheDocumentFinishedWithoutIt)
     EXPECT_EQ(call.icon, Icon::None);
     EXPECT_EQ(call.title, appTitle());
     // The fragment before the missing one stays, the one after it is skipped.
-    const QString fragment = QString::fromUtf8(readBytes(testData(QStringLiteral("writer12/fragments/optional.xml"))));
+    const QString fragment = QString::fromUtf8(golden("fragments/optional.xml"));
     EXPECT_TRUE(
         result.text.endsWith(QStringLiteral("   </annotation>\r\n\r\n") + fragment + QStringLiteral("</lom>\r\n")));
     EXPECT_FALSE(result.text.contains(QStringLiteral("Educational Objective")));
@@ -223,7 +223,7 @@ TEST_F(Checks12, FragmentsArePastedInListOrderUnchanged)
     r.lstClassification = {QStringLiteral("2"), QStringLiteral("1")};
     const WriteResult12 result = run(Writer12::SCO, r, false);
     ASSERT_TRUE(result.done());
-    const QString fragment = QString::fromUtf8(readBytes(testData(QStringLiteral("writer12/fragments/optional.xml"))));
+    const QString fragment = QString::fromUtf8(golden("fragments/optional.xml"));
     EXPECT_TRUE(result.text.endsWith(QStringLiteral("   </rights>\r\n<classification>Zoë</classification>\r\n") +
                                      fragment + QStringLiteral("</lom>\r\n")));
     EXPECT_TRUE(dialogs.calls().isEmpty());

@@ -98,8 +98,8 @@ TEST_F(Escaping12, MarkupAndNonAsciiInEveryFieldReadBackUnchanged)
     EXPECT_EQ(dialogs.messages(), QStringList({"Invalid or Unsupported Browser selected", "Continue?",
                                                "No Operating System selected", "Continue?"}));
 
-    EXPECT_TRUE(validAgainst(programSchema12(), result.text));
-    if (const QString reference = referenceSchema12(); !reference.isEmpty()) {
+    EXPECT_TRUE(validAgainst(schema::programCache(), result.text));
+    if (const auto reference = schema::referenceJudge()) {
         EXPECT_TRUE(validAgainst(reference, result.text));
     }
 

@@ -1,12 +1,6 @@
 #include "fixtures12.h"
 
-#include "platform/schemacache.h"
 #include "platform/xmldocument.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <map>
-#include <memory>
 
 namespace ts::test {
 
@@ -121,52 +115,17 @@ QString section(const QString &document, const QString &startTag, const QString 
     return document.mid(lineStart, lineEnd - lineStart + 1);
 }
 
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-::testing::AssertionResult validAgainst(const QString &schemaPath, const QString &document)
+::testing::AssertionResult validAgainst(const std::shared_ptr<SchemaCache> &schema, const QString &document)
 {
     XmlDocument doc;
     if (!doc.loadXML(document))
         return ::testing::AssertionFailure() << "not well-formed: line " << doc.parseError().line << ": "
                                              << doc.parseError().reason.toStdString();
-    // Each schema is compiled once per test program.
-    static std::map<QString, std::unique_ptr<SchemaCache>> caches;
-    std::unique_ptr<SchemaCache> &cache = caches[schemaPath];
-    if (!cache) {
-        auto compiled = std::make_unique<SchemaCache>();
-        QString reason;
-        if (!compiled->add(QString::fromLatin1(kImsMd12Namespace), schemaPath, &reason))
-            return ::testing::AssertionFailure() << "schema " << schemaPath.toStdString()
-                                                 << " does not compile: " << reason.toStdString();
-        cache = std::move(compiled);
-    }
     ParseError error;
-    if (!cache->validate(doc.raw(), error))
-        return ::testing::AssertionFailure() << "not valid against " << QFileInfo(schemaPath).fileName().toStdString()
-                                             << ": line " << error.line << ": " << error.reason.toStdString();
+    if (!schema->validate(doc.raw(), error))
+        return ::testing::AssertionFailure() << "not valid: line " << error.line << ": " << error.reason.toStdString();
     return ::testing::AssertionSuccess();
 }
-
-QString referenceSchema12()
-{
-    const QString shared = sharedDir();
-    if (shared.isEmpty())
-        return {};
-    static bool catalogLoaded = false;
-    if (!catalogLoaded) {
-        loadXmlCatalog(shared + QStringLiteral("/schemas/catalog.xml"));
-        catalogLoaded = true;
-    }
-    return shared + QStringLiteral("/schemas/scorm12/imsmd_rootv1p2p1.xsd");
-}
-
-QString programSchema12() { return QStringLiteral(TAGSMITH_PROGRAM_DIR "/imsmd_v1p2p2.xsd"); }
 
 void Writer12Test::SetUp()
 {
@@ -176,9 +135,8 @@ void Writer12Test::SetUp()
 
 void Writer12Test::putFragments()
 {
-    writeFile(QStringLiteral("temp12/1.xml"), readBytes(testData(QStringLiteral("writer12/fragments/optional.xml"))));
-    writeFile(QStringLiteral("temp12/topics.xml"),
-              readBytes(testData(QStringLiteral("writer12/fragments/topics.xml"))));
+    writeFile(QStringLiteral("temp12/1.xml"), golden("fragments/optional.xml"));
+    writeFile(QStringLiteral("temp12/topics.xml"), golden("fragments/topics.xml"));
 }
 
 WriteResult12 Writer12Test::run(Writer12 writer, const Record12 &record, bool optionalOnly)

@@ -1,6 +1,7 @@
 #pragma once
 // Records, contexts and checks shared by the SCORM 1.2 writer tests.
 
+#include "../platform/schema_support.h"
 #include "support/testenv.h"
 #include "model12/record12.h"
 #include "model12/writer12.h"
@@ -30,15 +31,13 @@ QString crlf(const QStringList &lines);
 // (with their indentation and line ends); empty when either is missing.
 QString section(const QString &document, const QString &startTag, const QString &endTag);
 
-QByteArray readBytes(const QString &path);
+using schema::readBytes;
+// A file of tests/data/writer12: a document or fragment as the writers must give it byte for byte.
+inline QByteArray golden(const char *name) { return readBytes(testData(QStringLiteral("writer12/") + name)); }
 
-// Well-formed and valid against the schema of that path; the failure reason otherwise.
-::testing::AssertionResult validAgainst(const QString &schemaPath, const QString &document);
-// The reference schema of the binding, reached offline through the shared catalog; empty when the
-// shared folder is absent.
-QString referenceSchema12();
-// The program's own schema in the built program folder.
-QString programSchema12();
+// Well-formed and valid against the schema (schema::programCache() or schema::referenceJudge()); the failure
+// reason otherwise.
+::testing::AssertionResult validAgainst(const std::shared_ptr<SchemaCache> &schema, const QString &document);
 
 // A program folder whose temp12 holds the fragments of fullRecord()'s classifications.
 class Writer12Test : public ProgramFolderTest {

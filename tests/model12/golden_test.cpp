@@ -31,8 +31,6 @@ const GoldenCase kGoldenCases[] = {
     {Writer12::Asset, false, false, "asset_optional_sparse.xml"},
 };
 
-QByteArray golden(const char *name) { return readBytes(testData(QStringLiteral("writer12/") + QLatin1String(name))); }
-
 } // namespace
 
 class Writer12Golden : public Writer12Test {};
@@ -61,23 +59,24 @@ TEST_F(Writer12Golden, TemplateOfAFreshEditorIsTheAggregationDocument)
 
 TEST_F(Writer12Golden, GoldenDocumentsAreValidAgainstTheReferenceSchema)
 {
-    const QString schema = referenceSchema12();
-    if (schema.isEmpty())
+    const auto reference = schema::referenceJudge();
+    if (!reference)
         GTEST_SKIP() << "The shared folder with the reference schemas is absent; conformance not checked.";
     for (const GoldenCase &c : kGoldenCases) {
         SCOPED_TRACE(c.golden);
-        EXPECT_TRUE(validAgainst(schema, QString::fromUtf8(golden(c.golden))));
+        EXPECT_TRUE(validAgainst(reference, QString::fromUtf8(golden(c.golden))));
     }
-    EXPECT_TRUE(validAgainst(schema, QString::fromUtf8(golden("template_defaults.xml"))));
+    EXPECT_TRUE(validAgainst(reference, QString::fromUtf8(golden("template_defaults.xml"))));
 }
 
 TEST_F(Writer12Golden, GoldenDocumentsAreValidAgainstTheProgramSchema)
 {
+    const auto own = schema::programCache();
     for (const GoldenCase &c : kGoldenCases) {
         SCOPED_TRACE(c.golden);
-        EXPECT_TRUE(validAgainst(programSchema12(), QString::fromUtf8(golden(c.golden))));
+        EXPECT_TRUE(validAgainst(own, QString::fromUtf8(golden(c.golden))));
     }
-    EXPECT_TRUE(validAgainst(programSchema12(), QString::fromUtf8(golden("template_defaults.xml"))));
+    EXPECT_TRUE(validAgainst(own, QString::fromUtf8(golden("template_defaults.xml"))));
 }
 
 TEST_F(Writer12Golden, WritersDifferOnlyWhereTheirCategoriesSaySo)

@@ -1,5 +1,6 @@
 #include "support/testmain.h"
 
+#include "fixtures12.h"
 #include "reader_support.h"
 
 #include "model12/import12.h"
@@ -10,7 +11,7 @@
 
 using namespace ts;
 using ts::test::changedFields;
-using ts::test::fileBytes;
+using ts::test::readBytes;
 using ts::test::info;
 using ts::test::readerData;
 
@@ -39,7 +40,7 @@ TEST_F(ImportFile, StoresEveryClassificationAsANumberedFragmentAndNeverWritesThe
 {
     writeFile(QStringLiteral("temp12/4.xml"), "left by an earlier import\r\n");
     const QString file = copyOf(QStringLiteral("classification.xml"));
-    const QByteArray before = fileBytes(file);
+    const QByteArray before = readBytes(file);
 
     for (int run = 1; run <= 2; ++run) {
         SCOPED_TRACE(run);
@@ -56,17 +57,17 @@ TEST_F(ImportFile, StoresEveryClassificationAsANumberedFragmentAndNeverWritesThe
         // the prefix it uses, the third was nested in an extension element.
         for (int n = 1; n <= 3; ++n)
             EXPECT_EQ(readFile(QStringLiteral("temp12/%1.xml").arg(n)),
-                      fileBytes(readerData(QStringLiteral("classification-fragment-%1.xml").arg(n))))
+                      readBytes(readerData(QStringLiteral("classification-fragment-%1.xml").arg(n))))
                 << "fragment " << n;
         EXPECT_EQ(readFile(QStringLiteral("temp12/4.xml")), QByteArray("left by an earlier import\r\n"));
-        EXPECT_EQ(fileBytes(file), before);
+        EXPECT_EQ(readBytes(file), before);
     }
 }
 
 TEST_F(ImportFile, ReadOnlyFileOpensNormallyAndKeepsItsPermissions)
 {
     const QString file = copyOf(QStringLiteral("general.xml"));
-    const QByteArray before = fileBytes(file);
+    const QByteArray before = readBytes(file);
     const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     ASSERT_TRUE(QFile::setPermissions(file, readOnly));
 
@@ -74,7 +75,7 @@ TEST_F(ImportFile, ReadOnlyFileOpensNormallyAndKeepsItsPermissions)
 
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(result.record.titleText, QStringLiteral("Fractions & Decimals <Part 1>"));
-    EXPECT_EQ(fileBytes(file), before);
+    EXPECT_EQ(readBytes(file), before);
     // The bits of the file itself; the "user" bits say what the running user may do, and tests run as root.
     const auto userBits = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
     EXPECT_EQ(QFile::permissions(file) & ~userBits, readOnly);
@@ -100,7 +101,7 @@ TEST_F(ImportFile, FileWithoutAPlainGeneralStartTagIsRefusedUntouched)
         EXPECT_EQ(result.notices, Notices({{"Problem encountered while opening XML file. This may affect your XML file",
                                             "Invalid Metadata File", Icon::Exclamation}}));
         EXPECT_EQ(result.record, start);
-        EXPECT_EQ(fileBytes(file), QByteArray(text));
+        EXPECT_EQ(readBytes(file), QByteArray(text));
     }
 }
 

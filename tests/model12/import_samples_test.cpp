@@ -1,5 +1,6 @@
 #include "support/testmain.h"
 
+#include "fixtures12.h"
 #include "reader_support.h"
 
 #include "model12/import12.h"
@@ -85,9 +86,9 @@ TEST_F(ImportSamples, EveryOtherSampleIsReadWithoutHarm)
         const QDir dir(sample(folder));
         for (const QString &file : dir.entryList({QStringLiteral("*.xml")}, QDir::Files)) {
             SCOPED_TRACE(file.toStdString());
-            const QByteArray before = ts::test::fileBytes(dir.filePath(file));
+            const QByteArray before = ts::test::readBytes(dir.filePath(file));
             const ImportResult result = importMetadataFile(dir.filePath(file), clearedRecord12());
-            EXPECT_EQ(ts::test::fileBytes(dir.filePath(file)), before);
+            EXPECT_EQ(ts::test::readBytes(dir.filePath(file)), before);
             for (const Notice &notice : result.notices)
                 EXPECT_FALSE(notice.text.isEmpty());
         }

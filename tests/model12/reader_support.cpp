@@ -3,7 +3,6 @@
 #include "fixtures12.h"
 #include "support/testenv.h"
 
-#include <QFile>
 #include <variant>
 
 namespace ts {
@@ -86,12 +85,6 @@ Record12 withEveryText(Record12 record, const std::function<QString(const QStrin
 }
 
 Notice info(const QString &text) { return {text, QStringLiteral("Notice"), Icon::Information}; }
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QString readerData(const QString &name) { return testData(QStringLiteral("reader12/") + name); }
 

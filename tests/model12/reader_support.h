@@ -34,7 +34,6 @@ Record12 writtenRecord();
 // classification list.
 Record12 withoutClassificationEntry(Record12 r);
 
-QByteArray fileBytes(const QString &path);
 QString readerData(const QString &name); // a file of tests/data/reader12
 
 } // namespace test
