@@ -3,7 +3,6 @@
 #include "editorfixture.h"
 
 #include "editor12/helptexts12.h"
-#include "editor2004/helptexts2004.h"
 
 #include <QLabel>
 #include <QMap>
@@ -123,21 +122,4 @@ TEST_F(HelpTexts, EachHelpLabelShowsItsBoxAndNoOtherLabelShowsOne)
     }
     // Nothing in the record changed.
     EXPECT_EQ(win->fieldText(QStringLiteral("versionText")), QStringLiteral("1.0"));
-}
-
-// The SCORM 2004 editor explains the same elements in the same words, with no version label.
-TEST(HelpTexts2004, SameRowsAsTheScorm12EditorButVersion)
-{
-    QStringList labels;
-    for (const HelpText &row : kHelpTexts2004) {
-        labels << QString::fromLatin1(row.label);
-        const HelpText *same = findHelpText(kHelpTexts12, QString::fromLatin1(row.label));
-        ASSERT_TRUE(same) << row.label;
-        EXPECT_STREQ(row.title, same->title) << row.label;
-        EXPECT_EQ(row.icon, same->icon) << row.label;
-        EXPECT_STREQ(row.text, same->text) << row.label;
-    }
-    EXPECT_EQ(labels.size(), 46);
-    EXPECT_FALSE(labels.contains(QStringLiteral("Version")));
-    EXPECT_EQ(labels.removeDuplicates(), 0);
 }
