@@ -43,10 +43,13 @@ FrmOptions2004::FrmOptions2004(QWidget *parent) : EditorWindow(fields2004::table
         *this, lists2004::kClassifications,
         {[this](const QString &id) { return writeClassification(id); },
          [this](const QString &id) { readClassification(id); }});
-    // The age range follows both of its lists.
-    for (const char *name : {"cboMinAge", "cboMaxAge"})
-        connect(static_cast<QComboBox *>(control(QString::fromLatin1(name))), &QComboBox::currentTextChanged, this,
-                &FrmOptions2004::cboMaxAge_Click);
+    // The age range follows both of its lists. Each list is wide enough to show a range as files give it
+    // ("Age 7 to 90") whole, not only the two digits of its own items.
+    for (const char *name : {"cboMinAge", "cboMaxAge"}) {
+        auto *list = static_cast<QComboBox *>(control(QString::fromLatin1(name)));
+        list->setMinimumContentsLength(11);
+        connect(list, &QComboBox::currentTextChanged, this, &FrmOptions2004::cboMaxAge_Click);
+    }
     resize(900, 640);
     Form_Load();
 }

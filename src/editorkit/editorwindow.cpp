@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <climits>
@@ -46,6 +47,29 @@ void setUpCombo(QComboBox *combo)
     combo->setCompleter(nullptr);
     combo->setMaxVisibleItems(14);
 }
+
+// A tab's page: its fields show as laid out where the window has room for them, and scroll inside the tab
+// where the window is lower than they are, so that the window never needs to reach past the screen.
+class TabPage : public QScrollArea {
+public:
+    explicit TabPage(QWidget *fields)
+    {
+        setObjectName(fields->objectName() + QStringLiteral("Scroll"));
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setWidget(fields);
+        // The tab's own panel shows behind the fields, as on a page that does not scroll.
+        viewport()->setAutoFillBackground(false);
+        fields->setAutoFillBackground(false);
+    }
+    // The fields' own size; a scroll area's hint is otherwise held to a few dozen lines of text.
+    QSize sizeHint() const override { return widget()->sizeHint(); }
+    // As wide as the fields need, and only a few lines high.
+    QSize minimumSizeHint() const override
+    {
+        return {widget()->minimumSizeHint().width(), QScrollArea::minimumSizeHint().height()};
+    }
+};
 
 } // namespace
 
@@ -121,7 +145,7 @@ void EditorWindow::buildWindow()
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_tabs->setUsesScrollButtons(false);
     for (int tab = 0; tab < int(m_tables.tabs.size()); ++tab)
-        m_tabs->addTab(buildTab(tab), str(m_tables.tabs[tab].caption));
+        m_tabs->addTab(new TabPage(buildTab(tab)), str(m_tables.tabs[tab].caption));
     layout->addWidget(m_tabs, 1);
 }
 

@@ -369,28 +369,40 @@ void FrmMain::MDIForm_Load()
     }
 }
 
+QSize FrmMain::areaOverhead() const
+{
+    // The side pane and its slider beside the area, the menu bar above it, and the area's frame around it.
+    const int frame = 2 * m_mdiArea->frameWidth();
+    return {m_picture1->minimumWidth() + m_imgSlider->width() + frame, menuBar()->sizeHint().height() + frame};
+}
+
+QSize FrmMain::roomForChildren() const { return size() - areaOverhead(); }
+
 void FrmMain::makeRoomForChildren()
 {
     QSize children(0, 0);
     for (const QMdiSubWindow *sub : m_mdiArea->subWindowList())
         if (!sub->isHidden())
             children = children.expandedTo(QSize(sub->geometry().right() + 1, sub->geometry().bottom() + 1));
-    const int frame = 2 * m_mdiArea->frameWidth();
-    const int width = m_picture1->minimumWidth() + m_imgSlider->width() + children.width() + frame;
-    const int height = std::max(m_picture1->minimumSizeHint().height(), children.height() + frame) +
-                       menuBar()->sizeHint().height();
+    const QSize overhead = areaOverhead();
+    const int width = overhead.width() + children.width();
+    const int height = std::max(m_picture1->minimumSizeHint().height() + menuBar()->sizeHint().height(),
+                                children.height() + overhead.height());
     // It only grows: a size the user gave it (maximized among them) stays.
     const QSize wanted = size().expandedTo(QSize(width, height).boundedTo(roomOnScreen(this)));
     if (wanted == size() || isMaximized() || isFullScreen())
         return;
+    // The title bar and borders around the window, as they are before it grows (none while it is not shown).
+    const QSize decoration = frameGeometry().size() - size();
     resize(wanted);
     // A window on the screen that now reaches past its edge is brought back onto it; one not yet shown is
-    // placed by the window system.
+    // placed by the window system. The window's frame is judged at its new size, which the window system
+    // may not have reported yet.
     const QScreen *screen = this->screen();
     if (!isVisible() || !screen)
         return;
     const QRect available = screen->availableGeometry();
-    const QRect outer = frameGeometry();
+    const QRect outer(frameGeometry().topLeft(), wanted + decoration);
     move(std::clamp(outer.left(), available.left(), std::max(available.left(), available.right() + 1 - outer.width())),
          std::clamp(outer.top(), available.top(), std::max(available.top(), available.bottom() + 1 - outer.height())));
 }

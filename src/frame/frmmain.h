@@ -84,6 +84,8 @@ public:
     // Grows the window, within its screen, so that the side pane and every child shown in the area are
     // seen whole; a smaller screen leaves the area to scroll.
     void makeRoomForChildren();
+    // The room the area gives its children at the window's present size, the side pane shown beside it.
+    QSize roomForChildren() const;
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
     QMenu *menu(const QString &objectName) const;
@@ -118,6 +120,8 @@ private:
     void selectDriveOfFolder();
     QWidget *headerBar(const QString &name, const QString &caption);
     void placeHeaderLabel(const QString &name);
+    // What the window takes around its area: the side pane beside it, the menu bar above, the area's frame.
+    QSize areaOverhead() const;
 
     QMdiArea *m_mdiArea = nullptr;
     QList<QMenu *> m_topMenus; // File, Window, Preferences, Tools, Help

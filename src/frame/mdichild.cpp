@@ -25,9 +25,13 @@ void MdiChild::showChild()
     }
     show();
     sub->show();
-    // The main window grows, within its screen, to show a new child whole.
-    if (created)
+    // The main window grows, within its screen, to show a new child whole. A child still larger than the
+    // area is made to fit it, down to its smallest size, so that its title bar and buttons stay in view and
+    // its contents scroll inside it.
+    if (created) {
         frmMain().makeRoomForChildren();
+        sub->resize(sub->size().boundedTo(frmMain().roomForChildren()).expandedTo(sub->minimumSizeHint()));
+    }
     frmMain().mdiArea()->setActiveSubWindow(sub);
 }
 

@@ -143,6 +143,7 @@ TEST_F(Window2004, EveryHelpLabelShowsItsBoxAndNoOtherLabelShowsOne)
 TEST_F(Window2004, EveryTabShowsItsControlsWholeAndApart)
 {
     win->setCategoryText(QStringLiteral("Content Aggregation Meta-Data (MD-XML1 + Optional)"));
+    win->setFieldText(QStringLiteral("cboMinAge"), QStringLiteral("Age 7 to 90")); // a range as a file gives it
     for (int tab = 0; tab < win->SSTab1()->count(); ++tab) {
         win->SSTab1()->setCurrentIndex(tab);
         processEvents();
@@ -158,10 +159,14 @@ TEST_F(Window2004, EveryTabShowsItsControlsWholeAndApart)
         for (QWidget *w : controls) {
             const std::string name = w->objectName().toStdString() + " on tab " + std::to_string(tab);
             EXPECT_TRUE(page->rect().contains(area(w)) && w->parentWidget()->rect().contains(w->geometry())) << name;
-            // A label shows its whole text, a button or box its whole caption.
+            // A label shows its whole text, a button or box its whole caption, a list its text inside its margins.
             const auto *label = qobject_cast<QLabel *>(w);
-            const int room = label ? label->contentsRect().width() : w->width();
-            const int needed = label                            ? label->fontMetrics().horizontalAdvance(label->text())
+            const auto *list = qobject_cast<QComboBox *>(w);
+            const int room = label  ? label->contentsRect().width()
+                             : list ? list->lineEdit()->contentsRect().width() - 4
+                                    : w->width();
+            const int needed = label  ? label->fontMetrics().horizontalAdvance(label->text())
+                               : list ? list->fontMetrics().horizontalAdvance(list->currentText())
                                : w->inherits("QAbstractButton") ? w->sizeHint().width()
                                                                 : 0;
             EXPECT_GE(room, needed) << name;

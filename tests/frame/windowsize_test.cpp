@@ -2,21 +2,25 @@
 
 #include "framefixture.h"
 
+#include "frame/editors.h"
 #include "frame/windowsize.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 
 using namespace ts;
 using namespace ts::test;
 
-// The main window opens showing the side pane and the editor whole, on the 1366 by 768 screen the tests
-// run on; screenshots of it and of the binding dialog are left beside the test program.
+// The main window opens showing the side pane and the editor whole, also after a file of the other binding
+// switched modes, on the screen the tests run on (1366 by 768, and 1280 by 720 in a second run); screenshots
+// of it and of the binding dialog are left beside the test program.
 class WindowSize : public FrameTest {
 protected:
     // What of the labels shown in `within` is cut: reaching past `area`, or smaller than its text.
@@ -37,7 +41,10 @@ protected:
 
 TEST_F(WindowSize, EachEditorOpensWholeWithTheSidePane)
 {
-    for (const char *binding : {"12", "2004"}) {
+    // Each binding at start, and after "Switch Modes?" Yes for a file of the other binding.
+    const std::pair<const char *, const char *> runs[] = {
+        {"12", ""}, {"12", "lom2004.xml"}, {"2004", ""}, {"2004", "scorm12.xml"}};
+    for (const auto &[binding, other] : runs) {
         settings(0, 0);
         chooseBinding(QLatin1String(binding), [binding](QWidget *dialog) {
             if (binding[0] == '1') {
@@ -49,20 +56,31 @@ TEST_F(WindowSize, EachEditorOpensWholeWithTheSidePane)
         processEvents();
         FrmMain &main = frmMain();
         EXPECT_TRUE(main.grab().save(QDir::currentPath() + QStringLiteral("/frmMain-%1.png").arg(QLatin1String(binding))));
-        EXPECT_TRUE(QRect(QPoint(), main.screen()->availableGeometry().size())
-                        .contains(QRect(QPoint(), main.size() + decorationAllowance())));
+        if (*other) {
+            ASSERT_TRUE(QFile::copy(testData(QStringLiteral("open/") + QLatin1String(other)), path(other)));
+            dialogs.answer(Answer::Yes);
+            main.openSelectedFile(false, path(other), false);
+            processEvents();
+        }
+        EXPECT_TRUE(main.screen()->availableGeometry().contains(
+            QRect(main.frameGeometry().topLeft(), main.size() + decorationAllowance())))
+            << other;
         QWidget *viewport = main.mdiArea()->viewport();
-        QMdiSubWindow *editor = main.mdiArea()->currentSubWindow();
-        EXPECT_TRUE(viewport->rect().contains(editor->geometry())) << binding;
+        // The editor with its title bar, close box and Export button.
+        QMdiSubWindow *editor = editorWindow(activeBinding()).subWindow();
+        EXPECT_TRUE(viewport->rect().contains(editor->geometry())) << binding << other;
         EXPECT_EQ(cutLabels(find<QWidget>(&main, QStringLiteral("Picture1")), &main), QStringList()) << binding;
-        // Every tab header, and on every tab every label.
+        // Every tab header and page, and on every page every label, among the fields it scrolls.
         auto *tabs = editor->findChild<QTabWidget *>();
         for (int i = 0; tabs && i < tabs->count(); ++i) {
             tabs->setCurrentIndex(i);
             processEvents(1);
+            auto *page = qobject_cast<QScrollArea *>(tabs->currentWidget());
+            ASSERT_TRUE(page);
             const QRect header = tabs->tabBar()->tabRect(i).translated(tabs->tabBar()->mapTo(viewport, QPoint()));
-            EXPECT_TRUE(viewport->rect().contains(header)) << binding << " tab " << i;
-            EXPECT_EQ(cutLabels(tabs->currentWidget(), viewport), QStringList()) << binding << " tab " << i;
+            const QRect shown(page->mapTo(viewport, QPoint()), page->size());
+            EXPECT_TRUE(viewport->rect().contains(header.united(shown))) << binding << other << " tab " << i;
+            EXPECT_EQ(cutLabels(page->widget(), page->widget()), QStringList()) << binding << other << " tab " << i;
         }
         unloadAll();
     }

@@ -21,8 +21,9 @@ QString testData(const QString &relative) { return QStringLiteral(TAGSMITH_TEST_
 
 void prepareTestRun()
 {
-    // A screen of 1366 by 768 pixels, the smallest on which the windows show whole.
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(testData(QStringLiteral("screen1366x768.json"))));
+    // A screen of 1366 by 768 pixels, or the screen file of the tests' data that TAGSMITH_TEST_SCREEN names.
+    const QString screen = qEnvironmentVariable("TAGSMITH_TEST_SCREEN", QStringLiteral("screen1366x768.json"));
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(testData(screen)));
     setTimerScale(0.001);
 }
 
