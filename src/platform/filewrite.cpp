@@ -136,7 +136,7 @@ public:
             if (n < 0)
                 return failWith(errno);
             if (n == 0)
-                return fail(QStringLiteral("Only %1 of %2 bytes were written.").arg(m_written).arg(size));
+                return fail(QStringLiteral("Only %1 of %2 bytes were written.").arg(done).arg(size));
             done += n;
             m_written += n;
         }
