@@ -26,13 +26,11 @@ QString sameFile(const QString &path)
 bool writeOverSource(const QString &source, const QString &text, FileOutcome &outcome)
 {
     const QString backup = backupPathFor(source);
-    QFile original(source);
-    if (!original.copy(backup)) {
-        outcome.failure =
-            QStringLiteral("No backup of it could be made (%1): %2").arg(native(backup), original.errorString());
+    QString reason;
+    if (!copyFileChecked(source, backup, &reason)) {
+        outcome.failure = QStringLiteral("No backup of it could be made (%1): %2").arg(native(backup), reason);
         return false;
     }
-    QString reason;
     if (!writeTextFile(source, text, &reason)) {
         QFile::remove(backup);
         outcome.failure = QStringLiteral("It could not be written over: %1").arg(reason);

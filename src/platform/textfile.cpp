@@ -1,39 +1,12 @@
 #include "textfile.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringDecoder>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <mutex>
-#include <optional>
 
 namespace ts {
 
 namespace {
-
-struct WriteFault {
-    QString pathEnding;
-    qint64 afterBytes = -1;
-    QString reason;
-};
-
-std::mutex g_faultMutex;
-std::optional<WriteFault> g_fault;
-
-std::optional<WriteFault> takeWriteFault(const QString &path)
-{
-    const std::lock_guard lock(g_faultMutex);
-    if (!g_fault || !path.endsWith(g_fault->pathEnding))
-        return std::nullopt;
-    std::optional<WriteFault> fault;
-    fault.swap(g_fault);
-    return fault;
-}
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F.
 const char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -177,98 +150,6 @@ bool readTextFile(const QString &path, QString &text, QString *error)
     return true;
 }
 
-namespace {
-
-// How much of the bytes a write lets out: all of them, unless the test seam stops it early.
-qint64 bytesToWrite(const std::optional<WriteFault> &fault, qint64 size)
-{
-    return fault && fault->afterBytes >= 0 ? std::min(fault->afterBytes, size) : size;
-}
-
-QString shortWriteReason(const std::optional<WriteFault> &fault, const QFileDevice &file, qint64 written, qint64 size)
-{
-    if (fault)
-        return fault->reason;
-    if (written < 0 || file.error() != QFileDevice::NoError)
-        return file.errorString();
-    return QStringLiteral("Only %1 of %2 bytes were written.").arg(written).arg(size);
-}
-
-// Through QSaveFile: the new file reaches the disk before it replaces the old one.
-bool writeDurable(const QString &path, const QByteArray &bytes, QString &reason)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-        return false;
-    }
-    const std::optional<WriteFault> fault = takeWriteFault(path);
-    const qint64 written = file.write(bytes.constData(), bytesToWrite(fault, bytes.size()));
-    if (written != bytes.size() || (fault && fault->afterBytes < 0)) {
-        // Nothing replaces the old file: the part written goes with the temporary one.
-        reason = shortWriteReason(fault, file, written, bytes.size());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        reason = file.errorString();
-        return false;
-    }
-    return true;
-}
-
-// A file of this process's own beside the target, renamed over it once whole: as atomic, without waiting
-// for the disk.
-bool writeScratch(const QString &path, const QByteArray &bytes, QString &reason)
-{
-    const QString temporary = path + QStringLiteral(".%1.part").arg(QCoreApplication::applicationPid());
-    QFile file(temporary);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        reason = file.errorString();
-        return false;
-    }
-    const std::optional<WriteFault> fault = takeWriteFault(path);
-    const qint64 written = file.write(bytes.constData(), bytesToWrite(fault, bytes.size()));
-    const bool cut = written != bytes.size() || (fault && fault->afterBytes < 0);
-    if (!cut)
-        file.close(); // flushes: a failure shows in error()
-    if (cut || file.error() != QFileDevice::NoError) {
-        reason = cut ? shortWriteReason(fault, file, written, bytes.size()) : file.errorString();
-        file.close();
-        QFile::remove(temporary);
-        return false;
-    }
-    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0) {
-        reason = QString::fromLocal8Bit(std::strerror(errno));
-        QFile::remove(temporary);
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
-bool writeTextFile(const QString &path, const QString &text, QString *error, WriteKind kind)
-{
-    QString reason;
-    const QByteArray bytes = text.toUtf8();
-    if (kind == WriteKind::Durable ? writeDurable(path, bytes, reason) : writeScratch(path, bytes, reason))
-        return true;
-    if (error)
-        *error = reason;
-    return false;
-}
-
-bool writeFileBytes(const QString &path, const QByteArray &bytes, QString *error)
-{
-    QString reason;
-    if (writeDurable(path, bytes, reason))
-        return true;
-    if (error)
-        *error = reason;
-    return false;
-}
-
 QString withCrLf(const QString &text)
 {
     QString out;
@@ -286,18 +167,6 @@ QString withCrLf(const QString &text)
         }
     }
     return out;
-}
-
-void failNextWrite(const QString &pathEnding, qint64 afterBytes, const QString &reason)
-{
-    const std::lock_guard lock(g_faultMutex);
-    g_fault = WriteFault{pathEnding, afterBytes, reason};
-}
-
-void clearWriteFault()
-{
-    const std::lock_guard lock(g_faultMutex);
-    g_fault.reset();
 }
 
 } // namespace ts

@@ -26,24 +26,42 @@ bool readTextFile(const QString &path, QString &text, QString *error = nullptr);
 enum class WriteKind {
     Durable, // the user's files: on the disk before they replace the old ones
     Scratch, // files the program makes again whenever it needs them (the fragments an opened record is
-             // split into): replaced just as atomically, without waiting for the disk
+             // split into), and the files of a run that waits for the disk once at its end: replaced just
+             // as atomically, without waiting for the disk
 };
 
-// Replaces a file atomically with the text in UTF-8. Every byte must be written and the replacement
-// committed; otherwise the old file stays as it was and the answer is false, with the reason.
+// Replaces a file atomically with the text in UTF-8, each step checked: every byte written to a temporary
+// file beside the target (of a short name of its own, whatever the target's name), synced to the disk
+// (Durable), its size on the disk compared with the bytes, then renamed over the target. A path that is a
+// symbolic link replaces the file the link points to; a file that is replaced keeps its permissions. On any
+// failure the temporary file is removed, the old file stays as it was and the answer is false, with the
+// reason.
 bool writeTextFile(const QString &path, const QString &text, QString *error = nullptr,
                    WriteKind kind = WriteKind::Durable);
 
 // Replaces a file atomically with the bytes as they are, like writeTextFile.
-bool writeFileBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+bool writeFileBytes(const QString &path, const QByteArray &bytes, QString *error = nullptr,
+                    WriteKind kind = WriteKind::Durable);
+
+// Copies a file over the target (or to a new one) in the same checked steps; the copy takes the source's
+// permissions. A source that cannot be read to its end is a failure like a write.
+bool copyFileChecked(const QString &source, const QString &target, QString *error = nullptr,
+                     WriteKind kind = WriteKind::Durable);
 
 // Every line end of the text as carriage return and line feed.
 QString withCrLf(const QString &text);
 
-// Test seam: the next write to a file whose path ends with pathEnding fails as on a full disk, after
-// afterBytes bytes have gone out (with afterBytes < 0: at the commit), giving the reason. Once only.
+// Test seam: the next write (or copy) to a file whose path ends with pathEnding fails as on a full disk, at
+// the step given, once only (afterBytes counts for the Write step alone):
+enum class WriteStep {
+    Write,     // after afterBytes bytes have gone out, giving the reason; with afterBytes < 0 every byte goes
+               // out and the rename fails instead
+    Sync,      // the sync of a Durable write answers the reason
+    SizeCheck, // the temporary file loses its last byte before its size is checked, which then fails
+};
 void failNextWrite(const QString &pathEnding, qint64 afterBytes,
-                   const QString &reason = QStringLiteral("No space left on device"));
+                   const QString &reason = QStringLiteral("No space left on device"),
+                   WriteStep step = WriteStep::Write);
 void clearWriteFault();
 
 } // namespace ts

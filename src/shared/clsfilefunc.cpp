@@ -2,13 +2,13 @@
 
 #include "platform/dialogs.h"
 #include "platform/shell.h"
+#include "platform/textfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <filesystem>
 #include <system_error>
@@ -44,29 +44,19 @@ QString freeName(const QString &path)
     }
 }
 
-// Copies a file through a temporary file beside the target, so that a failure leaves the target as it was.
-void copyFile(const fs::path &source, const fs::path &target, std::error_code &ec)
-{
-    const QString name = QFile::decodeName(target.filename().c_str());
-    const fs::path part =
-        target.parent_path() /
-        toPath(QStringLiteral(".%1.%2.part").arg(name).arg(QRandomGenerator::global()->generate(), 0, 16));
-    if (fs::copy_file(source, part, fs::copy_options::overwrite_existing, ec))
-        fs::rename(part, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(part, ignored);
-    }
-}
+QString failureReason(const std::error_code &ec) { return QString::fromLocal8Bit(ec.message()) + QLatin1Char('.'); }
 
-// Copies a file, a symbolic link or a whole folder; a folder is merged into a folder of the same name.
-void copyItem(const fs::path &source, const fs::path &target, std::error_code &ec)
+// Copies a file, a symbolic link or a whole folder; a folder is merged into a folder of the same name. A file
+// goes through the checked write, so that a copy that fails part way leaves its target as it was. False, with
+// the reason, at the first failure.
+bool copyItem(const fs::path &source, const fs::path &target, QString &reason)
 {
+    std::error_code ec;
     const fs::file_status status = fs::symlink_status(source, ec);
-    if (ec)
-        return;
     std::error_code absent; // looking at a target that is not there is no failure
-    if (fs::is_symlink(status)) {
+    if (ec) {
+        // nothing to copy: the reason below
+    } else if (fs::is_symlink(status)) {
         const fs::file_status existing = fs::symlink_status(target, absent);
         if (fs::exists(existing) && !fs::is_directory(existing))
             fs::remove(target, ec);
@@ -76,12 +66,19 @@ void copyItem(const fs::path &source, const fs::path &target, std::error_code &e
         if (!fs::is_directory(fs::status(target, absent)))
             fs::create_directory(target, source, ec);
         for (auto it = fs::directory_iterator(source, ec); !ec && it != fs::directory_iterator(); it.increment(ec))
-            copyItem(it->path(), target / it->path().filename(), ec);
+            if (!copyItem(it->path(), target / it->path().filename(), reason))
+                return false;
     } else if (fs::is_regular_file(status)) {
-        copyFile(source, target, ec);
+        if (copyFileChecked(QFile::decodeName(source.c_str()), QFile::decodeName(target.c_str()), &reason))
+            return true;
+        reason += QLatin1Char('.');
+        return false;
     } else {
         ec = std::make_error_code(std::errc::operation_not_supported);
     }
+    if (ec)
+        reason = failureReason(ec);
+    return !ec;
 }
 
 // One run of a file operation: its questions and its failure messages follow the flags.
@@ -145,7 +142,7 @@ private:
 
     int systemFailure(const QString &path, const std::error_code &ec) const
     {
-        return fail(clsFileFunc::DE_UNKNOWN, path, QString::fromLocal8Bit(ec.message()) + QLatin1Char('.'));
+        return fail(clsFileFunc::DE_UNKNOWN, path, failureReason(ec));
     }
 
     int remove(const QString &from)
@@ -235,8 +232,10 @@ private:
             ec.clear();
         }
         // A copy, a move onto another disk or a folder merged into another: copy, then take the source away.
-        copyItem(toPath(from), toPath(to), ec);
-        if (!ec && m_code == clsFileFunc::FO_MOVE)
+        QString reason;
+        if (!copyItem(toPath(from), toPath(to), reason))
+            return fail(clsFileFunc::DE_UNKNOWN, from, reason);
+        if (m_code == clsFileFunc::FO_MOVE)
             fs::remove_all(toPath(from), ec);
         return ec ? systemFailure(from, ec) : clsFileFunc::kDone;
     }

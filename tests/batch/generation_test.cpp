@@ -110,6 +110,7 @@ TEST_F(Generation, TemplatesOfBothBindingsGiveGoldenValidFiles)
 TEST_F(Generation, TemplateShapesAndWhatFails)
 {
     const QByteArray head = "<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\">";
+    const QByteArray longest = "out/" + QByteArray(251, 'n') + ".xml"; // a file name of 255 bytes
     const struct {
         QByteArray templateText; // null: no hand-over file
         const char *written;
@@ -145,6 +146,9 @@ TEST_F(Generation, TemplateShapesAndWhatFails)
         {"<lom><general></general></lom>", nullptr,
          {"75::Path/File access error: @FOLDER@/out/sunset.xml could not be written. No space left on device []"},
          "out/sunset.xml", "No space left on device"},
+        {"<lom><general></general></lom>",
+         "<lom><general><keyword><langstring xml:lang=\"x-none\">sunset.gif</langstring></keyword></general></lom>\r\n",
+         {}, longest.constData()},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.shown.join(QLatin1Char('|')).toStdString());
@@ -156,7 +160,7 @@ TEST_F(Generation, TemplateShapesAndWhatFails)
         EXPECT_EQ(generate(r.templateText, r.written, QString::fromLatin1(r.output)), expected);
         clearWriteFault();
         const QByteArray written = r.written ? r.written : "older";
-        EXPECT_EQ(readFile(QStringLiteral("out/sunset.xml")).toStdString(),
+        EXPECT_EQ(readFile(QLatin1String(r.written ? r.output : "out/sunset.xml")).toStdString(),
                   QByteArray(written).replace("@FOLDER@", m_dir->path().toUtf8()).toStdString());
     }
 }

@@ -2,15 +2,22 @@
 
 #include "editorfixture.h"
 
+#include "batch/generate.h"
 #include "editor12/record12binding.h"
 #include "frame/frmdocument.h"
 #include "frame/settings.h"
+#include "lomshift/run.h"
+#include "platform/programfolder.h"
 #include "platform/textfile.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QScopeGuard>
+#include <cstring>
+#include <filesystem>
 #include <functional>
 #include <random>
+#include <sys/mount.h>
 #include <unistd.h>
 
 using namespace ts;
@@ -47,6 +54,45 @@ protected:
         dialogs.clear();
     }
     QString shown(const char *relative) const { return QDir::toNativeSeparators(path(QLatin1String(relative))); }
+    // A file the program replaces (its old bytes written first), what makes it write the file and answers
+    // what the program then said, and what it says when the write fails, up to the reason.
+    struct Write {
+        const char *file;
+        std::function<QString()> run;
+        QString said;
+    };
+    std::vector<Write> editorWrites()
+    {
+        writeFile(QStringLiteral("settings.dat"), "showTipAtStartup.0\r\nshowSaveOptions.1\r\n");
+        writeFile(QStringLiteral("templates/mine.tsm"), "old template\r\n");
+        writeFile(QStringLiteral("temp12/1.xml"), "old fragment\r\n");
+        const auto box = [this](const std::function<void()> &run) {
+            return [this, run] {
+                run();
+                const DialogCall last = dialogs.calls().value(dialogs.calls().size() - 1);
+                return last.title + u'|' + last.text;
+            };
+        };
+        const QString unable = QStringLiteral("File Error|Unable to save %1\r");
+        return {
+            // File > New, its prompt left without an answer, then the template chosen in the save dialog.
+            {"templates/mine.tsm", box([this] {
+                 answerSavePrompt({QStringLiteral("cmdYes"), QStringLiteral("close")});
+                 dialogs.answerText(QString());
+                 dialogs.answerText(path(QStringLiteral("templates/mine.tsm")));
+                 frmMain().mnuFileNew_Click();
+             }),
+             unable.arg(shown("templates/mine.tsm"))},
+            // The fragment of the record's classification, as the record is opened again.
+            {"temp12/1.xml",
+             box([this] { frmMain().openSelectedFile(false, path(QStringLiteral("good.xml")), false); }),
+             QStringLiteral("File Error|The classifications of this record could not be stored: the program folder's "
+                            "temp12 folder (%1) could not be written.\r%2: ")
+                 .arg(shown("temp12"), shown("temp12/1.xml"))},
+            {"settings.dat", box([] { tsmSaveSetings(QStringLiteral("showTipAtStartup"), 1); }),
+             unable.arg(shown("settings.dat"))},
+        };
+    }
     Record12 good;
 };
 
@@ -134,47 +180,85 @@ TEST_F(Damaged, FilesThatCannotBeReadLeaveTheRecordAndTheFileAsTheyWere)
 
 TEST_F(Damaged, WriteThatFailsPartwayLeavesTheOldFileSaysWhichAndWhyAndKeepsTheRecord)
 {
-    writeFile(QStringLiteral("settings.dat"), "showTipAtStartup.0\r\nshowSaveOptions.1\r\n");
-    writeFile(QStringLiteral("templates/mine.tsm"), "old template\r\n");
-    writeFile(QStringLiteral("temp12/1.xml"), "old fragment\r\n");
-    const QString noSpace = QStringLiteral("Unable to save %1\rNo space left on device");
+    const std::vector<Write> writes = editorWrites();
     const struct {
-        const char *file;
-        qint64 afterBytes; // -1: at the commit
-        std::function<void()> run;
-        QString message;
+        size_t write;
+        qint64 afterBytes; // -1: at the rename
+        WriteStep step;
+        const char *reason; // the seam's, and the one said (the size check gives its own)
     } rows[] = {
-        // File > New, its prompt left without an answer, then the template chosen in the save dialog.
-        {"templates/mine.tsm", 1000,
-         [this] {
-             answerSavePrompt({QStringLiteral("cmdYes"), QStringLiteral("close")});
-             dialogs.answerText(QString());
-             dialogs.answerText(path(QStringLiteral("templates/mine.tsm")));
-             frmMain().mnuFileNew_Click();
-         },
-         noSpace.arg(shown("templates/mine.tsm"))},
-        // The fragment of the record's classification, as the record is opened again.
-        {"temp12/1.xml", -1, [this] { frmMain().openSelectedFile(false, path(QStringLiteral("good.xml")), false); },
-         QStringLiteral("The classifications of this record could not be stored: the program folder's temp12 folder "
-                        "(%1) could not be written.\r%2: No space left on device")
-             .arg(shown("temp12"), shown("temp12/1.xml"))},
-        {"settings.dat", 5, [] { tsmSaveSetings(QStringLiteral("showTipAtStartup"), 1); },
-         noSpace.arg(shown("settings.dat"))},
+        {0, 1000, WriteStep::Write, "No space left on device"},
+        {1, -1, WriteStep::Write, "No space left on device"},
+        {2, 5, WriteStep::Write, "No space left on device"},
+        {0, 0, WriteStep::Sync, "Input/output error"},
+        {1, 0, WriteStep::SizeCheck, "Only 90 of 91 bytes reached the disk."},
     };
     for (const auto &r : rows) {
-        SCOPED_TRACE(r.file);
-        const QByteArray before = readFile(QLatin1String(r.file));
+        const Write &w = writes.at(r.write);
+        SCOPED_TRACE(w.file);
+        const QByteArray before = readFile(QLatin1String(w.file));
         dialogs.clear();
-        failNextWrite(QLatin1Char('/') + QLatin1String(r.file), r.afterBytes);
-        r.run();
+        failNextWrite(QLatin1Char('/') + QLatin1String(w.file), r.afterBytes, QLatin1String(r.reason), r.step);
+        EXPECT_EQ(w.run().toStdString(), (w.said + QLatin1String(r.reason)).toStdString());
         clearWriteFault();
-        EXPECT_EQ(readFile(QLatin1String(r.file)), before);
-        ASSERT_FALSE(dialogs.calls().isEmpty());
-        EXPECT_EQ(dialogs.calls().last().text, r.message);
-        EXPECT_EQ(dialogs.calls().last().title, QStringLiteral("File Error"));
+        EXPECT_EQ(readFile(QLatin1String(w.file)), before);
         EXPECT_EQ(readRecord(frmOptions()).titleText, kKept);
         EXPECT_EQ(readRecord(frmOptions()).keywordsText, good.keywordsText);
     }
     // No classification is listed whose fragment was not stored.
     EXPECT_TRUE(readRecord(frmOptions()).lstClassification.isEmpty());
+}
+
+// A real full disk: a small file system filled to its last byte, on which the editor's files, a converted
+// file and a generated file are written again over their old ones.
+TEST_F(Damaged, AFullDiskLeavesEveryReplacedFileAsItWasAndSaysWhichAndWhy)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "Only root may mount the small file system that is filled here.";
+    const QString disk = path(QStringLiteral("disk"));
+    ASSERT_TRUE(QDir().mkpath(disk));
+    if (::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k") != 0)
+        GTEST_SKIP() << "A small file system could not be mounted: " << std::strerror(errno);
+    const auto unmount = qScopeGuard([&disk] { ::umount2(QFile::encodeName(disk).constData(), MNT_DETACH); });
+    writeFile(QStringLiteral("disk/good.xml"), "old converted\r\n");
+    writeFile(QStringLiteral("disk/generated.xml"), "old generated\r\n");
+    writeFile(QStringLiteral("common/scorm_template.xml"), kGood);
+    std::vector<Write> writes = editorWrites();
+    // The program folder's templates, fragments and settings move onto it, reached through links.
+    namespace fs = std::filesystem;
+    for (const char *moved : {"templates", "temp12", "settings.dat"}) {
+        const fs::path here = path(QLatin1String(moved)).toStdString(), there = here.parent_path() / "disk" / moved;
+        fs::copy(here, there, fs::copy_options::recursive);
+        fs::remove_all(here);
+        fs::create_symlink(there, here);
+    }
+    // Filled to its last byte.
+    QFile filler(disk + QStringLiteral("/filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    filler.write(QByteArray(128 * 1024, 'x'));
+    ASSERT_EQ(filler.write("x", 1), -1);
+    lomshift::Converter converter(QStringLiteral("Metadata"), programPath(QStringLiteral("xsl/metadataTransform.xsl")));
+    const QString source = path(QStringLiteral("good.xml"));
+    const lomshift::Target toDisk{false, true, disk};
+    writes.push_back({"disk/good.xml",
+                      [&] { return lomshift::runConversion(converter, {source}, toDisk).files[0].failure; },
+                      shown("disk/good.xml") + QStringLiteral(" could not be written: ")});
+    writes.push_back({"disk/generated.xml",
+                      [&] {
+                          Notices notices;
+                          batch::generateMetadata(batch::templatePath(), *batch::getFileInfo(source),
+                                                  disk + QStringLiteral("/generated.xml"), notices, WriteKind::Scratch);
+                          return notices.value(0).text;
+                      },
+                      QStringLiteral("75::Path/File access error: %1/generated.xml could not be written. ").arg(disk)});
+    for (const Write &w : writes) {
+        SCOPED_TRACE(w.file);
+        const QByteArray before = readFile(QLatin1String(w.file));
+        dialogs.clear();
+        EXPECT_EQ(w.run().toStdString(), (w.said + QStringLiteral("No space left on device")).toStdString());
+        EXPECT_EQ(readFile(QLatin1String(w.file)), before);
+    }
+    // No temporary file stays behind.
+    EXPECT_EQ(QDir(disk).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"filler", "generated.xml", "good.xml", "settings.dat"}));
 }

@@ -1,5 +1,6 @@
 #include "support/testmain.h"
 
+#include "platform/textfile.h"
 #include "shared/clsfilefunc.h"
 
 #include <QDir>
@@ -68,6 +69,7 @@ TEST_F(FileFunc, OperationsAnswerAndLeaveTheFilesAsTheyShould)
         int result;
         std::vector<const char *> titles; // of the boxes shown, in order
         std::vector<std::pair<const char *, const char *>> after;
+        const char *failWrite = nullptr; // the write of the file at that path fails after its first byte
     } rows[] = {
         // clang-format off
         {Copy, "a.txt", "copy.txt", 0, {}, F::kDone, {}, {{"w/a.txt", "A"}, {"w/copy.txt", "A"}}},
@@ -94,10 +96,13 @@ TEST_F(FileFunc, OperationsAnswerAndLeaveTheFilesAsTheyShould)
         {Copy, "none.txt", "x.txt", F::FOF_NOERRORUI, {}, F::ERROR_FILE_NOT_FOUND, {}, {}},
         {Copy, "", "x.txt", 0, {}, F::DE_INVALIDFILES, {}, {}},
         {Copy, "a.txt", "", 0, {}, F::DE_INVALIDFILES, {}, {}},
+        {Copy, "out2/docs/c.txt", "b.txt", F::FOF_NOCONFIRMATION, {}, F::DE_UNKNOWN, {"File Error"}, {{"w/b.txt", "B"}},
+         "w/b.txt"},
         {Move, "a.txt", "moved.txt", 0, {}, F::kDone, {}, {{"w/a.txt", nullptr}, {"w/moved.txt", "A"}}},
         {Move, "docs", "out", 0, {}, F::kDone, {}, {{"w/docs", nullptr}, {"w/out/docs/c.txt", "C"}}},
         {Move, "docs", "out2", F::FOF_NOCONFIRMATION, {}, F::kDone, {},
          {{"w/docs", nullptr}, {"w/out2/docs/c.txt", "C"}, {"w/out2/docs/d.txt", "D"}}},
+        {Move, "out", "out2", 0, {}, F::kDone, {}, {{"w/out", nullptr}, {"w/out2/out", kDir}}},
         {Move, "a.txt", "b.txt", 0, {Answer::No}, F::DE_OPCANCELLED, {"Confirm Replace"},
          {{"w/a.txt", "A"}, {"w/b.txt", "B"}}},
         {Rename, "a.txt", "renamed.txt", 0, {}, F::kDone, {}, {{"w/a.txt", nullptr}, {"w/renamed.txt", "A"}}},
@@ -127,6 +132,8 @@ TEST_F(FileFunc, OperationsAnswerAndLeaveTheFilesAsTheyShould)
         dialogs.clear();
         for (Answer a : r.answers)
             dialogs.answer(a);
+        if (r.failWrite)
+            failNextWrite(QString::fromUtf8(r.failWrite), 1);
         const QString source = *r.source == '/' || !*r.source ? QString::fromUtf8(r.source) : path(w(r.source));
         const QString target = *r.target ? path(w(r.target)) : QString();
         // A rename takes the bare name or the whole path; rows give one of each.
@@ -141,6 +148,7 @@ TEST_F(FileFunc, OperationsAnswerAndLeaveTheFilesAsTheyShould)
         case Delete: result = f.DeleteFile(source, false, r.flags); break;
         case Trash: result = f.DeleteFile(source, true, r.flags); break;
         }
+        clearWriteFault();
         EXPECT_EQ(result, r.result);
         QStringList titles;
         for (const DialogCall &c : dialogs.calls())
