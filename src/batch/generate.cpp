@@ -225,14 +225,19 @@ Notice failureNotice(int number, const QString &description)
 
 namespace {
 
+Notice invalidXmlNotice(const XmlDocument &document)
+{
+    return {QStringLiteral("Could not validate selected XML file. Please correct the issue and try again.\rError "
+                           "Number: ") +
+                QString::number(document.parseError().errorCode),
+            QStringLiteral("Invalid XML"), Icon::Critical};
+}
+
 std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &info, Notices &notices)
 {
     XmlDocument document;
     if (!document.loadXML(parts.text)) {
-        notices.append({QStringLiteral("Could not validate selected XML file. Please correct the issue and try "
-                                       "again.\rError Number: ") +
-                            QString::number(document.parseError().errorCode),
-                        QStringLiteral("Invalid XML"), Icon::Critical});
+        notices.append(invalidXmlNotice(document));
         return std::nullopt;
     }
     const Binding &binding = isScorm2004Document(parts.original) ? kScorm2004 : kScorm12;
@@ -256,7 +261,15 @@ std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &inf
     body = body.mid(body.indexOf(QLatin1String("<general")));
     while (body.endsWith(QLatin1Char('\n')))
         body.chop(1);
-    return withCrLf(utf8Header(parts.header) + body) + QStringLiteral("\r\n");
+    const QString text = withCrLf(utf8Header(parts.header) + body) + QStringLiteral("\r\n");
+    // The header is carried over as it stands, so a damaged one (its declaration, its root start tag) would
+    // make a file that is no XML: the whole file is parsed before it is written.
+    XmlDocument written;
+    if (!written.loadXML(text)) {
+        notices.append(invalidXmlNotice(written));
+        return std::nullopt;
+    }
+    return text;
 }
 
 } // namespace

@@ -139,6 +139,10 @@ TEST_F(Generation, TemplateShapesAndWhatFails)
         {"<lom><general></lom>", nullptr,
          {"Could not validate selected XML file. Please correct the issue and try again.\rError Number: 76 "
           "[Invalid XML]"}},
+        // A damaged header would make a file that is no XML: it is refused as a damaged body is.
+        {"<?Xml version='1.0'?>" + head + "<general></general></lom>", nullptr,
+         {"Could not validate selected XML file. Please correct the issue and try again.\rError Number: 64 "
+          "[Invalid XML]"}},
         {"<lom><general><title/></general></lom>", nullptr,
          {"91::The template's title holds no element or text to fill []"}},
         {"<lom><general></general></lom>", nullptr, {"76::Path not found: @FOLDER@/missing []"}, "missing/sunset.xml"},
