@@ -133,6 +133,12 @@ TEST_F(Generation, TemplateShapesAndWhatFails)
          "<langstring>b</langstring></title><keyword><langstring xml:lang=\"x-none\">sunset.gif</langstring>"
          "</keyword></general><technical></technical><technical><format>graphic/gif</format><size>12345</size>"
          "</technical><technical><Size>1</Size><location>@FOLDER@/pics/sunset.gif</location></technical></lom>\r\n"},
+        // Life-cycle dates under either binding's names, in a SCORM 2004 template too.
+        {"<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\"><general></general><lifecycle><contribute><date><dateTime>d"
+         "</dateTime><datetime>d</datetime></date></contribute></lifecycle></lom>",
+         "<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\"><general><keyword><string language=\"x-none\">sunset.gif</string>"
+         "</keyword></general><lifecycle><contribute><date><dateTime>2004-03-07</dateTime><datetime>2004-03-07"
+         "</datetime></date></contribute></lifecycle></lom>\r\n"},
         {{}, nullptr, {"Error in removeHeader - 53 File not found []"}},
         {"<lom><technical/></lom>", nullptr,
          {"Problem encountered while opening XML file. This may affect your XML file [Invalid Metadata File]"}},
