@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Fuzzes the SCORM 1.2 import and the XML loading with clang's libFuzzer for the given number of seconds
-# (default 600), seeded with the shared sample files. Builds build-fuzz with -DTAGSMITH_FUZZ=ON first.
+# Fuzzes the XML loading, the SCORM 1.2 import, the SCORM 2004 reader and batch's filling of the template with
+# clang's libFuzzer for the given number of seconds (default 600), seeded with the shared sample files and the
+# tests' records and templates. Builds build-fuzz with -DTAGSMITH_FUZZ=ON first.
 # What the fuzzer learns stays in build-fuzz/corpus; a crash leaves its input in build-fuzz/findings.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,7 +25,8 @@ cmake --build build-fuzz -j "$jobs"
 
 mkdir -p build-fuzz/corpus build-fuzz/findings
 seeds=()
-for folder in ../shared/samples/imsmd12 ../shared/samples/lom ../shared/samples/manifests tests/data/reader12; do
+for folder in ../shared/samples/imsmd12 ../shared/samples/lom ../shared/samples/manifests tests/data/reader12 \
+    tests/data/reader2004 tests/data/batch; do
     [ -d "$folder" ] && seeds+=("$folder")
 done
 export QT_QPA_PLATFORM=offscreen

@@ -21,19 +21,21 @@ namespace ts::batch {
 
 namespace {
 
-// The names that differ between the two bindings, and the elements a new keyword or format follows.
+// The keyword's text element of each binding, and the elements a new keyword follows.
 struct Binding {
-    const char *lifecycle;
-    const char *datetime;
     const char *langString;
     const char *langAttribute;
     QStringList beforeKeyword;
 };
 
-const Binding kScorm12{"lifecycle", "datetime", "langstring", "xml:lang",
+const Binding kScorm12{"langstring", "xml:lang",
                        {"identifier", "title", "catalogentry", "language", "description", "keyword"}};
-const Binding kScorm2004{"lifeCycle", "dateTime", "string", "language",
-                         {"identifier", "title", "language", "description", "keyword"}};
+const Binding kScorm2004{"string", "language", {"identifier", "title", "language", "description", "keyword"}};
+
+// The life cycle and its dates are filled under their IMS Meta-Data 1.2 names in every template (a SCORM
+// 2004 template may use them too), and under their IEEE LOM names beside them.
+const QStringList kLifecycleNames{QStringLiteral("lifecycle"), QStringLiteral("lifeCycle")};
+const QStringList kDatetimeNames{QStringLiteral("datetime"), QStringLiteral("dateTime")};
 
 const xmlChar *xc(const char *s) { return reinterpret_cast<const xmlChar *>(s); }
 
@@ -158,12 +160,13 @@ void fillGeneral(xmlNode *general, const Binding &binding, const FileInfo &info)
     addKeyword(general, binding, keywordText(info));
 }
 
-void fillLifecycle(xmlNode *lifecycle, const Binding &binding, const FileInfo &info)
+void fillLifecycle(xmlNode *lifecycle, const FileInfo &info)
 {
     for (xmlNode *contribute : childrenNamed(lifecycle, "contribute"))
         for (xmlNode *date : childrenNamed(contribute, "date"))
-            for (xmlNode *datetime : childrenNamed(date, binding.datetime))
-                setText(datetime, info.date);
+            for (xmlNode *datetime : childrenOf(date))
+                if (kDatetimeNames.contains(nameOf(datetime)))
+                    setText(datetime, info.date);
 }
 
 // Only the first technical element with content gets the format.
@@ -225,14 +228,19 @@ Notice failureNotice(int number, const QString &description)
 
 namespace {
 
+Notice invalidXmlNotice(const XmlDocument &document)
+{
+    return {QStringLiteral("Could not validate selected XML file. Please correct the issue and try again.\rError "
+                           "Number: ") +
+                QString::number(document.parseError().errorCode),
+            QStringLiteral("Invalid XML"), Icon::Critical};
+}
+
 std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &info, Notices &notices)
 {
     XmlDocument document;
     if (!document.loadXML(parts.text)) {
-        notices.append({QStringLiteral("Could not validate selected XML file. Please correct the issue and try "
-                                       "again.\rError Number: ") +
-                            QString::number(document.parseError().errorCode),
-                        QStringLiteral("Invalid XML"), Icon::Critical});
+        notices.append(invalidXmlNotice(document));
         return std::nullopt;
     }
     const Binding &binding = isScorm2004Document(parts.original) ? kScorm2004 : kScorm12;
@@ -242,8 +250,8 @@ std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &inf
             const QString name = nameOf(category);
             if (name == QLatin1String("general"))
                 fillGeneral(category, binding, info);
-            else if (name == QLatin1String(binding.lifecycle))
-                fillLifecycle(category, binding, info);
+            else if (kLifecycleNames.contains(name))
+                fillLifecycle(category, info);
             else if (name == QLatin1String("technical"))
                 fillTechnical(category, info, formatAdded);
         }
@@ -256,7 +264,15 @@ std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &inf
     body = body.mid(body.indexOf(QLatin1String("<general")));
     while (body.endsWith(QLatin1Char('\n')))
         body.chop(1);
-    return withCrLf(utf8Header(parts.header) + body) + QStringLiteral("\r\n");
+    const QString text = withCrLf(utf8Header(parts.header) + body) + QStringLiteral("\r\n");
+    // The header is carried over as it stands, so a damaged one (its declaration, its root start tag) would
+    // make a file that is no XML: the whole file is parsed before it is written.
+    XmlDocument written;
+    if (!written.loadXML(text)) {
+        notices.append(invalidXmlNotice(written));
+        return std::nullopt;
+    }
+    return text;
 }
 
 } // namespace

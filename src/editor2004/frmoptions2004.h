@@ -80,6 +80,10 @@ public:
     bool isDuplicateEntry(const QString &id) const { return m_classifications->isDuplicateEntry(id); }
     void clearClassification() { m_classifications->clearEntry(); }
 
+    // True when text holds none of the nine characters that Windows file names may not hold ("\", "/", ":",
+    // "*", "?", the quotation mark, "<", ">", "|"). Nothing in the program calls it.
+    static bool checkInputString(const QString &text);
+
     // Reading a SCORM 2004 metadata file into the window (the opening clears it first).
     ReadOutcome readMetadataFile(const QString &path) override;
     XmlDocument &xmlDocument() override;
@@ -93,6 +97,10 @@ protected:
     void categoryTextChanged(bool typed) override;
     // Procedures whose name ends in "()" report in the window's own form ("in checkStringVal()").
     void reportFailure(const std::exception &e, const QString &procedure) override;
+    // The template "Save" button reports in that form too ("in cmdSetDefaults_Click()").
+    void reportTemplateSaveFailure(const std::exception &e) override;
+    // Closing reads a settings file without a showSaveOptions line as 0.
+    int saveOptionsSetting() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // The save dialog "Save As Template"; the template is written into the templates folder under the name
     // chosen, with ".tsm" added when it has none. False when nothing was written.

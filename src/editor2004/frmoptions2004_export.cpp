@@ -87,8 +87,8 @@ QString FrmOptions2004::runWriter2004(Writer2004 writer, bool forTemplate)
 void FrmOptions2004::cmbMakeXML_Click()
 {
     // The category of an export is the text the list shows now; assets require less.
-    const std::optional<CategoryWriter2004> category = writerForCategory2004(cboSelectCategory()->currentText());
-    const Writer2004 writer = category ? category->writer : Writer2004::Aggregation;
+    const std::optional<Writer2004> category = writerForCategory2004(cboSelectCategory()->currentText());
+    const Writer2004 writer = category.value_or(Writer2004::Aggregation);
     const std::optional<bool> relaxed = category ? std::optional<bool>(writer == Writer2004::Asset) : std::nullopt;
     exportRecord(relaxed, kit::rows(checks2004::kCategories), [this, writer] {
         switch (writer) {

@@ -7,6 +7,7 @@
 
 #include "frame/frmconvertunits.h"
 #include "frame/frmmain.h"
+#include "frame/settings.h"
 #include "platform/dialogs.h"
 #include "shared/apperror.h"
 #include "shared/textutil.h"
@@ -35,6 +36,31 @@ void FrmOptions2004::reportFailure(const std::exception &e, const QString &proce
         msgBox(errorText2004(e, own));
     else
         EditorWindow::reportFailure(e, procedure);
+}
+
+void FrmOptions2004::reportTemplateSaveFailure(const std::exception &e)
+{
+    msgBox(errorText2004(e, QStringLiteral("cmdSetDefaults_Click()")));
+}
+
+int FrmOptions2004::saveOptionsSetting() const
+{
+    if (readSetting(QStringLiteral("showSaveOptions")).trimmed().isEmpty())
+        return 0;
+    return EditorWindow::saveOptionsSetting();
+}
+
+bool FrmOptions2004::checkInputString(const QString &text)
+{
+    try {
+        for (const QChar c : text)
+            if (QStringLiteral("\\/:*?\"<>|").contains(c))
+                return false;
+        return true;
+    } catch (const std::exception &e) {
+        reportError(e, QStringLiteral("checkInputString"), QStringLiteral("Form frmOptions"), true);
+        return false;
+    }
 }
 
 // ----- The category list -----

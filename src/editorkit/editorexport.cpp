@@ -101,12 +101,8 @@ bool EditorWindow::Form_QueryUnload()
 {
     bool holding = false;
     try {
-        // Taken as a whole number: a missing or odd setting is a type mismatch, and the window closes.
-        bool isNumber = false;
-        const int showSaveOptions = readSetting(QStringLiteral("showSaveOptions")).trimmed().toInt(&isNumber);
-        if (!isNumber)
-            throw AppError(err::TypeMismatch, QStringLiteral("Type mismatch"));
-        if (showSaveOptions == 0) {
+        // A type mismatch in the setting closes the window.
+        if (saveOptionsSetting() == 0) {
             disableRecordCommands();
             return true;
         }
@@ -133,6 +129,15 @@ bool EditorWindow::Form_QueryUnload()
         reportError(e, QStringLiteral("Form_QueryUnload"), owner(), true);
     }
     return !holding;
+}
+
+int EditorWindow::saveOptionsSetting() const
+{
+    bool isNumber = false;
+    const int value = readSetting(QStringLiteral("showSaveOptions")).trimmed().toInt(&isNumber);
+    if (!isNumber)
+        throw AppError(err::TypeMismatch, QStringLiteral("Type mismatch"));
+    return value;
 }
 
 void EditorWindow::closeEvent(QCloseEvent *event)

@@ -106,6 +106,9 @@ public:
     bool Form_QueryUnload() override;
     // A failure inside one of the window's procedures: the common error text by default.
     virtual void reportFailure(const std::exception &e, const QString &procedure);
+    // The setting showSaveOptions as closing takes it, a whole number; a missing or odd value is a type
+    // mismatch (err::TypeMismatch) by default.
+    virtual int saveOptionsSetting() const;
 
 signals:
     // A field label was clicked; the window shows its help text, when the tables hold one.

@@ -6,10 +6,10 @@
 #include "platform/dialogs.h"
 #include "platform/textfile.h"
 #include "shared/apperror.h"
-#include "shared/fileutil.h"
 #include "shared/twopartitems.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -44,8 +44,11 @@ private:
 
 QString readFragmentFile(const QString &path)
 {
-    if (!fileExists(path))
+    // Only a path that names nothing is a fragment gone; a folder of that name is a fragment that cannot be read.
+    if (!QFileInfo::exists(path))
         throw AppError(err::FileNotFound, QStringLiteral("File not found"));
+    if (QFileInfo(path).isDir())
+        throw AppError(err::PathFileAccess, QStringLiteral("Path/File access error"));
     QString text;
     QString error;
     if (!readTextFile(path, text, &error))

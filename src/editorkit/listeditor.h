@@ -85,8 +85,8 @@ struct FragmentStore {
     std::function<void(const QString &id)> read;
 };
 
-// The text of a fragment file, for a FragmentStore's read. Throws AppError: err::FileNotFound when the file
-// is gone, err::PathFileAccess when it cannot be read.
+// The text of a fragment file, for a FragmentStore's read. Throws AppError: err::FileNotFound when nothing of
+// that path exists, err::PathFileAccess when it cannot be read (a folder of that name included).
 QString readFragmentFile(const QString &path);
 
 // What both kinds of list share: removing items, and reading the item back that the user clicks or moves to

@@ -47,6 +47,9 @@ public:
     // The template "Save" button: saves, then leaves template editing, clears the record, hides the
     // template list and switches the main window's menus on. A failed save keeps the record and the state.
     virtual void cmdSetDefaults_Click();
+    // How the "Save" button reports a failure: the common error text ("in procedure cmbSetDefaults_Click of
+    // <window>") by default, error 91 in its own box.
+    virtual void reportTemplateSaveFailure(const std::exception &e);
 
     // How reading a metadata file into the editor went.
     enum class ReadOutcome {

@@ -38,10 +38,6 @@ Binding otherBinding(Binding b) { return b == Binding::Scorm2004 ? Binding::Scor
 // The name part of a path: after its last separator, the whole path when there is none.
 QString namePart(const QString &path) { return getFileName(path); }
 
-// The largest file opened. Larger ones are refused before they are read: the editor and the text window
-// would take too long to show them.
-constexpr qint64 kMaxOpenBytes = 10 * 1024 * 1024;
-
 void problemLoading(const QString &text)
 {
     msgBox(text, Buttons::Ok, Icon::Exclamation, QStringLiteral("Problem Loading File"));
@@ -58,9 +54,8 @@ std::optional<DecodedText> readFileToOpen(const QString &path)
     }
     if (!info.isFile())
         throw AppError(err::FileNotFound, QStringLiteral("File not found"));
-    if (info.size() > kMaxOpenBytes) {
-        problemLoading(QStringLiteral("%1 is too large to open (%2 MB). Files of up to 10 MB are opened.")
-                           .arg(shown, QString::number(info.size() / (1024.0 * 1024.0), 'f', 1)));
+    if (const std::optional<QString> tooLarge = tooLargeToOpen(path)) {
+        problemLoading(*tooLarge);
         return std::nullopt;
     }
     DecodedText decoded;

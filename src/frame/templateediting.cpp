@@ -73,8 +73,13 @@ void MetadataEditor::cmdSetDefaults_Click()
         globals().templateFormMode = QStringLiteral("Set_Default_Mode");
         frmMain().enableMenuButtons();
     } catch (const std::exception &e) {
-        reportError(e, QStringLiteral("cmbSetDefaults_Click"), objectName(), true);
+        reportTemplateSaveFailure(e);
     }
+}
+
+void MetadataEditor::reportTemplateSaveFailure(const std::exception &e)
+{
+    reportError(e, QStringLiteral("cmbSetDefaults_Click"), objectName(), true);
 }
 
 } // namespace ts

@@ -5,6 +5,7 @@
 #include "platform/xmldocument.h"
 #include "platform/xslt.h"
 #include "shared/apperror.h"
+#include "shared/fileutil.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -199,6 +200,11 @@ Conversion Converter::doConversion(const QString &fileName)
 {
     Conversion result;
     try {
+        // A source the editor would refuse is refused before it is read.
+        if (const std::optional<QString> tooLarge = tooLargeToOpen(fileName)) {
+            result.failure = *tooLarge;
+            return result;
+        }
         XmlDocument source;
         if (!source.load(fileName)) {
             result.failure = QStringLiteral("It could not be read as XML: %1").arg(parseFailure(source.parseError()));

@@ -44,6 +44,14 @@ QString composeDuration(DurationParts &parts)
            parts.seconds + QLatin1Char('S');
 }
 
+bool isPlainDuration(const QString &text)
+{
+    // ASCII digits only, and nothing after the "S" (not even a line feed), as the LOM binding's pattern has it.
+    static const QRegularExpression plain(QRegularExpression::anchoredPattern(
+        QStringLiteral("P[0-9]+Y[0-9]+M[0-9]+DT[0-9]+H[0-9]+M[0-9]+(?:\\.[0-9]+)?S")));
+    return plain.match(text).hasMatch();
+}
+
 QString composeAgeRange(const QString &minAge, const QString &maxAge)
 {
     if (maxAge.toLower() == QLatin1String("no max"))

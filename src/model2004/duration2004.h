@@ -24,6 +24,10 @@ std::optional<DurationParts> splitDuration(const QString &text);
 // "Y", months, "M", days, "D", "T", hours, "H", minutes, "M", seconds, "S"; the parts are taken as they are.
 QString composeDuration(DurationParts &parts);
 
+// True for a duration in that full form whose parts are all whole numbers (the seconds may carry a decimal
+// fraction, as ISO 8601 allows the smallest part): what the writers may write into a <duration>.
+bool isPlainDuration(const QString &text);
+
 // The typical age range composed from its two lists: "10 - 20"; "10 - " when the maximum reads "no max" in
 // any case.
 QString composeAgeRange(const QString &minAge, const QString &maxAge);

@@ -1,8 +1,11 @@
 // The <educational> category, written only with the optional elements. Every element in it is optional;
 // a category left without elements is cut out again.
 
+#include "duration2004.h"
 #include "run2004.h"
 #include "vocab2004.h"
+
+#include "platform/dialogs.h"
 
 #include <algorithm>
 
@@ -51,7 +54,11 @@ void writeEducational2004(Run2004 &run)
         run.line(4, QStringLiteral("</typicalAgeRange>"));
     }
     writeChoice(run, 5, 4, QStringLiteral("difficulty"), r.cboEduDifficulty);
-    if (!r.txtTypicalTime.isEmpty()) {
+    // A typical learning time whose parts are not whole numbers is left out, as a size that is no number is.
+    if (!r.txtTypicalTime.isEmpty() && !isPlainDuration(r.txtTypicalTime)) {
+        msgBox(QStringLiteral("Length / Time must be whole numbers"), Buttons::Ok, Icon::Exclamation,
+               QStringLiteral("Invalid Entry"));
+    } else if (!r.txtTypicalTime.isEmpty()) {
         run.line(5, QStringLiteral("<typicalLearningTime>"));
         run.element(5, QStringLiteral("duration"), r.txtTypicalTime);
         run.line(4, QStringLiteral("<description>"));

@@ -1,6 +1,7 @@
 // The <technical> category: formats, size, location, browser and operating-system requirements,
 // installation remarks, other platform requirements and duration. The three writers write it alike.
 
+#include "duration2004.h"
 #include "run2004.h"
 #include "vocab2004.h"
 
@@ -93,7 +94,11 @@ bool writeTechnical2004(Run2004 &run)
             writeLevel4Text(run, QStringLiteral("installationRemarks"), r.installationRemarks);
         if (!r.otherRequirements.isEmpty())
             writeLevel4Text(run, QStringLiteral("otherPlatformRequirements"), r.otherRequirements);
-        if (!r.txtDuration.isEmpty()) {
+        // A duration whose parts are not whole numbers is left out, as a size that is no number is.
+        if (!r.txtDuration.isEmpty() && !isPlainDuration(r.txtDuration)) {
+            msgBox(QStringLiteral("Duration must be whole numbers"), Buttons::Ok, Icon::Exclamation,
+                   QStringLiteral("Invalid Entry"));
+        } else if (!r.txtDuration.isEmpty()) {
             run.line(4, QStringLiteral("<duration>"));
             run.element(5, QStringLiteral("duration"), r.txtDuration);
             run.line(4, QStringLiteral("<description>"));

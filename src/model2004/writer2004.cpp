@@ -19,22 +19,22 @@ const QString kOwner = QStringLiteral("Form frmOptions");
 
 struct CategoryRow {
     const char *text;
-    CategoryWriter2004 writer;
+    Writer2004 writer;
 };
 
 // The ten metadata categories, as the category list holds them (note the missing blank before "(" in the
 // SCO and asset texts).
 const std::array<CategoryRow, 10> kCategories = {{
-    {"Content Aggregation Meta-Data (MD-XML1)", {Writer2004::Aggregation, true}},
-    {"Content Aggregation Meta-Data (MD-XML1 + Optional)", {Writer2004::Aggregation, false}},
-    {"SCO Meta-Data(MD-XML1)", {Writer2004::SCO, true}},
-    {"SCO Meta-Data(MD-XML1 + Optional)", {Writer2004::SCO, false}},
-    {"Content Organization Meta-Data (MD-XML1)", {Writer2004::SCO, true}},
-    {"Content Organization Meta-Data (MD-XML1 + Optional)", {Writer2004::SCO, false}},
-    {"Activity Meta-Data (MD-XML1)", {Writer2004::SCO, true}},
-    {"Activity Meta-Data (MD-XML1 + Optional)", {Writer2004::SCO, false}},
-    {"Asset Meta-Data(MD-XML1)", {Writer2004::Asset, true}},
-    {"Asset Meta-Data(MD-XML1 + Optional)", {Writer2004::Asset, false}},
+    {"Content Aggregation Meta-Data (MD-XML1)", Writer2004::Aggregation},
+    {"Content Aggregation Meta-Data (MD-XML1 + Optional)", Writer2004::Aggregation},
+    {"SCO Meta-Data(MD-XML1)", Writer2004::SCO},
+    {"SCO Meta-Data(MD-XML1 + Optional)", Writer2004::SCO},
+    {"Content Organization Meta-Data (MD-XML1)", Writer2004::SCO},
+    {"Content Organization Meta-Data (MD-XML1 + Optional)", Writer2004::SCO},
+    {"Activity Meta-Data (MD-XML1)", Writer2004::SCO},
+    {"Activity Meta-Data (MD-XML1 + Optional)", Writer2004::SCO},
+    {"Asset Meta-Data(MD-XML1)", Writer2004::Asset},
+    {"Asset Meta-Data(MD-XML1 + Optional)", Writer2004::Asset},
 }};
 
 // The eight categories; false when a check or a question ended the run.
@@ -157,7 +157,7 @@ WriteResult writeAsset2004(const Record2004 &record, const WriteContext &context
     return writeDocument2004(Writer2004::Asset, record, context);
 }
 
-std::optional<CategoryWriter2004> writerForCategory2004(const QString &categoryText)
+std::optional<Writer2004> writerForCategory2004(const QString &categoryText)
 {
     for (const CategoryRow &row : kCategories)
         if (categoryText == QLatin1String(row.text))

@@ -18,15 +18,9 @@ namespace ts {
 // The three writers, one per kind of resource that the metadata categories name.
 enum class Writer2004 { Aggregation, SCO, Asset };
 
-// The writer of a metadata category and whether the category is a minimum one ("(MD-XML1)").
-struct CategoryWriter2004 {
-    Writer2004 writer;
-    bool optionalOnly;
-    bool operator==(const CategoryWriter2004 &) const = default;
-};
-
-// The writer that the export runs for each of the ten category texts; none for any other text.
-std::optional<CategoryWriter2004> writerForCategory2004(const QString &categoryText);
+// The writer that the export runs for each of the ten category texts; none for any other text. Whether a
+// category is a minimum one is the editor's optionalOnly, which choosing the category sets.
+std::optional<Writer2004> writerForCategory2004(const QString &categoryText);
 // The procedure name that error reports of the writer carry ("createAggregation", "createSCO", "createAsset").
 QString writerProcedure2004(Writer2004 writer);
 

@@ -16,6 +16,13 @@ QString getExtension(const QString &nameOrPath);
 // Bytes in an amount of "kb", "mb" or "gb" (exact, lower case); no value for any other unit.
 std::optional<double> convertToBytes(double amount, const QString &unit);
 
+// The largest metadata file the programs read. Larger ones are refused before they are read: the editor and
+// the text window would take too long to show them, and the XML library would refuse them part way.
+inline constexpr qint64 kMaxOpenBytes = 10 * 1024 * 1024;
+// The refusal of a file larger than that, naming it ("... is too large to open (50.0 MB). Files of up to
+// 10 MB are opened."); no value for a file within the limit.
+std::optional<QString> tooLargeToOpen(const QString &path);
+
 // A name typed by the user that becomes a file name: not empty, no "/" or "\", no "..", no control
 // characters. The reason is a sentence for the user.
 bool isSafeFileName(const QString &name, QString *reason = nullptr);

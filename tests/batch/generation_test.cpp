@@ -134,11 +134,21 @@ TEST_F(Generation, TemplateShapesAndWhatFails)
          "<langstring>b</langstring></title><keyword><langstring xml:lang=\"x-none\">sunset.gif</langstring>"
          "</keyword></general><technical></technical><technical><format>graphic/gif</format><size>12345</size>"
          "</technical><technical><Size>1</Size><location>@FOLDER@/pics/sunset.gif</location></technical></lom>\r\n"},
+        // Life-cycle dates under either binding's names, in a SCORM 2004 template too.
+        {"<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\"><general></general><lifecycle><contribute><date><dateTime>d"
+         "</dateTime><datetime>d</datetime></date></contribute></lifecycle></lom>",
+         "<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\"><general><keyword><string language=\"x-none\">sunset.gif</string>"
+         "</keyword></general><lifecycle><contribute><date><dateTime>2004-03-07</dateTime><datetime>2004-03-07"
+         "</datetime></date></contribute></lifecycle></lom>\r\n"},
         {{}, nullptr, {"Error in removeHeader - 53 File not found []"}},
         {"<lom><technical/></lom>", nullptr,
          {"Problem encountered while opening XML file. This may affect your XML file [Invalid Metadata File]"}},
         {"<lom><general></lom>", nullptr,
          {"Could not validate selected XML file. Please correct the issue and try again.\rError Number: 76 "
+          "[Invalid XML]"}},
+        // A damaged header would make a file that is no XML: it is refused as a damaged body is.
+        {"<?Xml version='1.0'?>" + head + "<general></general></lom>", nullptr,
+         {"Could not validate selected XML file. Please correct the issue and try again.\rError Number: 64 "
           "[Invalid XML]"}},
         {"<lom><general><title/></general></lom>", nullptr,
          {"91::The template's title holds no element or text to fill []"}},
@@ -186,22 +196,37 @@ TEST_F(Generation, NoMetadataFileIsWrittenOverAnotherOrOverAListedFile)
                                              "@/t/b.xml: its metadata file would replace @/t/b.xml, which is listed."}},
         {{"common/scorm_template.gif"}, "common",
          {"@/common/scorm_template.gif: its metadata file would replace the template @/common/scorm_template.xml."}},
+        // The template is reached by a relative path, through "./" or "..", or through a link to it or its folder.
+        {{"x/scorm_template.gif"}, "./t/../common",
+         {"@/x/scorm_template.gif: its metadata file would replace the template @/common/scorm_template.xml."}},
+        {{"x/scorm_template.gif"}, "@/./common",
+         {"@/x/scorm_template.gif: its metadata file would replace the template @/common/scorm_template.xml."}},
+        {{"x/scorm_template.gif"}, "linked",
+         {"@/x/scorm_template.gif: its metadata file would replace the template @/common/scorm_template.xml."}},
+        {{"x/scorm_template.gif"}, "links",
+         {"@/x/scorm_template.gif: its metadata file would replace the template @/common/scorm_template.xml."}},
         {{"notes..v2.txt", "a\\b.gif"},
          "t",
          {"@/notes..v2.txt: its metadata file cannot be named \"notes..v2.xml\". The name may not contain \"..\".",
           "@/a\\b.gif: its metadata file cannot be named \"a\\b.xml\". The name may not contain \"/\" or \"\\\"."}},
     };
     const QString root = m_dir->path();
+    writeFile(QStringLiteral("common/scorm_template.xml"), "<lom/>");
+    writeFile(QStringLiteral("links/placeholder"), "");
+    QFile::link(path(QStringLiteral("common")), path(QStringLiteral("linked")));
+    QFile::link(path(QStringLiteral("common/scorm_template.xml")), path(QStringLiteral("links/scorm_template.xml")));
+    // Targets without "@" are relative to the current folder.
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(root);
     for (const auto &r : rows) {
         QStringList sources;
         for (const QString &file : r.listed)
             sources << root + QLatin1Char('/') + file;
-        const QString target = QString::fromLatin1(r.target).startsWith(QLatin1Char('@'))
-                                   ? QString::fromLatin1(r.target).replace(QLatin1Char('@'), root)
-                                   : root + QLatin1Char('/') + QLatin1String(r.target);
+        const QString target = QString::fromLatin1(r.target).replace(QLatin1Char('@'), root);
         QStringList planned;
         for (const PlannedFile &p : planOutputs(sources, target, root + QStringLiteral("/common/scorm_template.xml")))
             planned << QString(p.refusal.isEmpty() ? p.output : p.refusal).replace(root, QStringLiteral("@"));
         EXPECT_EQ(planned, r.planned) << r.listed.join(QLatin1Char(' ')).toStdString();
     }
+    QDir::setCurrent(before);
 }

@@ -8,6 +8,7 @@
 #include "frame/frmdocument.h"
 #include "frame/templates.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 
@@ -133,8 +134,13 @@ TEST_F(Editor2004Test, ListEditorsAddReadBackRemoveAndStoreClassifications)
     press("cmdUpdate");
     QFile::remove(path(QStringLiteral("temp/c1.xml")));
     clickItem("lstClassification", 0);
+    // A folder in the fragment's place is no missing fragment: the click's own error text.
+    QFile::remove(path(QStringLiteral("temp/C1.xml")));
+    QDir().mkpath(path(QStringLiteral("temp/C1.xml")));
+    clickItem("lstClassification", 1);
     EXPECT_EQ(dialogs.messages(), QStringList({"Please make a selection", "The data for this classification has been "
-                                               "moved or deleted.\rDelete this entry and re-enter it."}));
+                                               "moved or deleted.\rDelete this entry and re-enter it.",
+                                               "Error 75 (Path/File access error ) in lstClassification_click()"}));
     EXPECT_EQ(win->fieldText("classificationText"), QStringLiteral("Cells only"));
     EXPECT_FALSE(frmMain().dontValidate);
 }

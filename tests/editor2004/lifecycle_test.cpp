@@ -3,6 +3,7 @@
 #include "editor2004fixture.h"
 
 #include "frame/globals.h"
+#include "shared/apperror.h"
 
 #include <QDir>
 
@@ -26,8 +27,10 @@ TEST_F(Editor2004Test, ClosingAndTemplateSaveKeepTheRecordUnlessItWasWritten)
         bool leaves;         // the window closes, or leaves template editing
         const char *written; // the template written, or ""
         QString said = {};   // the first message, or ""
+        bool fails = false;  // the question for the template's name fails inside
     } rows[] = {
         {false, "0", "", {}, {}, true, ""},
+        {false, nullptr, "", {}, {}, true, ""}, // no showSaveOptions line: 0
         {false, "1", "cmdCancel", {}, {}, false, ""},
         {false, "1", "cmdYes", "viaPrompt", {}, true, "viaPrompt.tsm"},
         {false, "1", "close", "/elsewhere/mine", {}, true, "mine.tsm"},
@@ -39,11 +42,14 @@ TEST_F(Editor2004Test, ClosingAndTemplateSaveKeepTheRecordUnlessItWasWritten)
         {true, "1", "", "old.tsm", Answer::Yes, true, "old.tsm", exists},
         {true, "1", "", "../up", {}, false, "", "The name may not contain"},
         {true, "1", "", "mine", {}, false, "", stopped},
+        {true, "1", "", {}, {}, false, "", "Error 5 (Invalid procedure call or argument ) frmOptions2004in "
+                                          "cmdSetDefaults_Click()", true},
     };
     frmMain().scormVersion = QStringLiteral("SCORM 2004");
     for (const auto &row : rows) {
         SCOPED_TRACE(QStringLiteral("%1 %2 %3").arg(row.save).arg(row.press, row.name.value_or("-")).toStdString());
-        writeFile(QStringLiteral("settings.dat"), QByteArray("showSaveOptions.") + row.setting + "\r\n");
+        writeFile(QStringLiteral("settings.dat"),
+                  row.setting ? QByteArray("showSaveOptions.") + row.setting + "\r\n" : "showTipAtStartup.0\r\n");
         writeFile(QStringLiteral("templates/old.tsm"), "old\r\n");
         QPointer<FrmOptions2004> editor = &frmOptions2004();
         editor->show();
@@ -59,6 +65,10 @@ TEST_F(Editor2004Test, ClosingAndTemplateSaveKeepTheRecordUnlessItWasWritten)
             dialogs.answer(*row.replace);
         if (*row.press)
             answerSavePrompt({row.press});
+        dialogs.setOnCall([&row](const DialogCall &call) {
+            if (row.fails && call.kind == DialogCall::Kind::Input)
+                throw AppError(5, QStringLiteral("Invalid procedure call or argument"));
+        });
         if (row.save) {
             globals().templateFormMode = QStringLiteral("Edit_Mode");
             globals().templateFileName.clear();
@@ -66,11 +76,16 @@ TEST_F(Editor2004Test, ClosingAndTemplateSaveKeepTheRecordUnlessItWasWritten)
             find<QPushButton>(editor, QStringLiteral("cmdSetDefaults"))->click();
             EXPECT_EQ(!editor->isTemplateEditing(), row.leaves);
         } else {
+            frmMain().action(QStringLiteral("mnuSaveasTemplate"))->setEnabled(true);
             editor->close();
             processEvents();
             EXPECT_EQ(editor.isNull(), row.leaves);
             EXPECT_EQ(frmMain().cancelExit, !row.leaves); // the program stays with the record
+            // A window that closed without the prompt's own save leaves nothing that acts on the record.
+            EXPECT_EQ(frmMain().action(QStringLiteral("mnuSaveasTemplate"))->isEnabled(),
+                      !row.leaves || row.press == "cmdYes"s);
         }
+        dialogs.setOnCall(nullptr);
         EXPECT_EQ(dialogs.pendingAnswers(), 0u);
         EXPECT_TRUE(dialogs.messages().value(0, QStringLiteral("")).startsWith(row.said));
         EXPECT_EQ(readFile(QStringLiteral("templates/old.tsm")) != "old\r\n", row.written == "old.tsm"s);

@@ -184,3 +184,11 @@ TEST(ErrorText2004, NamesTheWindowAndTheProcedureInItsOwnForm)
     EXPECT_EQ(errorText2004(AppError(9, QStringLiteral("Subscript out of range")), QStringLiteral("parseDuration()")),
               QStringLiteral("Error 9 (Subscript out of range ) frmOptions2004in parseDuration()"));
 }
+
+// The file-name character test: a plain name passes, a name holding any of the nine characters does not.
+TEST(CheckInputString2004, RefusesTheCharactersFileNamesMayNotHold)
+{
+    EXPECT_TRUE(FrmOptions2004::checkInputString(QStringLiteral("Unit 1 - cells.v2")));
+    for (const QChar c : QStringLiteral("\\/:*?\"<>|"))
+        EXPECT_FALSE(FrmOptions2004::checkInputString(QStringLiteral("a") + c + QStringLiteral("b"))) << c.toLatin1();
+}

@@ -9,6 +9,7 @@
 #include "platform/programfolder.h"
 #include "platform/schema_support.h"
 #include "platform/textfile.h"
+#include "shared/fileutil.h"
 #include "shared/metadataheader.h"
 
 #include <QDir>
@@ -222,6 +223,17 @@ TEST_F(Engine, WhatCannotBeConvertedIsRefusedWithItsReason)
          "The converted document is not well-formed: line 2, ", ""},
         {"Manifest", kRecord12, "<lom><xsl:comment>Generated</xsl:comment></lom>",
          "The converted document's root is <lom> in the namespace \"\", not <manifest> in \"http", ""},
+        // A source larger than the editor opens is refused before it is read ("@" stands for its path).
+        {"Metadata", kRecord12 + QByteArray(kMaxOpenBytes, ' '), "",
+         "@ is too large to open (10.0 MB). Files of up to 10 MB are opened.", ""},
+        // The result's root must be the type's own root in the type's own namespace.
+        {"Manifest", kRecord12, "<manifest xmlns='urn:x'><xsl:comment>Generated</xsl:comment></manifest>",
+         "The converted document's root is <manifest> in the namespace \"urn:x\", not <manifest> in \"http", ""},
+        {"Manifest", kRecord12,
+         "<organization xmlns='http://www.imsglobal.org/xsd/imscp_v1p1'><xsl:comment>Generated</xsl:comment>"
+         "</organization>",
+         "The converted document's root is <organization> in the namespace \"http://www.imsglobal.org/xsd/imscp_v1p1"
+         "\", not <manifest>", ""},
         {"Metadata", kRecord12, "<xsl:message terminate='yes'>broken</xsl:message>",
          "The stylesheet failed on it: ", "Tagsmith Tagsmith"},
     };
@@ -234,7 +246,8 @@ TEST_F(Engine, WhatCannotBeConvertedIsRefusedWithItsReason)
             writeFile(u"source.xml"_s, row.file);
         const Conversion c = converter(QString::fromLatin1(row.type), row.body.isEmpty() ? QString() : sheet(row.body))
                                  .doConversion(p("source.xml"));
-        EXPECT_TRUE(!c.converted() && c.failure.startsWith(QString::fromUtf8(row.failure))) << c.failure.toStdString();
+        EXPECT_TRUE(!c.converted() && c.failure.startsWith(QString::fromUtf8(row.failure).replace(u'@', p("source.xml"))))
+            << c.failure.toStdString();
         QStringList titles;
         for (const DialogCall &call : dialogs.calls())
             titles << call.title;
@@ -305,4 +318,92 @@ TEST_F(Engine, OverwritingKeepsABackupAndAFailedWriteKeepsTheOriginal)
     report = run({p("in/none.xml")}, {true, false, {}});
     EXPECT_TRUE(
         report.problemsText().startsWith(u"No file was converted.\r\r%1: not converted. "_s.arg(p("in/none.xml"))));
+}
+
+// Every value of the IMS Meta-Data 1.2 vocabularies (as 1.2 records write them) and its IEEE LOM value, by where
+// it stands in the record: "@" stands for a 1.2 vocabulary pair holding the value, "%1" for the value alone.
+// Values that LOM has no word for take the nearest one: contexts by the stage of education they name (school,
+// higher education, training), structures by their shape; an "Undefined" interactivity is left out (empty).
+// Weeks in a duration are seven days each.
+TEST_F(Engine, EverySCORM12VocabularyValueConvertsToItsLomValue)
+{
+    const struct {
+        const char *record12, *lomPath, *pairs; // pairs: "1.2 value=LOM value;..."
+    } rows[] = {
+        {"<general><structure>@</structure></general>", "general/structure/value",
+         "Atomic=atomic;Collection=collection;Networked=networked;Hierarchical=hierarchical;Linear=linear;"
+         "Mixed=networked;Branched=hierarchical;Parceled=collection"},
+        {"<general><aggregationlevel>@</aggregationlevel></general>", "general/aggregationLevel/value", "1=1;2=2;3=3;4=4"},
+        {"<lifecycle><status>@</status></lifecycle>", "lifeCycle/status/value",
+         "Draft=draft;Final=final;Revised=revised;Unavailable=unavailable"},
+        {"<lifecycle><contribute><role>@</role></contribute></lifecycle>", "lifeCycle/contribute/role/value",
+         "Author=author;Publisher=publisher;Unknown=unknown;Initiator=initiator;Terminator=terminator;"
+         "Validator=validator;Editor=editor;Graphical Designer=graphical designer;Technical Implementer=technical "
+         "implementer;Content Provider=content provider;Technical Validator=technical validator;Educational "
+         "Validator=educational validator;Script Writer=script writer;Instructional Designer=instructional designer;"
+         "Subject Matter Expert=subject matter expert"},
+        {"<metametadata><contribute><role>@</role></contribute></metametadata>", "metaMetadata/contribute/role/value",
+         "Creator=creator;Validator=validator"},
+        {"<technical><requirement><type>@</type></requirement></technical>",
+         "technical/requirement/orComposite/type/value", "Operating System=operating system;Browser=browser"},
+        {"<technical><requirement><type><source><langstring>LOMv1.0</langstring></source><value><langstring>Operating "
+         "System</langstring></value></type><name>@</name></requirement></technical>",
+         "technical/requirement/orComposite/name/value",
+         "PC-DOS=pc-dos;MS-Windows=ms-windows;MacOS=macos;Unix=unix;Multi-OS=multi-os;None=none"},
+        {"<technical><requirement><type><source><langstring>LOMv1.0</langstring></source><value><langstring>Browser"
+         "</langstring></value></type><name>@</name></requirement></technical>",
+         "technical/requirement/orComposite/name/value",
+         "Any=any;Netscape Communicator=netscape communicator;Microsoft Internet Explorer=ms-internet explorer;"
+         "Opera=opera;Amaya=amaya"},
+        {"<educational><interactivitytype>@</interactivitytype></educational>", "educational/interactivityType/value",
+         "Active=active;Expositive=expositive;Mixed=mixed;Undefined="},
+        {"<educational><learningresourcetype>@</learningresourcetype></educational>",
+         "educational/learningResourceType/value",
+         "Exercise=exercise;Simulation=simulation;Questionnaire=questionnaire;Diagram=diagram;Figure=figure;"
+         "Graph=graph;Index=index;Slide=slide;Table=table;Narrative Text=narrative text;Exam=exam;"
+         "Experiment=experiment;ProblemStatement=problem statement;SelfAssesment=self assessment;Lecture=lecture"},
+        {"<educational><interactivitylevel>@</interactivitylevel></educational>", "educational/interactivityLevel/value",
+         "very low=very low;low=low;medium=medium;high=high;very high=very high"},
+        {"<educational><semanticdensity>@</semanticdensity></educational>", "educational/semanticDensity/value",
+         "very low=very low;low=low;medium=medium;high=high;very high=very high"},
+        {"<educational><intendedenduserrole>@</intendedenduserrole></educational>",
+         "educational/intendedEndUserRole/value", "Teacher=teacher;Author=author;Learner=learner;Manager=manager"},
+        {"<educational><context>@</context></educational>", "educational/context/value",
+         "Primary Education=school;Secondary Education=school;Higher Education=higher education;University First "
+         "Cycle=higher education;University Second Cycle=higher education;University Postgrade=higher education;"
+         "Technical School First Cycle=training;Technical School Second Cycle=training;Professional Formation="
+         "training;Continuous Formation=training;Vocational Training=training;Training=training;Other=other"},
+        {"<educational><difficulty>@</difficulty></educational>", "educational/difficulty/value",
+         "very easy=very easy;easy=easy;medium=medium;difficult=difficult;very difficult=very difficult"},
+        {"<educational><typicallearningtime><datetime>%1</datetime></typicallearningtime></educational>",
+         "educational/typicalLearningTime/duration", "P2W=P00Y00M14DT00H00M00S;P1W2DT3H=P00Y00M09DT03H00M00S"},
+        {"<rights><cost>@</cost></rights>", "rights/cost/value", "yes=yes;no=no"},
+        {"<rights><copyrightandotherrestrictions>@</copyrightandotherrestrictions></rights>",
+         "rights/copyrightAndOtherRestrictions/value", "yes=yes;no=no"},
+        {"<relation><kind>@</kind></relation>", "relation/kind/value",
+         "IsPartOf=ispartof;HasPart=haspart;IsVersionOf=isversionof;HasVersion=hasversion;IsFormatOf=isformatof;"
+         "HasFormat=hasformat;References=references;IsReferencedBy=isreferencedby;IsBasedOn=isbasedon;"
+         "IsBasisFor=isbasisfor;Requires=requires;IsRequiredBy=isrequiredby"},
+        {"<classification><purpose>@</purpose></classification>", "classification/purpose/value",
+         "Discipline=discipline;Idea=idea;Prerequisite=prerequisite;Educational Objective=educational objective;"
+         "Accessibility Restrictions=accessibility restrictions;Educational Level=educational level;Skill "
+         "Level=skill level;Security Level=security level;Competency=competency"},
+    };
+    Converter c = converter();
+    const QString pair = u"<source><langstring>LOMv1.0</langstring></source><value><langstring>%1</langstring></value>"_s;
+    for (const auto &row : rows) {
+        for (const QString &mapping : QString::fromUtf8(row.pairs).split(u';')) {
+            const QString from = mapping.section(u'=', 0, 0), to = mapping.section(u'=', 1);
+            SCOPED_TRACE(from.toStdString());
+            writeFile(u"v.xml"_s, u"<lom xmlns='%1'>%2</lom>"_s.arg(QLatin1String(kImsMd12Namespace),
+                                                                 QString::fromUtf8(row.record12).replace(u'@', pair).arg(from))
+                                      .toUtf8());
+            XmlDocument doc;
+            ASSERT_TRUE(doc.loadXML(c.doConversion(p("v.xml")).text));
+            XmlNode node = doc.documentElement();
+            for (const QString &step : QString::fromLatin1(row.lomPath).split(u'/'))
+                node = node.isNull() ? node : node.firstElement(step);
+            EXPECT_EQ((node.isNull() ? QString() : node.text()).toStdString(), to.toStdString());
+        }
+    }
 }

@@ -170,6 +170,16 @@ TEST_F(Wizard, TheListTakesXmlFilesOneByOneOrAFoldersOwn)
     click("cmdRemAll");
     EXPECT_EQ(lastMessage(), u"This will clear the file list. Continue?"_s);
     EXPECT_EQ(list()->count(), 0);
+    // The shared folder of real manifests (read-only) gives both of its files, as Add Single File does.
+    const QString manifests = ts::test::sharedDir() + u"/samples/manifests"_s;
+    if (QFileInfo(manifests).isDir()) {
+        dialogs.answerText(manifests);
+        click("cmdAddMulti");
+        ASSERT_EQ(list()->count(), 2);
+        EXPECT_EQ(QStringList({list()->item(0)->text(), list()->item(1)->text()}),
+                  QStringList({manifests + u"/c02_scorm12_external-metadata_imsmanifest.xml"_s,
+                               manifests + u"/c08_scorm12_location_imsmanifest.xml"_s}));
+    }
 }
 
 // Both kinds of file, added singly or by folder, written over the sources (keeping backups) or into a folder

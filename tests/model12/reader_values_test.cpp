@@ -145,6 +145,7 @@ TEST(TypicalLearningTime, IsReadFromItsFirstChild)
     } rows[] = {
         {"00:45:00", {"cboHour=00", "cboMin=45", "cboSec=00"}},
         {"PT45M", {"cboHour=00", "cboMin=45", "cboSec=00"}},
+        {"P2W", {"cboHour=336", "cboMin=00", "cboSec=00"}}, // a week is seven days
         {"1:30", {"cboHour=1", "cboMin=30"}},
         {"10:20:30:40", {"cboHour=10", "cboMin=20", "cboSec=30"}},
     };

@@ -56,6 +56,14 @@ const struct {
     {"size that is no plain number", [](Record2004 &r) { r.txtSize = "12kb"; }, std::nullopt,
      {{"Must be a number", "Invalid Entry", Icon::Exclamation, Buttons::Ok}}, WriteStatus::Done, {},
      "<format>text/css</format>\r\n      <location>", "Must be a number"},
+    // A duration is left out unless its parts are whole numbers (the seconds may hold a fraction).
+    {"duration parts that are no whole numbers",
+     [](Record2004 &r) { r.cboSecDuration = "a & b", r.cboSec = "30.5"; }, std::nullopt,
+     {{"Duration must be whole numbers", "Invalid Entry", Icon::Exclamation, Buttons::Ok}}, WriteStatus::Done, {},
+     "</otherPlatformRequirements>\r\n   </technical>", nullptr},
+    {"typical learning time parts that are no whole numbers", [](Record2004 &r) { r.cboMin = "1.5"; }, std::nullopt,
+     {{"Length / Time must be whole numbers", "Invalid Entry", Icon::Exclamation, Buttons::Ok}}, WriteStatus::Done,
+     {}, "</difficulty>\r\n      <description>", nullptr},
     {"no relation kind: description not needed",
      [](Record2004 &r) {
          r.relationshipCombo.clear();
