@@ -288,7 +288,7 @@ void FrmMain::buildSidePane()
     m_lblScormVersion = label(params, QStringLiteral("lblScormVersion"), QStringLiteral("SCORM 1.2"));
     grid->addWidget(m_lblScormVersion);
     grid->addWidget(label(params, QStringLiteral("lblCurFile_"), QStringLiteral("Current File")));
-    m_lblCurFile = fileNameLabel(params, QStringLiteral("lblCurFile"), QStringLiteral(" - New File -"));
+    m_lblCurFile = fileNameLabel(params, QStringLiteral("lblCurFile"), newFileLabel());
     grid->addWidget(m_lblCurFile);
     grid->addWidget(label(params, QStringLiteral("lblDefTemp_"), QStringLiteral("Default Template")));
     m_lblDefTemp = fileNameLabel(params, QStringLiteral("lblDefTemp"), QStringLiteral("- Default -"));

@@ -141,6 +141,9 @@ private:
 
 FrmMain &frmMain();
 bool frmMainLoaded();
+
+// What the current-file label shows while the record has no file of its own.
+inline QString newFileLabel() { return QStringLiteral("- new file -"); }
 void unloadFrmMain();
 
 // Where the Open and Batch Generate dialogs start: the program folder's "data" folder when there is one,
