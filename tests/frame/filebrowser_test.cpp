@@ -129,3 +129,28 @@ TEST_F(FileBrowser, AResourceFileFillsTheEditorOverTheDefaultTemplate)
     EXPECT_EQ(dialogs.calls().at(0).title, QStringLiteral("Tagsmith"));
     EXPECT_EQ(dialogs.calls().at(1).title, QStringLiteral("File not found."));
 }
+
+TEST_F(FileBrowser, AClickADoubleClickOrEnterPicksTheFileOnce)
+{
+    startMain();
+    showFolder({"clip.wav"});
+    // Each pick of a resource file says once that there is no default template.
+    writeFile(QStringLiteral("templates/cdt.txt"), "gone.tsm\r\n");
+    QListWidget *list = frmMain().fileList();
+    const QPoint at = list->visualItemRect(list->item(0)).center();
+    const std::function<void()> actions[] = {
+        [&] { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at); },
+        // The window system reports the second press of a double-click as a double-click.
+        [&] {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+        },
+        [&] { QTest::keyClick(list, Qt::Key_Return); },
+    };
+    for (const auto &act : actions) {
+        dialogs.clear();
+        act();
+        EXPECT_EQ(dialogs.messages(), QStringList{"No default template defined"});
+    }
+}
