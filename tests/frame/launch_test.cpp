@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 
+#include <sys/prctl.h>
+
 using namespace ts;
 using namespace ts::test;
 
@@ -65,9 +67,12 @@ TEST_F(Launch, BatchHandsTheChosenFileOverWithOneMoreLineEnd)
 TEST_F(Launch, AStandInCompanionStartsInTheProgramFolder)
 {
     startMain();
+    // Orphans come back to this program, as they do to one that is the first process of its container: a
+    // program started here must be reaped here, whoever adopts it.
+    ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
     DesktopShell desktop;
     setShell(&desktop);
-    writeFile(QStringLiteral("lomshift"), "#!/bin/sh\npwd > started.txt\n");
+    writeFile(QStringLiteral("lomshift"), "#!/bin/sh\necho $$ > pid.txt\npwd > started.txt\n");
     QFile::setPermissions(path(QStringLiteral("lomshift")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     trigger("mnuConvert");
     QElapsedTimer clock;
@@ -77,6 +82,13 @@ TEST_F(Launch, AStandInCompanionStartsInTheProgramFolder)
     setShell(&shell);
     EXPECT_EQ(readFile(QStringLiteral("started.txt")).trimmed(), QFile::encodeName(QDir(programFolder()).canonicalPath()));
     EXPECT_TRUE(dialogs.calls().isEmpty());
+    // It ends at once, and is reaped rather than left behind as a defunct process.
+    const QString process = QStringLiteral("/proc/") + QString::fromLatin1(readFile(QStringLiteral("pid.txt")).trimmed());
+    clock.restart();
+    while (QFileInfo::exists(process) && clock.elapsed() < 10000)
+        processEvents();
+    EXPECT_FALSE(QFileInfo::exists(process));
+    prctl(PR_SET_CHILD_SUBREAPER, 0);
 }
 
 TEST_F(Launch, HelpContentsOpensTheProgramsOwnPages)
