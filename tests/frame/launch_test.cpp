@@ -91,10 +91,29 @@ TEST_F(Launch, AStandInCompanionStartsInTheProgramFolder)
     prctl(PR_SET_CHILD_SUBREAPER, 0);
 }
 
-TEST_F(Launch, HelpContentsOpensTheProgramsOwnPages)
+TEST_F(Launch, HelpContentsOpensTheProgramsOwnPagesOrSaysWhyNot)
 {
     startMain();
-    trigger("mnuHelpContents");
-    EXPECT_EQ(shell.opened, QStringList{path(QStringLiteral("help/index.html"))});
+    const QString page = path(QStringLiteral("help/index.html"));
+    const struct {
+        Shell::Result result;
+        const char *reason; // of the message, if any
+    } rows[] = {
+        {Shell::Result::Ok, nullptr},
+        {Shell::Result::Failed, "No web browser could be started to show it."},
+        {Shell::Result::FileNotFound, "The file does not exist."},
+    };
+    for (const auto &row : rows) {
+        shell.opened.clear();
+        dialogs.clear();
+        shell.nextResult = row.result;
+        trigger("mnuHelpContents");
+        EXPECT_EQ(shell.opened, QStringList{page});
+        EXPECT_EQ(dialogs.messages(), row.reason ? QStringList{QStringLiteral("Unable to open %1\r%2")
+                                                                   .arg(QDir::toNativeSeparators(page),
+                                                                        QLatin1String(row.reason))}
+                                                 : QStringList());
+    }
+    EXPECT_EQ(dialogs.calls().at(0).title, QStringLiteral("Notice"));
     EXPECT_TRUE(readFile(QStringLiteral("help/index.html")).contains("<title>Tagsmith Help</title>"));
 }
