@@ -68,6 +68,7 @@ void FrmOptions::contentAggregationMinimumMetadataInterface() { applyProfile(Agg
 void FrmOptions::clearAll()
 {
     try {
+        resetRecordLabels();
         // Every field of the record, the classification id and list included: a new record must not carry
         // the classifications of the one before into its export.
         for (const kit::Field *spec : tables().fields)

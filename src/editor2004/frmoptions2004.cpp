@@ -83,6 +83,7 @@ void FrmOptions2004::setTemplateEditing(bool editing)
 void FrmOptions2004::clearAll()
 {
     try {
+        resetRecordLabels();
         // Every field of the record: a new record must carry nothing of the one before into its export, so
         // the classification id and list, the typical learning time and every resource type go too.
         for (const kit::Field *spec : tables().fields)

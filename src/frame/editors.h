@@ -40,6 +40,9 @@ public:
     bool isTemplateEditing() const;
     // Shows a status text ("Saved") in the window's label lblSaved.
     virtual void showSavedStatus(const QString &text);
+    // Resets what speaks of the record held before: the "Saved" status goes, and the main window's
+    // current-file label shows a new record. Each clearAll runs it; an opening names its file afterwards.
+    void resetRecordLabels();
     // Saves the record as templateFormMode says: in "Edit_Mode" as the template being edited (asking for a
     // name when there is none), in "Set_Default_Mode" as the default template; in any other mode nothing is
     // saved and the answer is true. False when nothing was written that should have been.

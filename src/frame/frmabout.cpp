@@ -1,8 +1,8 @@
 #include "frmabout.h"
+#include "openpage.h"
 #include "webaddresses.h"
 #include "windowsize.h"
 
-#include "platform/shell.h"
 #include "shared/apperror.h"
 
 #include <QLabel>
@@ -43,7 +43,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
 void FrmAbout::Label3_Click()
 {
     try {
-        shell().open(homePageAddress());
+        openPage(homePageAddress());
     } catch (const std::exception &e) {
         reportError(e, QStringLiteral("Label3_Click"), QStringLiteral("Form frmAbout"));
     }

@@ -11,6 +11,7 @@
 #include "platform/dialogs.h"
 #include "platform/qt/printer.h"
 #include "shared/apperror.h"
+#include "shared/fileutil.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -138,6 +139,13 @@ QAction *FrmDocument::button(const QString &key) const
 QString FrmDocument::text() const { return boxText(m_rtfXMLOutput); }
 
 void FrmDocument::setText(const QString &text) { setBoxText(m_rtfXMLOutput, text); }
+
+void FrmDocument::setFilePath(const QString &path)
+{
+    // The caption always names the file whose text the window holds, which File > Save writes to.
+    m_filePath = path;
+    setCaption(path.isEmpty() ? QStringLiteral("XML Edit") : getFileName(path));
+}
 
 bool FrmDocument::hasSelection() const { return m_rtfXMLOutput->textCursor().hasSelection(); }
 
@@ -350,7 +358,6 @@ bool showXML(const QString &text)
 {
     try {
         FrmDocument &doc = frmDocument();
-        doc.setCaption(QStringLiteral("XML Edit"));
         doc.setFilePath(QString());
         doc.rtfXMLOutput()->clear();
         doc.setText(text);

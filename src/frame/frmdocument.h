@@ -32,8 +32,9 @@ public:
     QString text() const;
     void setText(const QString &text);
     // The file the text was opened from or last saved as; empty for a text that has no file yet (an export).
+    // The caption follows it: the file's name, or "XML Edit" for a text without a file.
     QString filePath() const { return m_filePath; }
-    void setFilePath(const QString &path) { m_filePath = path; }
+    void setFilePath(const QString &path);
     bool hasSelection() const;
     QString selectedText() const;
     // The print command: the print dialog, then, unless it was cancelled, the selection (or the whole

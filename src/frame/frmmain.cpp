@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
@@ -257,8 +258,10 @@ void FrmMain::buildSidePane()
     m_fileList->setObjectName(QStringLiteral("FileList"));
     connect(m_driveList, &QComboBox::activated, this, &FrmMain::DriveList_Change);
     connect(m_dir1, &FolderList::pathChanged, this, &FrmMain::Dir1_Change);
+    // A click picks a file, and so does Enter on the current one (the event filter). The list's activation
+    // is not used: a double-click would pick the file a second time after its first click.
     connect(m_fileList, &QListWidget::itemClicked, this, &FrmMain::FileList_Click);
-    connect(m_fileList, &QListWidget::itemActivated, this, &FrmMain::FileList_Click);
+    m_fileList->installEventFilter(this);
     lists->addWidget(m_driveList);
     lists->addWidget(m_dir1);
     lists->addWidget(m_fileList);
@@ -288,7 +291,7 @@ void FrmMain::buildSidePane()
     m_lblScormVersion = label(params, QStringLiteral("lblScormVersion"), QStringLiteral("SCORM 1.2"));
     grid->addWidget(m_lblScormVersion);
     grid->addWidget(label(params, QStringLiteral("lblCurFile_"), QStringLiteral("Current File")));
-    m_lblCurFile = fileNameLabel(params, QStringLiteral("lblCurFile"), QStringLiteral(" - New File -"));
+    m_lblCurFile = fileNameLabel(params, QStringLiteral("lblCurFile"), newFileLabel());
     grid->addWidget(m_lblCurFile);
     grid->addWidget(label(params, QStringLiteral("lblDefTemp_"), QStringLiteral("Default Template")));
     m_lblDefTemp = fileNameLabel(params, QStringLiteral("lblDefTemp"), QStringLiteral("- Default -"));
@@ -304,6 +307,13 @@ void FrmMain::buildSidePane()
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_fileList && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_fileList->currentItem()) {
+            FileList_Click();
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         if (watched == m_imgSlider) {

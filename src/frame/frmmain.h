@@ -147,6 +147,9 @@ FrmMain &frmMain();
 bool frmMainLoaded();
 void unloadFrmMain();
 
+// What the current-file label shows while the record has no file of its own.
+inline QString newFileLabel() { return QStringLiteral("- new file -"); }
+
 // Where the Open and Batch Generate dialogs start: the program folder's "data" folder when there is one,
 // else the program folder.
 QString dataFolder();

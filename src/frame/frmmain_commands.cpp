@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
@@ -144,8 +145,9 @@ void FrmMain::mnuFileSaveAs_Click()
         // The caption and the window's file change only once the text is in the file.
         if (!saveDocument(*document, *chosen))
             return;
-        document->setCaption(getFileName(*chosen));
         document->setFilePath(*chosen);
+        // The record is in that file now.
+        m_lblCurFile->setText(getFileName(*chosen));
     } catch (const std::exception &) {
         msgBox(QStringLiteral("Your file may not have been saved."), Buttons::Ok, Icon::Exclamation,
                QStringLiteral("File Save Interrupted"));

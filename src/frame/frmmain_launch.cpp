@@ -4,6 +4,7 @@
 
 #include "frmabout.h"
 #include "frmtip.h"
+#include "openpage.h"
 #include "settings.h"
 #include "webaddresses.h"
 
@@ -76,8 +77,7 @@ void FrmMain::mnuBatch_Click()
 
 void FrmMain::mnuHelpContents_Click()
 {
-    // A help page that cannot be opened is not reported.
-    shell().open(programPath(QStringLiteral("help/index.html")));
+    openPage(programPath(QStringLiteral("help/index.html")));
 }
 
 void FrmMain::mnuFeedback_Click()
@@ -87,7 +87,7 @@ void FrmMain::mnuFeedback_Click()
                               "be collect unless you provide it to us.\rDo you wish to continue?")
                    .arg(address),
                Buttons::YesNo, Icon::None, QStringLiteral("Feedback")) == Answer::Yes)
-        shell().open(address);
+        openPage(address);
 }
 
 void FrmMain::mnuTip_Click()

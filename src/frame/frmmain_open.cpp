@@ -166,7 +166,7 @@ bool FrmMain::openSelectedFile(bool showValidateMessage, const QString &openFile
             m_lblCurFile->setText(namePart(fileTitle));
         } else {
             const QString name = namePart(path);
-            m_lblCurFile->setText(name == m_lblDefTemp->text() ? QStringLiteral("- new file -") : name);
+            m_lblCurFile->setText(name == m_lblDefTemp->text() ? newFileLabel() : name);
         }
     } catch (const AppError &e) {
         switch (e.number) {

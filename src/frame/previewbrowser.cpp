@@ -1,7 +1,7 @@
 #include "previewbrowser.h"
+#include "openpage.h"
 
 #include "platform/programfolder.h"
-#include "platform/shell.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -87,7 +87,7 @@ void PreviewBrowser::navigate(const QString &address)
 {
     if (!localPath(address)) {
         // An address typed without its scheme ("www.example.org") is a web address.
-        shell().open(QUrl(address).scheme().isEmpty() ? QUrl::fromUserInput(address).toString() : address);
+        openPage(QUrl(address).scheme().isEmpty() ? QUrl::fromUserInput(address).toString() : address);
         return;
     }
     while (m_history.size() > m_index + 1)

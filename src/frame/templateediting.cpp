@@ -38,6 +38,16 @@ void MetadataEditor::showSavedStatus(const QString &text)
     }
 }
 
+void MetadataEditor::resetRecordLabels()
+{
+    if (auto *label = findChild<QLabel *>(QStringLiteral("lblSaved"))) {
+        label->clear();
+        label->hide();
+    }
+    if (frmMainLoaded())
+        frmMain().lblCurFile()->setText(newFileLabel());
+}
+
 bool MetadataEditor::saveEditedTemplate()
 {
     const Globals &g = globals();

@@ -60,6 +60,7 @@ TEST_F(Commands, SaveAsThenSaveWriteTheTextToTheChosenFile)
     trigger("mnuFileSave");
     EXPECT_EQ(readFile(QStringLiteral("report.xml")), QByteArray("<lom>\r\n   <title>g\xC3\xA9n\xC3\xA9ral</title>\r\n</lom>"));
     EXPECT_EQ(frmDocument().caption(), QStringLiteral("report.xml"));
+    EXPECT_EQ(frmMain().lblCurFile()->text(), QStringLiteral("report.xml"));
     EXPECT_EQ(dialogs.calls().at(0).title, QStringLiteral("Save As"));
     EXPECT_EQ(dialogs.calls().at(0).file.filter, QStringLiteral("XML Files (*.xml)|*.xml"));
     // Then Save writes to that file without asking; a write that fails leaves it as it was.
@@ -80,6 +81,13 @@ TEST_F(Commands, SaveAsThenSaveWriteTheTextToTheChosenFile)
     trigger("mnuFileSave");
     EXPECT_EQ(readFile(QStringLiteral("opened.xml")), QByteArray("<lom>edited</lom>"));
     EXPECT_EQ(dialogs.calls().size(), 2);
+    EXPECT_EQ(frmDocument().caption(), QStringLiteral("opened.xml"));
+    // A Save As that fails leaves the caption and the window's file as they were.
+    failNextWrite(QStringLiteral("other.xml"), 3);
+    dialogs.answerText(path(QStringLiteral("other.xml")));
+    trigger("mnuFileSaveAs");
+    EXPECT_EQ(frmDocument().caption(), QStringLiteral("opened.xml"));
+    EXPECT_EQ(frmDocument().filePath(), path(QStringLiteral("opened.xml")));
 }
 
 TEST_F(Commands, SaveAsTemplateChecksTheNameAndAsksBeforeReplacing)
@@ -93,11 +101,14 @@ TEST_F(Commands, SaveAsTemplateChecksTheNameAndAsksBeforeReplacing)
         const char *message; // the box after the input box, if any
         QByteArray keptTemplate;
         const char *saved; // the editor's status label
+        bool failWrite = false;
     } rows[] = {
         {std::nullopt, {}, nullptr, "old", ""},
         {QString(), {}, "The name is empty.", "old", ""},
         {QStringLiteral("../kept"), {}, "The name may not contain \"/\" or \"\\\".", "old", ""},
         {QStringLiteral("kept"), Answer::No, exists, "old", ""},
+        {QStringLiteral("kept"), Answer::Yes, exists, "old", "", true},
+        {QStringLiteral("fresh"), {}, nullptr, "old", ""}, // a new template leaves the label as it was
         {QStringLiteral("kept"), Answer::Yes, exists, "<?xml", "Saved"},
     };
     for (const auto &row : rows) {
@@ -105,14 +116,18 @@ TEST_F(Commands, SaveAsTemplateChecksTheNameAndAsksBeforeReplacing)
         dialogs.answerText(row.typed);
         if (row.overwrite)
             dialogs.answer(*row.overwrite);
+        if (row.failWrite)
+            failNextWrite(QStringLiteral("kept.tsm"), 3);
         trigger("mnuSaveasTemplate");
         EXPECT_EQ(dialogs.calls().at(0).text, QStringLiteral("Template Name: "));
-        EXPECT_EQ(dialogs.messages(), row.message ? QStringList{QString::fromLatin1(row.message)} : QStringList());
+        // A failed write says so after the question, as every failed write does.
+        EXPECT_EQ(dialogs.messages().mid(0, row.failWrite ? 1 : -1),
+                  row.message ? QStringList{QString::fromLatin1(row.message)} : QStringList());
         EXPECT_TRUE(readFile(QStringLiteral("templates/kept.tsm")).startsWith(row.keptTemplate));
         EXPECT_EQ(find<QLabel>(&frmOptions(), QStringLiteral("lblSaved"))->text(), QLatin1String(row.saved));
     }
     EXPECT_EQ(QDir(path(QStringLiteral("templates"))).entryList({QStringLiteral("*.tsm")}),
-              QStringList({"default.tsm", "kept.tsm"}));
+              QStringList({"default.tsm", "fresh.tsm", "kept.tsm"}));
 }
 
 // The menu entry prints through the program's printer; what is printed (selection, whole, cancel) is the

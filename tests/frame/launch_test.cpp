@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 
+#include <sys/prctl.h>
+
 using namespace ts;
 using namespace ts::test;
 
@@ -65,9 +67,11 @@ TEST_F(Launch, BatchHandsTheChosenFileOverWithOneMoreLineEnd)
 TEST_F(Launch, AStandInCompanionStartsInTheProgramFolder)
 {
     startMain();
+    // Orphans come back here, as to the first process of a container: what is started must be reaped here.
+    ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
     DesktopShell desktop;
     setShell(&desktop);
-    writeFile(QStringLiteral("lomshift"), "#!/bin/sh\npwd > started.txt\n");
+    writeFile(QStringLiteral("lomshift"), "#!/bin/sh\necho $$ > pid.txt\npwd > started.txt\n");
     QFile::setPermissions(path(QStringLiteral("lomshift")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     trigger("mnuConvert");
     QElapsedTimer clock;
@@ -77,6 +81,12 @@ TEST_F(Launch, AStandInCompanionStartsInTheProgramFolder)
     setShell(&shell);
     EXPECT_EQ(readFile(QStringLiteral("started.txt")).trimmed(), QFile::encodeName(QDir(programFolder()).canonicalPath()));
     EXPECT_TRUE(dialogs.calls().isEmpty());
+    // It ends at once and is reaped, not left behind as a defunct process.
+    const QString process = QStringLiteral("/proc/") + QLatin1String(readFile(QStringLiteral("pid.txt")).trimmed());
+    while (QFileInfo::exists(process) && clock.elapsed() < 20000)
+        processEvents();
+    EXPECT_FALSE(QFileInfo::exists(process));
+    prctl(PR_SET_CHILD_SUBREAPER, 0);
 }
 
 TEST_F(Launch, HelpContentsOpensTheProgramsOwnPages)
@@ -85,4 +95,10 @@ TEST_F(Launch, HelpContentsOpensTheProgramsOwnPages)
     trigger("mnuHelpContents");
     EXPECT_EQ(shell.opened, QStringList{path(QStringLiteral("help/index.html"))});
     EXPECT_TRUE(readFile(QStringLiteral("help/index.html")).contains("<title>Tagsmith Help</title>"));
+    // With no browser to hand the page to, a message says so and names it.
+    shell.nextResult = Shell::Result::Failed;
+    trigger("mnuHelpContents");
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Unable to open %1\rNo web browser could be started to "
+                                                             "show it.")
+                                                  .arg(path(QStringLiteral("help/index.html")))});
 }

@@ -94,7 +94,7 @@ TEST_F(MainWindow, LoadLaysOutTheWindowAndSidePane)
     EXPECT_EQ(main.webBrowser()->locationURL(), path(QStringLiteral("blank.htm")));
     // The file list stays empty until a folder is chosen.
     EXPECT_EQ(main.fileList()->count(), 0);
-    EXPECT_EQ(find<QLabel>(&main, QStringLiteral("lblCurFile"))->text(), QStringLiteral(" - New File -"));
+    EXPECT_EQ(find<QLabel>(&main, QStringLiteral("lblCurFile"))->text(), QStringLiteral("- new file -"));
     EXPECT_EQ(find<QGroupBox>(&main, QStringLiteral("Frame1"))->title(), QStringLiteral("Enlarge"));
 }
 

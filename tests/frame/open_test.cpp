@@ -245,8 +245,16 @@ TEST_F(Open, CurrentFileLabelNamesTheFileOrANewFileForTheDefaultTemplate)
     EXPECT_EQ(frmMain().lblCurFile()->text(), QStringLiteral("lesson.xml"));
 
     frmMain().lblDefTemp()->setText(QStringLiteral("default.tsm"));
+    frmOptions2004().showSavedStatus(QStringLiteral("Saved"));
     EXPECT_FALSE(frmMain().openSelectedFile(false, file, false));
     EXPECT_EQ(frmMain().lblCurFile()->text(), QStringLiteral("lesson.xml"));
+    // Neither another record opened nor a new one is the record that was saved as a template.
+    auto *saved = find<QLabel>(&frmOptions2004(), QStringLiteral("lblSaved"));
+    EXPECT_TRUE(saved->text().isEmpty());
+    frmOptions2004().showSavedStatus(QStringLiteral("Saved"));
+    frmMain().mnuFileNew_Click();
+    EXPECT_TRUE(saved->text().isEmpty());
+    EXPECT_EQ(frmMain().lblCurFile()->text(), QStringLiteral("- new file -"));
 }
 
 class FileNew : public Open {};

@@ -4,7 +4,7 @@
 namespace ts {
 
 // The desktop's shell: documents and addresses open with the desktop's program for them, programs start
-// detached.
+// detached (not waited for, in a session of their own) and are reaped when they end.
 class DesktopShell : public Shell {
 public:
     Result open(const QString &pathOrUrl) override;
