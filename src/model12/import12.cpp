@@ -128,25 +128,37 @@ bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notic
     return true;
 }
 
-ImportResult importMetadataFile(const QString &path, const Record12 &start)
+LoadedMetadata loadMetadataFile12(const QString &path)
+{
+    // The document is walked as it stands: with the header cut off and its open elements reopened, or
+    // whole when only that parses.
+    static constexpr MetadataForm kForm{GeneralTag::AsWritten, false, [](const XmlDocument &document) {
+                                            return document.isEmpty()
+                                                       ? XmlNode()
+                                                       : findGeneral(reinterpret_cast<xmlNodePtr>(document.raw()));
+                                        }};
+    return loadMetadataFile(path, kForm);
+}
+
+ImportResult importLoadedMetadata(LoadedMetadata &loaded, const Record12 &start)
 {
     ImportResult result;
     result.record = start;
-    const std::optional<StrippedMetadata> stripped = removeHeader(path, result.notices);
-    if (!stripped)
+    result.notices = loaded.notices;
+    result.headerCut = loaded.headerCut;
+    result.header = loaded.header;
+    result.parseError = loaded.parseError;
+    if (!loaded.document)
         return result;
-    result.headerCut = true;
-    result.header = stripped->header;
-    // The document is walked as it stands: with the header cut off and its open elements reopened, or
-    // whole when only that parses.
-    XmlDocument document;
-    if (!document.loadXML(stripped->text) && !document.loadXML(stripped->original)) {
-        result.parseError = document.parseError();
-        return result;
-    }
     result.loaded = true;
-    result.ok = parseMetadata(document, result.record, result.notices);
+    result.ok = parseMetadata(*loaded.document, result.record, result.notices);
     return result;
+}
+
+ImportResult importMetadataFile(const QString &path, const Record12 &start)
+{
+    LoadedMetadata loaded = loadMetadataFile12(path);
+    return importLoadedMetadata(loaded, start);
 }
 
 } // namespace ts

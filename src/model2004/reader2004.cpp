@@ -122,29 +122,22 @@ bool parseMetadata2004(const XmlDocument &document, Record2004 &record, Notices 
     return true;
 }
 
-LoadedMetadata2004 loadMetadataFile2004(const QString &path)
+LoadedMetadata loadMetadataFile2004(const QString &path)
 {
-    LoadedMetadata2004 loaded;
-    const std::optional<StrippedMetadata> stripped = removeHeader(path, loaded.notices, GeneralTag::AnyForm);
-    if (!stripped)
-        return loaded;
-    loaded.headerCut = true;
-    loaded.header = stripped->header;
     // The document as it stands, so that categories written before <general> are read too; with the
     // header cut off when only that parses.
-    auto document = std::make_unique<XmlDocument>();
-    if (document->loadXML(stripped->original) || document->loadXML(stripped->text))
-        loaded.document = std::move(document);
-    else
-        loaded.parseError = document->parseError();
-    return loaded;
+    static constexpr MetadataForm kForm{GeneralTag::AnyForm, true, [](const XmlDocument &document) {
+                                            return document.isEmpty() ? XmlNode()
+                                                                      : findGeneral(document.documentElement());
+                                        }};
+    return loadMetadataFile(path, kForm);
 }
 
 ImportResult2004 importMetadataFile2004(const QString &path, const Record2004 &start)
 {
     ImportResult2004 result;
     result.record = start;
-    LoadedMetadata2004 loaded = loadMetadataFile2004(path);
+    LoadedMetadata loaded = loadMetadataFile2004(path);
     result.notices = loaded.notices;
     if (!loaded.document)
         return result;
