@@ -4,6 +4,7 @@
 
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
+#include "shared/leftoutstrings.h"
 #include "shared/textutil.h"
 #include "shared/xmlwalk.h"
 #include "shared/writefailure.h"
@@ -88,7 +89,7 @@ bool isCategory(const XmlNode &node, const QString &ns)
 void reportUnknownCategories(const XmlNode &root, const QString &ns, Notices &notices)
 {
     const QString prefix = readers::unsupportedElementText(root.name());
-    for (const XmlNode &c : childNodes(root))
+    for (const XmlNode &c : childNodes(root, true))
         if (!c.isComment() && !isCategory(c, ns))
             notices.append({prefix + nodeName(c), QStringLiteral("Notice")});
 }
@@ -102,6 +103,8 @@ bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notic
     const XmlNode general = findGeneral(reinterpret_cast<xmlNodePtr>(document.raw()));
     if (general.isNull())
         return false;
+    // One notice for the file names the strings in further languages that its fields leave out.
+    LeftOutStrings leftOut(notices);
     const QString ns = general.namespaceUri();
     parseGeneral(general, record, notices);
     for (const CategoryStep &step : kCategories) {

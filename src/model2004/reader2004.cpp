@@ -4,7 +4,7 @@
 
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
-#include "shared/metadataheader.h"
+#include "shared/leftoutstrings.h"
 #include "shared/readertables.h"
 #include "shared/writefailure.h"
 #include "shared/xmlwalk.h"
@@ -77,7 +77,7 @@ bool isCategory(const XmlNode &node, const QString &ns)
 void reportUnknownCategories(const XmlNode &record, const QString &ns, Notices &notices)
 {
     const QString prefix = readers::unsupportedElementText(record.name());
-    for (const XmlNode &c : childNodes(record))
+    for (const XmlNode &c : childNodes(record, true))
         if (!c.isComment() && !isCategory(c, ns))
             notices.append({prefix + nodeName(c), QStringLiteral("Notice")});
 }
@@ -92,6 +92,8 @@ bool parseMetadata2004(const XmlDocument &document, Record2004 &record, Notices 
                         QStringLiteral("Check Format"), Icon::Exclamation});
         return false;
     }
+    // One notice for the file names the strings in further languages that its fields leave out.
+    LeftOutStrings leftOut(notices);
     // The record is the element that holds <general>: the document's root, or the lom element inside a
     // wrapper. A <general> that is the root is a record of its own.
     const QString ns = general.namespaceUri();
