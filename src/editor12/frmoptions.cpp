@@ -4,6 +4,7 @@
 #include "lists12.h"
 
 #include "frame/windows.h"
+#include "model12/import12.h"
 #include "shared/apperror.h"
 
 #include <QCheckBox>
@@ -87,6 +88,7 @@ bool frmOptionsLoaded() { return WindowInstance<FrmOptions>::loaded(); }
 void registerEditor12()
 {
     setEditorAccessor(Binding::Scorm12, []() -> MetadataEditor & { return frmOptions(); }, frmOptionsLoaded);
+    setMetadataLoader(Binding::Scorm12, loadMetadataFile12);
 }
 
 } // namespace ts

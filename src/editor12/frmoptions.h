@@ -60,7 +60,7 @@ public:
     void clearClassification() { m_classifications->clearEntry(); }
 
     // Reading a SCORM 1.2 metadata file into the window (the opening clears it first).
-    ReadOutcome readMetadataFile(const QString &path) override;
+    ReadOutcome readMetadataFile(LoadedMetadata &loaded) override;
     XmlDocument &xmlDocument() override;
 
 protected:

@@ -29,9 +29,9 @@ QString FrmOptions::runWriter12(Writer12 writer, bool forTemplate)
                      forTemplate);
 }
 
-MetadataEditor::ReadOutcome FrmOptions::readMetadataFile(const QString &path)
+MetadataEditor::ReadOutcome FrmOptions::readMetadataFile(LoadedMetadata &loaded)
 {
-    const ImportResult result = importMetadataFile(path, clearedRecord12());
+    const ImportResult result = importLoadedMetadata(loaded, clearedRecord12());
     // The editor is cleared and filled only with a document that was read: a file that cannot be parsed
     // leaves the record in the editor as it was.
     if (result.loaded) {
@@ -44,7 +44,7 @@ MetadataEditor::ReadOutcome FrmOptions::readMetadataFile(const QString &path)
     }
     showNotices(result.notices);
     if (!result.headerCut)
-        return ReadOutcome::NotRead; // no header to cut, or no access to the file
+        return ReadOutcome::NotRead; // no general element, or no access to the file
     if (!result.loaded)
         return ReadOutcome::NotParsed;
     return result.ok ? ReadOutcome::Read : ReadOutcome::ReadFailed;

@@ -5,6 +5,7 @@
 
 #include "frame/frmmain.h"
 #include "frame/windows.h"
+#include "model2004/reader2004.h"
 #include "shared/apperror.h"
 
 #include <QCheckBox>
@@ -106,6 +107,7 @@ void registerEditor2004()
 {
     setEditorAccessor(Binding::Scorm2004, []() -> MetadataEditor & { return frmOptions2004(); },
                       frmOptions2004Loaded);
+    setMetadataLoader(Binding::Scorm2004, loadMetadataFile2004);
 }
 
 } // namespace ts

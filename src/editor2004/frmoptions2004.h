@@ -85,7 +85,7 @@ public:
     static bool checkInputString(const QString &text);
 
     // Reading a SCORM 2004 metadata file into the window (the opening clears it first).
-    ReadOutcome readMetadataFile(const QString &path) override;
+    ReadOutcome readMetadataFile(LoadedMetadata &loaded) override;
     XmlDocument &xmlDocument() override;
 
     // Read by the frame while this window loads: the binding text at that moment.

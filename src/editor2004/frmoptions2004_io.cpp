@@ -14,14 +14,13 @@
 
 namespace ts {
 
-MetadataEditor::ReadOutcome FrmOptions2004::readMetadataFile(const QString &path)
+MetadataEditor::ReadOutcome FrmOptions2004::readMetadataFile(LoadedMetadata &loaded)
 {
     if (!initXMLParser2004())
         return ReadOutcome::NotRead;
-    LoadedMetadata2004 loaded = loadMetadataFile2004(path);
     if (!loaded.headerCut) {
         showNotices(loaded.notices);
-        return ReadOutcome::NotRead; // no header to cut, or no access to the file
+        return ReadOutcome::NotRead; // no general element, or no access to the file
     }
     side2004().metadataHeader2004 = loaded.header;
     // A document that does not parse leaves the record in the editor as it was.

@@ -16,6 +16,7 @@ namespace {
 struct Entry {
     std::function<MetadataEditor &()> accessor;
     std::function<bool()> loaded;
+    std::function<LoadedMetadata(const QString &)> loader;
 };
 Entry g_entries[2];
 Entry &entry(Binding b) { return g_entries[b == Binding::Scorm12 ? 0 : 1]; }
@@ -23,7 +24,19 @@ Entry &entry(Binding b) { return g_entries[b == Binding::Scorm12 ? 0 : 1]; }
 
 void setEditorAccessor(Binding binding, std::function<MetadataEditor &()> accessor, std::function<bool()> isLoaded)
 {
-    entry(binding) = {std::move(accessor), std::move(isLoaded)};
+    entry(binding).accessor = std::move(accessor);
+    entry(binding).loaded = std::move(isLoaded);
+}
+
+void setMetadataLoader(Binding binding, std::function<LoadedMetadata(const QString &)> loader)
+{
+    entry(binding).loader = std::move(loader);
+}
+
+LoadedMetadata loadMetadata(Binding binding, const QString &path)
+{
+    const Entry &e = entry(binding);
+    return e.loader ? e.loader(path) : LoadedMetadata();
 }
 
 MetadataEditor &editorWindow(Binding binding)
@@ -40,7 +53,7 @@ bool editorLoaded(Binding binding)
     return e.loaded && e.loaded();
 }
 
-MetadataEditor::ReadOutcome MetadataEditor::readMetadataFile(const QString &) { return ReadOutcome::NotRead; }
+MetadataEditor::ReadOutcome MetadataEditor::readMetadataFile(LoadedMetadata &) { return ReadOutcome::NotRead; }
 
 XmlDocument &MetadataEditor::xmlDocument()
 {

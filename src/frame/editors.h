@@ -4,6 +4,8 @@
 
 #include "mdichild.h"
 
+#include "shared/loadedmetadata.h"
+
 #include <functional>
 
 namespace ts {
@@ -59,14 +61,20 @@ public:
         Read,       // the document was read whole
         ReadFailed, // the document was read, but not whole: the editor holds what was read
         NotParsed,  // the document could not be parsed: the editor holds the record it held before
-        NotRead,    // nothing could be read (no header to cut, no access): the opening ends here
+        NotRead,    // nothing could be read (no general element, no access): the opening ends here
     };
-    // Reads the metadata file into the editor and shows what the reading has to say. The editor is cleared
-    // and filled only once the document has loaded. The file is never written.
-    virtual ReadOutcome readMetadataFile(const QString &path);
+    // Puts a metadata file that the reader of the editor's binding loaded (loadMetadata) into the editor and
+    // shows what the reading has to say. The editor is cleared and filled only with a parsed document. The
+    // file is never written.
+    virtual ReadOutcome readMetadataFile(LoadedMetadata &loaded);
     // The XML document of the editor's binding, with its schemas, for the parse check of an opened file.
     virtual XmlDocument &xmlDocument();
 };
+
+// Registers how the reader of a binding loads its files, which needs no editor window.
+void setMetadataLoader(Binding binding, std::function<LoadedMetadata(const QString &path)> loader);
+// The file read and parsed by the reader of the binding; nothing is read without one.
+LoadedMetadata loadMetadata(Binding binding, const QString &path);
 
 // Registers how to reach (and create on first use) the editor of a binding.
 void setEditorAccessor(Binding binding, std::function<MetadataEditor &()> accessor,

@@ -423,12 +423,27 @@ bool FrmMain::MDIForm_QueryUnload()
         if (msgBox(QStringLiteral("Are you sure you want to exit?"), Buttons::YesNo) != Answer::Yes)
             return false;
         // Every other window of the program, the children first; an editor may offer to save its record
-        // as a template and may call its own unloading off.
+        // as a template and may call the close off. Nothing is unloaded before every child has agreed:
+        // a close called off leaves every window with its text as it was.
+        // A Cancel from before (File > New's prompt) calls no close off.
+        cancelExit = false;
+        QList<MdiChild *> closing;
         for (QMdiSubWindow *sub : m_mdiArea->subWindowList()) {
             auto *child = qobject_cast<MdiChild *>(sub->widget());
-            if (child && child->Form_QueryUnload())
-                child->unload();
+            if (!child)
+                continue;
+            if (child->Form_QueryUnload())
+                closing << child;
+            if (cancelExit) {
+                // The children asked so far let go of the File menu: the current one takes it back.
+                if (QMdiSubWindow *current = m_mdiArea->currentSubWindow())
+                    if (auto *active = qobject_cast<MdiChild *>(current->widget()))
+                        active->Form_Activate();
+                return true;
+            }
         }
+        for (MdiChild *child : closing)
+            child->unload();
         for (QWidget *w : QApplication::topLevelWidgets())
             if (w != this && isProgramWindow(w) && !isAncestorOf(w))
                 w->deleteLater();

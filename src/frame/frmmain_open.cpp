@@ -64,12 +64,8 @@ std::optional<DecodedText> readFileToOpen(const QString &path)
         problemLoading(shown + QStringLiteral(" could not be read.\r") + reason);
         return std::nullopt;
     }
-    if (decoded.firstBadLine > 0)
-        msgBox(QStringLiteral("Some bytes of %1 are not valid %2; they are shown as \"\uFFFD\". The first is on line "
-                              "%3.")
-                   .arg(shown, decoded.encoding)
-                   .arg(decoded.firstBadLine),
-               Buttons::Ok, Icon::Exclamation, QStringLiteral("Notice"));
+    if (const QString notice = decodingNoticeText(decoded, path); !notice.isEmpty())
+        msgBox(notice, Buttons::Ok, Icon::Exclamation, QStringLiteral("Notice"));
     return decoded;
 }
 
@@ -111,7 +107,16 @@ bool FrmMain::openSelectedFile(bool showValidateMessage, const QString &openFile
         const QString &text = decoded->text;
 
         const Binding binding = isScorm2004Document(text) ? Binding::Scorm2004 : Binding::Scorm12;
+        // The file is read and parsed before anything changes. One of the other binding that cannot be read
+        // is not worth a switch: the editor, the binding and the current file stay, and nothing is asked.
+        LoadedMetadata loaded = loadMetadata(binding, path);
         if (bindingName(binding) != scormVersion) {
+            if (!loaded.parsed()) {
+                showNotices(loaded.notices);
+                if (loaded.headerCut)
+                    showNotices({xmlFileParseNotice(loaded.parseError, path)});
+                return true;
+            }
             const QString question =
                 binding == Binding::Scorm2004
                     ? QStringLiteral("You are trying to open a SCORM 2004 XML file using the SCORM 1.2 Editor.\r"
@@ -132,7 +137,7 @@ bool FrmMain::openSelectedFile(bool showValidateMessage, const QString &openFile
         scormVersion = bindingName(binding);
         m_lblScormVersion->setText(scormVersion);
 
-        const MetadataEditor::ReadOutcome outcome = editor.readMetadataFile(path);
+        const MetadataEditor::ReadOutcome outcome = editor.readMetadataFile(loaded);
         if (outcome == MetadataEditor::ReadOutcome::NotRead)
             return true;
         if (outcome != MetadataEditor::ReadOutcome::Read)

@@ -2,10 +2,12 @@
 #include "chkerror.h"
 
 #include "platform/dialogs.h"
+#include "platform/textfile.h"
 #include "platform/xmldocument.h"
 #include "platform/xslt.h"
 #include "shared/apperror.h"
 #include "shared/fileutil.h"
+#include "shared/notice.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -71,6 +73,20 @@ void rewriteBelow(const XmlNode &node, const Clock &clock, QStringList &kept)
         }
         rewriteBelow(child, clock, kept);
     }
+}
+
+// A file that declares no encoding is UTF-8; one that is not is read as Windows-1252, as the editor reads
+// it, and the notice says so. False for any other file (its parse failure stays the one told) and for one
+// that does not parse read so either.
+bool loadAsWindows1252(XmlDocument &source, const QString &fileName, QString &notice)
+{
+    DecodedText decoded;
+    if (!readTextFile(fileName, decoded) || decoded.firstNotUtf8Line == 0)
+        return false;
+    if (!source.loadXML(decoded.text))
+        return false;
+    notice = decodingNoticeText(decoded, fileName);
+    return true;
 }
 
 } // namespace
@@ -206,7 +222,7 @@ Conversion Converter::doConversion(const QString &fileName)
             return result;
         }
         XmlDocument source;
-        if (!source.load(fileName)) {
+        if (!source.load(fileName) && !loadAsWindows1252(source, fileName, result.readNotice)) {
             result.failure = QStringLiteral("It could not be read as XML: %1").arg(parseFailure(source.parseError()));
             return result;
         }

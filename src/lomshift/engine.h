@@ -24,6 +24,7 @@ struct Conversion {
     QString text;          // the converted document; empty when the file was not converted
     QString failure;       // why it was not converted (a sentence for the user)
     QStringList keptDates; // date values that read as no date, left as they were
+    QString readNotice;    // how the file was read when not as it should be (not UTF-8, read as Windows-1252)
     bool converted() const { return !text.isEmpty(); }
 };
 

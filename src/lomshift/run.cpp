@@ -45,7 +45,7 @@ bool writeOverSource(const QString &source, const QString &text, FileOutcome &ou
 bool RunReport::complete() const
 {
     for (const FileOutcome &f : files)
-        if (!f.failure.isEmpty() || !f.keptDates.isEmpty())
+        if (!f.failure.isEmpty() || !f.keptDates.isEmpty() || !f.readNotice.isEmpty())
             return false;
     return true;
 }
@@ -56,6 +56,8 @@ QString RunReport::problemsText() const
     QStringList lines;
     for (const FileOutcome &f : files) {
         anyWritten = anyWritten || !f.written.isEmpty();
+        if (!f.readNotice.isEmpty())
+            lines << f.readNotice;
         if (!f.failure.isEmpty())
             lines << QStringLiteral("%1: not converted. %2").arg(native(f.source), f.failure);
         else if (!f.keptDates.isEmpty())
@@ -90,6 +92,7 @@ RunReport runConversion(Converter &converter, const QStringList &files, const Ta
         outcome.source = file;
         const Conversion conversion = converter.doConversion(file);
         outcome.keptDates = conversion.keptDates;
+        outcome.readNotice = conversion.readNotice;
         if (!conversion.converted()) {
             outcome.failure = conversion.failure;
             report.files << outcome;

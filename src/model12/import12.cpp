@@ -4,6 +4,7 @@
 
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
+#include "shared/leftoutstrings.h"
 #include "shared/textutil.h"
 #include "shared/xmlwalk.h"
 #include "shared/writefailure.h"
@@ -88,7 +89,7 @@ bool isCategory(const XmlNode &node, const QString &ns)
 void reportUnknownCategories(const XmlNode &root, const QString &ns, Notices &notices)
 {
     const QString prefix = readers::unsupportedElementText(root.name());
-    for (const XmlNode &c : childNodes(root))
+    for (const XmlNode &c : childNodes(root, true))
         if (!c.isComment() && !isCategory(c, ns))
             notices.append({prefix + nodeName(c), QStringLiteral("Notice")});
 }
@@ -102,6 +103,8 @@ bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notic
     const XmlNode general = findGeneral(reinterpret_cast<xmlNodePtr>(document.raw()));
     if (general.isNull())
         return false;
+    // One notice for the file names the strings in further languages that its fields leave out.
+    LeftOutStrings leftOut(notices);
     const QString ns = general.namespaceUri();
     parseGeneral(general, record, notices);
     for (const CategoryStep &step : kCategories) {
@@ -128,25 +131,37 @@ bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notic
     return true;
 }
 
-ImportResult importMetadataFile(const QString &path, const Record12 &start)
+LoadedMetadata loadMetadataFile12(const QString &path)
+{
+    // The document is walked as it stands: with the header cut off and its open elements reopened, or
+    // whole when only that parses.
+    static constexpr MetadataForm kForm{GeneralTag::AsWritten, false, [](const XmlDocument &document) {
+                                            return document.isEmpty()
+                                                       ? XmlNode()
+                                                       : findGeneral(reinterpret_cast<xmlNodePtr>(document.raw()));
+                                        }};
+    return loadMetadataFile(path, kForm);
+}
+
+ImportResult importLoadedMetadata(LoadedMetadata &loaded, const Record12 &start)
 {
     ImportResult result;
     result.record = start;
-    const std::optional<StrippedMetadata> stripped = removeHeader(path, result.notices);
-    if (!stripped)
+    result.notices = loaded.notices;
+    result.headerCut = loaded.headerCut;
+    result.header = loaded.header;
+    result.parseError = loaded.parseError;
+    if (!loaded.document)
         return result;
-    result.headerCut = true;
-    result.header = stripped->header;
-    // The document is walked as it stands: with the header cut off and its open elements reopened, or
-    // whole when only that parses.
-    XmlDocument document;
-    if (!document.loadXML(stripped->text) && !document.loadXML(stripped->original)) {
-        result.parseError = document.parseError();
-        return result;
-    }
     result.loaded = true;
-    result.ok = parseMetadata(document, result.record, result.notices);
+    result.ok = parseMetadata(*loaded.document, result.record, result.notices);
     return result;
+}
+
+ImportResult importMetadataFile(const QString &path, const Record12 &start)
+{
+    LoadedMetadata loaded = loadMetadataFile12(path);
+    return importLoadedMetadata(loaded, start);
 }
 
 } // namespace ts

@@ -4,7 +4,7 @@
 // classification is stored as a numbered fragment file temp12/1.xml ... temp12/N.xml below the program
 // folder, listed as "1" ... "N" in lstClassification. The file itself is only read.
 
-#include "shared/metadataheader.h"
+#include "shared/loadedmetadata.h"
 #include "reader12.h"
 
 #include "platform/xmldocument.h"
@@ -25,7 +25,14 @@ struct ImportResult {
     ParseError parseError; // why the file could not be parsed, when it could not
 };
 
-// Reads the file at path into a copy of `start` (the record of the cleared editor).
+// Reads the file and parses it, with its header cut off and the elements the header leaves open reopened,
+// or as it stands when only that parses. Nothing reaches a record yet.
+LoadedMetadata loadMetadataFile12(const QString &path);
+
+// Walks a loaded file into a copy of `start` (the record of the cleared editor).
+ImportResult importLoadedMetadata(LoadedMetadata &loaded, const Record12 &start);
+
+// Both: reads the file at path into a copy of `start`.
 ImportResult importMetadataFile(const QString &path, const Record12 &start);
 
 // The walk over a loaded document: the first element of each category goes to its reader (further ones

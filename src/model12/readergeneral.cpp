@@ -57,14 +57,15 @@ void parseGeneral(const XmlNode &general, Record12 &record, Notices &notices)
                     walk.notice(invalid + nodeName(part));
             }
         } else if (walk.is(c, "keyword")) {
-            record.keywordsText = keywords.add(nodeText(c));
+            record.keywordsText = keywords.add(walk.stringText(c));
         } else if (walk.is(c, "structure")) {
             forVocabulary(
                 walk, c, [&](const QString &v) { record.cboStructure = v; },
                 [&](const XmlNode &part) { walk.notice(invalid + nodeName(part)); });
         } else if (walk.is(c, "aggregationlevel")) {
             forVocabulary(
-                walk, c, [&](const QString &v) { record.cboAggregationLevel = v; }, passOver);
+                walk, c, [&](const QString &v) { record.cboAggregationLevel = v; },
+                [&](const XmlNode &part) { walk.unsupported(part); });
         } else {
             return false;
         }
@@ -100,6 +101,8 @@ void parseLifecycle(const XmlNode &lifecycle, Record12 &record, Notices &notices
                     const XmlNode vcard = vcardOf(walk, part);
                     if (!vcard.isNull())
                         record.lstFiles.append(getVCardName(nodeText(vcard)) + QLatin1Char(',') + role);
+                    else
+                        walk.unsupported(part);
                 } else if (walk.is(part, "date")) {
                     record.txtLifecycleDate = childText(part, 0);
                 } else {
@@ -128,8 +131,10 @@ void parseMetametadata(const XmlNode &metametadata, Record12 &record, Notices &n
                     record.cboCreatorRole = nodeText(value);
             } else if (walk.is(part, "centity")) {
                 const XmlNode vcard = vcardOf(walk, part);
-                if (vcard.isNull())
+                if (vcard.isNull()) {
+                    walk.unsupported(part);
                     continue;
+                }
                 const QString text = nodeText(vcard);
                 appendName(namesOrganisation(text) ? organisations : persons, getVCardName(text));
                 record.metadataAuthorsText = persons;

@@ -21,7 +21,9 @@ void parseRights(const XmlNode &rights, Record12 &record, Notices &notices)
             yes = &Record12::copyrightYes;
         else
             return false;
-        forVocabulary(walk, c, [&](const QString &v) { record.*yes = v == QLatin1String("yes"); }, passOver);
+        forVocabulary(
+            walk, c, [&](const QString &v) { record.*yes = v == QLatin1String("yes"); },
+            [&](const XmlNode &part) { walk.unsupported(part); });
         return true;
     });
 }
@@ -41,11 +43,14 @@ void parseRelation(const XmlNode &relation, Record12 &record, Notices &notices)
                         walk.unsupportedValue(QStringLiteral("kind"), kind);
                     record.relationshipCombo = relationText;
                 },
-                passOver);
+                [&](const XmlNode &part) { walk.unsupported(part); });
         } else if (walk.is(c, "resource")) {
-            for (const XmlNode &part : childNodes(c))
+            for (const XmlNode &part : childNodes(c)) {
                 if (walk.is(part, "description"))
-                    record.otherResourceText = nodeText(part);
+                    record.otherResourceText = walk.stringText(part);
+                else
+                    walk.unsupported(part);
+            }
         } else {
             return false;
         }
@@ -60,8 +65,10 @@ void parseAnnotation(const XmlNode &annotation, Record12 &record, Notices &notic
         if (!walk.is(c, "person"))
             return false;
         const QList<XmlNode> children = childNodes(c);
-        if (children.isEmpty() || !walk.is(children.first(), "vcard"))
+        if (children.isEmpty() || !walk.is(children.first(), "vcard")) {
+            walk.unsupported(c);
             return true;
+        }
         // The name is the value of the FN: line, or without one of the ORG: line; a vCard with neither
         // names nobody.
         const QString vcard = nodeText(children.first());
@@ -78,26 +85,32 @@ void parseClassification(const XmlNode &classification, Record12 &record, Notice
     JoinedText keywords(QStringLiteral(","));
     walk.run([&](const XmlNode &c) {
         if (walk.is(c, "purpose")) {
-            forVocabulary(walk, c, [&](const QString &v) { record.classificationCombo = v; }, passOver);
+            forVocabulary(
+                walk, c, [&](const QString &v) { record.classificationCombo = v; },
+                [&](const XmlNode &part) { walk.unsupported(part); });
         } else if (walk.is(c, "keyword")) {
-            record.classificationKeywordsText = keywords.add(nodeText(c));
+            record.classificationKeywordsText = keywords.add(walk.stringText(c));
         } else if (walk.is(c, "taxonpath")) {
             for (const XmlNode &part : childNodes(c)) {
                 if (walk.is(part, "source")) {
-                    record.txtTaxonSource = nodeText(part);
+                    record.txtTaxonSource = walk.stringText(part);
                 } else if (walk.is(part, "taxon")) {
                     // Each id goes with the entry of its own taxon; a taxon that lacks one is listed with
-                    // the part it has. Taxa nested in a taxon are not read.
+                    // the part it has. Taxa nested in a taxon are not read: they are reported.
                     QString id;
                     QString entry;
                     for (const XmlNode &value : childNodes(part)) {
                         if (walk.is(value, "id"))
                             id = childText(value, 0);
                         else if (walk.is(value, "entry"))
-                            entry = childText(value, 0);
+                            entry = walk.firstStringText(value);
+                        else
+                            walk.unsupported(value);
                     }
                     if (!id.isEmpty() || !entry.isEmpty())
                         record.lstTaxon.append(id + QLatin1Char(',') + entry);
+                } else {
+                    walk.unsupported(part);
                 }
             }
         } else {

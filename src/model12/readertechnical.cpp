@@ -31,7 +31,7 @@ struct Requirements {
     bool isBrowser() const { return type.toLower() == QLatin1String("browser"); }
     bool isOperatingSystem() const { return type.toLower() == QLatin1String("operating system"); }
 
-    void read(const Walk &walk, const XmlNode &requirement, Record12 &record)
+    void read(Walk &walk, const XmlNode &requirement, Record12 &record)
     {
         for (const XmlNode &part : childNodes(requirement)) {
             if (walk.is(part, "type"))
@@ -40,6 +40,8 @@ struct Requirements {
                 forVocabulary(walk, part, [this](const QString &v) { name = v; }, passOver);
             else if (walk.is(part, "minimumversion"))
                 minimumVersion = nodeText(part);
+            else
+                walk.unsupported(part); // a maximum version among them: the editor has no place for it
             if (isBrowser()) {
                 if (const char *text = browserText12(name, minimumVersion))
                     browserText = QLatin1String(text);
@@ -91,12 +93,14 @@ void parseTechnical(const XmlNode &technical, Record12 &record, Notices &notices
                 if (walk.is(part, "datetime")) {
                     parts = isoDurationParts(nodeText(part));
                 } else if (walk.is(part, "description")) {
-                    const QString text = childText(part, 0);
+                    const QString text = walk.stringText(part);
                     if (text.isEmpty())
                         continue;
                     parts = durationParts(text);
                     if (!parts)
                         walk.unsupportedValue(QStringLiteral("duration"), text);
+                } else {
+                    walk.unsupported(part);
                 }
                 if (!parts)
                     continue;

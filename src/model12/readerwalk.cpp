@@ -3,7 +3,8 @@
 namespace ts::reader12 {
 
 Walk::Walk(const XmlNode &root, Category category, Record12 &record, Notices &notices)
-    : record(record), notices(notices), m_root(root), m_category(category), m_namespace(root.namespaceUri())
+    : record(record), notices(notices), m_root(root), m_category(category), m_namespace(root.namespaceUri()),
+      m_leftOut(notices)
 {
 }
 
@@ -28,13 +29,35 @@ XmlNode Walk::vocabularyValue(const XmlNode &element) const
     return child(element, "value");
 }
 
+QString Walk::stringText(const XmlNode &element) const
+{
+    QList<XmlNode> strings;
+    for (const XmlNode &c : childNodes(element))
+        if (is(c, "langstring"))
+            strings.append(c);
+    if (strings.isEmpty())
+        return nodeText(element);
+    return LeftOutStrings::firstString(sectionName(m_category) + QLatin1Char(' ') + element.localName(), strings,
+                                       QStringLiteral("xml:lang"), &nodeText);
+}
+
+QString Walk::firstStringText(const XmlNode &element) const
+{
+    return child(element, "langstring").isNull() ? childText(element, 0) : stringText(element);
+}
+
 void Walk::run(const std::function<bool(const XmlNode &)> &other)
 {
-    for (const XmlNode &c : childNodes(m_root)) {
-        if (c.isComment() || applyRule(c))
+    for (const XmlNode &c : childNodes(m_root, true)) {
+        if (c.isComment())
             continue;
-        if (!other || !other(c))
-            notice(unsupportedElementText(m_category) + nodeName(c));
+        if (!isInstruction(c) && (applyRule(c) || (other && other(c)))) {
+            // What the editor cannot hold inside a known element is reported too.
+            for (const XmlNode &instruction : instructionsBelow(c))
+                unsupported(instruction);
+            continue;
+        }
+        unsupported(c);
     }
 }
 
@@ -45,8 +68,8 @@ bool Walk::applyRule(const XmlNode &c)
             continue;
         switch (rule.take) {
         case Take::Skip: break;
-        case Take::Text: record.*rule.field = nodeText(c); break;
-        case Take::FirstChild: record.*rule.field = childText(c, 0); break;
+        case Take::Text: record.*rule.field = stringText(c); break;
+        case Take::FirstChild: record.*rule.field = firstStringText(c); break;
         case Take::Value: record.*rule.field = nodeText(vocabularyValue(c)); break;
         }
         return true;
@@ -55,6 +78,12 @@ bool Walk::applyRule(const XmlNode &c)
 }
 
 void Walk::notice(const QString &text) { notices.append({text, QLatin1String(kNoticeTitle)}); }
+
+void Walk::unsupported(const XmlNode &node)
+{
+    if (!node.isComment())
+        notice(unsupportedElementText(m_category) + nodeName(node));
+}
 
 void Walk::unsupportedValue(const QString &element, const QString &value)
 {

@@ -1,6 +1,7 @@
 #pragma once
 // What the SCORM 1.2 category readers share: the frame of their walk over the children of a category.
 
+#include "shared/leftoutstrings.h"
 #include "shared/notice.h"
 #include "shared/xmlwalk.h"
 #include "readertables.h"
@@ -28,12 +29,21 @@ public:
     // its child named "value"; null when neither is there.
     XmlNode vocabularyValue(const XmlNode &element) const;
 
+    // The text of a language string: its first langstring; the element's own text when it holds none. The
+    // strings after the first are noted as left out.
+    QString stringText(const XmlNode &element) const;
+    // The first langstring of a language string, or without langstrings the text of the first child.
+    QString firstStringText(const XmlNode &element) const;
+
     // Walks the root's children: comments passed over, the category's field rules applied, every other
-    // child handed to `other`, which answers false for a child it does not know; such a child gets the
-    // category's unsupported-element notice.
+    // child handed to `other`, which answers false for a child it does not know; such a child, and every
+    // processing instruction in the category, gets the category's unsupported-element notice.
     void run(const std::function<bool(const XmlNode &)> &other = {});
 
     void notice(const QString &text);
+    // The category's unsupported-element notice for a node the editor has no place for; comments are
+    // passed over.
+    void unsupported(const XmlNode &node);
     // The category's notice for a value it cannot hold, naming the element and quoting the value.
     void unsupportedValue(const QString &element, const QString &value);
 
@@ -46,6 +56,7 @@ private:
     XmlNode m_root;
     Category m_category;
     QString m_namespace;
+    LeftOutStrings m_leftOut;
 };
 
 // Walks the parts of a vocabulary element: "source" passed over, the text of "value" handed to `value`,

@@ -61,11 +61,10 @@ QString composeAgeRange(const QString &minAge, const QString &maxAge)
 
 std::pair<QString, QString> splitAgeRange(const QString &text)
 {
-    // The writers compose "min - max": the blanks around the "-" are theirs, not part of the ages.
-    const qsizetype dash = text.indexOf(QLatin1Char('-'));
-    if (dash < 0)
-        return {text.trimmed(), QString()};
-    return {text.left(dash).trimmed(), text.mid(dash + 1).trimmed()};
+    // The writers compose "min - max": the blanks around the "-" are theirs, not part of the ages. The text
+    // is split at every "-": what stands after a second one is no part of the maximum.
+    const QStringList parts = text.split(QLatin1Char('-'));
+    return {parts.at(0).trimmed(), parts.value(1).trimmed()};
 }
 
 } // namespace ts

@@ -32,8 +32,9 @@ bool isPlainDuration(const QString &text);
 // any case.
 QString composeAgeRange(const QString &minAge, const QString &maxAge);
 
-// The two lists' texts of an age range read from a file: split at the first "-", each part trimmed of
-// the blanks around it; a text without "-" is the minimum alone.
+// The two lists' texts of an age range read from a file: split at every "-", the first part the minimum
+// and the second the maximum, each trimmed of the blanks around it; a text without "-" is the minimum
+// alone.
 std::pair<QString, QString> splitAgeRange(const QString &text);
 
 } // namespace ts

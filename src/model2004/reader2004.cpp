@@ -4,7 +4,7 @@
 
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
-#include "shared/metadataheader.h"
+#include "shared/leftoutstrings.h"
 #include "shared/readertables.h"
 #include "shared/writefailure.h"
 #include "shared/xmlwalk.h"
@@ -77,7 +77,7 @@ bool isCategory(const XmlNode &node, const QString &ns)
 void reportUnknownCategories(const XmlNode &record, const QString &ns, Notices &notices)
 {
     const QString prefix = readers::unsupportedElementText(record.name());
-    for (const XmlNode &c : childNodes(record))
+    for (const XmlNode &c : childNodes(record, true))
         if (!c.isComment() && !isCategory(c, ns))
             notices.append({prefix + nodeName(c), QStringLiteral("Notice")});
 }
@@ -92,6 +92,8 @@ bool parseMetadata2004(const XmlDocument &document, Record2004 &record, Notices 
                         QStringLiteral("Check Format"), Icon::Exclamation});
         return false;
     }
+    // One notice for the file names the strings in further languages that its fields leave out.
+    LeftOutStrings leftOut(notices);
     // The record is the element that holds <general>: the document's root, or the lom element inside a
     // wrapper. A <general> that is the root is a record of its own.
     const QString ns = general.namespaceUri();
@@ -122,29 +124,22 @@ bool parseMetadata2004(const XmlDocument &document, Record2004 &record, Notices 
     return true;
 }
 
-LoadedMetadata2004 loadMetadataFile2004(const QString &path)
+LoadedMetadata loadMetadataFile2004(const QString &path)
 {
-    LoadedMetadata2004 loaded;
-    const std::optional<StrippedMetadata> stripped = removeHeader(path, loaded.notices, GeneralTag::AnyForm);
-    if (!stripped)
-        return loaded;
-    loaded.headerCut = true;
-    loaded.header = stripped->header;
     // The document as it stands, so that categories written before <general> are read too; with the
     // header cut off when only that parses.
-    auto document = std::make_unique<XmlDocument>();
-    if (document->loadXML(stripped->original) || document->loadXML(stripped->text))
-        loaded.document = std::move(document);
-    else
-        loaded.parseError = document->parseError();
-    return loaded;
+    static constexpr MetadataForm kForm{GeneralTag::AnyForm, true, [](const XmlDocument &document) {
+                                            return document.isEmpty() ? XmlNode()
+                                                                      : findGeneral(document.documentElement());
+                                        }};
+    return loadMetadataFile(path, kForm);
 }
 
 ImportResult2004 importMetadataFile2004(const QString &path, const Record2004 &start)
 {
     ImportResult2004 result;
     result.record = start;
-    LoadedMetadata2004 loaded = loadMetadataFile2004(path);
+    LoadedMetadata loaded = loadMetadataFile2004(path);
     result.notices = loaded.notices;
     if (!loaded.document)
         return result;

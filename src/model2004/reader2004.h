@@ -13,10 +13,10 @@
 
 #include "model2004/record2004.h"
 #include "platform/xmldocument.h"
+#include "shared/loadedmetadata.h"
 #include "shared/notice.h"
 
 #include <QString>
-#include <memory>
 
 namespace ts {
 
@@ -45,18 +45,10 @@ bool parseClassification2004(const QString &fragmentXml, Record2004 &record, Not
 // before it stay listed).
 bool parseMetadata2004(const XmlDocument &document, Record2004 &record, Notices &notices);
 
-// A SCORM 2004 file read and parsed, ready for the walk.
-struct LoadedMetadata2004 {
-    Notices notices;        // to be shown in this order
-    bool headerCut = false; // the file was read and its header cut: false means nothing could be read
-    QString header;         // the text in front of the first general element
-    std::unique_ptr<XmlDocument> document; // the parsed document; null when it could not be parsed
-    ParseError parseError;                 // why it could not be parsed
-};
-
 // Reads the file and parses it: as it stands, or, when only that parses, with its header cut off and the
-// elements the header leaves open reopened.
-LoadedMetadata2004 loadMetadataFile2004(const QString &path);
+// elements the header leaves open reopened. The record is the one of the first general element of any
+// prefix; nothing reaches a record yet.
+LoadedMetadata loadMetadataFile2004(const QString &path);
 
 struct ImportResult2004 {
     bool ok = false;     // read whole (see parseMetadata2004); false too when nothing could be read

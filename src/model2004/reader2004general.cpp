@@ -32,6 +32,8 @@ public:
                 const QString vcard = valueText(part);
                 if (vcard.toLower().contains(QLatin1String("vcard")))
                     m_list.append(getVCardName(vcard) + QLatin1Char(',') + m_role);
+                else
+                    m_walk.unsupported(part);
             } else if (!m_walk.is(part, "date")) {
                 m_walk.notice(QLatin1String(m_invalid) + nodeName(part));
             }
@@ -72,7 +74,7 @@ void parseGeneral2004(const XmlNode &general, Record2004 &record, Notices &notic
 {
     Walk walk(general, Category::General, record, notices);
     const QString invalid = QLatin1String(kInvalidCatalogGeneral);
-    QStringList keywords;
+    QString keywords;
     walk.run([&](const XmlNode &c) {
         if (walk.is(c, "identifier")) {
             for (const XmlNode &part : childNodes(c)) {
@@ -84,14 +86,15 @@ void parseGeneral2004(const XmlNode &general, Record2004 &record, Notices &notic
                     walk.notice(invalid + nodeName(part));
             }
         } else if (walk.is(c, "keyword")) {
-            keywords.append(valueText(c));
-            record.keywordsText = keywords.join(QLatin1Char(','));
+            record.keywordsText = appendKeyword(keywords, walk.stringText(c));
         } else if (walk.is(c, "structure")) {
             forVocabulary(
                 walk, c, [&](const QString &v) { record.cboStructure = v; },
                 [&](const XmlNode &part) { walk.notice(invalid + nodeName(part)); });
         } else if (walk.is(c, "aggregationLevel")) {
-            forVocabulary(walk, c, [&](const QString &v) { record.cboAggregationLevel = v; }, passOver);
+            forVocabulary(
+                walk, c, [&](const QString &v) { record.cboAggregationLevel = v; },
+                [&](const XmlNode &part) { walk.unsupported(part); });
         } else {
             return false;
         }

@@ -22,7 +22,9 @@ void parseRights2004(const XmlNode &rights, Record2004 &record, Notices &notices
         else
             return false;
         // Only "yes" chooses the "Yes" option; any other value chooses "No".
-        forVocabulary(walk, c, [&](const QString &v) { record.*yes = v == QLatin1String("yes"); }, passOver);
+        forVocabulary(
+            walk, c, [&](const QString &v) { record.*yes = v == QLatin1String("yes"); },
+            [&](const XmlNode &part) { walk.unsupported(part); });
         return true;
     });
 }
@@ -41,11 +43,15 @@ void parseRelation2004(const XmlNode &relation, Record2004 &record, Notices &not
                     else if (!kind.isEmpty())
                         walk.unsupportedValue("kind", kind);
                 },
-                passOver);
+                [&](const XmlNode &part) { walk.unsupported(part); });
         } else if (walk.is(c, "resource")) {
-            for (const XmlNode &part : elementChildren(c))
+            // The identifier of the resource is the writers' own.
+            for (const XmlNode &part : childNodes(c)) {
                 if (walk.is(part, "description"))
-                    record.otherResourceText = valueText(part);
+                    record.otherResourceText = walk.stringText(part);
+                else if (!walk.is(part, "identifier"))
+                    walk.unsupported(part);
+            }
         } else {
             return false;
         }
@@ -62,33 +68,58 @@ void parseAnnotation2004(const XmlNode &annotation, Record2004 &record, Notices 
         const QString vcard = valueText(c);
         if (vcard.toLower().contains(QLatin1String("vcard")))
             record.authorText = getVCardName(vcard);
+        else
+            walk.unsupported(c);
         return true;
     });
 }
+
+namespace {
+
+// Each id goes with the entry of its own taxon; a taxon that lacks one is listed with the part it has.
+void readTaxon(Walk &walk, const XmlNode &taxon)
+{
+    QString id;
+    QString entry;
+    bool haveId = false;
+    bool haveEntry = false;
+    for (const XmlNode &part : childNodes(taxon)) {
+        if (walk.is(part, "id") && !haveId) {
+            id = valueText(part);
+            haveId = true;
+        } else if (walk.is(part, "entry") && !haveEntry) {
+            entry = walk.stringText(part);
+            haveEntry = true;
+        } else {
+            walk.unsupported(part);
+        }
+    }
+    if (!id.isEmpty() || !entry.isEmpty())
+        walk.record.lstTaxon.append(id + QLatin1Char(',') + entry);
+}
+
+} // namespace
 
 void parseClassification2004(const XmlNode &classification, Record2004 &record, Notices &notices)
 {
     record.lstTaxon.clear();
     Walk walk(classification, Category::Classification, record, notices);
-    QStringList keywords;
+    QString keywords;
     walk.run([&](const XmlNode &c) {
         if (walk.is(c, "purpose")) {
-            forVocabulary(walk, c, [&](const QString &v) { record.classificationCombo = v; }, passOver);
+            forVocabulary(
+                walk, c, [&](const QString &v) { record.classificationCombo = v; },
+                [&](const XmlNode &part) { walk.unsupported(part); });
         } else if (walk.is(c, "keyword")) {
-            keywords.append(valueText(c));
-            record.classificationKeywordsText = keywords.join(QLatin1Char(','));
+            record.classificationKeywordsText = appendKeyword(keywords, walk.stringText(c));
         } else if (walk.is(c, "taxonPath")) {
-            for (const XmlNode &part : elementChildren(c)) {
-                if (walk.is(part, "source")) {
-                    record.txtTaxonSource = valueText(part);
-                } else if (walk.is(part, "taxon")) {
-                    // Each id goes with the entry of its own taxon; a taxon that lacks one is listed with
-                    // the part it has.
-                    const QString id = valueText(walk.child(part, "id"));
-                    const QString entry = valueText(walk.child(part, "entry"));
-                    if (!id.isEmpty() || !entry.isEmpty())
-                        record.lstTaxon.append(id + QLatin1Char(',') + entry);
-                }
+            for (const XmlNode &part : childNodes(c)) {
+                if (walk.is(part, "source"))
+                    record.txtTaxonSource = walk.stringText(part);
+                else if (walk.is(part, "taxon"))
+                    readTaxon(walk, part);
+                else
+                    walk.unsupported(part);
             }
         } else {
             return false;

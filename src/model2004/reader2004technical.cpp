@@ -23,22 +23,30 @@ public:
 
     void read(const XmlNode &requirement)
     {
-        for (const XmlNode &composite : elementChildren(requirement))
+        // The editor holds what an orComposite says; anything else under a requirement is reported.
+        for (const XmlNode &composite : childNodes(requirement)) {
             if (m_walk.is(composite, "orComposite"))
                 readComposite(composite);
+            else
+                m_walk.unsupported(composite);
+        }
     }
 
 private:
     void readComposite(const XmlNode &composite)
     {
-        for (const XmlNode &part : elementChildren(composite)) {
+        for (const XmlNode &part : childNodes(composite)) {
             if (m_walk.is(part, "type")) {
                 if (const XmlNode value = m_walk.child(part, "value"); !value.isNull())
                     m_type = valueText(value);
             } else if (m_walk.is(part, "name")) {
                 readName(part);
-            } else if (m_walk.is(part, "minimumVersion") && m_browserPending) {
-                showBrowser(valueText(part));
+            } else if (m_walk.is(part, "minimumVersion")) {
+                if (m_browserPending)
+                    showBrowser(valueText(part));
+            } else {
+                // A maximum version among them: the editor has no place for it.
+                m_walk.unsupported(part);
             }
         }
         if (m_browserPending)
@@ -56,6 +64,9 @@ private:
         } else if (m_type == QLatin1String("operating system")) {
             // The operating system list shows the name as it is, with a minimum version or without one.
             m_walk.record.osCombo = valueText(value);
+        } else {
+            // A requirement of a type the editor has no list for.
+            m_walk.unsupportedValue("requirement", (m_type + QLatin1Char(' ') + valueText(value)).trimmed());
         }
     }
 
@@ -82,9 +93,13 @@ private:
 void readDuration(Walk &walk, const XmlNode &element, const char *name, std::array<QString Record2004::*, 6> parts,
                   QString Record2004::*composed)
 {
-    for (const XmlNode &inner : elementChildren(element)) {
-        if (!walk.is(inner, "duration"))
+    for (const XmlNode &inner : childNodes(element)) {
+        if (walk.is(inner, "description"))
+            continue; // the writers write their own
+        if (!walk.is(inner, "duration")) {
+            walk.unsupported(inner);
             continue;
+        }
         const QString text = valueText(inner);
         if (text.isEmpty())
             continue;
@@ -142,7 +157,7 @@ void parseEducational2004(const XmlNode &educational, Record2004 &record, Notice
             else if (!type.isEmpty())
                 walk.unsupportedValue("learningResourceType", type);
         } else if (walk.is(c, "typicalAgeRange")) {
-            record.txtTypicalAgeRange = walk.firstChildText(c);
+            record.txtTypicalAgeRange = walk.firstStringText(c);
             std::tie(record.cboMinAge, record.cboMaxAge) = splitAgeRange(record.txtTypicalAgeRange);
         } else if (walk.is(c, "typicalLearningTime")) {
             readDuration(walk, c, "typicalLearningTime",

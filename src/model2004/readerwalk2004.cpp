@@ -77,8 +77,16 @@ QList<XmlNode> elementChildren(const XmlNode &node)
     return out;
 }
 
+const QString &appendKeyword(QString &collected, const QString &keyword)
+{
+    if (!collected.isEmpty())
+        collected += QLatin1Char(',');
+    return collected += keyword;
+}
+
 Walk::Walk(const XmlNode &root, Category category, Record2004 &record, Notices &notices)
-    : record(record), notices(notices), m_root(root), m_category(category), m_namespace(root.namespaceUri())
+    : record(record), notices(notices), m_root(root), m_category(category), m_namespace(root.namespaceUri()),
+      m_leftOut(notices)
 {
 }
 
@@ -109,13 +117,35 @@ QString Walk::firstChildText(const XmlNode &element) const
     return valueText(children.isEmpty() ? element : children.first());
 }
 
+QString Walk::stringText(const XmlNode &element) const
+{
+    QList<XmlNode> strings;
+    for (const XmlNode &c : elementChildren(element))
+        if (is(c, "string"))
+            strings.append(c);
+    if (strings.isEmpty())
+        return valueText(element);
+    return LeftOutStrings::firstString(sectionName(m_category) + QLatin1Char(' ') + element.localName(), strings,
+                                       QStringLiteral("language"), &valueText);
+}
+
+QString Walk::firstStringText(const XmlNode &element) const
+{
+    return child(element, "string").isNull() ? firstChildText(element) : stringText(element);
+}
+
 void Walk::run(const std::function<bool(const XmlNode &)> &other)
 {
-    for (const XmlNode &c : childNodes(m_root)) {
-        if (c.isComment() || applyRule(c))
+    for (const XmlNode &c : childNodes(m_root, true)) {
+        if (c.isComment())
             continue;
-        if (!other || !other(c))
-            notice(unsupportedElementText(m_category) + nodeName(c));
+        if (!isInstruction(c) && (applyRule(c) || (other && other(c)))) {
+            // What the editor cannot hold inside a known element is reported too.
+            for (const XmlNode &instruction : instructionsBelow(c))
+                unsupported(instruction);
+            continue;
+        }
+        unsupported(c);
     }
 }
 
@@ -126,8 +156,8 @@ bool Walk::applyRule(const XmlNode &c)
             continue;
         switch (rule.take) {
         case Take::Skip: break;
-        case Take::Text: record.*rule.field = valueText(c); break;
-        case Take::FirstChild: record.*rule.field = firstChildText(c); break;
+        case Take::Text: record.*rule.field = stringText(c); break;
+        case Take::FirstChild: record.*rule.field = firstStringText(c); break;
         case Take::Value:
             if (const XmlNode v = value(c); !v.isNull())
                 record.*rule.field = valueText(v);
@@ -139,6 +169,12 @@ bool Walk::applyRule(const XmlNode &c)
 }
 
 void Walk::notice(const QString &text) { notices.append({text, QLatin1String(kNoticeTitle)}); }
+
+void Walk::unsupported(const XmlNode &node)
+{
+    if (!node.isComment())
+        notice(unsupportedElementText(m_category) + nodeName(node));
+}
 
 void Walk::unsupportedValue(const char *element, const QString &value)
 {

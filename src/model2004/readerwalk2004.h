@@ -6,6 +6,7 @@
 
 #include "model2004/record2004.h"
 #include "platform/xmldocument.h"
+#include "shared/leftoutstrings.h"
 #include "shared/notice.h"
 #include "shared/xmlwalk.h"
 
@@ -41,13 +42,21 @@ public:
     // The text of the first child element (the string of a language string); the element's own text when
     // it holds no element.
     QString firstChildText(const XmlNode &element) const;
+    // The text of a language string: its first string; the element's own text when it holds none. The
+    // strings after the first are noted as left out.
+    QString stringText(const XmlNode &element) const;
+    // The first string of a language string, or without strings the text of the first child element.
+    QString firstStringText(const XmlNode &element) const;
 
     // Walks the root's children: comments passed over, the category's field rules applied, every other
-    // child handed to `other`, which answers false for a child it does not know; such a child gets the
-    // category's unsupported-element notice.
+    // child handed to `other`, which answers false for a child it does not know; such a child, and every
+    // processing instruction in the category, gets the category's unsupported-element notice.
     void run(const std::function<bool(const XmlNode &)> &other = {});
 
     void notice(const QString &text);
+    // The category's unsupported-element notice for a node the editor has no place for; comments are
+    // passed over.
+    void unsupported(const XmlNode &node);
     // The category's notice for a value it cannot hold, naming the element and quoting the value.
     void unsupportedValue(const char *element, const QString &value);
 
@@ -60,6 +69,7 @@ private:
     XmlNode m_root;
     Category m_category;
     QString m_namespace;
+    LeftOutStrings m_leftOut;
 };
 
 // Walks the children of a vocabulary element: "source" passed over, the text of "value" handed to `value`,
@@ -78,5 +88,9 @@ void forVocabulary(const Walk &walk, const XmlNode &element, Value value, Other 
 }
 
 inline void passOver(const XmlNode &) {}
+
+// Appends a keyword to those collected in document order, after a "," when a text was collected before;
+// answers the collected text.
+const QString &appendKeyword(QString &collected, const QString &keyword);
 
 } // namespace ts::reader2004

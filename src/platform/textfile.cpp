@@ -118,7 +118,10 @@ DecodedText decodeTextFile(const QByteArray &bytes)
     const QString text = utf8(bytes);
     if (!utf8.hasError())
         return {text, QString(), 0};
-    return {decodeCp1252(bytes), QString(), 0};
+    DecodedText out{decodeCp1252(bytes), QString(), 0};
+    // Line ends are the same bytes in both encodings.
+    out.firstNotUtf8Line = firstReplacementLine(text, bytes);
+    return out;
 }
 
 QString decodeText(const QByteArray &bytes) { return decodeTextFile(bytes).text; }

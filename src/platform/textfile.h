@@ -10,12 +10,15 @@ struct DecodedText {
     QString encoding;     // the encoding the file declares (by a byte-order mark or its XML declaration); empty
                           // when it declares none
     int firstBadLine = 0; // 1-based line of the first byte not valid in that encoding (shown as U+FFFD); 0 if none
+    // A file that declares no encoding it can be read in and is not UTF-8 is read as Windows-1252: the 1-based
+    // line of its first byte that is not UTF-8; 0 when it was read as UTF-8 or as it declares.
+    int firstNotUtf8Line = 0;
 };
 
 // Decodes the bytes of a text file: a byte-order mark wins, then the encoding named by an XML
 // declaration; a byte not valid in the declared encoding becomes U+FFFD. A file that declares nothing is
 // read as UTF-8, or, when it is not UTF-8, as Windows-1252 (the encoding older files of this kind were
-// written in).
+// written in), which firstNotUtf8Line tells.
 DecodedText decodeTextFile(const QByteArray &bytes);
 QString decodeText(const QByteArray &bytes);
 

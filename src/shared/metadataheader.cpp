@@ -219,16 +219,52 @@ GeneralTagFound firstGeneralTag(const QString &text)
     return found;
 }
 
+// The first "<general>" written exactly so that stands as markup: one inside a comment, a processing
+// instruction, a CDATA section or the document type declaration is text, not the record's general
+// element. Unlike the scan by tags, this one reads past tags it cannot read.
+qsizetype firstGeneralAsWritten(const QString &text)
+{
+    const QLatin1String general("<general>");
+    qsizetype pos = 0;
+    while ((pos = text.indexOf(u'<', pos)) >= 0) {
+        const QStringView rest = QStringView(text).mid(pos);
+        if (rest.startsWith(general))
+            return pos;
+        qsizetype next = pos + 1;
+        if (rest.startsWith(u"<!--")) {
+            next = text.indexOf(QLatin1String("-->"), pos + 4);
+            next = next < 0 ? -1 : next + 3;
+        } else if (rest.startsWith(u"<?")) {
+            next = text.indexOf(QLatin1String("?>"), pos + 2);
+            next = next < 0 ? -1 : next + 2;
+        } else if (rest.startsWith(u"<![CDATA[")) {
+            next = text.indexOf(QLatin1String("]]>"), pos + 9);
+            next = next < 0 ? -1 : next + 3;
+        } else if (rest.startsWith(u"<!")) {
+            next = doctypeEnd(text, pos + 2);
+        }
+        if (next < 0)
+            return -1;
+        pos = next;
+    }
+    return -1;
+}
+
 } // namespace
+
+Notice invalidMetadataFileNotice()
+{
+    return {QStringLiteral("Problem encountered while opening XML file. This may affect your XML file"),
+            QStringLiteral("Invalid Metadata File"), Icon::Exclamation};
+}
 
 std::optional<StrippedMetadata> stripHeader(const QString &text, Notices &notices, GeneralTag form)
 {
     qsizetype general = form == GeneralTag::AnyForm ? firstGeneralTag(text).start : -1;
     if (general < 0)
-        general = text.indexOf(QLatin1String("<general>"));
+        general = firstGeneralAsWritten(text);
     if (general < 0) {
-        notices.append({QStringLiteral("Problem encountered while opening XML file. This may affect your XML file"),
-                        QStringLiteral("Invalid Metadata File"), Icon::Exclamation});
+        notices.append(invalidMetadataFileNotice());
         return std::nullopt;
     }
     StrippedMetadata stripped;

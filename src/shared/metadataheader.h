@@ -21,7 +21,8 @@ struct StrippedMetadata {
 
 // Where the header ends: at the first "<general>" written exactly so (SCORM 1.2), or at the first start tag
 // of an element named general whatever its prefix and attributes ("<lom:general>", "<general id='g'>"),
-// and without one at the first "<general>" (SCORM 2004).
+// and without one at the first "<general>" (SCORM 2004). A "<general>" in a comment, a processing
+// instruction, a CDATA section or the document type declaration is no general element.
 enum class GeneralTag { AsWritten, AnyForm };
 
 // Reads the file (honouring a byte-order mark or an XML declaration) and cuts its header off. No value, and
@@ -32,6 +33,9 @@ std::optional<StrippedMetadata> removeHeader(const QString &path, Notices &notic
 // The same for a text already read.
 std::optional<StrippedMetadata> stripHeader(const QString &text, Notices &notices,
                                             GeneralTag form = GeneralTag::AsWritten);
+
+// The notice of a file that holds no general element: "Problem encountered while opening XML file. ...".
+Notice invalidMetadataFileNotice();
 
 // True for a SCORM 2004 metadata file: it mentions "SCORM_CAM_v1.3", or its root element, or its first
 // general element, is in the IEEE LOM namespace.

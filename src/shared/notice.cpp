@@ -1,5 +1,6 @@
 #include "notice.h"
 
+#include "platform/textfile.h"
 #include "platform/xmldocument.h"
 
 #include <QDir>
@@ -31,6 +32,22 @@ Notice xmlFileParseNotice(const ParseError &error, const QString &path)
     if (!path.isEmpty())
         notice.text += QStringLiteral("\r\n\r\nFile: ") + QDir::toNativeSeparators(path);
     return notice;
+}
+
+QString decodingNoticeText(const DecodedText &decoded, const QString &path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    if (decoded.firstBadLine > 0)
+        return QStringLiteral("Some bytes of %1 are not valid %2; they are shown as \"\uFFFD\". The first is on line "
+                              "%3.")
+            .arg(shown, decoded.encoding)
+            .arg(decoded.firstBadLine);
+    if (decoded.firstNotUtf8Line > 0)
+        return QStringLiteral("Some bytes of %1 are not valid UTF-8; it is read as Windows-1252. The first is on "
+                              "line %2.")
+            .arg(shown)
+            .arg(decoded.firstNotUtf8Line);
+    return {};
 }
 
 } // namespace ts

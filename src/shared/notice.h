@@ -9,6 +9,7 @@
 
 namespace ts {
 
+struct DecodedText;
 struct ParseError;
 
 struct Notice {
@@ -33,5 +34,10 @@ Notice parseErrorNotice(const QString &prefix, const ParseError &error, const QS
 // on line ...", lines broken by carriage return and line feed, information icon, title "Notice"; with a
 // path, a last line "File: " and the file.
 Notice xmlFileParseNotice(const ParseError &error, const QString &path = {});
+
+// What the reading of a text file has to say about its bytes: the bytes not valid in the encoding it
+// declares, or a file read as Windows-1252 for not being UTF-8; empty when it was read as it should be.
+// The file is named by its path.
+QString decodingNoticeText(const DecodedText &decoded, const QString &path);
 
 } // namespace ts

@@ -64,5 +64,9 @@ inline constexpr const char *kStatusNotRecommended =
 inline constexpr const char *kClassificationParsePrefix = "XML Error on line ";
 // A value that the editor cannot hold or read: section + ": " + element, and the value in quotes.
 inline constexpr const char *kUnsupportedValue = "Unsupported value found in your imported file ";
+// The strings a file gives beside the first one of a field, once per file: each element as section +
+// " " + element, and the languages left out in brackets, joined by "; ".
+inline constexpr const char *kLeftOutStrings =
+    "Only the first string of each field was read. Strings in other languages left out of your imported file: ";
 
 } // namespace ts::readers

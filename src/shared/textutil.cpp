@@ -70,7 +70,31 @@ qsizetype findEndMarker(const QString &lower, qsizetype from)
     return m.hasMatch() ? m.capturedStart() : -1;
 }
 
-// The value after the marker at pos (pos points at the marker's first character).
+// The position of the next vCard property at or after from that stands after a blank: a property name
+// (or an extension "X-" name) with any parameters, and its colon ("EMAIL;TYPE=INTERNET:"); -1 when none.
+// A word with a colon that names no property ("Friend:") is no property.
+qsizetype findNextProperty(const QString &lower, qsizetype from)
+{
+    static const QRegularExpression property(
+        QStringLiteral("(?<=\\s)(?:begin|end|version|fn|n|nickname|photo|bday|adr|label|tel|email|mailer|tz|geo|title|"
+                       "role|logo|agent|org|categories|note|prodid|rev|sort-string|sound|uid|url|class|key|impp|"
+                       "kind|gender|lang|member|related|source|x-[a-z0-9-]+)(?:;[^:\\s]*)?:"));
+    const QRegularExpressionMatch m = property.match(lower, from);
+    return m.hasMatch() ? m.capturedStart() : -1;
+}
+
+// True when the property at pos shares its line with the vCard's BEGIN: marker: a vCard written on one
+// line, its properties one after the other.
+bool isOnOneLine(const QString &lower, qsizetype pos)
+{
+    qsizetype lineStart = pos;
+    while (lineStart > 0 && !isLineEnd(lower.at(lineStart - 1)))
+        --lineStart;
+    return lower.mid(lineStart, pos - lineStart).trimmed().startsWith(QLatin1String("begin:"));
+}
+
+// The value after the marker at pos (pos points at the marker's first character): up to the end of its
+// line, an END: marker on that line, or, in a vCard on one line, the next property.
 QString valueAt(const QString &vcard, const QString &lower, qsizetype pos, qsizetype markerLength)
 {
     const qsizetype start = pos + markerLength;
@@ -80,6 +104,11 @@ QString valueAt(const QString &vcard, const QString &lower, qsizetype pos, qsize
     const qsizetype endMarker = findEndMarker(lower, start);
     if (endMarker >= 0 && endMarker < end)
         end = endMarker;
+    if (isOnOneLine(lower, pos)) {
+        const qsizetype next = findNextProperty(lower, start);
+        if (next >= 0 && next < end)
+            end = next;
+    }
     return vcard.mid(start, end - start).trimmed();
 }
 

@@ -23,9 +23,10 @@ QString withoutNonXmlChars(const QString &text);
 bool isPlainSize(const QString &text);
 
 // The name held by a vCard: the value of its FN: line, or without one of its ORG: line, found in any
-// case; the value runs to the end of its line (or to an END: marker on the same line) and is returned
-// with its own case, trimmed of blanks and line ends. A vCard with neither gives its first line that is
-// not a BEGIN: or END: marker. Text is returned as it is, never escaped.
+// case; the value runs to the end of its line (or to an END: marker on the same line; in a vCard written
+// on one line, to the next property) and is returned with its own case, trimmed of blanks and line ends.
+// A vCard with neither gives its first line that is not a BEGIN: or END: marker. Text is returned as it
+// is, never escaped.
 QString getVCardName(const QString &vcard);
 
 } // namespace ts

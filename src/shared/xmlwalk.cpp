@@ -48,7 +48,7 @@ void collectNamespaces(xmlNodePtr node, QSet<xmlNsPtr> &declared, QList<xmlNsPtr
 
 } // namespace
 
-QList<XmlNode> childNodes(const XmlNode &node)
+QList<XmlNode> childNodes(const XmlNode &node, bool withInstructions)
 {
     QList<XmlNode> out;
     if (node.isNull())
@@ -63,8 +63,28 @@ QList<XmlNode> childNodes(const XmlNode &node)
             if (!xmlIsBlankNode(c))
                 out.append(XmlNode(c));
             break;
+        case XML_PI_NODE:
+            if (withInstructions)
+                out.append(XmlNode(c));
+            break;
         default: break;
         }
+    }
+    return out;
+}
+
+bool isInstruction(const XmlNode &node) { return !node.isNull() && node.raw()->type == XML_PI_NODE; }
+
+QList<XmlNode> instructionsBelow(const XmlNode &node)
+{
+    QList<XmlNode> out;
+    if (node.isNull())
+        return out;
+    for (xmlNodePtr c = node.raw()->children; c; c = c->next) {
+        if (c->type == XML_PI_NODE)
+            out.append(XmlNode(c));
+        else if (c->type == XML_ELEMENT_NODE)
+            out.append(instructionsBelow(XmlNode(c)));
     }
     return out;
 }

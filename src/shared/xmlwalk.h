@@ -9,11 +9,15 @@
 namespace ts {
 
 // The child nodes a reader walks: elements, comments and text that is more than blanks, in document
-// order. Indentation and processing instructions are left out.
-QList<XmlNode> childNodes(const XmlNode &node);
+// order. Indentation is left out, and so are processing instructions unless asked for.
+QList<XmlNode> childNodes(const XmlNode &node, bool withInstructions = false);
+
+bool isInstruction(const XmlNode &node);
+// The processing instructions at any depth below a node, in document order.
+QList<XmlNode> instructionsBelow(const XmlNode &node);
 
 // The name of a node as notices give it: an element's name as written (with its prefix), "#comment",
-// "#text" or "#cdata-section".
+// "#text", "#cdata-section", or a processing instruction's target.
 QString nodeName(const XmlNode &node);
 
 // The text of a node, trimmed: for an element the text of all its descendants, with the blank runs of

@@ -110,6 +110,11 @@ TEST_F(Damaged, FilesThatCannotBeReadLeaveTheRecordAndTheFileAsTheyWere)
     const QByteArray amplified = "<!DOCTYPE lom [\n<!ENTITY big \"" + QByteArray(100000, 'A') + "\">\n]>\n" +
                                  QByteArray(body).replace("Kept &amp; well", QByteArray("&big;").repeated(20000));
     const QString notice = QStringLiteral("Unsupported XML on line %1\r\n\r\n%2\r\n\r\n%3\r\n\r\nFile: %4");
+    const QString noGeneral =
+        QStringLiteral("Problem encountered while opening XML file. This may affect your XML file");
+    const QString notUtf8 =
+        QStringLiteral("Some bytes of %1 are not valid UTF-8; it is read as Windows-1252. The first is on line %2.");
+    const QByteArray inComment = "<!-- <general> --><lom xmlns=\"%1\"><x/></lom>";
     const struct {
         const char *name;
         QByteArray bytes;
@@ -118,8 +123,15 @@ TEST_F(Damaged, FilesThatCannotBeReadLeaveTheRecordAndTheFileAsTheyWere)
         bool inTextWindow; // the file's text reaches the text window, to be mended by hand
         QString titleAfter;
     } rows[] = {
-        {"noise.xml", noise, {}, QStringLiteral("Problem encountered while opening XML file. This may affect your XML file"),
-         false, kKept},
+        {"noise.xml", noise, {}, notUtf8.arg(shown("noise.xml")).arg(1) + u'|' + noGeneral, false, kKept},
+        // A "<general>" in a comment is no general element, in either binding's namespace.
+        {"comment12.xml", QByteArray(inComment).replace("%1", "http://www.imsglobal.org/xsd/imsmd_rootv1p2p1"), {},
+         noGeneral, false, kKept},
+        {"comment2004.xml", QByteArray(inComment).replace("%1", "http://ltsc.ieee.org/xsd/LOM"), {}, noGeneral, false,
+         kKept},
+        // Declaring no encoding, it is UTF-8; read as Windows-1252, and said so.
+        {"undeclared.xml", QByteArray(kGood).replace("Kept &amp; well", "Caf\xE7 ok"), {},
+         notUtf8.arg(shown("undeclared.xml")).arg(4), true, QStringLiteral("Caf\u00e7 ok")},
         {"cut.xml", kGood.left(kGood.indexOf("</title>")), {},
          notice.arg(QStringLiteral("4, position 72"),
                     QStringLiteral("      <title><langstring xml:lang=\"x-none\">Kept &amp; well</langstring>"),

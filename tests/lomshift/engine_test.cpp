@@ -315,6 +315,15 @@ TEST_F(Engine, OverwritingKeepsABackupAndAFailedWriteKeepsTheOriginal)
         report.problemsText(),
         u"Metadata Created but process had errors.\rYour data may not be converted correctly."
         "\r\r%1: converted, but these values were left as they were, being no date: 7.3.2004"_s.arg(p("in/s.xml")));
+    // A file that declares no encoding and is not UTF-8 is converted as Windows-1252, and the run says so.
+    writeFile(u"in/w.xml"_s, QByteArray(kRecord12).replace("<general/>", "<general><title><langstring>Gar\xE7on"
+                                                                           "</langstring></title></general>"));
+    QDir().mkpath(p("out"));
+    report = run({p("in/w.xml")}, {false, true, p("out")});
+    EXPECT_EQ(report.problemsText(),
+              u"Metadata Created but process had errors.\rYour data may not be converted correctly.\r\rSome bytes of "
+              "%1 are not valid UTF-8; it is read as Windows-1252. The first is on line 1."_s.arg(p("in/w.xml")));
+    EXPECT_TRUE(readFile(u"out/w.xml"_s).contains("Gar\xC3\xA7on"));
     report = run({p("in/none.xml")}, {true, false, {}});
     EXPECT_TRUE(
         report.problemsText().startsWith(u"No file was converted.\r\r%1: not converted. "_s.arg(p("in/none.xml"))));

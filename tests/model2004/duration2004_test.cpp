@@ -43,4 +43,5 @@ TEST(Duration2004, ComposesTheFullFormAndTheAgeRange)
     EXPECT_EQ(composeAgeRange("", "30"), QStringLiteral(" - 30"));
     EXPECT_EQ(splitAgeRange("10 - 20"), std::make_pair(QString("10"), QString("20")));
     EXPECT_EQ(splitAgeRange("18+"), std::make_pair(QString("18+"), QString()));
+    EXPECT_EQ(splitAgeRange("7-12-15"), std::make_pair(QString("7"), QString("12")));
 }

@@ -55,6 +55,7 @@ std::vector<FileCase> fileCases()
                  {info("Catalog entry in <general> section is invalid: #comment"),
                   info("Catalog entry in <general> section is invalid: extra"),
                   info("Catalog entry in <general> section is invalid: #comment"),
+                  info("Unsupported element found in your imported file <general>: other"),
                   info("Unsupported element found in your imported file <general>: rating")}},
         FileCase{"lifecycle.xml", true,
                  {"titleText=Lifecycle", "versionText=2.1", "lifecycleStatusCombo=Final",
@@ -62,6 +63,8 @@ std::vector<FileCase> fileCases()
                   "Sons,publisher",
                   kEmptiedList},
                  {info("Lifecycle status is not one of the recommended type:  Draft, Final, Revised or Unavailable."),
+                  info("Unsupported element found in your imported file <lifecycle>: entity"),
+                  info("Unsupported element found in your imported file <lifecycle>: entity"),
                   info("Catalog entry in <lifeCycle> section is invalid: #comment"),
                   info("Catalog entry in <lifeCycle> section is invalid: rolex"),
                   info("Unsupported element found in your imported file <lifecycle>: ext")}},
@@ -75,6 +78,9 @@ std::vector<FileCase> fileCases()
                   "installationRemarks=Unzip & open", "otherRequirements=Sound card", "htmlCheck=true", "gifCheck=true",
                   "otherContentTypeText=image/png,Text/HTML,video/x-msvideo", kEmptiedList},
                  {unsupportedValue("<technical>: requirement \"opera 8.0\""),
+                  info("Unsupported element found in your imported file <technical>: maximumVersion"),
+                  info("Unsupported element found in your imported file <technical>: type"),
+                  info("Unsupported element found in your imported file <technical>: name"),
                   info("Unsupported element found in your imported file <technical>: ext:player")}},
         FileCase{"educational.xml", true,
                  {"titleText=Educational", "interactivityTypeCombo=active", "interactivityLevelCombo=medium",
@@ -83,7 +89,9 @@ std::vector<FileCase> fileCases()
                   "usageDescription=Use in class", "cboMinAge=18", "txtTypicalAgeRange=18", kEmptiedList},
                  {unsupportedValue("<educational>: learningResourceType \"Exam\""),
                   unsupportedValue("<educational>: typicalLearningTime \"about an hour\""),
-                  info("Unsupported element found in your imported file <education>: learningContext")}},
+                  info("Unsupported element found in your imported file <education>: learningContext"),
+                  info("Only the first string of each field was read. Strings in other languages left out of your "
+                       "imported file: <educational> description (fr)")}},
         FileCase{"rights.xml", true,
                  {"titleText=Rights", "feesYes=true", "copyrightYes=false",
                   "usageConditionsText=Free for schools & libraries", kEmptiedList},
@@ -107,8 +115,8 @@ std::vector<FileCase> fileCases()
                  {}},
         FileCase{"wrapped.xml", true, {"titleText=Wrapped", "versionText=3.0", kEmptiedList}, {}},
         FileCase{"general-in-comment.xml", false, {},
-                 {{"Metadata XML File not in expected format. Unable to validate file.", "Check Format",
-                   Icon::Exclamation}}},
+                 {{"Problem encountered while opening XML file. This may affect your XML file",
+                   "Invalid Metadata File", Icon::Exclamation}}},
         FileCase{"no-general.xml", false, {},
                  {{"Problem encountered while opening XML file. This may affect your XML file",
                    "Invalid Metadata File", Icon::Exclamation}}},
@@ -165,12 +173,14 @@ TEST_F(Reader2004Fragments, StoredClassificationsReadBackIntoTheClassificationFi
                         "<taxon><id>003</id><entry><string>Geometry</string></entry></taxon></taxonPath>"
                         "<taxonPath><source><string>Levels</string></source>"
                         "<taxon><id>L1</id><entry><string>One</string></entry></taxon><note/></taxonPath>"
-                        "<keyword><string>algebra</string></keyword><keyword><string>geometry</string></keyword>"
+                        "<keyword><string/></keyword><keyword><string>algebra</string></keyword>"
+                        "<keyword><string>geometry</string></keyword>"
                         "<!-- x --><rating/></classification>"),
          true,
          {"classificationCombo=discipline", "classificationKeywordsText=algebra,geometry", "txtTaxonSource=Levels",
           "lstTaxon=001,Algebra, linear | ,No id | 003,Geometry | L1,One"},
-         {info("Unsupported element found in your imported file <classification>: rating")}},
+         {info("Unsupported element found in your imported file <classification>: note"),
+          info("Unsupported element found in your imported file <classification>: rating")}},
         {QStringLiteral("<classification>\r\n<purpose>"), false, {"lstTaxon="},
          {info("XML Error on line 2, position 10\r\r<purpose>\r\rPremature end of data in tag purpose line 2")}},
     };
@@ -209,14 +219,16 @@ TEST_F(Reader2004Samples, RecordsOfOtherToolsReachTheRecord)
     };
     const Expected samples[] = {
         {"b01_golf2004_metadata_course.xml",
-         QString::fromUtf8("Golf ExplainedExplic\u00f3 Golf"),
+         "Golf Explained",
          "A high level overview of the sport of golf. This course describes how\n        to play golf, how to use a "
          "golf handicap, the etiquette of golfing and how to have fun while\n        playing.",
          "golf,golf etiquette,golf handicap",
          {golfCard + ",publisher", "Wikipedia,content provider"},
          {golfCard + ",creator"},
          {"1"},
-         {}},
+         {info("Unsupported element found in your imported file <technical>: maximumVersion"),
+          info("Only the first string of each field was read. Strings in other languages left out of your "
+               "imported file: <general> title (es)")}},
         {"b02_golf2004_metadata_organization.xml",
          "",
          "A description of the default organization in the golf metadata couse. If more than one organization was "

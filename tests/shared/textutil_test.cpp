@@ -57,6 +57,9 @@ TEST(GetVCardName, Table)
         {u"BEGIN:vCard ORG: END:vCard", u""},
         {u"BEGIN:vCard FN:One Line END:vCard", u"One Line"},
         {u"BEGIN:vCard FN:One Line END: vCard", u"One Line"},
+        // On one line the value ends where the next property begins.
+        {u"BEGIN:VCARD VERSION:3.0 FN: EMAIL;TYPE=INTERNET: ORG: END:VCARD", u""},
+        {u"BEGIN:VCARD VERSION:3.0 FN:Ann Lee EMAIL;TYPE=INTERNET:ann@example.org END:VCARD", u"Ann Lee"},
         // "end:" inside a name is no marker.
         {u"begin:vcard\nfn:Friend: Consulting\nend:vcard", u"Friend: Consulting"},
         {u"BEGIN:vCard ORG:Weekend:Trips END:vCard", u"Weekend:Trips"},
