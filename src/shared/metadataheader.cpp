@@ -108,30 +108,35 @@ qsizetype doctypeEnd(const QString &text, qsizetype pos)
     return -1;
 }
 
+// Where the processing instruction, comment, CDATA section or declaration (the document type) that
+// starts at pos ends, -1 when it does not end; pos itself when none of these starts there.
+qsizetype endOfNonElementMarkup(const QString &text, qsizetype pos)
+{
+    const QStringView rest = QStringView(text).mid(pos);
+    const auto after = [&](QLatin1String end, qsizetype from) {
+        const qsizetype at = text.indexOf(end, from);
+        return at < 0 ? -1 : at + end.size();
+    };
+    if (rest.startsWith(u"<?"))
+        return after(QLatin1String("?>"), pos + 2);
+    if (rest.startsWith(u"<!--"))
+        return after(QLatin1String("-->"), pos + 4);
+    if (rest.startsWith(u"<![CDATA["))
+        return after(QLatin1String("]]>"), pos + 9);
+    if (rest.startsWith(u"<!"))
+        return doctypeEnd(text, pos + 2);
+    return pos;
+}
+
 // Hands every start and end tag of the text to visit, in order, passing over declarations, comments,
 // processing instructions, character data and the document type. Stops when visit answers false or at
 // a construct that is not complete.
 void scanTags(const QString &text, const std::function<bool(const Tag &)> &visit)
 {
     qsizetype pos = 0;
-    while (true) {
-        pos = text.indexOf(u'<', pos);
-        if (pos < 0)
-            return;
-        const QStringView rest = QStringView(text).mid(pos);
-        qsizetype next = -1;
-        if (rest.startsWith(u"<?")) {
-            next = text.indexOf(QLatin1String("?>"), pos + 2);
-            next = next < 0 ? -1 : next + 2;
-        } else if (rest.startsWith(u"<!--")) {
-            next = text.indexOf(QLatin1String("-->"), pos + 4);
-            next = next < 0 ? -1 : next + 3;
-        } else if (rest.startsWith(u"<![CDATA[")) {
-            next = text.indexOf(QLatin1String("]]>"), pos + 9);
-            next = next < 0 ? -1 : next + 3;
-        } else if (rest.startsWith(u"<!")) {
-            next = doctypeEnd(text, pos + 2);
-        } else {
+    while ((pos = text.indexOf(u'<', pos)) >= 0) {
+        qsizetype next = endOfNonElementMarkup(text, pos);
+        if (next == pos) {
             Tag tag;
             tag.start = pos;
             next = pos + 1;
@@ -224,28 +229,14 @@ GeneralTagFound firstGeneralTag(const QString &text)
 // element. Unlike the scan by tags, this one reads past tags it cannot read.
 qsizetype firstGeneralAsWritten(const QString &text)
 {
-    const QLatin1String general("<general>");
     qsizetype pos = 0;
     while ((pos = text.indexOf(u'<', pos)) >= 0) {
-        const QStringView rest = QStringView(text).mid(pos);
-        if (rest.startsWith(general))
+        if (QStringView(text).mid(pos).startsWith(u"<general>"))
             return pos;
-        qsizetype next = pos + 1;
-        if (rest.startsWith(u"<!--")) {
-            next = text.indexOf(QLatin1String("-->"), pos + 4);
-            next = next < 0 ? -1 : next + 3;
-        } else if (rest.startsWith(u"<?")) {
-            next = text.indexOf(QLatin1String("?>"), pos + 2);
-            next = next < 0 ? -1 : next + 2;
-        } else if (rest.startsWith(u"<![CDATA[")) {
-            next = text.indexOf(QLatin1String("]]>"), pos + 9);
-            next = next < 0 ? -1 : next + 3;
-        } else if (rest.startsWith(u"<!")) {
-            next = doctypeEnd(text, pos + 2);
-        }
+        const qsizetype next = endOfNonElementMarkup(text, pos);
         if (next < 0)
             return -1;
-        pos = next;
+        pos = next == pos ? pos + 1 : next;
     }
     return -1;
 }
