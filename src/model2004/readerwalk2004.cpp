@@ -136,17 +136,9 @@ QString Walk::firstStringText(const XmlNode &element) const
 
 void Walk::run(const std::function<bool(const XmlNode &)> &other)
 {
-    for (const XmlNode &c : childNodes(m_root, true)) {
-        if (c.isComment())
-            continue;
-        if (!isInstruction(c) && (applyRule(c) || (other && other(c)))) {
-            // What the editor cannot hold inside a known element is reported too.
-            for (const XmlNode &instruction : instructionsBelow(c))
-                unsupported(instruction);
-            continue;
-        }
-        unsupported(c);
-    }
+    walkCategoryChildren(
+        m_root, [&](const XmlNode &c) { return applyRule(c) || (other && other(c)); },
+        [this](const XmlNode &c) { unsupported(c); });
 }
 
 bool Walk::applyRule(const XmlNode &c)

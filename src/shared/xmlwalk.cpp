@@ -73,20 +73,39 @@ QList<XmlNode> childNodes(const XmlNode &node, bool withInstructions)
     return out;
 }
 
-bool isInstruction(const XmlNode &node) { return !node.isNull() && node.raw()->type == XML_PI_NODE; }
+namespace {
 
-QList<XmlNode> instructionsBelow(const XmlNode &node)
+bool isInstruction(const XmlNode &node) { return node.raw()->type == XML_PI_NODE; }
+
+// The processing instructions at any depth below a node, in document order.
+void instructionsBelow(const XmlNode &node, QList<XmlNode> &out)
 {
-    QList<XmlNode> out;
-    if (node.isNull())
-        return out;
     for (xmlNodePtr c = node.raw()->children; c; c = c->next) {
         if (c->type == XML_PI_NODE)
             out.append(XmlNode(c));
         else if (c->type == XML_ELEMENT_NODE)
-            out.append(instructionsBelow(XmlNode(c)));
+            instructionsBelow(XmlNode(c), out);
     }
-    return out;
+}
+
+} // namespace
+
+void walkCategoryChildren(const XmlNode &category, const std::function<bool(const XmlNode &)> &known,
+                          const std::function<void(const XmlNode &)> &unsupported)
+{
+    for (const XmlNode &c : childNodes(category, true)) {
+        if (c.isComment())
+            continue;
+        if (!isInstruction(c) && known(c)) {
+            // What the editor cannot hold inside a known element is reported too.
+            QList<XmlNode> instructions;
+            instructionsBelow(c, instructions);
+            for (const XmlNode &instruction : instructions)
+                unsupported(instruction);
+            continue;
+        }
+        unsupported(c);
+    }
 }
 
 QString nodeName(const XmlNode &node)

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 namespace ts {
 
@@ -12,9 +13,12 @@ namespace ts {
 // order. Indentation is left out, and so are processing instructions unless asked for.
 QList<XmlNode> childNodes(const XmlNode &node, bool withInstructions = false);
 
-bool isInstruction(const XmlNode &node);
-// The processing instructions at any depth below a node, in document order.
-QList<XmlNode> instructionsBelow(const XmlNode &node);
+// Walks a category's children in document order, comments passed over: each element goes to `known`,
+// which answers false for one the reader does not hold. Such an element, every processing instruction
+// among the children, and every processing instruction at any depth inside an element that was known go
+// to `unsupported`.
+void walkCategoryChildren(const XmlNode &category, const std::function<bool(const XmlNode &)> &known,
+                          const std::function<void(const XmlNode &)> &unsupported);
 
 // The name of a node as notices give it: an element's name as written (with its prefix), "#comment",
 // "#text", "#cdata-section", or a processing instruction's target.
