@@ -13,13 +13,15 @@
   <xsl:template name="lom.date">
     <xsl:param name="node"/>
     <xsl:variable name="kids" select="$node[1]/*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
-    <xsl:variable name="text" select="normalize-space($kids[translate(local-name(), $uc, $lc) = 'datetime'][1])"/>
+    <xsl:variable name="dateTime" select="$kids[translate(local-name(), $uc, $lc) = 'datetime'][1]"/>
+    <xsl:variable name="text" select="normalize-space($dateTime)"/>
     <xsl:variable name="value">
       <xsl:call-template name="lom.dateValue"><xsl:with-param name="text" select="$text"/></xsl:call-template>
     </xsl:variable>
     <xsl:variable name="descriptions" select="$kids[translate(local-name(), $uc, $lc) = 'description']"/>
     <xsl:if test="$text != '' or $descriptions">
       <date>
+        <xsl:call-template name="lom.from"><xsl:with-param name="nodes" select="$dateTime[$text != '']"/></xsl:call-template>
         <xsl:if test="$value != ''"><dateTime><xsl:value-of select="$value"/></dateTime></xsl:if>
         <xsl:if test="$descriptions or ($text != '' and $value = '')">
           <description>
@@ -111,15 +113,17 @@
     </xsl:if>
   </xsl:template>
 
-  <!-- A 1.2 duration or typical learning time (datetime, description) as the LOM element $name with a
-       <duration> and a <description>. The duration is the datetime text when it reads as one, else the first
+  <!-- A 1.2 duration or typical learning time (datetime, or duration where the record uses the LOM form,
+       and description) as the LOM element $name with a <duration> and a <description>. The duration is the
+       datetime text when it reads as one, else the first
        description text when that does (the SCORM 1.2 writers keep it there). A date in the datetime is no
        duration and is left out; any other text that is no duration goes into the description. -->
   <xsl:template name="lom.duration">
     <xsl:param name="node"/>
     <xsl:param name="name"/>
     <xsl:variable name="kids" select="$node[1]/*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
-    <xsl:variable name="text" select="normalize-space($kids[translate(local-name(), $uc, $lc) = 'datetime'][1])"/>
+    <xsl:variable name="dateTime" select="$kids[translate(local-name(), $uc, $lc) = 'datetime' or translate(local-name(), $uc, $lc) = 'duration'][1]"/>
+    <xsl:variable name="text" select="normalize-space($dateTime)"/>
     <xsl:variable name="descriptions" select="$kids[translate(local-name(), $uc, $lc) = 'description']"/>
     <xsl:variable name="firstString"
         select="($descriptions/*[contains($md.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), $uc, $lc) = 'langstring'] | $descriptions[not(*)])[1]"/>
@@ -140,8 +144,13 @@
         <xsl:with-param name="skip" select="$firstString[$describedDuration != '']"/>
       </xsl:call-template>
     </xsl:variable>
+    <!-- A date beside a duration that the description gives is the day the record was written (the SCORM
+         1.2 writers put it there): no value of the resource, it is not named as left out. -->
     <xsl:if test="$ownDuration != '' or $describedDuration != '' or normalize-space($strings) != ''">
       <xsl:element name="{$name}" namespace="{$lom.ns}">
+        <xsl:call-template name="lom.from">
+          <xsl:with-param name="nodes" select="$dateTime[$text != '' and ($ownDuration != '' or not($isDate) or $describedDuration != '')] | $firstString[$describedDuration != '']"/>
+        </xsl:call-template>
         <xsl:if test="$ownDuration != '' or $describedDuration != ''">
           <duration><xsl:value-of select="concat($ownDuration, $describedDuration)"/></duration>
         </xsl:if>

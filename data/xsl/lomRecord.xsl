@@ -123,7 +123,8 @@
     </xsl:if>
   </xsl:template>
 
-  <!-- One contribution (the context node): role, one entity per vCard, date. -->
+  <!-- One contribution (the context node): role, one entity per vCard (of its centity elements, or of its
+       entity elements where the record uses the LOM form), date. -->
   <xsl:template name="lom.contribute">
     <xsl:param name="roles"/>
     <xsl:param name="otherRole"/>
@@ -136,7 +137,7 @@
         <xsl:with-param name="fallback" select="$otherRole"/>
       </xsl:call-template>
       <xsl:call-template name="lom.entities">
-        <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'centity']"/>
+        <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'centity' or translate(local-name(), $uc, $lc) = 'entity']"/>
       </xsl:call-template>
       <xsl:call-template name="lom.date">
         <xsl:with-param name="node" select="$k[translate(local-name(), $uc, $lc) = 'date']"/>
@@ -146,14 +147,19 @@
   </xsl:template>
 
   <!-- Always written: it carries the two metadata schemas that mark the record as SCORM 2004. The 1.2
-       record's own schemas (such as "ADL SCORM 1.2") no longer describe it and are left out. -->
+       record's own schemas (such as "ADL SCORM 1.2") no longer describe it and are replaced by those two;
+       the schemas of other profiles it names (such as "CanCore 1.0") are kept after them. -->
   <xsl:template name="lom.metaMetadata">
     <xsl:param name="src"/>
     <xsl:variable name="k" select="$src/*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
+    <!-- The valid language tags, each followed by a blank: LOM gives the record one, the first. -->
     <xsl:variable name="languages">
-      <xsl:call-template name="lom.languages">
-        <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'language']"/>
-      </xsl:call-template>
+      <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'language']">
+        <xsl:variable name="language">
+          <xsl:call-template name="lom.language"><xsl:with-param name="raw" select="."/></xsl:call-template>
+        </xsl:variable>
+        <xsl:if test="$language != ''"><xsl:value-of select="concat($language, ' ')"/></xsl:if>
+      </xsl:for-each>
     </xsl:variable>
     <metaMetadata>
       <xsl:call-template name="lom.identifiers">
@@ -167,8 +173,22 @@
       </xsl:for-each>
       <metadataSchema>LOMv1.0</metadataSchema>
       <metadataSchema>SCORM_CAM_v1.3</metadataSchema>
+      <xsl:variable name="schemas"
+          select="$k[translate(local-name(), $uc, $lc) = 'metadatascheme' or translate(local-name(), $uc, $lc) = 'metadataschema'][normalize-space(.) != '']"/>
+      <xsl:variable name="replaced"
+          select="$schemas[contains(., '1.2') or contains('|lomv1.0|scormcamv1.3|', concat('|', translate(normalize-space(.), concat($uc, ' -_'), $lc), '|'))]"/>
+      <xsl:call-template name="lom.from"><xsl:with-param name="nodes" select="$replaced"/></xsl:call-template>
+      <xsl:for-each select="$schemas[count(. | $replaced) != count($replaced)]">
+        <metadataSchema><xsl:call-template name="lom.from"/><xsl:value-of select="normalize-space(.)"/></metadataSchema>
+      </xsl:for-each>
       <xsl:if test="string($languages) != ''">
-        <language><xsl:value-of select="substring-before(concat(string($languages), ' '), ' ')"/></language>
+        <xsl:variable name="language" select="substring-before($languages, ' ')"/>
+        <language>
+          <xsl:call-template name="lom.from">
+            <xsl:with-param name="nodes" select="$k[translate(local-name(), $uc, $lc) = 'language'][translate(normalize-space(.), '_', '-') = $language][1]"/>
+          </xsl:call-template>
+          <xsl:value-of select="$language"/>
+        </language>
       </xsl:if>
       <xsl:call-template name="lom.foreign"><xsl:with-param name="parents" select="$src"/></xsl:call-template>
     </metaMetadata>
@@ -182,11 +202,13 @@
     <xsl:if test="$src">
       <xsl:variable name="body">
         <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'format'][normalize-space(.) != '']">
-          <format><xsl:value-of select="normalize-space(.)"/></format>
+          <format><xsl:call-template name="lom.from"/><xsl:value-of select="normalize-space(.)"/></format>
         </xsl:for-each>
-        <xsl:if test="$sizes"><size><xsl:value-of select="normalize-space($sizes[1])"/></size></xsl:if>
+        <xsl:if test="$sizes">
+          <size><xsl:call-template name="lom.from"><xsl:with-param name="nodes" select="$sizes[1]"/></xsl:call-template><xsl:value-of select="normalize-space($sizes[1])"/></size>
+        </xsl:if>
         <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'location']">
-          <location><xsl:value-of select="normalize-space(.)"/></location>
+          <location><xsl:call-template name="lom.from"/><xsl:value-of select="normalize-space(.)"/></location>
         </xsl:for-each>
         <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'requirement']">
           <xsl:call-template name="lom.requirement"/>
@@ -260,9 +282,11 @@
             <xsl:for-each select="$versions">
               <xsl:choose>
                 <xsl:when test="translate(local-name(), $uc, $lc) = 'minimumversion'">
-                  <minimumVersion><xsl:value-of select="normalize-space(.)"/></minimumVersion>
+                  <minimumVersion><xsl:call-template name="lom.from"/><xsl:value-of select="normalize-space(.)"/></minimumVersion>
                 </xsl:when>
-                <xsl:otherwise><maximumVersion><xsl:value-of select="normalize-space(.)"/></maximumVersion></xsl:otherwise>
+                <xsl:otherwise>
+                  <maximumVersion><xsl:call-template name="lom.from"/><xsl:value-of select="normalize-space(.)"/></maximumVersion>
+                </xsl:otherwise>
               </xsl:choose>
             </xsl:for-each>
           </xsl:if>
@@ -398,12 +422,12 @@
     </xsl:if>
   </xsl:template>
 
-  <!-- One annotation (the context node): the annotating person, date, description. -->
+  <!-- One annotation (the context node): the annotating person (or LOM entity), date, description. -->
   <xsl:template name="lom.annotation">
     <xsl:variable name="k" select="*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
     <xsl:variable name="body">
       <xsl:call-template name="lom.entities">
-        <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'person'][1]"/>
+        <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'person' or translate(local-name(), $uc, $lc) = 'entity'][1]"/>
         <xsl:with-param name="max" select="1"/>
       </xsl:call-template>
       <xsl:call-template name="lom.date">
@@ -440,7 +464,7 @@
             <xsl:variable name="t" select="*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
             <taxon>
               <xsl:for-each select="$t[translate(local-name(), $uc, $lc) = 'id'][1]">
-                <id><xsl:value-of select="normalize-space(.)"/></id>
+                <id><xsl:call-template name="lom.from"/><xsl:value-of select="normalize-space(.)"/></id>
               </xsl:for-each>
               <xsl:call-template name="lom.langString">
                 <xsl:with-param name="src" select="$t[translate(local-name(), $uc, $lc) = 'entry'][1]"/>

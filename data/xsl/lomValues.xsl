@@ -134,28 +134,30 @@
     </xsl:choose>
   </xsl:template>
 
-  <!-- One <string> per langstring of the given 1.2 elements; an element holding text but no langstring
-       gives one <string> without a language. The langstring or element $skip is left out. -->
+  <!-- One <string> per langstring of the given 1.2 elements (or per <string> where a record uses the LOM
+       form, its language in a language attribute); an element holding text but no langstring gives one
+       <string> without a language. The langstring or element $skip is left out. -->
   <xsl:template name="lom.strings">
     <xsl:param name="src"/>
     <xsl:param name="skip" select="/.."/>
     <xsl:for-each select="$src[count(. | $skip) != count($skip)]">
       <xsl:variable name="ls"
-          select="*[contains($md.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), $uc, $lc) = 'langstring']"/>
+          select="*[contains($md.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), $uc, $lc) = 'langstring' or translate(local-name(), $uc, $lc) = 'string']"/>
       <xsl:choose>
         <xsl:when test="$ls">
           <xsl:for-each select="$ls[count(. | $skip) != count($skip)]">
             <xsl:variable name="language">
-              <xsl:call-template name="lom.language"><xsl:with-param name="raw" select="@xml:lang"/></xsl:call-template>
+              <xsl:call-template name="lom.language"><xsl:with-param name="raw" select="(@xml:lang | @language)[1]"/></xsl:call-template>
             </xsl:variable>
             <string>
               <xsl:if test="$language != ''"><xsl:attribute name="language"><xsl:value-of select="$language"/></xsl:attribute></xsl:if>
+              <xsl:call-template name="lom.from"/>
               <xsl:call-template name="lom.trim"><xsl:with-param name="text" select="string(.)"/></xsl:call-template>
             </string>
           </xsl:for-each>
         </xsl:when>
         <xsl:when test="normalize-space(.) != ''">
-          <string><xsl:call-template name="lom.trim"><xsl:with-param name="text" select="string(.)"/></xsl:call-template></string>
+          <string><xsl:call-template name="lom.from"/><xsl:call-template name="lom.trim"><xsl:with-param name="text" select="string(.)"/></xsl:call-template></string>
         </xsl:when>
       </xsl:choose>
     </xsl:for-each>
@@ -173,11 +175,12 @@
     </xsl:if>
   </xsl:template>
 
-  <!-- The single text of a 1.2 element that holds one: its first langstring with text, or its own text. -->
+  <!-- The single text of a 1.2 element that holds one: its first langstring (or LOM string) with text, or
+       its own text. -->
   <xsl:template name="lom.text">
     <xsl:param name="node"/>
     <xsl:variable name="ls"
-        select="$node/*[contains($md.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), $uc, $lc) = 'langstring'][normalize-space(.) != '']"/>
+        select="$node/*[contains($md.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), $uc, $lc) = 'langstring' or translate(local-name(), $uc, $lc) = 'string'][normalize-space(.) != '']"/>
     <xsl:choose>
       <xsl:when test="$ls"><xsl:value-of select="normalize-space($ls[1])"/></xsl:when>
       <xsl:otherwise><xsl:value-of select="normalize-space($node)"/></xsl:otherwise>
@@ -191,7 +194,7 @@
       <xsl:variable name="language">
         <xsl:call-template name="lom.language"><xsl:with-param name="raw" select="."/></xsl:call-template>
       </xsl:variable>
-      <xsl:if test="$language != ''"><language><xsl:value-of select="$language"/></language></xsl:if>
+      <xsl:if test="$language != ''"><language><xsl:call-template name="lom.from"/><xsl:value-of select="$language"/></language></xsl:if>
     </xsl:for-each>
   </xsl:template>
 
@@ -228,12 +231,14 @@
       <xsl:when test="$raw = ''"/>
       <xsl:when test="$own and string-length(substring-before(substring-after($table, concat('|', translate($raw, concat($uc, ' -_'), $lc), '=')), '|')) = 0">
         <xsl:element name="{$name}" namespace="{$lom.ns}">
+          <xsl:call-template name="lom.from"><xsl:with-param name="nodes" select="$node[1]"/></xsl:call-template>
           <source><xsl:value-of select="$source"/></source>
           <value><xsl:value-of select="$raw"/></value>
         </xsl:element>
       </xsl:when>
       <xsl:when test="$value != ''">
         <xsl:element name="{$name}" namespace="{$lom.ns}">
+          <xsl:call-template name="lom.from"><xsl:with-param name="nodes" select="$node[1]"/></xsl:call-template>
           <source>LOMv1.0</source>
           <value><xsl:value-of select="$value"/></value>
         </xsl:element>
@@ -281,12 +286,15 @@
     </xsl:choose>
   </xsl:template>
 
-  <!-- The source or value text of the first given 1.2 vocabulary element. A vocabulary written as bare text,
+  <!-- The source or value text of the first given 1.2 vocabulary element. Source and value wrapped in a
+       <vocabulary> are read as if they stood in the element itself. A vocabulary written as bare text,
        without source and value, is read as its value. -->
   <xsl:template name="lom.vocabPart">
     <xsl:param name="node"/>
     <xsl:param name="part"/>
-    <xsl:variable name="v" select="$node[1]"/>
+    <xsl:variable name="wrapper"
+        select="$node[1]/*[contains($md.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), $uc, $lc) = 'vocabulary'][1]"/>
+    <xsl:variable name="v" select="$wrapper | $node[1][not($wrapper)]"/>
     <xsl:variable name="kids" select="$v/*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
     <xsl:choose>
       <xsl:when test="$kids[translate(local-name(), $uc, $lc) = $part]">
@@ -298,25 +306,30 @@
 
   <!-- ===== Identifiers and people ===== -->
 
-  <!-- A 1.2 catalogentry as <identifier> with catalog and entry; a 1.2 identifier (a bare text) as an
-       <identifier> with its entry only. -->
+  <!-- A 1.2 catalogentry, or an identifier in the LOM form (catalog and entry), as <identifier> with catalog
+       and entry; a 1.2 identifier (a bare text) as an <identifier> with its entry only. -->
   <xsl:template name="lom.identifiers">
     <xsl:param name="src"/>
     <xsl:for-each select="$src">
       <xsl:variable name="kids" select="*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
       <xsl:choose>
-        <xsl:when test="translate(local-name(), $uc, $lc) = 'identifier'">
+        <xsl:when test="translate(local-name(), $uc, $lc) = 'identifier' and not($kids[translate(local-name(), $uc, $lc) = 'catalog' or translate(local-name(), $uc, $lc) = 'entry'])">
           <xsl:if test="normalize-space(.) != ''">
-            <identifier><entry><xsl:value-of select="normalize-space(.)"/></entry></identifier>
+            <identifier><entry><xsl:call-template name="lom.from"/><xsl:value-of select="normalize-space(.)"/></entry></identifier>
           </xsl:if>
         </xsl:when>
         <xsl:otherwise>
           <identifier>
             <xsl:for-each select="$kids[translate(local-name(), $uc, $lc) = 'catalog'][1]">
-              <catalog><xsl:value-of select="normalize-space(.)"/></catalog>
+              <catalog><xsl:call-template name="lom.from"/><xsl:value-of select="normalize-space(.)"/></catalog>
             </xsl:for-each>
             <xsl:for-each select="$kids[translate(local-name(), $uc, $lc) = 'entry'][1]">
-              <entry><xsl:call-template name="lom.text"><xsl:with-param name="node" select="."/></xsl:call-template></entry>
+              <xsl:variable name="ls"
+                  select="*[contains($md.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), $uc, $lc) = 'langstring' or translate(local-name(), $uc, $lc) = 'string'][normalize-space(.) != '']"/>
+              <entry>
+                <xsl:call-template name="lom.from"><xsl:with-param name="nodes" select="$ls[1] | self::node()[not($ls)]"/></xsl:call-template>
+                <xsl:call-template name="lom.text"><xsl:with-param name="node" select="."/></xsl:call-template>
+              </entry>
             </xsl:for-each>
             <xsl:call-template name="lom.foreign"><xsl:with-param name="parents" select="."/></xsl:call-template>
           </identifier>
@@ -325,8 +338,8 @@
     </xsl:for-each>
   </xsl:template>
 
-  <!-- One <entity> per vCard of the given 1.2 centity or person elements (their vcard children, or their
-       own text when they hold no vcard); $max limits the count. -->
+  <!-- One <entity> per vCard of the given 1.2 centity or person elements, or LOM entity elements (their
+       vcard children, or their own text when they hold no vcard); $max limits the count. -->
   <xsl:template name="lom.entities">
     <xsl:param name="src"/>
     <xsl:param name="max" select="1000000"/>
@@ -334,7 +347,7 @@
         select="$src/*[contains($md.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), $uc, $lc) = 'vcard'][normalize-space(.) != '']
                 | $src[not(*[contains($md.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), $uc, $lc) = 'vcard'])][normalize-space(.) != '']"/>
     <xsl:for-each select="$cards[position() &lt;= $max]">
-      <entity><xsl:call-template name="lom.vcard"><xsl:with-param name="text" select="string(.)"/></xsl:call-template></entity>
+      <entity><xsl:call-template name="lom.from"/><xsl:call-template name="lom.vcard"><xsl:with-param name="text" select="string(.)"/></xsl:call-template></entity>
     </xsl:for-each>
   </xsl:template>
 
@@ -344,8 +357,9 @@
   <xsl:template name="lom.foreign">
     <xsl:param name="parents"/>
     <xsl:if test="$lom.keepForeign">
-      <xsl:apply-templates mode="lom.foreign"
-          select="$parents/*[not(contains($md.ns, concat('|', namespace-uri(), '|'))) and namespace-uri() != $lom.ns]"/>
+      <xsl:variable name="foreign" select="$parents/*[not(contains($md.ns, concat('|', namespace-uri(), '|'))) and namespace-uri() != $lom.ns]"/>
+      <xsl:call-template name="lom.from"><xsl:with-param name="nodes" select="$foreign"/></xsl:call-template>
+      <xsl:apply-templates mode="lom.foreign" select="$foreign"/>
     </xsl:if>
   </xsl:template>
 
@@ -361,4 +375,34 @@
 
   <xsl:template match="text()" mode="lom.foreign"><xsl:value-of select="."/></xsl:template>
   <xsl:template match="comment() | processing-instruction()" mode="lom.foreign"/>
+
+  <!-- ===== What the record carries over ===== -->
+
+  <!-- A mark of the source elements that the output carries over (by default the context node): a
+       processing instruction "lomshift-from" naming them by their generate-id(). lomshift takes the marks
+       out of the converted document and names each element of the source that holds text and that no mark
+       covers, itself or through an element around it, as left out. -->
+  <xsl:template name="lom.from">
+    <xsl:param name="nodes" select="."/>
+    <xsl:if test="$nodes">
+      <xsl:processing-instruction name="lomshift-from">
+        <xsl:for-each select="$nodes"><xsl:value-of select="concat(generate-id(), ' ')"/></xsl:for-each>
+      </xsl:processing-instruction>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- After the converted document: the ids of every element of the source in document order
+       ("lomshift-ids"), by which lomshift finds the elements the marks name, and a mark of the record's
+       vocabularies whose value is empty: a source without a value holds nothing to carry over. -->
+  <xsl:template name="lom.sourceIds">
+    <xsl:processing-instruction name="lomshift-ids">
+      <xsl:for-each select="//*"><xsl:value-of select="concat(generate-id(), ' ')"/></xsl:for-each>
+    </xsl:processing-instruction>
+    <xsl:call-template name="lom.from">
+      <xsl:with-param name="nodes"
+          select="//*[contains($md.ns, concat('|', namespace-uri(), '|'))]
+                     [*[translate(local-name(), $uc, $lc) = 'value'] or *[translate(local-name(), $uc, $lc) = 'vocabulary']]
+                     [not((*[translate(local-name(), $uc, $lc) = 'value'] | *[translate(local-name(), $uc, $lc) = 'vocabulary']/*[translate(local-name(), $uc, $lc) = 'value'])[normalize-space(.) != ''])]"/>
+    </xsl:call-template>
+  </xsl:template>
 </xsl:stylesheet>

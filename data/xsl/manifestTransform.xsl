@@ -71,6 +71,7 @@
                   select="concat($schemaLocation, ' http://www.imsglobal.org/xsd/imsss imsss_v1p0.xsd', $lomLocation)"/>
             </xsl:apply-templates>
           </manifest>
+          <xsl:call-template name="lom.sourceIds"/>
         </xsl:when>
         <xsl:otherwise>
           <manifest xmlns:adlcp="http://www.adlnet.org/xsd/adlcp_v1p3">
@@ -78,6 +79,7 @@
               <xsl:with-param name="schemaLocation" select="concat($schemaLocation, $lomLocation)"/>
             </xsl:apply-templates>
           </manifest>
+          <xsl:call-template name="lom.sourceIds"/>
         </xsl:otherwise>
       </xsl:choose>
     </xsl:if>
@@ -128,10 +130,14 @@
     <xsl:variable name="k" select="*[contains($cp.ns, concat('|', namespace-uri(), '|'))]"/>
     <metadata>
       <xsl:call-template name="cp.attributes"/>
+      <!-- The package's schema and its version are those of SCORM 2004 now. -->
+      <xsl:call-template name="lom.from">
+        <xsl:with-param name="nodes" select="$k[local-name() = 'schema' or local-name() = 'schemaversion']"/>
+      </xsl:call-template>
       <xsl:if test="$top or $k[local-name() = 'schema']"><schema>ADL SCORM</schema></xsl:if>
       <xsl:if test="$top or $k[local-name() = 'schemaversion']"><schemaversion>2004 4th Edition</schemaversion></xsl:if>
       <xsl:for-each select="*[contains($adl.ns, concat('|', namespace-uri(), '|'))][local-name() = 'location']">
-        <adlcp:location><xsl:value-of select="normalize-space(.)"/></adlcp:location>
+        <adlcp:location><xsl:call-template name="lom.from"/><xsl:value-of select="normalize-space(.)"/></adlcp:location>
       </xsl:for-each>
       <xsl:for-each select="*[contains($md.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), $uc, $lc) = 'lom' or translate(local-name(), $uc, $lc) = 'record']">
         <lom xmlns="http://ltsc.ieee.org/xsd/LOM">
@@ -174,10 +180,13 @@
       <xsl:apply-templates select="$k[local-name() = 'item']" mode="cp"/>
       <xsl:apply-templates select="$k[local-name() = 'metadata'][1]" mode="cp"/>
       <xsl:if test="contains('|exit,message|exit,no message|continue,message|continue,no message|', concat('|', $action, '|'))">
-        <adlcp:timeLimitAction><xsl:value-of select="$action"/></adlcp:timeLimitAction>
+        <adlcp:timeLimitAction>
+          <xsl:call-template name="lom.from"><xsl:with-param name="nodes" select="$adl[local-name() = 'timelimitaction'][1]"/></xsl:call-template>
+          <xsl:value-of select="$action"/>
+        </adlcp:timeLimitAction>
       </xsl:if>
       <xsl:for-each select="$adl[local-name() = 'datafromlms'][1]">
-        <adlcp:dataFromLMS><xsl:value-of select="."/></adlcp:dataFromLMS>
+        <adlcp:dataFromLMS><xsl:call-template name="lom.from"/><xsl:value-of select="."/></adlcp:dataFromLMS>
       </xsl:for-each>
       <xsl:call-template name="cp.sequencing"/>
       <xsl:call-template name="cp.foreign"/>
@@ -200,6 +209,10 @@
     <xsl:if test="($hasScore or $limit != '') and $probe">yes</xsl:if>
     <xsl:if test="($hasScore or $limit != '') and not($probe)">
       <imsss:sequencing xmlns:imsss="http://www.imsglobal.org/xsd/imsss">
+        <xsl:call-template name="lom.from">
+          <xsl:with-param name="nodes"
+              select="$adl[local-name() = 'masteryscore'][1][$hasScore] | $adl[local-name() = 'maxtimeallowed'][1][$limit != '']"/>
+        </xsl:call-template>
         <xsl:if test="$limit != ''">
           <imsss:limitConditions attemptAbsoluteDurationLimit="{$limit}"/>
         </xsl:if>
@@ -215,7 +228,7 @@
   </xsl:template>
 
   <xsl:template match="*[local-name() = 'title']" mode="cp">
-    <title><xsl:value-of select="normalize-space(.)"/></title>
+    <title><xsl:call-template name="lom.from"/><xsl:value-of select="normalize-space(.)"/></title>
   </xsl:template>
 
   <xsl:template match="*[local-name() = 'resources']" mode="cp">
@@ -283,9 +296,11 @@
 
   <!-- Copies of the context element's children of other namespaces (extensions of the package). -->
   <xsl:template name="cp.foreign">
-    <xsl:apply-templates mode="lom.foreign"
+    <xsl:variable name="foreign"
         select="*[not(contains($cp.ns, concat('|', namespace-uri(), '|'))) and not(contains($adl.ns, concat('|', namespace-uri(), '|')))
                   and not(contains($md.ns, concat('|', namespace-uri(), '|'))) and namespace-uri() != $lom.ns
                   and namespace-uri() != $imsss.ns]"/>
+    <xsl:call-template name="lom.from"><xsl:with-param name="nodes" select="$foreign"/></xsl:call-template>
+    <xsl:apply-templates mode="lom.foreign" select="$foreign"/>
   </xsl:template>
 </xsl:stylesheet>

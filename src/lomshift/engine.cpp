@@ -1,5 +1,6 @@
 #include "engine.h"
 #include "chkerror.h"
+#include "leftout.h"
 
 #include "platform/dialogs.h"
 #include "platform/textfile.h"
@@ -7,6 +8,7 @@
 #include "platform/xslt.h"
 #include "shared/apperror.h"
 #include "shared/fileutil.h"
+#include "shared/metadataheader.h"
 #include "shared/notice.h"
 
 #include <QDate>
@@ -177,7 +179,7 @@ bool Converter::transformXML(const XmlDocument &source, QString &output, QString
     }
 }
 
-bool Converter::finish(const QString &output, Conversion &result)
+bool Converter::finish(const XmlDocument &source, const QString &output, Conversion &result)
 {
     const Expected expected = expectedFor(m_type);
     if (output.trimmed().isEmpty()) {
@@ -200,6 +202,7 @@ bool Converter::finish(const QString &output, Conversion &result)
             QStringLiteral("The converted document is not well-formed: %1").arg(parseFailure(doc.parseError()));
         return false;
     }
+    result.leftOut = takeLeftOut(doc, source);
     const XmlNode root = doc.documentElement();
     if (root.localName() != expected.root || root.namespaceUri() != expected.ns) {
         result.failure =
@@ -226,9 +229,15 @@ Conversion Converter::doConversion(const QString &fileName)
             result.failure = QStringLiteral("It could not be read as XML: %1").arg(parseFailure(source.parseError()));
             return result;
         }
+        // A record that the editor opens as SCORM 2004 (whatever its root says) is no record to convert.
+        if (m_type != QLatin1String("Manifest") && isScorm2004Document(source.xml())) {
+            result.failure = QStringLiteral("It is not %1.").arg(expectedFor(m_type).sourceKind);
+            return result;
+        }
         QString output;
-        if (openXLSDoc(result.failure) && transformXML(source, output, result.failure))
-            finish(output, result);
+        if (openXLSDoc(result.failure) && transformXML(source, output, result.failure) &&
+            !finish(source, output, result))
+            result.leftOut.clear();
     } catch (const std::exception &e) {
         chkError(e, QStringLiteral("doConversion"));
         result = {};

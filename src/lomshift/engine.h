@@ -24,6 +24,7 @@ struct Conversion {
     QString text;          // the converted document; empty when the file was not converted
     QString failure;       // why it was not converted (a sentence for the user)
     QStringList keptDates; // date values that read as no date, left as they were
+    QStringList leftOut;   // the paths of the source's elements holding text that the document does not carry
     QString readNotice;    // how the file was read when not as it should be (not UTF-8, read as Windows-1252)
     bool converted() const { return !text.isEmpty(); }
 };
@@ -62,7 +63,7 @@ public:
 private:
     bool openXLSDoc(QString &failure);
     bool transformXML(const XmlDocument &source, QString &output, QString &failure);
-    bool finish(const QString &output, Conversion &result);
+    bool finish(const XmlDocument &source, const QString &output, Conversion &result);
 
     QString m_type;
     QString m_stylesheetPath;

@@ -45,7 +45,7 @@ bool writeOverSource(const QString &source, const QString &text, FileOutcome &ou
 bool RunReport::complete() const
 {
     for (const FileOutcome &f : files)
-        if (!f.failure.isEmpty() || !f.keptDates.isEmpty() || !f.readNotice.isEmpty())
+        if (!f.failure.isEmpty() || !f.keptDates.isEmpty() || !f.leftOut.isEmpty() || !f.readNotice.isEmpty())
             return false;
     return true;
 }
@@ -58,11 +58,16 @@ QString RunReport::problemsText() const
         anyWritten = anyWritten || !f.written.isEmpty();
         if (!f.readNotice.isEmpty())
             lines << f.readNotice;
+        QStringList buts;
+        if (!f.keptDates.isEmpty())
+            buts << QStringLiteral("these values were left as they were, being no date: ") +
+                        f.keptDates.join(QStringLiteral(", "));
+        if (!f.leftOut.isEmpty())
+            buts << QStringLiteral("left out: ") + f.leftOut.join(QStringLiteral(", "));
         if (!f.failure.isEmpty())
             lines << QStringLiteral("%1: not converted. %2").arg(native(f.source), f.failure);
-        else if (!f.keptDates.isEmpty())
-            lines << QStringLiteral("%1: converted, but these values were left as they were, being no date: %2")
-                         .arg(native(f.source), f.keptDates.join(QStringLiteral(", ")));
+        else if (!buts.isEmpty())
+            lines << QStringLiteral("%1: converted, but %2").arg(native(f.source), buts.join(QStringLiteral("; ")));
     }
     const QString head = anyWritten ? QStringLiteral("Metadata Created but process had errors.\r"
                                                      "Your data may not be converted correctly.")
@@ -92,6 +97,7 @@ RunReport runConversion(Converter &converter, const QStringList &files, const Ta
         outcome.source = file;
         const Conversion conversion = converter.doConversion(file);
         outcome.keptDates = conversion.keptDates;
+        outcome.leftOut = conversion.leftOut;
         outcome.readNotice = conversion.readNotice;
         if (!conversion.converted()) {
             outcome.failure = conversion.failure;

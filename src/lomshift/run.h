@@ -21,13 +21,14 @@ struct FileOutcome {
     QString source;
     QString failure;       // why it was not converted or not written; empty when written everywhere
     QStringList keptDates; // date values left as they were
+    QStringList leftOut;   // where the source holds text that the converted file does not carry
     QString readNotice;    // how it was read, when not as it should be
     QStringList written;   // the files written for it
 };
 
 struct RunReport {
     QList<FileOutcome> files;
-    // Every file written where it was to go, read as it should be, and no date left as it was.
+    // Every file written where it was to go, read as it should be, whole, and no date left as it was.
     bool complete() const;
     // The box that names what went wrong, when the run was not complete.
     QString problemsText() const;

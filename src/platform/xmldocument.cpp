@@ -207,6 +207,53 @@ QString XmlDocument::xml() const
     return out;
 }
 
+namespace {
+
+void takeInstructionsBelow(xmlNodePtr parent, const xmlChar *target, QStringList &taken)
+{
+    bool tookAny = false;
+    for (xmlNodePtr c = parent->children; c;) {
+        xmlNodePtr next = c->next;
+        if (c->type == XML_PI_NODE && xmlStrEqual(c->name, target)) {
+            taken << fromXml(c->content);
+            if (c->prev && c->prev->type == XML_TEXT_NODE && xmlIsBlankNode(c->prev)) {
+                xmlNodePtr blank = c->prev;
+                xmlUnlinkNode(blank);
+                xmlFreeNode(blank);
+            }
+            xmlUnlinkNode(c);
+            xmlFreeNode(c);
+            tookAny = true;
+        } else if (c->type == XML_ELEMENT_NODE) {
+            takeInstructionsBelow(c, target, taken);
+        }
+        c = next;
+    }
+    if (!tookAny || parent->type != XML_ELEMENT_NODE)
+        return;
+    for (xmlNodePtr c = parent->children; c; c = c->next)
+        if (c->type != XML_TEXT_NODE || !xmlIsBlankNode(c))
+            return;
+    while (parent->children) {
+        xmlNodePtr blank = parent->children;
+        xmlUnlinkNode(blank);
+        xmlFreeNode(blank);
+    }
+}
+
+} // namespace
+
+QStringList XmlDocument::takeInstructions(const QString &target)
+{
+    QStringList taken;
+    if (m_doc) {
+        const QByteArray name = target.toUtf8();
+        takeInstructionsBelow(reinterpret_cast<xmlNodePtr>(m_doc), reinterpret_cast<const xmlChar *>(name.constData()),
+                              taken);
+    }
+    return taken;
+}
+
 // ---- XmlNode
 
 bool XmlNode::isElement() const { return m_node && m_node->type == XML_ELEMENT_NODE; }

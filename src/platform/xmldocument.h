@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 struct _xmlDoc;
@@ -72,6 +73,10 @@ public:
     bool isEmpty() const { return m_doc == nullptr; }
     XmlNode documentElement() const;
     QString xml() const; // the whole document serialised
+    // Takes every processing instruction of that target out of the document, at any depth, and answers
+    // their contents in document order. The indentation in front of each goes with it, and an element left
+    // with nothing but blanks is left empty, so the document reads as if they had never been there.
+    QStringList takeInstructions(const QString &target);
     _xmlDoc *raw() const { return m_doc; }
 
 private:
