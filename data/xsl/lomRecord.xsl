@@ -210,8 +210,12 @@
         <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'location']">
           <location><xsl:call-template name="lom.from"/><xsl:value-of select="normalize-space(.)"/></location>
         </xsl:for-each>
+        <!-- A requirement in the LOM form holds its alternatives in orComposite elements: one requirement each. -->
         <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'requirement']">
-          <xsl:call-template name="lom.requirement"/>
+          <xsl:variable name="or" select="*[contains($md.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), $uc, $lc) = 'orcomposite']"/>
+          <xsl:for-each select="$or | self::node()[not($or)]">
+            <xsl:call-template name="lom.requirement"/>
+          </xsl:for-each>
         </xsl:for-each>
         <xsl:call-template name="lom.langString">
           <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'installationremarks']"/>

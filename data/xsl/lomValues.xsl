@@ -203,8 +203,9 @@
   <!-- A 1.2 vocabulary element (source and value) as the LOM element $name with source "LOMv1.0" and the LOM
        value that $table gives for it. A value missing from the table takes the first $guesses rule whose key
        part it contains, else $fallback. A value of another vocabulary (a source that does not name LOM) that
-       is not in the table is kept with its own source when extensions are kept. Otherwise, or for an empty
-       value, the element is left out. -->
+       is not in the table is kept with its own source when extensions are kept; so is a value of a LOM
+       profile's vocabulary that none of those gives a LOM value for. Otherwise, or for an empty value, the
+       element is left out. -->
   <xsl:template name="lom.vocab">
     <xsl:param name="node"/>
     <xsl:param name="name"/>
@@ -227,6 +228,9 @@
     </xsl:variable>
     <xsl:variable name="sourceKey" select="translate($source, concat($uc, ' -_'), $lc)"/>
     <xsl:variable name="own" select="$lom.keepForeign and $sourceKey != '' and not(contains($sourceKey, 'lom'))"/>
+    <!-- The vocabulary of a LOM profile ("LOM-ESv1.0"), not LOM's own ("LOMv1.0", "LOM v1.0", "IEEE LOM"). -->
+    <xsl:variable name="profile"
+        select="$lom.keepForeign and contains($sourceKey, 'lom') and not(starts-with($sourceKey, 'lomv') or $sourceKey = 'lom' or contains($sourceKey, 'ieeelom'))"/>
     <xsl:choose>
       <xsl:when test="$raw = ''"/>
       <xsl:when test="$own and string-length(substring-before(substring-after($table, concat('|', translate($raw, concat($uc, ' -_'), $lc), '=')), '|')) = 0">
@@ -241,6 +245,13 @@
           <xsl:call-template name="lom.from"><xsl:with-param name="nodes" select="$node[1]"/></xsl:call-template>
           <source>LOMv1.0</source>
           <value><xsl:value-of select="$value"/></value>
+        </xsl:element>
+      </xsl:when>
+      <xsl:when test="$profile">
+        <xsl:element name="{$name}" namespace="{$lom.ns}">
+          <xsl:call-template name="lom.from"><xsl:with-param name="nodes" select="$node[1]"/></xsl:call-template>
+          <source><xsl:value-of select="$source"/></source>
+          <value><xsl:value-of select="$raw"/></value>
         </xsl:element>
       </xsl:when>
     </xsl:choose>

@@ -463,17 +463,23 @@ TEST_F(Engine, RecordsOfOtherToolsAreCarriedOverAndWhatIsLeftOutIsNamed)
          "</string></title></general><lifeCycle><contribute><role><source>LOM-ESv1.0</source><value>author</value>"
          "</role><entity>BEGIN:VCARD VERSION:3.0 FN:Marta Ruiz EMAIL;TYPE=INTERNET:marta@example.org END:VCARD"
          "</entity></contribute></lifeCycle><metaMetadata><metadataSchema>LOM-ESv1.0</metadataSchema></metaMetadata>"
-         "<rights><cost><source>LOM-ESv1.0</source><value>no</value></cost><copyrightAndOtherRestrictions><source>"
+         "<technical><requirement><orComposite><type><source>LOMv1.0</source><value>browser</value></type>"
+         "</orComposite></requirement></technical><educational><learningResourceType><source>LOM-ESv1.0</source>"
+         "<value>guided reading</value></learningResourceType></educational><rights><cost><source>LOM-ESv1.0</source><value>no</value></cost><copyrightAndOtherRestrictions><source>"
          "LOM-ESv1.0</source><value>yes</value></copyrightAndOtherRestrictions><description><string language='es'>"
          "creative commons: attribution - share alike 4.0</string></description></rights></lom>"_s,
          head + u"<general><title><string language=\"es\">Las fracciones</string></title><identifier><catalog>none"
                 "</catalog><entry>ODE-4f1c</entry></identifier></general><lifeCycle><contribute>%1<entity>"
                 "BEGIN:VCARD\nVERSION:3.0\nFN:Marta Ruiz\nEMAIL;TYPE=INTERNET:marta@example.org\nEND:VCARD</entity>"
                 "</contribute></lifeCycle>"_s.arg(lomVocab.arg(u"role"_s, u"author"_s)) +
-             marks + u"<metadataSchema>LOM-ESv1.0</metadataSchema></metaMetadata><rights>%1%2<description><string "
+             marks + u"<metadataSchema>LOM-ESv1.0</metadataSchema></metaMetadata><technical><requirement>"
+                     "<orComposite>%3</orComposite></requirement></technical><educational><learningResourceType><source>"
+                     "LOM-ESv1.0</source><value>guided reading</value></learningResourceType></educational><rights>%1%2"
+                     "<description><string "
                      "language=\"es\">creative commons: attribution - share alike 4.0</string></description></rights>"
                      "</lom>"_s.arg(lomVocab.arg(u"cost"_s, u"no"_s),
-                                    lomVocab.arg(u"copyrightAndOtherRestrictions"_s, u"yes"_s)),
+                                    lomVocab.arg(u"copyrightAndOtherRestrictions"_s, u"yes"_s),
+                                    lomVocab.arg(u"type"_s, u"browser"_s)),
          {}},
         // What has no place in LOM, a second size, a day where a duration belongs, a vocabulary value LOM has
         // no word for: named, the highest element that lost all its text whole.
