@@ -237,6 +237,11 @@ void FrmBatchGenerate::cmdGenerate_Click()
 
 bool FrmBatchGenerate::generateAll()
 {
+    // A template the editors would refuse makes no file: said once, not for each file listed.
+    if (const std::optional<Notice> tooLarge = templateTooLarge(templatePath())) {
+        showNotices({*tooLarge});
+        return false;
+    }
     QStringList sources;
     for (int i = 0; i < m_lstFiles->count(); ++i)
         sources << m_lstFiles->item(i)->text();

@@ -3,6 +3,7 @@
 #include "platform/programfolder.h"
 #include "platform/xmldocument.h"
 #include "shared/apperror.h"
+#include "shared/fileutil.h"
 #include "shared/metadataheader.h"
 #include "shared/textutil.h"
 
@@ -283,9 +284,22 @@ std::optional<QString> metadataText(const QString &templateText, const FileInfo 
     return parts ? filled(*parts, info, notices) : std::nullopt;
 }
 
+std::optional<Notice> templateTooLarge(const QString &templateFile)
+{
+    const std::optional<QString> refusal = tooLargeToOpen(templateFile);
+    if (!refusal)
+        return std::nullopt;
+    return Notice{*refusal, QStringLiteral("Problem Loading File"), Icon::Exclamation};
+}
+
 bool generateMetadata(const QString &templateFile, const FileInfo &info, const QString &outputPath,
                       Notices &notices, WriteKind kind)
 {
+    // Refused before it is read: a template far larger would take minutes and gigabytes for each file.
+    if (const std::optional<Notice> tooLarge = templateTooLarge(templateFile)) {
+        notices.append(*tooLarge);
+        return false;
+    }
     const std::optional<StrippedMetadata> read = removeHeader(templateFile, notices);
     if (!read)
         return false;

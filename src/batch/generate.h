@@ -20,7 +20,11 @@ QString templatePath();
 // that say why) when the template cannot be used.
 std::optional<QString> metadataText(const QString &templateText, const FileInfo &info, Notices &notices);
 
-// Reads the template and writes the metadata file for the content file to outputPath, replacing an
+// The editors' refusal of a template larger than the files they open, naming it; no value for one within
+// the limit. A run over many files says it once, before the first.
+std::optional<Notice> templateTooLarge(const QString &templateFile);
+
+// Reads the template (refused when templateTooLarge says so) and writes the metadata file for the content file to outputPath, replacing an
 // existing file atomically. False (and the notices that say why) when nothing was written. A run over many
 // files writes them as Scratch, each replaced atomically without waiting for the disk, and then waits for all
 // of them at once with flushToDisk.

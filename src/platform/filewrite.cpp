@@ -32,6 +32,7 @@ struct WriteFault {
 
 std::mutex g_faultMutex;
 std::optional<WriteFault> g_fault;
+WriteProbe g_probe;
 
 std::optional<WriteFault> takeWriteFault(const QString &path)
 {
@@ -41,6 +42,12 @@ std::optional<WriteFault> takeWriteFault(const QString &path)
     std::optional<WriteFault> fault;
     fault.swap(g_fault);
     return fault;
+}
+
+WriteProbe currentProbe()
+{
+    const std::lock_guard lock(g_faultMutex);
+    return g_probe;
 }
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
@@ -66,7 +73,7 @@ std::atomic<unsigned> g_temporaryNumber{0};
 class Replacement {
 public:
     Replacement(const QString &path, WriteKind kind)
-        : m_target(finalTarget(path)), m_kind(kind), m_fault(takeWriteFault(path))
+        : m_target(finalTarget(path)), m_kind(kind), m_fault(takeWriteFault(path)), m_probe(currentProbe())
     {
     }
     ~Replacement()
@@ -78,6 +85,15 @@ public:
     }
     Replacement(const Replacement &) = delete;
     Replacement &operator=(const Replacement &) = delete;
+
+    // Takes one step on the disk, told to the probe first.
+    template <typename Call>
+    auto take(const char *step, const QByteArray &detail, Call &&call) const
+    {
+        if (m_probe.step)
+            m_probe.step(step, detail);
+        return call();
+    }
 
     const QString &reason() const { return m_reason; }
 
@@ -109,7 +125,10 @@ public:
             m_temporary = folder + "/.tagsmith-" + QByteArray::number(::getpid()) + '-' +
                           QByteArray::number(g_temporaryNumber++) + ".part";
             // Until its permissions are set, the file is the user's alone.
-            m_fd = ::open(m_temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, permissions ? 0600 : 0666);
+            m_fd = take("open", m_temporary, [&] {
+                return ::open(m_temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                              permissions ? 0600 : 0666);
+            });
             if (m_fd < 0 && errno != EEXIST) {
                 m_temporary.clear();
                 return failWith(errno);
@@ -130,7 +149,9 @@ public:
         if (m_fault && m_fault->step == WriteStep::Write && m_fault->afterBytes >= 0)
             allowed = std::clamp<qint64>(m_fault->afterBytes - m_written, 0, size);
         for (qint64 done = 0; done < allowed;) {
-            const ssize_t n = ::write(m_fd, data + done, static_cast<size_t>(allowed - done));
+            const qint64 piece = m_probe.maxPiece > 0 ? std::min(allowed - done, m_probe.maxPiece) : allowed - done;
+            const ssize_t n = take("write", QByteArray::number(piece),
+                                   [&] { return ::write(m_fd, data + done, static_cast<size_t>(piece)); });
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0)
@@ -149,21 +170,22 @@ public:
         if (m_kind == WriteKind::Durable) {
             if (m_fault && m_fault->step == WriteStep::Sync)
                 return fail(m_fault->reason);
-            if (::fsync(m_fd) != 0)
+            if (take("sync", {}, [this] { return ::fsync(m_fd); }) != 0)
                 return failWith(errno);
         }
         if (m_fault && m_fault->step == WriteStep::SizeCheck && ::ftruncate(m_fd, std::max<qint64>(m_written - 1, 0)))
             return failWith(errno);
         struct stat written {};
-        if (::fstat(m_fd, &written) != 0)
+        if (take("size", {}, [&] { return ::fstat(m_fd, &written); }) != 0)
             return failWith(errno);
         if (written.st_size != m_written)
             return fail(QStringLiteral("Only %1 of %2 bytes reached the disk.").arg(written.st_size).arg(m_written));
-        if (::close(std::exchange(m_fd, -1)) != 0)
+        if (take("close", {}, [this] { return ::close(std::exchange(m_fd, -1)); }) != 0)
             return failWith(errno);
         if (m_fault && m_fault->step == WriteStep::Write && m_fault->afterBytes < 0)
             return fail(m_fault->reason);
-        if (::rename(m_temporary.constData(), QFile::encodeName(m_target).constData()) != 0)
+        if (take("rename", m_temporary,
+                 [this] { return ::rename(m_temporary.constData(), QFile::encodeName(m_target).constData()); }) != 0)
             return failWith(errno);
         m_temporary.clear();
         return true;
@@ -173,6 +195,7 @@ private:
     QString m_target;
     WriteKind m_kind;
     std::optional<WriteFault> m_fault;
+    WriteProbe m_probe;
     QByteArray m_temporary; // the temporary file while it is there
     int m_fd = -1;
     qint64 m_written = 0;
@@ -232,6 +255,12 @@ void clearWriteFault()
 {
     const std::lock_guard lock(g_faultMutex);
     g_fault.reset();
+}
+
+void setWriteProbe(WriteProbe probe)
+{
+    const std::lock_guard lock(g_faultMutex);
+    g_probe = std::move(probe);
 }
 
 } // namespace ts

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 namespace ts {
 
@@ -66,5 +67,15 @@ void failNextWrite(const QString &pathEnding, qint64 afterBytes,
                    const QString &reason = QStringLiteral("No space left on device"),
                    WriteStep step = WriteStep::Write);
 void clearWriteFault();
+
+// Test seam: while set, every checked write and copy tells the probe each step it takes on the disk, just
+// before it takes it ("open" and "rename" with the temporary file's path, "write" with the bytes that call
+// asks to write, "sync", "size", "close"), and asks each write call to take at most maxPiece bytes (0: all
+// that are left), as a file system that takes a write in short pieces does. An empty probe ends it.
+struct WriteProbe {
+    std::function<void(const char *step, const QByteArray &detail)> step;
+    qint64 maxPiece = 0;
+};
+void setWriteProbe(WriteProbe probe);
 
 } // namespace ts

@@ -150,6 +150,10 @@ TEST_F(Generation, TemplateShapesAndWhatFails)
         {"<?Xml version='1.0'?>" + head + "<general></general></lom>", nullptr,
          {"Could not validate selected XML file. Please correct the issue and try again.\rError Number: 64 "
           "[Invalid XML]"}},
+        // A template above the editors' limit is refused before it is read, however well formed.
+        {head + "<general></general></lom>" + QByteArray(10 * 1024 * 1024, ' '), nullptr,
+         {"@FOLDER@/common/scorm_template.xml is too large to open (10.0 MB). Files of up to 10 MB are opened. "
+          "[Problem Loading File]"}},
         {"<lom><general><title/></general></lom>", nullptr,
          {"91::The template's title holds no element or text to fill []"}},
         {"<lom><general></general></lom>", nullptr, {"76::Path not found: @FOLDER@/missing []"}, "missing/sunset.xml"},

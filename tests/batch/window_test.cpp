@@ -125,6 +125,8 @@ TEST_F(BatchWindow, FinishGeneratesWhatMayGoAheadAndSumsUp)
     const struct {
         QStringList listed, calls;
         const char *buttonAtLastMessage;
+        QStringList written = {"a.xml", "b.xml"};
+        qint64 templateSize = 0; // the template grows to that size first
     } rows[] = {
         {{"pics/a.gif", "x/c.gif", "y/c.png", "gone.txt", "pics/b.jpg"},
          {"These files are not generated:\r@/x/c.gif: its metadata file @/out/c.xml would also be written for "
@@ -132,6 +134,14 @@ TEST_F(BatchWindow, FinishGeneratesWhatMayGoAheadAndSumsUp)
           "53::@/gone.txt: It does not exist. [Batch Generate]", "Error generating files. [Batch Generate]"},
          "Working off"},
         {{"pics/a.gif", "pics/b.jpg"}, {"Files generated successfully! [Batch Generate]"}, "Finish on"},
+        // A template too large to open is refused once, naming it, and nothing is generated.
+        {{"pics/a.gif", "pics/b.jpg"},
+         {"@/common/scorm_template.xml is too large to open (10.0 MB). Files of up to 10 MB are opened. "
+          "[Problem Loading File]",
+          "Error generating files. [Batch Generate]"},
+         "Working off",
+         {},
+         10 * 1024 * 1024 + 1},
     };
     auto *finish = find<QPushButton>(m_window, QStringLiteral("cmdGenerate"));
     const auto button = [finish] { return finish->text() + (finish->isEnabled() ? " on" : " off"); };
@@ -145,10 +155,12 @@ TEST_F(BatchWindow, FinishGeneratesWhatMayGoAheadAndSumsUp)
         m_calls.clear();
         QDir(path(QStringLiteral("out"))).removeRecursively();
         QDir().mkpath(path(QStringLiteral("out")));
+        if (r.templateSize)
+            QFile(path(QStringLiteral("common/scorm_template.xml"))).resize(r.templateSize);
         finish->click();
         EXPECT_EQ(m_calls, r.calls);
         EXPECT_EQ(buttonAtLastMessage, QLatin1String(r.buttonAtLastMessage));
-        EXPECT_EQ(QDir(path(QStringLiteral("out"))).entryList(QDir::Files), (QStringList{"a.xml", "b.xml"}));
+        EXPECT_EQ(QDir(path(QStringLiteral("out"))).entryList(QDir::Files), r.written);
         EXPECT_EQ(button(), QLatin1String("Finish on"));
     }
 }

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QPrinter>
 #include <QScopeGuard>
 #include <cstring>
 #include <filesystem>
@@ -66,6 +67,7 @@ protected:
         writeFile(QStringLiteral("settings.dat"), "showTipAtStartup.0\r\nshowSaveOptions.1\r\n");
         writeFile(QStringLiteral("templates/mine.tsm"), "old template\r\n");
         writeFile(QStringLiteral("temp12/1.xml"), "old fragment\r\n");
+        writeFile(QStringLiteral("out.pdf"), "%PDF old\r\n");
         const auto box = [this](const std::function<void()> &run) {
             return [this, run] {
                 run();
@@ -91,6 +93,14 @@ protected:
                  .arg(shown("temp12"), shown("temp12/1.xml"))},
             {"settings.dat", box([] { tsmSaveSetings(QStringLiteral("showTipAtStartup"), 1); }),
              unable.arg(shown("settings.dat"))},
+            // The XML text window printed into a PDF file.
+            {"out.pdf", box([this] {
+                 QPrinter printer(QPrinter::HighResolution);
+                 printer.setOutputFormat(QPrinter::PdfFormat);
+                 printer.setOutputFileName(path(QStringLiteral("out.pdf")));
+                 frmDocument().printTo(printer);
+             }),
+             QStringLiteral("File Save Interrupted|Your file may not have been saved.\r%1: ").arg(shown("out.pdf"))},
         };
     }
     Record12 good;
@@ -204,6 +214,7 @@ TEST_F(Damaged, WriteThatFailsPartwayLeavesTheOldFileSaysWhichAndWhyAndKeepsTheR
         {2, 5, WriteStep::Write, "No space left on device"},
         {0, 0, WriteStep::Sync, "Input/output error"},
         {1, 0, WriteStep::SizeCheck, "Only 90 of 91 bytes reached the disk."},
+        {3, 100, WriteStep::Write, "No space left on device"},
     };
     for (const auto &r : rows) {
         const Write &w = writes.at(r.write);
@@ -236,9 +247,9 @@ TEST_F(Damaged, AFullDiskLeavesEveryReplacedFileAsItWasAndSaysWhichAndWhy)
     writeFile(QStringLiteral("disk/generated.xml"), "old generated\r\n");
     writeFile(QStringLiteral("common/scorm_template.xml"), kGood);
     std::vector<Write> writes = editorWrites();
-    // The program folder's templates, fragments and settings move onto it, reached through links.
+    // The program folder's templates, fragments, settings and a printed file move onto it, reached through links.
     namespace fs = std::filesystem;
-    for (const char *moved : {"templates", "temp12", "settings.dat"}) {
+    for (const char *moved : {"templates", "temp12", "settings.dat", "out.pdf"}) {
         const fs::path here = path(QLatin1String(moved)).toStdString(), there = here.parent_path() / "disk" / moved;
         fs::copy(here, there, fs::copy_options::recursive);
         fs::remove_all(here);
@@ -272,5 +283,5 @@ TEST_F(Damaged, AFullDiskLeavesEveryReplacedFileAsItWasAndSaysWhichAndWhy)
     }
     // No temporary file stays behind.
     EXPECT_EQ(QDir(disk).entryList(QDir::Files | QDir::Hidden),
-              QStringList({"filler", "generated.xml", "good.xml", "settings.dat"}));
+              QStringList({"filler", "generated.xml", "good.xml", "out.pdf", "settings.dat"}));
 }

@@ -80,4 +80,7 @@ TEST_F(DocumentPrint, APrinterThatCannotStartIsReportedAsFailed)
 {
     printer.setOutputFileName(path(QStringLiteral("no/such/folder/out.pdf")));
     EXPECT_FALSE(printPlainText(printer, QStringLiteral("<lom/>")));
+    EXPECT_EQ(dialogs.calls().value(0).title + u'|' + dialogs.calls().value(0).text,
+              QStringLiteral("File Save Interrupted|Your file may not have been saved.\r%1: No such file or directory")
+                  .arg(path(QStringLiteral("no/such/folder/out.pdf"))));
 }

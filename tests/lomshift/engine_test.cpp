@@ -530,3 +530,18 @@ TEST_F(Engine, RecordsOfOtherToolsAreCarriedOverAndWhatIsLeftOutIsNamed)
         }
     }
 }
+
+// A source written over keeps its mode, and its backup takes that mode.
+TEST_F(Engine, ABackupTakesItsSourcesMode)
+{
+    using P = QFileDevice;
+    const P::Permissions notUser = ~P::Permissions(P::ReadUser | P::WriteUser | P::ExeUser);
+    for (const P::Permissions mode : {P::ReadOwner | P::WriteOwner | P::ExeOwner, P::ReadOwner | P::WriteOwner}) {
+        writeFile(u"in/m.xml"_s, kRecord12);
+        QFile::remove(p("in/m.xml.bak"));
+        ASSERT_TRUE(QFile::setPermissions(p("in/m.xml"), mode));
+        EXPECT_EQ(run({p("in/m.xml")}, {true, false, {}}).files.at(0).failure, QString());
+        for (const char *file : {"in/m.xml", "in/m.xml.bak"})
+            EXPECT_EQ(QFile::permissions(p(file)) & notUser, mode) << file;
+    }
+}

@@ -2,8 +2,11 @@
 
 #include "platform/textfile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 using namespace ts;
 
@@ -34,6 +37,116 @@ TEST(TextFile, FailedWriteIsReportedAndKeepsNothing)
     QString error;
     EXPECT_FALSE(writeTextFile(QStringLiteral("/nonexistent-folder/a.txt"), QStringLiteral("x"), &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+}
+
+mode_t modeOf(const QString &path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
+}
+
+} // namespace
+
+// The steps of a checked write over an older file, as it takes them on the disk, and what it leaves: a file
+// system that takes each write call in short pieces, a foreign file or link standing at the temporary name
+// (never truncated nor followed: another name is taken, or the write fails), a rename that itself fails.
+TEST(TextFile, CheckedWriteTakesItsStepsInOrderAndChangesNoForeignFile)
+{
+    enum Foreign { NoForeign, FileOnce, LinkOnce, Always };
+    const QString allOpen = QStringList(100, QStringLiteral("open")).join(u'|');
+    const struct {
+        WriteKind kind;
+        qint64 maxPiece;
+        Foreign foreign;
+        bool renameFails; // the temporary file is gone when the rename is called
+        const char *reason; // null: written
+        QString steps;
+    } rows[] = {
+        {WriteKind::Durable, 0, NoForeign, false, nullptr, QStringLiteral("open|write 20|sync|size|close|rename")},
+        {WriteKind::Scratch, 0, NoForeign, false, nullptr, QStringLiteral("open|write 20|size|close|rename")},
+        {WriteKind::Durable, 7, NoForeign, false, nullptr,
+         QStringLiteral("open|write 7|write 7|write 6|sync|size|close|rename")},
+        {WriteKind::Durable, 0, FileOnce, false, nullptr, QStringLiteral("open|open|write 20|sync|size|close|rename")},
+        {WriteKind::Durable, 0, LinkOnce, false, nullptr, QStringLiteral("open|open|write 20|sync|size|close|rename")},
+        {WriteKind::Durable, 0, Always, false, "File exists", allOpen},
+        {WriteKind::Durable, 0, NoForeign, true, "No such file or directory",
+         QStringLiteral("open|write 20|sync|size|close|rename")},
+    };
+    const QByteArray bytes = "twenty bytes, whole.";
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.steps.toStdString());
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("a.xml")), victim = dir.filePath(QStringLiteral("victim"));
+        QFile old(target), other(victim);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3 && other.open(QIODevice::WriteOnly) &&
+                    other.write("victim") == 6);
+        old.close();
+        other.close();
+        QStringList steps, foreign;
+        setWriteProbe({[&](const char *step, const QByteArray &detail) {
+                           steps << QString::fromLatin1(step) +
+                                        (step == QByteArrayView("write") ? u' ' + QString::fromLatin1(detail) : QString());
+                           const QString at = QFile::decodeName(detail);
+                           if (step == QByteArrayView("open") && (r.foreign == Always || foreign.isEmpty()) &&
+                               r.foreign != NoForeign) {
+                               foreign << at;
+                               QFile planted(at);
+                               if (r.foreign == LinkOnce)
+                                   QFile::link(victim, at);
+                               else if (planted.open(QIODevice::WriteOnly))
+                                   planted.write("foreign");
+                           }
+                           if (step == QByteArrayView("rename") && r.renameFails)
+                               QFile::remove(at);
+                       },
+                       r.maxPiece});
+        QString error;
+        const bool written = writeFileBytes(target, bytes, &error, r.kind);
+        setWriteProbe({});
+        EXPECT_EQ(written, !r.reason);
+        EXPECT_EQ(error, QLatin1String(r.reason));
+        EXPECT_EQ(steps.join(u'|'), r.steps);
+        EXPECT_EQ(contents(target), r.reason ? QByteArray("old") : bytes);
+        EXPECT_EQ(contents(victim), "victim");
+        for (const QString &f : foreign)
+            EXPECT_EQ(r.foreign == LinkOnce ? QFileInfo(f).symLinkTarget() : QString::fromLatin1(contents(f)),
+                      r.foreign == LinkOnce ? victim : QStringLiteral("foreign"));
+        // Nothing but the foreign files is left beside the target.
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2 + foreign.size());
+    }
+}
+
+// The mode of a file the checked write replaces stays; a new file gets 0666 less the file mask.
+TEST(TextFile, AReplacedFileKeepsItsModeAndANewOneFollowsTheFileMask)
+{
+    const struct {
+        int existing; // -1: no file yet
+        mode_t mask, expected;
+    } rows[] = {
+        {0640, 022, 0640}, {0600, 022, 0600}, {0755, 077, 0755}, {-1, 022, 0644}, {-1, 077, 0600}, {-1, 0, 0666},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(testing::Message() << std::oct << r.existing << " " << r.mask);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.xml"));
+        if (r.existing >= 0) {
+            ASSERT_TRUE(writeTextFile(path, QStringLiteral("old")));
+            ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(r.existing)), 0);
+        }
+        const mode_t before = ::umask(r.mask);
+        const bool written = writeTextFile(path, QStringLiteral("new"));
+        ::umask(before);
+        EXPECT_TRUE(written);
+        EXPECT_EQ(modeOf(path), r.expected);
+    }
 }
 
 TEST(TextFile, LineEndsBecomeCrLf)

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <sys/stat.h>
 #include <vector>
 
 using namespace ts;
@@ -70,9 +71,12 @@ TEST_F(FileFunc, OperationsAnswerAndLeaveTheFilesAsTheyShould)
         std::vector<const char *> titles; // of the boxes shown, in order
         std::vector<std::pair<const char *, const char *>> after;
         const char *failWrite = nullptr; // the write of the file at that path fails after its first byte
+        mode_t mode = 0; // set on the source first; every file of "after" that holds text has it then
     } rows[] = {
         // clang-format off
         {Copy, "a.txt", "copy.txt", 0, {}, F::kDone, {}, {{"w/a.txt", "A"}, {"w/copy.txt", "A"}}},
+        {Copy, "a.txt", "copy.txt", 0, {}, F::kDone, {}, {{"w/a.txt", "A"}, {"w/copy.txt", "A"}}, nullptr, 0700},
+        {Copy, "a.txt", "b.txt", F::FOF_NOCONFIRMATION, {}, F::kDone, {}, {{"w/b.txt", "A"}}, nullptr, 0600},
         {Copy, "a.txt", "out", 0, {}, F::kDone, {}, {{"w/out/a.txt", "A"}}},
         {Copy, "a.txt", "b.txt", 0, {Answer::Yes}, F::kDone, {"Confirm Replace"}, {{"w/b.txt", "A"}}},
         {Copy, "a.txt", "b.txt", 0, {Answer::No}, F::DE_OPCANCELLED, {"Confirm Replace"}, {{"w/b.txt", "B"}}},
@@ -89,6 +93,9 @@ TEST_F(FileFunc, OperationsAnswerAndLeaveTheFilesAsTheyShould)
          {{"w/out/docs/c.txt", "C"}, {"w/out/docs/link", "C"}, {"w/docs/c.txt", "C"}}},
         {Copy, "docs", "out2", 0, {Answer::Yes}, F::kDone, {"Confirm Replace"},
          {{"w/out2/docs/c.txt", "C"}, {"w/out2/docs/link", "C"}, {"w/out2/docs/d.txt", "D"}}},
+        // A folder copy in which one file fails has failed.
+        {Copy, "out2", "out", 0, {}, F::DE_UNKNOWN, {"File Error"},
+         {{"w/out/out2/docs/c.txt", nullptr}, {"w/out2/docs/c.txt", "old"}}, "w/out/out2/docs/c.txt"},
         {Copy, "docs", "docs/inner", 0, {}, F::DE_DESTSUBTREE, {"File Error"}, {{"w/docs/inner", nullptr}}},
         {Copy, "a.txt", "clash", 0, {}, F::DE_FILEDESTISFLD, {"File Error"}, {{"w/clash/a.txt", kDir}}},
         {Copy, "docs", "clash", 0, {}, F::DE_FLDDESTISFILE, {"File Error"}, {{"w/clash/docs", "DOCS"}}},
@@ -102,6 +109,9 @@ TEST_F(FileFunc, OperationsAnswerAndLeaveTheFilesAsTheyShould)
         {Move, "docs", "out", 0, {}, F::kDone, {}, {{"w/docs", nullptr}, {"w/out/docs/c.txt", "C"}}},
         {Move, "docs", "out2", F::FOF_NOCONFIRMATION, {}, F::kDone, {},
          {{"w/docs", nullptr}, {"w/out2/docs/c.txt", "C"}, {"w/out2/docs/d.txt", "D"}}},
+        // A move merged into a folder copies first: when that fails, the source stays whole.
+        {Move, "out2/docs", ".", F::FOF_NOCONFIRMATION, {}, F::DE_UNKNOWN, {"File Error"},
+         {{"w/out2/docs/c.txt", "old"}, {"w/out2/docs/d.txt", "D"}, {"w/docs/c.txt", "C"}}, "w/docs/c.txt"},
         {Move, "out", "out2", 0, {}, F::kDone, {}, {{"w/out", nullptr}, {"w/out2/out", kDir}}},
         {Move, "a.txt", "b.txt", 0, {Answer::No}, F::DE_OPCANCELLED, {"Confirm Replace"},
          {{"w/a.txt", "A"}, {"w/b.txt", "B"}}},
@@ -135,6 +145,7 @@ TEST_F(FileFunc, OperationsAnswerAndLeaveTheFilesAsTheyShould)
         if (r.failWrite)
             failNextWrite(QString::fromUtf8(r.failWrite), 1);
         const QString source = *r.source == '/' || !*r.source ? QString::fromUtf8(r.source) : path(w(r.source));
+        ASSERT_TRUE(!r.mode || ::chmod(QFile::encodeName(source).constData(), r.mode) == 0);
         const QString target = *r.target ? path(w(r.target)) : QString();
         // A rename takes the bare name or the whole path; rows give one of each.
         const QString newName =
@@ -161,6 +172,11 @@ TEST_F(FileFunc, OperationsAnswerAndLeaveTheFilesAsTheyShould)
             QByteArray text;
             const char *found = state(QString::fromUtf8(where), text);
             EXPECT_STREQ(found, what) << where;
+            struct stat status {};
+            if (r.mode && found && found != kDir) {
+                ::stat(QFile::encodeName(path(QString::fromUtf8(where))).constData(), &status);
+                EXPECT_EQ(status.st_mode & 07777, r.mode) << where;
+            }
         }
         EXPECT_EQ(dialogs.pendingAnswers(), 0u);
     }

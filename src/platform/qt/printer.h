@@ -17,7 +17,9 @@ bool choosePrinter(QPrinter &printer);
 bool pageSetup(QPrinter &printer);
 
 // Prints the text as it stands (a fixed-pitch font, lines broken at the page width, as many pages as it
-// takes). False when the printer could not be started, for example an output file that cannot be written.
+// takes). False when the printer could not be started. A printer that prints into a file prints into a
+// temporary one, which replaces the file through the checked write; a failure leaves the old file as it was
+// and is said in a message naming the file and the reason.
 bool printPlainText(QPrinter &printer, const QString &text);
 
 } // namespace ts
