@@ -24,10 +24,10 @@ std::optional<QString> metadataText(const QString &templateText, const FileInfo 
 // the limit. A run over many files says it once, before the first.
 std::optional<Notice> templateTooLarge(const QString &templateFile);
 
-// Reads the template (refused when templateTooLarge says so) and writes the metadata file for the content file to outputPath, replacing an
-// existing file atomically. False (and the notices that say why) when nothing was written. A run over many
-// files writes them as Scratch, each replaced atomically without waiting for the disk, and then waits for all
-// of them at once with flushToDisk.
+// Reads the template (refused when templateTooLarge says so) and writes the metadata file for the content
+// file to outputPath, replacing an existing file atomically. False (and the notices that say why) when
+// nothing was written. A run over many files writes them as Scratch, each replaced atomically without
+// waiting for the disk, and then waits for all of them at once with flushToDisk.
 bool generateMetadata(const QString &templateFile, const FileInfo &info, const QString &outputPath,
                       Notices &notices, WriteKind kind = WriteKind::Durable);
 
