@@ -28,9 +28,29 @@ void fitCaption(QWidget *window)
     window->setMinimumWidth(std::max(window->minimumWidth(), captionWidth(window->windowTitle())));
 }
 
+namespace {
+const QScreen *screenOf(const QWidget *window)
+{
+    return window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+}
+} // namespace
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = screenOf(window);
+    if (!screen)
+        return;
+    // The frame as the window system reports it, or the usual title bar and borders while it cannot say yet.
+    const QSize frame = window->frameGeometry().size() == window->size() ? window->size() + decorationAllowance()
+                                                                          : window->frameGeometry().size();
+    const QRect available = screen->availableGeometry();
+    window->move(available.x() + (available.width() - frame.width()) / 2,
+                 available.y() + (available.height() - frame.height()) / 2);
+}
+
 QSize roomOnScreen(const QWidget *window)
 {
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QScreen *screen = screenOf(window);
     if (!screen)
         return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
     return screen->availableGeometry().size() - decorationAllowance();
