@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextDocument>
 
 namespace ts {
@@ -12,6 +13,73 @@ DocumentTextBox::DocumentTextBox(QWidget *parent) : QPlainTextEdit(parent)
 {
     connect(document(), &QTextDocument::undoCommandAdded, this, &DocumentTextBox::undoCommandAdded);
     connect(document(), &QTextDocument::contentsChange, this, &DocumentTextBox::contentsChange);
+    // The scroll bars' own buttons and handle are the user's scrolling too; a change of value the layout
+    // makes is not.
+    for (QScrollBar *bar : {verticalScrollBar(), horizontalScrollBar()})
+        connect(bar, &QAbstractSlider::actionTriggered, this, [this] { m_holdStart = false; });
+    // A layout of the text that is still going on (a long text is laid out piece by piece) moves no view.
+    connect(verticalScrollBar(), &QAbstractSlider::rangeChanged, this, &DocumentTextBox::keepStart);
+}
+
+void DocumentTextBox::showFromStart()
+{
+    moveCursor(QTextCursor::Start);
+    m_holdStart = true;
+    keepStart();
+}
+
+void DocumentTextBox::keepStart()
+{
+    if (!m_holdStart)
+        return;
+    if (textCursor().position() != 0 || textCursor().hasSelection()) {
+        m_holdStart = false;
+        return;
+    }
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+}
+
+void DocumentTextBox::resizeEvent(QResizeEvent *event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    keepStart();
+}
+
+void DocumentTextBox::showEvent(QShowEvent *event)
+{
+    QPlainTextEdit::showEvent(event);
+    keepStart();
+}
+
+namespace {
+// Keys go to the box, the mouse and the wheel to its viewport.
+bool isUserInput(const QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::Wheel:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+bool DocumentTextBox::event(QEvent *event)
+{
+    if (isUserInput(event))
+        m_holdStart = false;
+    return QPlainTextEdit::event(event);
+}
+
+bool DocumentTextBox::viewportEvent(QEvent *event)
+{
+    if (isUserInput(event))
+        m_holdStart = false;
+    return QPlainTextEdit::viewportEvent(event);
 }
 
 UndoKind DocumentTextBox::undoKind() const

@@ -23,8 +23,17 @@ public:
     UndoKind redoKind() const;
     // Runs an edit whose undo step counts as the given kind.
     void editAs(UndoKind kind, const std::function<void()> &edit);
+    // Shows the text from its first line at the top, with the cursor there, and keeps it so while the box is
+    // shown, resized or laid out anew (its window minimised, maximised, brought back) until the user types,
+    // clicks or scrolls.
+    void showFromStart();
 
 protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+
     void keyPressEvent(QKeyEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
@@ -33,6 +42,7 @@ protected:
 
 private:
     void undoCommandAdded();
+    void keepStart();
     void contentsChange(int position, int charsRemoved, int charsAdded);
 
     // One kind per undo step of the document, the steps that can be redone included.
@@ -40,6 +50,7 @@ private:
     std::optional<UndoKind> m_pending;
     bool m_kindFromChange = false;
     bool m_dropping = false;
+    bool m_holdStart = false;
 };
 
 } // namespace ts

@@ -138,7 +138,13 @@ QAction *FrmDocument::button(const QString &key) const
 
 QString FrmDocument::text() const { return boxText(m_rtfXMLOutput); }
 
-void FrmDocument::setText(const QString &text) { setBoxText(m_rtfXMLOutput, text); }
+void FrmDocument::setText(const QString &text)
+{
+    setBoxText(m_rtfXMLOutput, text);
+    // The window may change state (maximised by the area, brought back from minimised) after its text was put
+    // in: the text still shows from its first line.
+    m_rtfXMLOutput->showFromStart();
+}
 
 void FrmDocument::setFilePath(const QString &path)
 {

@@ -32,6 +32,12 @@ FrmVersionSelect::FrmVersionSelect(QWidget *parent)
     connect(ok, &QPushButton::clicked, this, &FrmVersionSelect::cmdOk_Click);
 }
 
+void FrmVersionSelect::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    centreOnScreen(this);
+}
+
 void FrmVersionSelect::cmdOk_Click()
 {
     if (m_optScorm12->isChecked()) {

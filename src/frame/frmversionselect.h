@@ -13,6 +13,10 @@ public:
     explicit FrmVersionSelect(QWidget *parent = nullptr);
     void cmdOk_Click();
 
+protected:
+    // The choice stands in the middle of the screen, not over the main window that is not yet shown.
+    void showEvent(QShowEvent *event) override;
+
 private:
     QRadioButton *m_optScorm12;
     QRadioButton *m_optScorm2004;

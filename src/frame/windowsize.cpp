@@ -28,9 +28,38 @@ void fitCaption(QWidget *window)
     window->setMinimumWidth(std::max(window->minimumWidth(), captionWidth(window->windowTitle())));
 }
 
+namespace {
+const QScreen *screenOf(const QWidget *window)
+{
+    return window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+}
+} // namespace
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = screenOf(window);
+    if (!screen)
+        return;
+    // The title bar and borders as the window system reports them, or, while it cannot say yet (before the
+    // window is first shown), the usual ones: the title bar above, the border's width on the other sides.
+    const QRect inner = window->geometry();
+    const QRect outer = window->frameGeometry();
+    const int border = decorationAllowance().width() / 2;
+    const QMargins frame = outer.size() == inner.size()
+                               ? QMargins(border, decorationAllowance().height() - border, border, border)
+                               : QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const QSize whole = inner.size().grownBy(frame);
+    const QRect available = screen->availableGeometry();
+    const QPoint corner(available.x() + (available.width() - whole.width()) / 2,
+                        available.y() + (available.height() - whole.height()) / 2);
+    // Placed by its inside, which every window system takes as it is given.
+    window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), inner.size()));
+}
+
 QSize roomOnScreen(const QWidget *window)
 {
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QScreen *screen = screenOf(window);
     if (!screen)
         return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
     return screen->availableGeometry().size() - decorationAllowance();

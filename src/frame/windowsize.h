@@ -19,5 +19,8 @@ void fitCaption(QWidget *window);
 // The part of the window's screen (the primary one while it has none) a window may take, its title bar and
 // borders left out.
 QSize roomOnScreen(const QWidget *window);
+// Moves a top-level window so that it stands, with its title bar and borders, in the middle of the part of its
+// screen (the primary one while it has none) that windows may take.
+void centreOnScreen(QWidget *window);
 
 } // namespace ts

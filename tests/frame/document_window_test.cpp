@@ -5,6 +5,8 @@
 #include "frame/twips.h"
 
 #include <QMdiArea>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QMdiSubWindow>
 #include <QTimer>
 
@@ -127,4 +129,48 @@ TEST_F(DocumentWindow, AButtonKeyWithoutACommandDoesNothing)
     EXPECT_EQ(box()->textCursor().selectedText(), QStringLiteral("lom"));
     EXPECT_FALSE(doc().CanUndo());
     EXPECT_TRUE(dialogs.calls().isEmpty());
+}
+
+// In the SCORM 2004 editor, Export (which minimises the editor), then the opening of another record: the text
+// window, maximised by the area, shows the record from its first line at the top.
+TEST_F(DocumentWindow, AnOpeningAfterAnExportShowsTheTextFromItsFirstLine)
+{
+    if (sharedDir().isEmpty())
+        GTEST_SKIP() << "the shared samples folder is not there";
+    QFile golf(sharedDir() + QStringLiteral("/samples/lom/b01_golf2004_metadata_course.xml"));
+    ASSERT_TRUE(golf.open(QIODevice::ReadOnly));
+    const QByteArray golfBytes = golf.readAll();
+    const QByteArray oneLine = "<?xml version = \"1.0\"?>\r\n<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\"><general>" +
+                               QByteArray("<keyword><string language=\"en\">word</string></keyword>").repeated(150) +
+                               "</general></lom>";
+    for (const QByteArray &record : {dataFile(QStringLiteral("../open/lom2004.xml")), golfBytes, oneLine}) {
+        settings(0, 0);
+        chooseBinding(QStringLiteral("2004"));
+        initXMLParser();
+        ASSERT_TRUE(frmMainLoaded());
+        // A record that passes the export's checks.
+        writeFile(QStringLiteral("first.xml"), golfBytes);
+        frmMain().openSelectedFile(false, path(QStringLiteral("first.xml")), false);
+        dialogs.clear();
+        frmOptions2004().setCategoryText(QStringLiteral("Content Aggregation Meta-Data (MD-XML1 + Optional)"));
+        find<QPushButton>(&frmOptions2004(), QStringLiteral("cmbMakeXML"))->click();
+        processEvents();
+        ASSERT_TRUE(frmOptions2004().childState() & Qt::WindowMinimized) << dialogs.messages().join(u'|').toStdString();
+        writeFile(QStringLiteral("other.xml"), record);
+        frmMain().openSelectedFile(false, path(QStringLiteral("other.xml")), false);
+        processEvents();
+        EXPECT_TRUE(doc().childState() & Qt::WindowMaximized);
+        EXPECT_EQ(doc().text().toUtf8(), QByteArray(record).replace("\r\n", "\n"));
+        const QRect first = box()->cursorRect(QTextCursor(box()->document()));
+        EXPECT_TRUE(first.top() >= 0 && first.top() <= 8) << first.top();
+        EXPECT_EQ(box()->cursorForPosition(QPoint(1, 1)).blockNumber(), 0);
+        // Where the user scrolls to, the view stays when the window changes state.
+        QScrollBar *bar = box()->verticalScrollBar();
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        const int scrolled = bar->value();
+        doc().setChildState(Qt::WindowNoState);
+        processEvents();
+        EXPECT_EQ(bar->value(), scrolled);
+        unloadAll();
+    }
 }

@@ -50,29 +50,38 @@ TEST_F(FilesAndSteps, EditorNoticesBindingCurrentFileAndTextWindow)
     const struct {
         const char *what;
         const char *binding;  // the editor at start: "12" or "2004"
-        QByteArray file;      // opened after a SCORM 1.2 record; empty: the called-off exit instead
+        QByteArray file;      // opened after a SCORM 1.2 record, or empty; before an exit, switched to
+        QStringList exit;     // then Exit with Yes, the save prompts answered in turn; empty: no exit
         QString field;        // "name=text" of the editor of the binding afterwards
         QStringList notices;  // every message box, in order
         const char *after;    // the binding afterwards
         const char *current;  // "Current File" afterwards
         QByteArray shown;     // what the XML text window holds afterwards
     } rows[] = {
-        {"an exit called off in the save prompt", "12", {}, "titleText=Decimals",
+        {"an exit called off in the save prompt", "12", {}, {QStringLiteral("cmdCancel")}, "titleText=Decimals",
          {QStringLiteral("Are you sure you want to exit?")}, "SCORM 1.2", "scorm12.xml", "<lom>unsaved</lom>"},
-        {"b01: strings in two languages and a maximum version", "2004", golfBytes, "titleText=Golf Explained",
+        // The text window and the SCORM 1.2 editor agree before the SCORM 2004 editor, opened after them, calls
+        // the exit off: both stay loaded, the text window with its unsaved text.
+        {"an exit called off by the later of three children", "12", lom2004,
+         {QStringLiteral("cmdNo"), QStringLiteral("cmdCancel")}, "titleText=Fractions for Beginners",
+         {QStringLiteral("You are trying to open a SCORM 2004 XML file using the SCORM 1.2 Editor.\rWould you like to "
+                         "switch to the SCORM 2004 Editor now?"),
+          QStringLiteral("Are you sure you want to exit?")},
+         "SCORM 2004", "opened.xml", "<lom>unsaved</lom>"},
+        {"b01: strings in two languages and a maximum version", "2004", golfBytes, {}, "titleText=Golf Explained",
          {unsupported("technical", "maximumVersion"),
           QStringLiteral("Only the first string of each field was read. Strings in other languages left out of your "
                          "imported file: <general> title (es)")},
          "SCORM 2004", "opened.xml", golfBytes},
-        {"a processing instruction in a category", "12", record12("<technical><?pi x?><size>10</size></technical>"),
+        {"a processing instruction in a category", "12", record12("<technical><?pi x?><size>10</size></technical>"), {},
          "txtSize=10", {unsupported("technical", "pi")}, "SCORM 1.2", "opened.xml",
          record12("<technical><?pi x?><size>10</size></technical>")},
         {"a vCard on one line", "12",
          record12("<lifecycle><contribute><role><source><langstring>LOMv1.0</langstring></source><value><langstring>"
                   "Author</langstring></value></role><centity><vcard>BEGIN:VCARD VERSION:3.0 FN: EMAIL;TYPE=INTERNET: "
                   "ORG: END:VCARD</vcard></centity></contribute></lifecycle>"),
-         "lstFiles=,Author", {}, "SCORM 1.2", "opened.xml", {}},
-        {"a truncated file of the other binding", "12", lom2004.left(lom2004.indexOf("</title>")), "titleText=Decimals",
+         {}, "lstFiles=,Author", {}, "SCORM 1.2", "opened.xml", {}},
+        {"a truncated file of the other binding", "12", lom2004.left(lom2004.indexOf("</title>")), {}, "titleText=Decimals",
          {QStringLiteral("Unsupported XML on line 6")}, "SCORM 1.2", "scorm12.xml", bytes("open/scorm12.xml")},
     };
     for (const auto &row : rows) {
@@ -88,17 +97,20 @@ TEST_F(FilesAndSteps, EditorNoticesBindingCurrentFileAndTextWindow)
         if (QByteArray(row.binding) == "12")
             frmMain().openSelectedFile(false, before, false);
         dialogs.clear();
-        if (row.file.isEmpty()) {
+        if (!row.file.isEmpty()) {
+            writeFile(QStringLiteral("opened.xml"), row.file);
+            if (!row.exit.isEmpty())
+                dialogs.answer(Answer::Yes); // "Switch Modes?"
+            frmMain().openSelectedFile(false, path(QStringLiteral("opened.xml")), false);
+        }
+        if (!row.exit.isEmpty()) {
             showXML(QString::fromUtf8(row.shown));
             writeFile(QStringLiteral("settings.dat"), "showTipAtStartup.0\r\nshowSaveOptions.1\r\n");
             dialogs.answer(Answer::Yes);
-            answerSavePrompt({QStringLiteral("cmdCancel")});
+            answerSavePrompts(row.exit);
             trigger("mnuFileExit");
             processEvents();
             ASSERT_TRUE(frmMainLoaded());
-        } else {
-            writeFile(QStringLiteral("opened.xml"), row.file);
-            frmMain().openSelectedFile(false, path(QStringLiteral("opened.xml")), false);
         }
         processEvents();
         QStringList notices = dialogs.messages();

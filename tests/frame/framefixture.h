@@ -88,6 +88,17 @@ protected:
     {
         onNextModal([presses](QWidget *prompt) { answerSavePromptNow(prompt, presses); });
     }
+    // Answers the save prompts in the order they come, one press each.
+    static void answerSavePrompts(QStringList presses)
+    {
+        if (presses.isEmpty())
+            return;
+        const QString press = presses.takeFirst();
+        onNextModal([press, presses](QWidget *prompt) {
+            answerSavePrompts(presses);
+            answerSavePromptNow(prompt, {press});
+        });
+    }
     // Answers the binding dialog: "12", "2004", "" (OK with nothing chosen, then closed) or "close"; `look`
     // sees the dialog first.
     static void chooseBinding(const QString &choice, std::function<void(QWidget *)> look = {})

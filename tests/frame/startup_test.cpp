@@ -334,6 +334,30 @@ TEST_F(Exit, YesClosesEverything)
     EXPECT_EQ(dialogs.calls().size(), 1);
 }
 
+TEST_F(Exit, ACancelLeftFromFileNewCallsNoLaterExitOff)
+{
+    start();
+    // File > New's prompt: "Always Show" unticked and Yes (which keeps the prompt from now on), the template
+    // name not given, then Cancel.
+    writeFile(QStringLiteral("settings.dat"), "showTipAtStartup.0\r\nshowSaveOptions.1\r\n");
+    dialogs.answerText(QString());
+    onNextModal([](QWidget *prompt) {
+        prompt->findChild<QCheckBox *>(QStringLiteral("chkMessage"))->setChecked(false);
+        answerSavePromptNow(prompt, {QStringLiteral("cmdYes"), QStringLiteral("cmdCancel")});
+    });
+    trigger("mnuFileNew");
+    processEvents();
+    ASSERT_TRUE(frmMain().cancelExit);
+    ASSERT_TRUE(readFile(QStringLiteral("settings.dat")).contains("showSaveOptions.0"));
+    // Exit asks no more about the record: Yes closes everything.
+    dialogs.answer(Answer::Yes);
+    trigger("mnuFileExit");
+    processEvents();
+    EXPECT_FALSE(frmMainLoaded());
+    EXPECT_FALSE(frmOptionsLoaded());
+    EXPECT_EQ(dialogs.messages(), QStringList({QStringLiteral("Are you sure you want to exit?")}));
+}
+
 TEST_F(Exit, CancelExitKeepsTheProgramRunningOnce)
 {
     setEditorAccessor(

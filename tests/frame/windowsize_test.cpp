@@ -51,6 +51,9 @@ TEST_F(WindowSize, EachEditorOpensWholeWithTheSidePane)
                 EXPECT_TRUE(dialog->grab().save(QDir::currentPath() + QStringLiteral("/frmVersionSelect.png")));
             }
             EXPECT_GE(dialog->width(), captionWidth(dialog->windowTitle()));
+            // In the middle of the screen with its title bar, not over the main window that is not yet shown.
+            const QPoint off = dialog->frameGeometry().center() - dialog->screen()->availableGeometry().center();
+            EXPECT_LE(off.manhattanLength(), 3) << off.x() << "," << off.y();
         });
         initXMLParser();
         processEvents();
