@@ -1,4 +1,6 @@
 #include "frmversionselect.h"
+
+#include <QEvent>
 #include "frmmain.h"
 #include "windowsize.h"
 
@@ -35,7 +37,30 @@ FrmVersionSelect::FrmVersionSelect(QWidget *parent)
 void FrmVersionSelect::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    m_centredByFrame = false;
     centreOnScreen(this);
+}
+
+void FrmVersionSelect::centreByFrame()
+{
+    if (m_centredByFrame || !isVisible() || frameGeometry().size() == geometry().size())
+        return;
+    m_centredByFrame = true;
+    centreOnScreen(this);
+}
+
+void FrmVersionSelect::moveEvent(QMoveEvent *event)
+{
+    QDialog::moveEvent(event);
+    centreByFrame();
+}
+
+bool FrmVersionSelect::event(QEvent *event)
+{
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        centreByFrame();
+    return handled;
 }
 
 void FrmVersionSelect::cmdOk_Click()
