@@ -100,6 +100,11 @@ std::vector<CategoryCase> categoryCases()
         CategoryCase{"annotation.xml",
                      {"titleText=Fixture", "authorText=Ann Notator", "annotationText=Checked twice", kEmptiedList},
                      {info("Unsupported element found in your imported file <annotation>: rating")}},
+        // Strings in further languages (read from xml:lang) in two categories: one notice for the file.
+        CategoryCase{"languages.xml",
+                     {"titleText=Decimals", "usageDescription=Use in class", kEmptiedList},
+                     {info("Only the first string of each field was read. Strings in other languages left out of "
+                           "your imported file: <general> title (fr, no language); <educational> description (de)")}},
         CategoryCase{"classification.xml",
                      {QString::fromUtf8("titleText=Caf\u00e9 & Co"), "lstClassification=1 | 2 | 3"},
                      {info("Unsupported element found in your imported file <lom>: ext:wrapper")}},

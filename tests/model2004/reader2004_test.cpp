@@ -114,6 +114,17 @@ std::vector<FileCase> fileCases()
                   "cboSec=0", "txtTypicalTime=P0Y0M0DT0H45M0S", "lstClassification=1"},
                  {}},
         FileCase{"wrapped.xml", true, {"titleText=Wrapped", "versionText=3.0", kEmptiedList}, {}},
+        // Strings left out in the language of their field's first string, or without a language.
+        FileCase{"strings.xml", true,
+                 {"titleText=Variables y estructuras de control", "keywordsText=variabili,programmazione",
+                  "usageDescription=Work through the examples", kEmptiedList},
+                 {info(QString::fromUtf8(
+                     "Only the first string of each field was read. Strings left out of your imported file: "
+                     "<general> title (es, as the first string): \"Variables y estructuras de con\u2026\"; "
+                     "<general> keyword (it, as the first string): \"strutture di controllo\", \"JavaScript\", "
+                     "\"learning object\"; <general> keyword (en, unlike the first string): \"programming\"; "
+                     "<educational> description (no language, unlike the first string): "
+                     "\"Then try the exercises at the\u2026\""))}},
         FileCase{"general-in-comment.xml", false, {},
                  {{"Problem encountered while opening XML file. This may affect your XML file",
                    "Invalid Metadata File", Icon::Exclamation}}},
