@@ -52,6 +52,10 @@ QString unsupportedElementText(Category category);
 QString unsupportedElementText(const QString &section);
 // The category as notices about its values name it: "<technical>", "<educational>", "<relation>".
 QString sectionName(Category category);
+// The notice of a vocabulary element that gives its value as bare text, without the value element the
+// editors read it from: "Unsupported value found in your imported file <educational>: interactivityType
+// (no value element)". The field is left as it was.
+QString noValueElementText(Category category, const QString &element);
 
 // Notices with a fixed text.
 inline constexpr const char *kNoticeTitle = "Notice";

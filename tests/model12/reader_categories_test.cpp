@@ -105,6 +105,12 @@ std::vector<CategoryCase> categoryCases()
                      {"titleText=Decimals", "usageDescription=Use in class", kEmptiedList},
                      {info("Only the first string of each field was read. Strings in other languages left out of "
                            "your imported file: <general> title (fr, no language); <educational> description (de)")}},
+        // Vocabularies written as bare text: named, and their fields left as they were.
+        CategoryCase{"bare.xml",
+                     {"titleText=Bare values", kEmptiedList},
+                     {unsupportedValue("<general>: structure (no value element)"),
+                      unsupportedValue("<lifecycle>: status (no value element)"),
+                      unsupportedValue("<educational>: interactivitytype (no value element)")}},
         CategoryCase{"classification.xml",
                      {QString::fromUtf8("titleText=Caf\u00e9 & Co"), "lstClassification=1 | 2 | 3"},
                      {info("Unsupported element found in your imported file <lom>: ext:wrapper")}},

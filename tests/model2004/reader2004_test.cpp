@@ -125,6 +125,18 @@ std::vector<FileCase> fileCases()
                      "\"learning object\"; <general> keyword (en, unlike the first string): \"programming\"; "
                      "<educational> description (no language, unlike the first string): "
                      "\"Then try the exercises at the\u2026\""))}},
+        // Vocabularies written as bare text, without source and value: named, and their fields left empty.
+        FileCase{"bare.xml", true, {"titleText=Bare values", kEmptiedList},
+                 {unsupportedValue("<general>: structure (no value element)"),
+                  unsupportedValue("<general>: aggregationLevel (no value element)"),
+                  unsupportedValue("<lifecycle>: status (no value element)"),
+                  unsupportedValue("<educational>: interactivityType (no value element)"),
+                  unsupportedValue("<educational>: learningResourceType (no value element)"),
+                  unsupportedValue("<educational>: difficulty (no value element)"),
+                  unsupportedValue("<educational>: intendedEndUserRole (no value element)"),
+                  unsupportedValue("<educational>: context (no value element)"),
+                  unsupportedValue("<educational>: semanticDensity (no value element)"),
+                  unsupportedValue("<rights>: cost (no value element)")}},
         FileCase{"general-in-comment.xml", false, {},
                  {{"Problem encountered while opening XML file. This may affect your XML file",
                    "Invalid Metadata File", Icon::Exclamation}}},
