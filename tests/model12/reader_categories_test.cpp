@@ -100,6 +100,12 @@ std::vector<CategoryCase> categoryCases()
         CategoryCase{"annotation.xml",
                      {"titleText=Fixture", "authorText=Ann Notator", "annotationText=Checked twice", kEmptiedList},
                      {info("Unsupported element found in your imported file <annotation>: rating")}},
+        // Processing instructions two levels inside a category, directly inside it and beside the categories.
+        CategoryCase{"instructions.xml",
+                     {"titleText=Instructions", "usageConditionsText=Free", kEmptiedList},
+                     {info("Unsupported element found in your imported file <general>: deep"),
+                      info("Unsupported element found in your imported file <general>: direct"),
+                      info("Unsupported element found in your imported file <lom>: root")}},
         // Strings in further languages (read from xml:lang) in two categories: one notice for the file.
         CategoryCase{"languages.xml",
                      {"titleText=Decimals", "usageDescription=Use in class", kEmptiedList},
