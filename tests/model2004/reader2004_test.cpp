@@ -204,6 +204,12 @@ TEST_F(Reader2004Fragments, StoredClassificationsReadBackIntoTheClassificationFi
           "lstTaxon=001,Algebra, linear | ,No id | 003,Geometry | L1,One"},
          {info("Unsupported element found in your imported file <classification>: note"),
           info("Unsupported element found in your imported file <classification>: rating")}},
+        // A second id of a taxon: the first one is kept.
+        {QStringLiteral("<classification><taxonPath><taxon><id>001</id><id>002</id>"
+                        "<entry><string>Algebra</string></entry></taxon></taxonPath></classification>"),
+         true,
+         {"lstTaxon=001,Algebra"},
+         {info("Unsupported element found in your imported file <classification>: id")}},
         {QStringLiteral("<classification>\r\n<purpose>"), false, {"lstTaxon="},
          {info("XML Error on line 2, position 10\r\r<purpose>\r\rPremature end of data in tag purpose line 2")}},
     };
