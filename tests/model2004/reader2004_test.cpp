@@ -122,7 +122,8 @@ std::vector<FileCase> fileCases()
                      "Only the first string of each field was read. Strings left out of your imported file: "
                      "<general> title (es, as the first string): \"Variables y estructuras de con\u2026\"; "
                      "<general> keyword (it, as the first string): \"strutture di controllo\", \"JavaScript\", "
-                     "\"learning object\"; <general> keyword (en, unlike the first string): \"programming\"; "
+                     "\"learning object\", \"programmare\"; <general> keyword (en, unlike the first string): "
+                     "\"programming\"; "
                      "<educational> description (no language, unlike the first string): "
                      "\"Then try the exercises at the\u2026\""))}},
         // Vocabularies written as bare text, without source and value: named, and their fields left empty.
