@@ -85,8 +85,10 @@ void parseLifecycle(const XmlNode &lifecycle, Record12 &record, Notices &notices
                 value = children.last();
             else if (!children.isEmpty() && walk.is(children.first(), "value"))
                 value = children.first();
-            if (value.isNull())
+            if (value.isNull()) {
+                walk.bareValue(c);
                 return true;
+            }
             const QString status = nodeText(value);
             if (!status.isEmpty() && !isRecommendedStatus12(status))
                 walk.notice(QLatin1String(kStatusNotRecommended));

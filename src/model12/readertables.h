@@ -18,6 +18,7 @@ using readers::kInvalidCatalogMetametadata;
 using readers::kNoticeTitle;
 using readers::kStatusNotRecommended;
 using readers::kUnsupportedValue;
+using readers::noValueElementText;
 using readers::sectionName;
 using readers::Take;
 using readers::unsupportedElementText;

@@ -1,5 +1,7 @@
 #include "readerwalk.h"
 
+#include <algorithm>
+
 namespace ts::reader12 {
 
 Walk::Walk(const XmlNode &root, Category category, Record12 &record, Notices &notices)
@@ -21,12 +23,26 @@ XmlNode Walk::child(const XmlNode &parent, const char *name) const
     return {};
 }
 
-XmlNode Walk::vocabularyValue(const XmlNode &element) const
+XmlNode Walk::vocabularyValue(const XmlNode &element)
 {
     const QList<XmlNode> children = childNodes(element);
     if (children.size() >= 2)
         return children.at(1);
-    return child(element, "value");
+    const XmlNode value = child(element, "value");
+    if (value.isNull())
+        bareValue(element);
+    return value;
+}
+
+bool Walk::bareValue(const XmlNode &vocabulary)
+{
+    if (!child(vocabulary, "value").isNull())
+        return false;
+    const QList<XmlNode> children = childNodes(vocabulary);
+    if (std::ranges::none_of(children, &XmlNode::isText))
+        return false;
+    notice(noValueElementText(m_category, vocabulary.localName()));
+    return true;
 }
 
 QString Walk::stringText(const XmlNode &element) const

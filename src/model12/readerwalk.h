@@ -26,8 +26,11 @@ public:
     // The first element child of that name; null when there is none.
     XmlNode child(const XmlNode &parent, const char *name) const;
     // The value of a vocabulary element (source first, value second): its second child, or without one
-    // its child named "value"; null when neither is there.
-    XmlNode vocabularyValue(const XmlNode &element) const;
+    // its child named "value"; null when neither is there (and the element named when it holds bare text).
+    XmlNode vocabularyValue(const XmlNode &element);
+    // True for a vocabulary element that gives its value as bare text, without a value element; the
+    // category's notice names it ("... <educational>: interactivitytype (no value element)").
+    bool bareValue(const XmlNode &vocabulary);
 
     // The text of a language string: its first langstring; the element's own text when it holds none. The
     // strings after the first are noted as left out.
@@ -61,11 +64,13 @@ private:
 
 // Walks the parts of a vocabulary element: "source" passed over, the text of "value" handed to `value`,
 // any other child to `other`.
+// Bare text that stands for the value is named once, as such, and not handed to `other`.
 template <typename Value, typename Other>
-void forVocabulary(const Walk &walk, const XmlNode &element, Value value, Other other)
+void forVocabulary(Walk &walk, const XmlNode &element, Value value, Other other)
 {
+    const bool bare = walk.bareValue(element);
     for (const XmlNode &part : childNodes(element)) {
-        if (walk.is(part, "source"))
+        if (walk.is(part, "source") || (bare && part.isText()))
             continue;
         if (walk.is(part, "value"))
             value(nodeText(part));

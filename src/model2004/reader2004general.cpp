@@ -51,6 +51,8 @@ private:
 // value of the editor's lower-case list; a value written first is taken as a capitalised one.
 void readStatus(Walk &walk, const XmlNode &status)
 {
+    if (walk.bareValue(status))
+        return;
     const QList<XmlNode> children = elementChildren(status);
     if (children.isEmpty())
         return;

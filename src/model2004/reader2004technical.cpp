@@ -39,6 +39,8 @@ private:
             if (m_walk.is(part, "type")) {
                 if (const XmlNode value = m_walk.child(part, "value"); !value.isNull())
                     m_type = valueText(value);
+                else
+                    m_walk.bareValue(part);
             } else if (m_walk.is(part, "name")) {
                 readName(part);
             } else if (m_walk.is(part, "minimumVersion")) {

@@ -1,5 +1,6 @@
 #include "readerwalk2004.h"
 
+#include <algorithm>
 #include <libxml/tree.h>
 
 namespace ts::reader2004 {
@@ -103,12 +104,26 @@ XmlNode Walk::child(const XmlNode &parent, const char *name) const
     return {};
 }
 
-XmlNode Walk::value(const XmlNode &vocabulary) const
+XmlNode Walk::value(const XmlNode &vocabulary)
 {
     const QList<XmlNode> children = elementChildren(vocabulary);
     if (children.size() >= 2)
         return children.at(1);
-    return child(vocabulary, "value");
+    const XmlNode value = child(vocabulary, "value");
+    if (value.isNull())
+        bareValue(vocabulary);
+    return value;
+}
+
+bool Walk::bareValue(const XmlNode &vocabulary)
+{
+    if (!child(vocabulary, "value").isNull())
+        return false;
+    const QList<XmlNode> children = childNodes(vocabulary);
+    if (std::ranges::none_of(children, &XmlNode::isText))
+        return false;
+    notice(noValueElementText(m_category, vocabulary.localName()));
+    return true;
 }
 
 QString Walk::firstChildText(const XmlNode &element) const

@@ -37,8 +37,12 @@ public:
     // The first child element of that name; null when there is none.
     XmlNode child(const XmlNode &parent, const char *name) const;
     // The value of a vocabulary element: its second child element (the value after the source), or without
-    // one its child named "value"; null when neither is there.
-    XmlNode value(const XmlNode &vocabulary) const;
+    // one its child named "value"; null when neither is there (and the element named when it holds bare
+    // text).
+    XmlNode value(const XmlNode &vocabulary);
+    // True for a vocabulary element that gives its value as bare text, without a value element; the
+    // category's notice names it ("... <educational>: interactivityType (no value element)").
+    bool bareValue(const XmlNode &vocabulary);
     // The text of the first child element (the string of a language string); the element's own text when
     // it holds no element.
     QString firstChildText(const XmlNode &element) const;
@@ -73,12 +77,14 @@ private:
 };
 
 // Walks the children of a vocabulary element: "source" passed over, the text of "value" handed to `value`,
-// any other child (a comment too) to `other`.
+// any other child (a comment too) to `other`. Bare text that stands for the value is named once, as such,
+// and not handed to `other`.
 template <typename Value, typename Other>
-void forVocabulary(const Walk &walk, const XmlNode &element, Value value, Other other)
+void forVocabulary(Walk &walk, const XmlNode &element, Value value, Other other)
 {
+    const bool bare = walk.bareValue(element);
     for (const XmlNode &part : childNodes(element)) {
-        if (walk.is(part, "source"))
+        if (walk.is(part, "source") || (bare && part.isText()))
             continue;
         if (walk.is(part, "value"))
             value(valueText(part));

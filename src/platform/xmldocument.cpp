@@ -133,7 +133,7 @@ void XmlDocument::reset()
 bool XmlDocument::loadXML(const QString &text)
 {
     reset();
-    return parse(withLineFeeds(text.toUtf8()), QByteArray(), "UTF-8");
+    return parse(withLineFeeds(text.toUtf8()), QByteArray(), true);
 }
 
 bool XmlDocument::load(const QString &path)
@@ -145,15 +145,19 @@ bool XmlDocument::load(const QString &path)
         m_error.reason = file.errorString();
         return false;
     }
-    return parse(withLineFeeds(file.readAll()), path.toUtf8(), nullptr);
+    return parse(withLineFeeds(file.readAll()), path.toUtf8(), false);
 }
 
-bool XmlDocument::parse(const QByteArray &bytes, const QByteArray &url, const char *encoding)
+bool XmlDocument::parse(const QByteArray &bytes, const QByteArray &url, bool decodedText)
 {
     ErrorCollector collector;
     xmlSetStructuredErrorFunc(&collector, collect);
+    // Decoded text is read as the UTF-8 it is by ignoring its declaration, not by naming UTF-8: a named
+    // encoding puts a conversion in front of the parser, which then stops past ten million bytes ("Huge
+    // input lookup"), short of the largest file the programs open.
+    const int options = xmlsafety::kParseOptions | (decodedText ? XML_PARSE_IGNORE_ENC : 0);
     xmlDocPtr doc = xmlReadMemory(bytes.constData(), static_cast<int>(bytes.size()),
-                                  url.isEmpty() ? nullptr : url.constData(), encoding, xmlsafety::kParseOptions);
+                                  url.isEmpty() ? nullptr : url.constData(), nullptr, options);
     xmlSetStructuredErrorFunc(nullptr, nullptr);
     if (!doc || collector.have) {
         m_error.errorCode = collector.code ? collector.code : -1;

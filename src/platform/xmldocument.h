@@ -80,7 +80,8 @@ public:
     _xmlDoc *raw() const { return m_doc; }
 
 private:
-    bool parse(const QByteArray &bytes, const QByteArray &url, const char *encoding);
+    // Bytes of a text already decoded are UTF-8 whatever its declaration names.
+    bool parse(const QByteArray &bytes, const QByteArray &url, bool decodedText);
     bool finish(_xmlDoc *doc, const QByteArray &source);
     void reset();
 

@@ -1,8 +1,8 @@
 #pragma once
-// A field of the editors holds one string, where a file may give an element's text in several languages
-// (a title in English and in Spanish). The readers put the first string into the field and never join
-// them; the strings they leave out are noted while a file is read, and named in one notice when it has
-// been read.
+// A field of the editors holds one string, where a file may give an element's text in several strings (a
+// title in English and in Spanish, a keyword holding four phrases). The readers put the first string into
+// the field and never join them; the strings they leave out are noted while a file is read, and named in
+// one notice when it has been read.
 
 #include "notice.h"
 
@@ -25,17 +25,29 @@ public:
     LeftOutStrings &operator=(const LeftOutStrings &) = delete;
 
     // The text of the first of an element's strings (as `textOf` takes a node's text), noting the others
-    // by the languages their attribute names, under the element as the notices name it ("<general>
-    // title"). Empty without strings.
+    // with the language their attribute names and their text, under the element as the notices name it
+    // ("<general> title"). Empty without strings.
     static QString firstString(const QString &element, const QList<XmlNode> &strings, const QString &languageAttribute,
                                QString (*textOf)(const XmlNode &));
 
 private:
+    struct LeftOut {
+        QString language; // "no language" for a string without one
+        QString beginning;
+        bool asTheFirst; // in the language of its element's first string
+    };
     struct Field {
         QString element;
-        QStringList languages;
+        QList<LeftOut> strings;
     };
-    void note(const QString &element, const QStringList &languages);
+    // The notice's text, naming the fields in the order they were met. When every string left out is in
+    // another language than the first string of its element, each field is named with those languages:
+    // "... Strings in other languages left out of your imported file: <general> title (es)". Otherwise each
+    // field is named once for each language it leaves out, saying whether that is the language of the
+    // first string, with the beginning of each of those strings: "... Strings left out of your imported
+    // file: <general> keyword (it, as the first string): "JavaScript", "learning object"".
+    static QString noticeText(const QList<Field> &fields);
+    void note(const QString &element, const QList<LeftOut> &strings);
 
     Notices &m_notices;
     LeftOutStrings *m_outer;

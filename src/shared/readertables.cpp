@@ -31,4 +31,10 @@ QString sectionName(Category category)
                          : QLatin1String(kSections.at(static_cast<std::size_t>(category))));
 }
 
+QString noValueElementText(Category category, const QString &element)
+{
+    return QLatin1String(kUnsupportedValue) + sectionName(category) + QStringLiteral(": ") + element +
+           QStringLiteral(" (no value element)");
+}
+
 } // namespace ts::readers

@@ -52,6 +52,10 @@ QString unsupportedElementText(Category category);
 QString unsupportedElementText(const QString &section);
 // The category as notices about its values name it: "<technical>", "<educational>", "<relation>".
 QString sectionName(Category category);
+// The notice of a vocabulary element that gives its value as bare text, without the value element the
+// editors read it from: "Unsupported value found in your imported file <educational>: interactivityType
+// (no value element)". The field is left as it was.
+QString noValueElementText(Category category, const QString &element);
 
 // Notices with a fixed text.
 inline constexpr const char *kNoticeTitle = "Notice";
@@ -64,9 +68,12 @@ inline constexpr const char *kStatusNotRecommended =
 inline constexpr const char *kClassificationParsePrefix = "XML Error on line ";
 // A value that the editor cannot hold or read: section + ": " + element, and the value in quotes.
 inline constexpr const char *kUnsupportedValue = "Unsupported value found in your imported file ";
-// The strings a file gives beside the first one of a field, once per file: each element as section +
-// " " + element, and the languages left out in brackets, joined by "; ".
+// The strings a file gives beside the first one of a field, once per file (shared/leftoutstrings.h): when
+// every one is in another language than the first, so; otherwise the second form, which names the language
+// and the beginning of each.
 inline constexpr const char *kLeftOutStrings =
     "Only the first string of each field was read. Strings in other languages left out of your imported file: ";
+inline constexpr const char *kLeftOutStringsAnyLanguage =
+    "Only the first string of each field was read. Strings left out of your imported file: ";
 
 } // namespace ts::readers

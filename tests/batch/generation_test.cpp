@@ -124,6 +124,11 @@ TEST_F(Generation, TemplateShapesAndWhatFails)
          "<?xml version='1.0' encoding='UTF-8'?><lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\">"
          "<general><title><langstring>sunset GIF</langstring></title><keyword><langstring xml:lang=\"x-none\">"
          "sunset.gif</langstring></keyword></general></lom>\r\n"},
+        // A "<general>" in a comment of the header is not where the header ends.
+        {"<?xml version=\"1.0\"?>\n<!-- fill <general> below -->\n" + head + "<general></general></lom>",
+         "<?xml version=\"1.0\"?>\r\n<!-- fill <general> below -->\r\n<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_"
+         "rootv1p2p1\"><general><keyword><langstring xml:lang=\"x-none\">sunset.gif</langstring></keyword></general>"
+         "</lom>\r\n"},
         // Every general gets a keyword; only the first technical with content gets the format; only a
         // title's first text is filled; names are compared exactly.
         {head + "<general></general><general><title><langstring>a</langstring><langstring>b</langstring></title>"

@@ -125,6 +125,8 @@ TEST_F(Damaged, FilesThatCannotBeReadLeaveTheRecordAndTheFileAsTheyWere)
     const QString notUtf8 =
         QStringLiteral("Some bytes of %1 are not valid UTF-8; it is read as Windows-1252. The first is on line %2.");
     const QByteArray inComment = "<!-- <general> --><lom xmlns=\"%1\"><x/></lom>";
+    QByteArray atTheLimit = QByteArray(kGood).replace("Kept &amp; well", "At the limit");
+    atTheLimit.insert(atTheLimit.indexOf("</lom>"), QByteArray(10 * 1024 * 1024 - atTheLimit.size(), ' '));
     const struct {
         const char *name;
         QByteArray bytes;
@@ -165,6 +167,8 @@ TEST_F(Damaged, FilesThatCannotBeReadLeaveTheRecordAndTheFileAsTheyWere)
                     QStringLiteral("The file declares an entity (\"big\"); files that declare entities are not read."),
                     shown("amplified.xml")),
          true, kKept},
+        // A record of exactly the largest size opened; one byte more is refused.
+        {"limit.xml", atTheLimit, {}, QString(), true, QStringLiteral("At the limit")},
         {"huge.xml", {}, [](const QString &p) { QFile(p).resize(10 * 1024 * 1024 + 1); },
          shown("huge.xml") + QStringLiteral(" is too large to open (10.0 MB). Files of up to 10 MB are opened."), false,
          kKept},

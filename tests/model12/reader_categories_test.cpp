@@ -100,6 +100,23 @@ std::vector<CategoryCase> categoryCases()
         CategoryCase{"annotation.xml",
                      {"titleText=Fixture", "authorText=Ann Notator", "annotationText=Checked twice", kEmptiedList},
                      {info("Unsupported element found in your imported file <annotation>: rating")}},
+        // Processing instructions two levels inside a category, directly inside it and beside the categories.
+        CategoryCase{"instructions.xml",
+                     {"titleText=Instructions", "usageConditionsText=Free", kEmptiedList},
+                     {info("Unsupported element found in your imported file <general>: deep"),
+                      info("Unsupported element found in your imported file <general>: direct"),
+                      info("Unsupported element found in your imported file <lom>: root")}},
+        // Strings in further languages (read from xml:lang) in two categories: one notice for the file.
+        CategoryCase{"languages.xml",
+                     {"titleText=Decimals", "usageDescription=Use in class", kEmptiedList},
+                     {info("Only the first string of each field was read. Strings in other languages left out of "
+                           "your imported file: <general> title (fr, no language); <educational> description (de)")}},
+        // Vocabularies written as bare text: named, and their fields left as they were.
+        CategoryCase{"bare.xml",
+                     {"titleText=Bare values", kEmptiedList},
+                     {unsupportedValue("<general>: structure (no value element)"),
+                      unsupportedValue("<lifecycle>: status (no value element)"),
+                      unsupportedValue("<educational>: interactivitytype (no value element)")}},
         CategoryCase{"classification.xml",
                      {QString::fromUtf8("titleText=Caf\u00e9 & Co"), "lstClassification=1 | 2 | 3"},
                      {info("Unsupported element found in your imported file <lom>: ext:wrapper")}},

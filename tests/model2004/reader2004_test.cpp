@@ -114,6 +114,30 @@ std::vector<FileCase> fileCases()
                   "cboSec=0", "txtTypicalTime=P0Y0M0DT0H45M0S", "lstClassification=1"},
                  {}},
         FileCase{"wrapped.xml", true, {"titleText=Wrapped", "versionText=3.0", kEmptiedList}, {}},
+        // Strings left out in the language of their field's first string, or without a language.
+        FileCase{"strings.xml", true,
+                 {"titleText=Variables y estructuras de control", "keywordsText=variabili,programmazione",
+                  "usageDescription=Work through the examples", kEmptiedList},
+                 {info(QString::fromUtf8(
+                     "Only the first string of each field was read. Strings left out of your imported file: "
+                     "<general> title (es, as the first string): \"Variables y estructuras de con\u2026\"; "
+                     "<general> keyword (it, as the first string): \"strutture di controllo\", \"JavaScript\", "
+                     "\"learning object\", \"programmare\"; <general> keyword (en, unlike the first string): "
+                     "\"programming\"; "
+                     "<educational> description (no language, unlike the first string): "
+                     "\"Then try the exercises at the\u2026\""))}},
+        // Vocabularies written as bare text, without source and value: named, and their fields left empty.
+        FileCase{"bare.xml", true, {"titleText=Bare values", kEmptiedList},
+                 {unsupportedValue("<general>: structure (no value element)"),
+                  unsupportedValue("<general>: aggregationLevel (no value element)"),
+                  unsupportedValue("<lifecycle>: status (no value element)"),
+                  unsupportedValue("<educational>: interactivityType (no value element)"),
+                  unsupportedValue("<educational>: learningResourceType (no value element)"),
+                  unsupportedValue("<educational>: difficulty (no value element)"),
+                  unsupportedValue("<educational>: intendedEndUserRole (no value element)"),
+                  unsupportedValue("<educational>: context (no value element)"),
+                  unsupportedValue("<educational>: semanticDensity (no value element)"),
+                  unsupportedValue("<rights>: cost (no value element)")}},
         FileCase{"general-in-comment.xml", false, {},
                  {{"Problem encountered while opening XML file. This may affect your XML file",
                    "Invalid Metadata File", Icon::Exclamation}}},
@@ -181,6 +205,12 @@ TEST_F(Reader2004Fragments, StoredClassificationsReadBackIntoTheClassificationFi
           "lstTaxon=001,Algebra, linear | ,No id | 003,Geometry | L1,One"},
          {info("Unsupported element found in your imported file <classification>: note"),
           info("Unsupported element found in your imported file <classification>: rating")}},
+        // A second id of a taxon: the first one is kept.
+        {QStringLiteral("<classification><taxonPath><taxon><id>001</id><id>002</id>"
+                        "<entry><string>Algebra</string></entry></taxon></taxonPath></classification>"),
+         true,
+         {"lstTaxon=001,Algebra"},
+         {info("Unsupported element found in your imported file <classification>: id")}},
         {QStringLiteral("<classification>\r\n<purpose>"), false, {"lstTaxon="},
          {info("XML Error on line 2, position 10\r\r<purpose>\r\rPremature end of data in tag purpose line 2")}},
     };
