@@ -1,7 +1,5 @@
 #include "readerwalk.h"
 
-#include <algorithm>
-
 namespace ts::reader12 {
 
 Walk::Walk(const XmlNode &root, Category category, Record12 &record, Notices &notices)
@@ -38,8 +36,7 @@ bool Walk::bareValue(const XmlNode &vocabulary)
 {
     if (!child(vocabulary, "value").isNull())
         return false;
-    const QList<XmlNode> children = childNodes(vocabulary);
-    if (std::ranges::none_of(children, &XmlNode::isText))
+    if (!hasOwnText(vocabulary))
         return false;
     notice(noValueElementText(m_category, vocabulary.localName()));
     return true;

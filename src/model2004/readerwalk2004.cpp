@@ -1,6 +1,5 @@
 #include "readerwalk2004.h"
 
-#include <algorithm>
 #include <libxml/tree.h>
 
 namespace ts::reader2004 {
@@ -119,8 +118,7 @@ bool Walk::bareValue(const XmlNode &vocabulary)
 {
     if (!child(vocabulary, "value").isNull())
         return false;
-    const QList<XmlNode> children = childNodes(vocabulary);
-    if (std::ranges::none_of(children, &XmlNode::isText))
+    if (!hasOwnText(vocabulary))
         return false;
     notice(noValueElementText(m_category, vocabulary.localName()));
     return true;

@@ -3,6 +3,7 @@
 #include "textutil.h"
 
 #include <QSet>
+#include <algorithm>
 #include <libxml/tree.h>
 
 namespace ts {
@@ -106,6 +107,11 @@ void walkCategoryChildren(const XmlNode &category, const std::function<bool(cons
         }
         unsupported(c);
     }
+}
+
+bool hasOwnText(const XmlNode &node)
+{
+    return std::ranges::any_of(childNodes(node), &XmlNode::isText);
 }
 
 QString nodeName(const XmlNode &node)

@@ -20,6 +20,9 @@ QList<XmlNode> childNodes(const XmlNode &node, bool withInstructions = false);
 void walkCategoryChildren(const XmlNode &category, const std::function<bool(const XmlNode &)> &known,
                           const std::function<void(const XmlNode &)> &unsupported);
 
+// True for an element that holds text of its own (more than blanks) beside or instead of its elements.
+bool hasOwnText(const XmlNode &node);
+
 // The name of a node as notices give it: an element's name as written (with its prefix), "#comment",
 // "#text", "#cdata-section", or a processing instruction's target.
 QString nodeName(const XmlNode &node);
