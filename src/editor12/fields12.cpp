@@ -1,5 +1,6 @@
 #include "fields12.h"
 #include "editorkit/helptexts.h"
+#include "model12/vocab12.h"
 
 namespace ts::fields12 {
 
@@ -53,9 +54,8 @@ const std::initializer_list<FieldSpec> kFields = {
     {{"txtCoverage", K::Text, 0, "", 0, "Label30", "Coverage", L::Help, kFreeForm, {}, "", 1000, S::None, R::FreeText},
      &Record12::txtCoverage},
     {{"cboStructure", K::Combo, 0, "", 1, "Label14", "Structure", L::Help, "",
-     {"Collection", "Mixed", "Linear", "Hierarchical", "Networked", "Branched", "Parceled", "Atomic"}, "", kNoLimit,
-     S::None, R::ListOnly}, &Record12::cboStructure},
-    {{"cboAggregationLevel", K::Combo, 0, "", 1, "Label29", "Aggregation Level", L::Help, "", {"1", "2", "3", "4"}, "",
+     kStructures12, "", kNoLimit, S::None, R::ListOnly}, &Record12::cboStructure},
+    {{"cboAggregationLevel", K::Combo, 0, "", 1, "Label29", "Aggregation Level", L::Help, "", kAggregationLevels12, "",
      kNoLimit, S::None, R::ListOnly}, &Record12::cboAggregationLevel},
     {{"courseDescription", K::MultiLine, 0, "", 1, "Label62", "Resource Description", L::Help, "", {}, "", 2000,
      S::Vertical, R::FreeText}, &Record12::courseDescription},
@@ -71,10 +71,7 @@ const std::initializer_list<FieldSpec> kFields = {
     {{"contentAuthorsText", K::Text, 1, "", 1, "Label12", "Contributor Name ", L::Help, "(NO commas allowed) ", {}, "",
      1000, S::None, R::FreeText, NoCommas}, &Record12::contentAuthorsText},
     {{"cboConRole", K::Combo, 1, "", 1, "lblConRole", "Contributor Role", L::Help, "",
-     {"Author", "Publisher", "Unknown", "Initiator", "Terminator", "Validator", "Editor", "Graphical Designer",
-      "Technical Implementer", "Content Provider", "Technical Validator", "Educational Validator", "Script Writer",
-      "Instructional Designer"},
-     "Publisher", kNoLimit, S::None, R::None}, &Record12::cboConRole},
+     kContributorRoles12, "Publisher", kNoLimit, S::None, R::None}, &Record12::cboConRole},
     {{"lstFiles", K::List, 1, "", 1, "", "", L::None, "", {}, "", kNoLimit, S::None, R::None}, &Record12::lstFiles},
 
     // METAMETADATA
@@ -82,7 +79,7 @@ const std::initializer_list<FieldSpec> kFields = {
      kFreeForm, {}, "", 1000, S::None, R::FreeText}, &Record12::metadataAuthorsText},
     {{"metadataOrganizations", K::Text, 2, "", 0, "Label20", "Name(s) of organizations authoring this metadata file",
      L::Help, "(Free Form Text.) ", {}, "", 1000, S::None, R::FreeText}, &Record12::metadataOrganizations},
-    {{"cboCreatorRole", K::Combo, 2, "", 0, "Label21", "Contributor Role", L::Help, "", {"Creator", "Validator"}, "",
+    {{"cboCreatorRole", K::Combo, 2, "", 0, "Label21", "Contributor Role", L::Help, "", kMetadataRoles12, "",
      kNoLimit, S::None, R::ListOnly}, &Record12::cboCreatorRole},
 
     // TECHNICAL
@@ -139,23 +136,20 @@ const std::initializer_list<FieldSpec> kFields = {
 
     // EDUCATION
     {{"interactivityTypeCombo", K::Combo, 4, "", 0, "Label24", "Interactivity Type", L::Help, "",
-     {"Active", "Expositive", "Mixed", "Undefined"}, "", kNoLimit, S::None, R::ListOnly},
+     kInteractivityTypes12, "", kNoLimit, S::None, R::ListOnly},
      &Record12::interactivityTypeCombo},
     {{"interactivityLevelCombo", K::Combo, 4, "", 0, "Label26", "Interactivity Level", L::Help, "",
-     {"very low", "low", "medium", "high", "very high"}, "", kNoLimit, S::None, R::ListOnly},
+     kInteractivityLevels12, "", kNoLimit, S::None, R::ListOnly},
      &Record12::interactivityLevelCombo},
     {{"cboEduDifficulty", K::Combo, 4, "", 0, "Label35", "Difficulty", L::Help, "",
-     {"very easy", "easy", "medium", "difficult", "very difficult"}, "", kNoLimit, S::None, R::ListOnly},
+     kDifficulties12, "", kNoLimit, S::None, R::ListOnly},
      &Record12::cboEduDifficulty},
     {{"endUserCombo", K::Combo, 4, "", 0, "Label25", "Intended End User", L::Help, "",
-     {"Teacher", "Author", "Learner", "Manager"}, "", kNoLimit, S::None, R::ListOnly}, &Record12::endUserCombo},
+     kEndUserRoles12, "", kNoLimit, S::None, R::ListOnly}, &Record12::endUserCombo},
     {{"cboContext", K::Combo, 4, "", 0, "Label34", "Context", L::Help, "",
-     {"Primary Education", "Secondary Education", "Higher Education", "University First Cycle",
-      "University Second Cycle", "University Postgrade", "Technical School First Cycle",
-      "Technical School Second Cycle", "Professional Formation", "Continuous Formation", "Vocational Training"},
-     "", kNoLimit, S::None, R::ListOnly}, &Record12::cboContext},
+     kContexts12, "", kNoLimit, S::None, R::ListOnly}, &Record12::cboContext},
     {{"cboSemanticDensity", K::Combo, 4, "", 0, "Label33", "Semantic Density", L::Help, "",
-     {"very low", "low", "medium", "high", "very high"}, "", kNoLimit, S::None, R::ListOnly},
+     kSemanticDensities12, "", kNoLimit, S::None, R::ListOnly},
      &Record12::cboSemanticDensity},
     {{"exerciseCheck", K::Check, 4, "fraLearningTypes", 0, "", "Exercise", L::None, "", {}, "", kNoLimit, S::None,
      R::None}, &Record12::exerciseCheck},
@@ -229,9 +223,7 @@ const std::initializer_list<FieldSpec> kFields = {
      R::None}, &Record12::txtClassIdent},
     {{"classificationCombo", K::Combo, 8, "fraClassification", 0, "Label28", "Purpose for Classifying this Resource",
      L::Help, "",
-     {"Discipline", "Idea", "Prerequisite", "Educational Objective", "Accessibility Restrictions", "Educational Level",
-      "Skill Level", "Security Level"},
-     "", kNoLimit, S::None, R::ListOnly}, &Record12::classificationCombo},
+     kPurposes12, "", kNoLimit, S::None, R::ListOnly}, &Record12::classificationCombo},
     {{"classificationText", K::MultiLine, 8, "fraClassification", 0, "Label15", "Classification Description", L::Help,
      kFreeFormWide, {}, "", 2000, S::Both, R::FreeText}, &Record12::classificationText},
     {{"classificationKeywordsText", K::Text, 8, "fraClassification", 0, "Label16", "Keywords", L::Help,

@@ -1,5 +1,6 @@
 #include "fields2004.h"
 #include "editorkit/helptexts.h"
+#include "model2004/vocab2004.h"
 
 namespace ts::fields2004 {
 
@@ -73,9 +74,9 @@ const std::initializer_list<FieldSpec> kFields = {
     {{"courseDescription", K::MultiLine, 0, "", 1, "Label62", "Resource Description", L::Help, "", {}, "", 2000,
      S::Vertical, R::FreeText}, &Record2004::courseDescription},
     {{"cboStructure", K::Combo, 0, "", 1, "Label14", "Structure", L::Help, "",
-     {"atomic", "collection", "networked", "hierarchical", "linear"}, "", kNoLimit, S::None, R::ListOnly},
+     kStructures2004, "", kNoLimit, S::None, R::ListOnly},
      &Record2004::cboStructure},
-    {{"cboAggregationLevel", K::Combo, 0, "", 1, "Label29", "Aggregation Level", L::Help, "", {"1", "2", "3", "4"},
+    {{"cboAggregationLevel", K::Combo, 0, "", 1, "Label29", "Aggregation Level", L::Help, "", kAggregationLevels2004,
      "", kNoLimit, S::None, R::ListOnly}, &Record2004::cboAggregationLevel},
 
     // LIFECYCLE
@@ -87,17 +88,14 @@ const std::initializer_list<FieldSpec> kFields = {
     {{"contentAuthorsText", K::Text, 1, "", 0, "Label12", "Contributor Name (Individual or Organization)", L::Help,
      "", {}, "", 1000, S::None, R::FreeText}, &Record2004::contentAuthorsText},
     {{"cboConRole", K::Combo, 1, "", 0, "lblConRole", "Contributor Role", L::Help, "",
-     {"author", "publisher", "unknown", "initiator", "terminator", "validator", "editor", "graphical designer",
-      "technical implementer", "content provider", "technical validator", "educational validator", "script writer",
-      "instructional designer", "subject matter expert"},
-     "publisher", kNoLimit, S::None, R::ListOnly}, &Record2004::cboConRole},
+     kContributorRoles2004, "publisher", kNoLimit, S::None, R::ListOnly}, &Record2004::cboConRole},
     {{"lstFiles", K::List, 1, "fraContributors", 0, "", "", L::None, "", {}, "", kNoLimit, S::None, R::None},
      &Record2004::lstFiles},
 
     // METAMETADATA
     {{"metadataAuthorsText", K::Text, 2, "", 0, "Label8", "Contributor Name (Individual or Organization)", L::Help,
      "", {}, "", 1000, S::None, R::FreeText}, &Record2004::metadataAuthorsText},
-    {{"cboCreatorRole", K::Combo, 2, "", 0, "Label21", "Contributor Role", L::Help, "", {"creator", "validator"}, "",
+    {{"cboCreatorRole", K::Combo, 2, "", 0, "Label21", "Contributor Role", L::Help, "", kMetadataRoles2004, "",
      kNoLimit, S::None, R::ListOnly}, &Record2004::cboCreatorRole},
     {{"lstMetaContrib", K::List, 2, "", 1, "", "", L::None, "", {}, "", kNoLimit, S::None, R::None},
      &Record2004::lstMetaContrib},
@@ -161,20 +159,20 @@ const std::initializer_list<FieldSpec> kFields = {
 
     // EDUCATION
     {{"interactivityTypeCombo", K::Combo, 4, "", 0, "Label24", "Interactivity Type", L::Help, "",
-     {"active", "expositive", "mixed"}, "", kNoLimit, S::None, R::ListOnly}, &Record2004::interactivityTypeCombo},
+     kInteractivityTypes2004, "", kNoLimit, S::None, R::ListOnly}, &Record2004::interactivityTypeCombo},
     {{"interactivityLevelCombo", K::Combo, 4, "", 0, "Label26", "Interactivity Level", L::Help, "",
-     {"very low", "low", "medium", "high", "very high"}, "", kNoLimit, S::None, R::ListOnly},
+     kInteractivityLevels2004, "", kNoLimit, S::None, R::ListOnly},
      &Record2004::interactivityLevelCombo},
     {{"cboEduDifficulty", K::Combo, 4, "", 0, "Label35", "Difficulty", L::Help, "",
-     {"very easy", "easy", "medium", "difficult", "very difficult"}, "", kNoLimit, S::None, R::ListOnly},
+     kDifficulties2004, "", kNoLimit, S::None, R::ListOnly},
      &Record2004::cboEduDifficulty},
     {{"endUserCombo", K::Combo, 4, "", 0, "Label25", "Intended End User", L::Help, "",
-     {"teacher", "author", "learner", "manager"}, "", kNoLimit, S::None, R::ListOnly}, &Record2004::endUserCombo},
+     kEndUserRoles2004, "", kNoLimit, S::None, R::ListOnly}, &Record2004::endUserCombo},
     {{"cboContext", K::Combo, 4, "", 0, "Label34", "Context", L::Help, "",
-     {"school", "higher education", "training", "other"}, "", kNoLimit, S::None, R::ListOnly},
+     kContexts2004, "", kNoLimit, S::None, R::ListOnly},
      &Record2004::cboContext},
     {{"cboSemanticDensity", K::Combo, 4, "", 0, "Label33", "Semantic Density", L::Help, "",
-     {"very low", "low", "medium", "high", "very high"}, "", kNoLimit, S::None, R::ListOnly},
+     kSemanticDensities2004, "", kNoLimit, S::None, R::ListOnly},
      &Record2004::cboSemanticDensity},
     {{"cboYear", K::Combo, 4, "", 0, "Label36", "Length / Time", L::Help, "", kTo24, "", kNoLimit, S::None, R::None,
      kNoOwnRule, false, "Years"}, &Record2004::cboYear},
@@ -264,9 +262,7 @@ const std::initializer_list<FieldSpec> kFields = {
      S::None, R::None}, &Record2004::lstClassification},
     {{"classificationCombo", K::Combo, 8, "fraClassification", 0, "Label28", "Purpose for Classifying this Resource",
      L::Help, "",
-     {"discipline", "idea", "prerequisite", "educational objective", "accessibility restrictions",
-      "educational level", "skill level", "security level", "competency"},
-     "", kNoLimit, S::None, R::ListOnly}, &Record2004::classificationCombo},
+     kPurposes2004, "", kNoLimit, S::None, R::ListOnly}, &Record2004::classificationCombo},
     {{"classificationText", K::MultiLine, 8, "fraClassification", 0, "Label15", "Classification Description",
      L::Help, kFreeForm, {}, "", 2000, S::Both, R::FreeText}, &Record2004::classificationText},
     {{"classificationKeywordsText", K::Text, 8, "fraClassification", 0, "Label16", "Keywords", L::Help, kCommas, {},

@@ -5,6 +5,7 @@
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
 #include "shared/leftoutstrings.h"
+#include "shared/readcheck.h"
 #include "shared/textutil.h"
 #include "shared/xmlwalk.h"
 #include "shared/writefailure.h"
@@ -57,15 +58,14 @@ QList<XmlNode> elementsNamed(const XmlDocument &document, const char *name, cons
     return out;
 }
 
-// The record's <general>: the first element written exactly so, without a prefix.
+// The record's <general>: the first element named so, with any prefix and attributes.
 XmlNode findGeneral(xmlNodePtr node)
 {
     for (xmlNodePtr c = node->children; c; c = c->next) {
         if (c->type != XML_ELEMENT_NODE)
             continue;
-        if (!c->ns || !c->ns->prefix)
-            if (qstrcmp(reinterpret_cast<const char *>(c->name), "general") == 0)
-                return XmlNode(c);
+        if (qstrcmp(reinterpret_cast<const char *>(c->name), "general") == 0)
+            return XmlNode(c);
         const XmlNode inner = findGeneral(c);
         if (!inner.isNull())
             return inner;
@@ -90,8 +90,23 @@ void reportUnknownCategories(const XmlNode &root, const QString &ns, Notices &no
 {
     const QString prefix = readers::unsupportedElementText(root.name());
     for (const XmlNode &c : childNodes(root, true))
-        if (!c.isComment() && !isCategory(c, ns))
+        if (!c.isComment() && !isCategory(c, ns)) {
             notices.append({prefix + nodeName(c), QStringLiteral("Notice")});
+            ReadCheck::named(c);
+        }
+}
+
+// The categories of the record that the check of what it holds walks: the classifications travel whole in
+// their fragments, and are checked when one is read back.
+QList<XmlNode> checkedCategories(const XmlNode &record, const XmlNode &general)
+{
+    if (record.raw() == general.raw())
+        return {general};
+    QList<XmlNode> out;
+    for (const XmlNode &c : record.elements())
+        if (c.localName() != QLatin1String("classification"))
+            out << c;
+    return out;
 }
 
 } // namespace
@@ -103,17 +118,23 @@ bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notic
     const XmlNode general = findGeneral(reinterpret_cast<xmlNodePtr>(document.raw()));
     if (general.isNull())
         return false;
-    // One notice for the file names the strings in further languages that its fields leave out.
-    LeftOutStrings leftOut(notices);
+    // What the readers name is gathered for the check of what the record does not hold.
+    ReadCheck check;
     const QString ns = general.namespaceUri();
-    parseGeneral(general, record, notices);
-    for (const CategoryStep &step : kCategories) {
-        const QList<XmlNode> found = elementsNamed(document, step.name, ns, true);
-        if (!found.isEmpty())
-            step.reader(found.first(), record, notices);
+    {
+        // One notice for the file names the strings in further languages that its fields leave out.
+        LeftOutStrings leftOut(notices);
+        parseGeneral(general, record, notices);
+        for (const CategoryStep &step : kCategories) {
+            const QList<XmlNode> found = elementsNamed(document, step.name, ns, true);
+            if (!found.isEmpty())
+                step.reader(found.first(), record, notices);
+        }
+        if (!general.parent().isNull())
+            reportUnknownCategories(general.parent(), ns, notices);
     }
-    if (!general.parent().isNull())
-        reportUnknownCategories(general.parent(), ns, notices);
+    const XmlNode recordElement = general.parent().isNull() ? general : general.parent();
+    check.report(checkedCategories(recordElement, general), heldTexts12(record), checkTables12(), notices);
 
     record.lstClassification.clear();
     const QList<XmlNode> classifications = elementsNamed(document, "classification", ns, false);
@@ -135,7 +156,7 @@ LoadedMetadata loadMetadataFile12(const QString &path)
 {
     // The document is walked as it stands: with the header cut off and its open elements reopened, or
     // whole when only that parses.
-    static constexpr MetadataForm kForm{GeneralTag::AsWritten, false, [](const XmlDocument &document) {
+    static constexpr MetadataForm kForm{GeneralTag::AnyForm, false, [](const XmlDocument &document) {
                                             return document.isEmpty()
                                                        ? XmlNode()
                                                        : findGeneral(reinterpret_cast<xmlNodePtr>(document.raw()));

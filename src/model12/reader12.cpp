@@ -50,7 +50,12 @@ bool parseAnnotation(const QString &xmlText, Record12 &record, Notices &notices)
 
 bool parseClassification(const QString &xmlText, Record12 &record, Notices &notices)
 {
-    return readText(xmlText, Category::Classification, static_cast<NodeReader>(&parseClassification), record, notices);
+    // A fragment read back shows its classification in the entry fields: what they do not hold is named.
+    ReadCheck check;
+    return readText(xmlText, Category::Classification, static_cast<NodeReader>(&parseClassification), record,
+                    notices, [&](const XmlNode &root) {
+                        check.report({root}, heldTexts12(record), checkTables12(), notices);
+                    });
 }
 
 } // namespace ts

@@ -9,6 +9,7 @@
 // namespaces are reported like any other element the editor cannot hold.
 
 #include "shared/notice.h"
+#include "shared/readcheck.h"
 
 #include "platform/xmldocument.h"
 #include "model12/record12.h"
@@ -41,5 +42,10 @@ bool parseRights(const QString &xmlText, Record12 &record, Notices &notices);
 bool parseRelation(const QString &xmlText, Record12 &record, Notices &notices);
 bool parseAnnotation(const QString &xmlText, Record12 &record, Notices &notices);
 bool parseClassification(const QString &xmlText, Record12 &record, Notices &notices);
+
+// What the record holds, in the forms the writers write it, and this binding's tables, for the check of
+// what an opened file holds beside it (shared/readcheck.h).
+HeldTexts heldTexts12(const Record12 &record);
+const CheckTables &checkTables12();
 
 } // namespace ts

@@ -54,14 +54,14 @@ void parseGeneral(const XmlNode &general, Record12 &record, Notices &notices)
                 else if (walk.is(part, "entry"))
                     record.catalogEntryText = nodeText(part);
                 else
-                    walk.notice(invalid + nodeName(part));
+                    walk.noticeFor(part, invalid + nodeName(part));
             }
         } else if (walk.is(c, "keyword")) {
             record.keywordsText = keywords.add(walk.stringText(c));
         } else if (walk.is(c, "structure")) {
             forVocabulary(
                 walk, c, [&](const QString &v) { record.cboStructure = v; },
-                [&](const XmlNode &part) { walk.notice(invalid + nodeName(part)); });
+                [&](const XmlNode &part) { walk.noticeFor(part, invalid + nodeName(part)); });
         } else if (walk.is(c, "aggregationlevel")) {
             forVocabulary(
                 walk, c, [&](const QString &v) { record.cboAggregationLevel = v; },
@@ -91,7 +91,7 @@ void parseLifecycle(const XmlNode &lifecycle, Record12 &record, Notices &notices
             }
             const QString status = nodeText(value);
             if (!status.isEmpty() && !isRecommendedStatus12(status))
-                walk.notice(QLatin1String(kStatusNotRecommended));
+                walk.noticeFor(c, QLatin1String(kStatusNotRecommended));
             record.lifecycleStatusCombo = status;
         } else if (walk.is(c, "contribute")) {
             for (const XmlNode &part : childNodes(c)) {
@@ -108,7 +108,7 @@ void parseLifecycle(const XmlNode &lifecycle, Record12 &record, Notices &notices
                 } else if (walk.is(part, "date")) {
                     record.txtLifecycleDate = childText(part, 0);
                 } else {
-                    walk.notice(QLatin1String(kInvalidCatalogLifecycle) + nodeName(part));
+                    walk.noticeFor(part, QLatin1String(kInvalidCatalogLifecycle) + nodeName(part));
                 }
             }
         } else {
@@ -142,7 +142,7 @@ void parseMetametadata(const XmlNode &metametadata, Record12 &record, Notices &n
                 record.metadataAuthorsText = persons;
                 record.metadataOrganizations = organisations;
             } else if (!walk.is(part, "date")) {
-                walk.notice(QLatin1String(kInvalidCatalogMetametadata) + nodeName(part));
+                walk.noticeFor(part, QLatin1String(kInvalidCatalogMetametadata) + nodeName(part));
             }
         }
         return true;

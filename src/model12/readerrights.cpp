@@ -40,7 +40,7 @@ void parseRelation(const XmlNode &relation, Record12 &record, Notices &notices)
                     if (const char *text = relationPhrase12(kind))
                         relationText = QLatin1String(text);
                     else if (!kind.isEmpty())
-                        walk.unsupportedValue(QStringLiteral("kind"), kind);
+                        walk.unsupportedValue(c, QStringLiteral("kind"), kind);
                     record.relationshipCombo = relationText;
                 },
                 [&](const XmlNode &part) { walk.unsupported(part); });

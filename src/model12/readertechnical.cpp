@@ -84,7 +84,7 @@ void parseTechnical(const XmlNode &technical, Record12 &record, Notices &notices
             requirements.read(walk, c, record);
             const QString lost = requirements.unsupported();
             if (!lost.isEmpty())
-                walk.unsupportedValue(QStringLiteral("requirement"), lost);
+                walk.unsupportedValue(c, QStringLiteral("requirement"), lost);
         } else if (walk.is(c, "duration")) {
             // The editor's writers keep the duration as hours:minutes:seconds in the description; other
             // programs give it as an ISO 8601 duration in <datetime>, where the editor's own files carry a date.
@@ -98,7 +98,7 @@ void parseTechnical(const XmlNode &technical, Record12 &record, Notices &notices
                         continue;
                     parts = durationParts(text);
                     if (!parts)
-                        walk.unsupportedValue(QStringLiteral("duration"), text);
+                        walk.unsupportedValue(part, QStringLiteral("duration"), text);
                 } else {
                     walk.unsupported(part);
                 }
@@ -125,7 +125,7 @@ void parseEducational(const XmlNode &educational, Record12 &record, Notices &not
             if (bool Record12::*check = checkFor12(kResourceTypeChecks12, type))
                 record.*check = true;
             else if (!type.isEmpty())
-                walk.unsupportedValue(QStringLiteral("learningresourcetype"), type);
+                walk.unsupportedValue(c, QStringLiteral("learningresourcetype"), type);
         } else if (walk.is(c, "typicallearningtime")) {
             const QString text = childText(c, 0);
             if (text.isEmpty())
@@ -133,7 +133,7 @@ void parseEducational(const XmlNode &educational, Record12 &record, Notices &not
             if (const std::optional<QStringList> parts = durationParts(text))
                 fillDuration(*parts, record.cboHour, record.cboMin, record.cboSec);
             else
-                walk.unsupportedValue(QStringLiteral("typicallearningtime"), text);
+                walk.unsupportedValue(c, QStringLiteral("typicallearningtime"), text);
         } else {
             return false;
         }

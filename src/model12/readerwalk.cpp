@@ -38,7 +38,7 @@ bool Walk::bareValue(const XmlNode &vocabulary)
         return false;
     if (!hasOwnText(vocabulary))
         return false;
-    notice(noValueElementText(m_category, vocabulary.localName()));
+    noticeFor(vocabulary, noValueElementText(m_category, vocabulary.localName()));
     return true;
 }
 
@@ -84,21 +84,29 @@ bool Walk::applyRule(const XmlNode &c)
 
 void Walk::notice(const QString &text) { notices.append({text, QLatin1String(kNoticeTitle)}); }
 
+void Walk::noticeFor(const XmlNode &node, const QString &text)
+{
+    notice(text);
+    ReadCheck::named(node);
+}
+
 void Walk::unsupported(const XmlNode &node)
 {
     if (!node.isComment())
-        notice(unsupportedElementText(m_category) + nodeName(node));
+        noticeFor(node, unsupportedElementText(m_category) + nodeName(node));
 }
 
-void Walk::unsupportedValue(const QString &element, const QString &value)
+void Walk::unsupportedValue(const XmlNode &node, const QString &element, const QString &value)
 {
+    ReadCheck::named(node);
     QString text = QLatin1String(kUnsupportedValue) + sectionName(m_category) + QStringLiteral(": ") + element;
     if (!value.isEmpty())
         text += QStringLiteral(" \"") + value + QLatin1Char('"');
     notice(text);
 }
 
-bool readText(const QString &text, Category category, NodeReader reader, Record12 &record, Notices &notices)
+bool readText(const QString &text, Category category, NodeReader reader, Record12 &record, Notices &notices,
+              const std::function<void(const XmlNode &)> &after)
 {
     XmlDocument document;
     if (!document.loadXML(text)) {
@@ -108,6 +116,8 @@ bool readText(const QString &text, Category category, NodeReader reader, Record1
         return false;
     }
     reader(document.documentElement(), record, notices);
+    if (after)
+        after(document.documentElement());
     return true;
 }
 

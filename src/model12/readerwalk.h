@@ -3,6 +3,7 @@
 
 #include "shared/leftoutstrings.h"
 #include "shared/notice.h"
+#include "shared/readcheck.h"
 #include "shared/xmlwalk.h"
 #include "readertables.h"
 
@@ -44,11 +45,14 @@ public:
     void run(const std::function<bool(const XmlNode &)> &other = {});
 
     void notice(const QString &text);
+    // A notice about the node: the check of what the record does not hold passes over it.
+    void noticeFor(const XmlNode &node, const QString &text);
     // The category's unsupported-element notice for a node the editor has no place for; comments are
     // passed over.
     void unsupported(const XmlNode &node);
-    // The category's notice for a value it cannot hold, naming the element and quoting the value.
-    void unsupportedValue(const QString &element, const QString &value);
+    // The category's notice for a value it cannot hold, naming the element and quoting the value; the node
+    // is the element that holds the value.
+    void unsupportedValue(const XmlNode &node, const QString &element, const QString &value);
 
     Record12 &record;
     Notices &notices;
@@ -105,6 +109,8 @@ using NodeReader = void (*)(const XmlNode &, Record12 &, Notices &);
 
 // Parses a category text and runs the reader on its root. A text that is no XML gets the category's parse
 // notice, and nothing of it is read.
-bool readText(const QString &text, Category category, NodeReader reader, Record12 &record, Notices &notices);
+// `after`, when given, runs on the root once the reader has read it.
+bool readText(const QString &text, Category category, NodeReader reader, Record12 &record, Notices &notices,
+              const std::function<void(const XmlNode &)> &after = {});
 
 } // namespace ts::reader12

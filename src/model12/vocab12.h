@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <span>
 
@@ -72,5 +73,29 @@ const char *relationPhrase12(const QString &kind);
 // The lifecycle status values the binding recommends.
 extern const std::array<const char *, 4> kLifecycleStatus12;
 bool isRecommendedStatus12(const QString &status);
+
+// The values of the vocabularies that the editor offers in its lists, as the documents write them; a file's
+// value outside its list is named when the file is read.
+using VocabularyValues = std::initializer_list<const char *>;
+inline constexpr VocabularyValues kStructures12 = {
+    "Collection", "Mixed", "Linear", "Hierarchical", "Networked", "Branched", "Parceled", "Atomic"};
+inline constexpr VocabularyValues kAggregationLevels12 = {"1", "2", "3", "4"};
+inline constexpr VocabularyValues kContributorRoles12 = {
+    "Author", "Publisher", "Unknown", "Initiator", "Terminator", "Validator", "Editor", "Graphical Designer",
+    "Technical Implementer", "Content Provider", "Technical Validator", "Educational Validator", "Script Writer",
+    "Instructional Designer"};
+inline constexpr VocabularyValues kMetadataRoles12 = {"Creator", "Validator"};
+inline constexpr VocabularyValues kInteractivityTypes12 = {"Active", "Expositive", "Mixed", "Undefined"};
+inline constexpr VocabularyValues kInteractivityLevels12 = {"very low", "low", "medium", "high", "very high"};
+inline constexpr VocabularyValues kDifficulties12 = {"very easy", "easy", "medium", "difficult", "very difficult"};
+inline constexpr VocabularyValues kEndUserRoles12 = {"Teacher", "Author", "Learner", "Manager"};
+inline constexpr VocabularyValues kContexts12 = {
+    "Primary Education", "Secondary Education", "Higher Education", "University First Cycle",
+    "University Second Cycle", "University Postgrade", "Technical School First Cycle", "Technical School Second Cycle",
+    "Professional Formation", "Continuous Formation", "Vocational Training"};
+inline constexpr VocabularyValues kSemanticDensities12 = {"very low", "low", "medium", "high", "very high"};
+inline constexpr VocabularyValues kPurposes12 = {
+    "Discipline", "Idea", "Prerequisite", "Educational Objective", "Accessibility Restrictions", "Educational Level",
+    "Skill Level", "Security Level"};
 
 } // namespace ts

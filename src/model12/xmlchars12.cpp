@@ -65,6 +65,8 @@ const RecordTextField<Record12> kTextFields[] = {
 
 } // namespace
 
+std::span<const RecordTextField<Record12>> recordTexts12() { return kTextFields; }
+
 Record12 xmlSafeRecord12(const Record12 &record, QStringList &fields)
 {
     return xmlSafeRecord<Record12>(record, kTextFields, fields);

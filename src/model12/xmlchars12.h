@@ -4,6 +4,7 @@
 // and tell the user once which fields held them.
 
 #include "model12/record12.h"
+#include "shared/xmlsaferecord.h"
 
 #include <QStringList>
 
@@ -12,6 +13,9 @@ namespace ts {
 // The record with every text the writers write cleaned of such characters; fields gets the fields that
 // held some, as the editor names them ("GENERAL: Title"), in the order of its tabs, each once.
 Record12 xmlSafeRecord12(const Record12 &record, QStringList &fields);
+
+// Every text of the record that a writer puts into a document, with the field the editor shows it in.
+std::span<const RecordTextField<Record12>> recordTexts12();
 
 // The message naming those fields: nothing when there are none.
 void reportLeftOutCharacters12(const QStringList &fields);

@@ -78,8 +78,23 @@ void reportUnknownCategories(const XmlNode &record, const QString &ns, Notices &
 {
     const QString prefix = readers::unsupportedElementText(record.name());
     for (const XmlNode &c : childNodes(record, true))
-        if (!c.isComment() && !isCategory(c, ns))
+        if (!c.isComment() && !isCategory(c, ns)) {
             notices.append({prefix + nodeName(c), QStringLiteral("Notice")});
+            ReadCheck::named(c);
+        }
+}
+
+// The categories of the record that the check of what it holds walks: the classifications travel whole in
+// their fragments, and are checked when one is read back.
+QList<XmlNode> checkedCategories(const XmlNode &record, const XmlNode &general)
+{
+    if (record.raw() == general.raw())
+        return {general};
+    QList<XmlNode> out;
+    for (const XmlNode &c : record.elements())
+        if (c.localName() != QLatin1String("classification"))
+            out << c;
+    return out;
 }
 
 } // namespace
@@ -92,21 +107,26 @@ bool parseMetadata2004(const XmlDocument &document, Record2004 &record, Notices 
                         QStringLiteral("Check Format"), Icon::Exclamation});
         return false;
     }
-    // One notice for the file names the strings in further languages that its fields leave out.
-    LeftOutStrings leftOut(notices);
+    // What the readers name is gathered for the check of what the record does not hold.
+    ReadCheck check;
     // The record is the element that holds <general>: the document's root, or the lom element inside a
     // wrapper. A <general> that is the root is a record of its own.
     const QString ns = general.namespaceUri();
     const XmlNode parent = general.parent();
     const XmlNode recordElement = parent.isNull() ? general : parent;
-    parseGeneral2004(general, record, notices);
-    for (const CategoryStep &step : kCategories) {
-        const QList<XmlNode> found = elementsNamed(recordElement, step.name, ns, true);
-        if (!found.isEmpty())
-            step.reader(found.first(), record, notices);
+    {
+        // One notice for the file names the strings in further languages that its fields leave out.
+        LeftOutStrings leftOut(notices);
+        parseGeneral2004(general, record, notices);
+        for (const CategoryStep &step : kCategories) {
+            const QList<XmlNode> found = elementsNamed(recordElement, step.name, ns, true);
+            if (!found.isEmpty())
+                step.reader(found.first(), record, notices);
+        }
+        if (!parent.isNull())
+            reportUnknownCategories(recordElement, ns, notices);
     }
-    if (!parent.isNull())
-        reportUnknownCategories(recordElement, ns, notices);
+    check.report(checkedCategories(recordElement, general), heldTexts2004(record), checkTables2004(), notices);
 
     record.lstClassification.clear();
     const QList<XmlNode> classifications = elementsNamed(recordElement, "classification", ns, false);

@@ -15,6 +15,7 @@
 #include "platform/xmldocument.h"
 #include "shared/loadedmetadata.h"
 #include "shared/notice.h"
+#include "shared/readcheck.h"
 
 #include <QString>
 
@@ -56,6 +57,11 @@ struct ImportResult2004 {
     Record2004 record;   // the starting record with what the file holds
     Notices notices;     // to be shown in this order
 };
+
+// What the record holds, in the forms the writers write it, and this binding's tables, for the check of
+// what an opened file holds beside it (shared/readcheck.h).
+HeldTexts heldTexts2004(const Record2004 &record);
+const CheckTables &checkTables2004();
 
 // Reads the file at path into a copy of `start` (the record of the cleared editor).
 ImportResult2004 importMetadataFile2004(const QString &path, const Record2004 &start);

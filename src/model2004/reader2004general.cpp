@@ -35,7 +35,7 @@ public:
                 else
                     m_walk.unsupported(part);
             } else if (!m_walk.is(part, "date")) {
-                m_walk.notice(QLatin1String(m_invalid) + nodeName(part));
+                m_walk.noticeFor(part, QLatin1String(m_invalid) + nodeName(part));
             }
         }
     }
@@ -66,7 +66,7 @@ void readStatus(Walk &walk, const XmlNode &status)
     }
     const QString text = valueText(value);
     if (!text.isEmpty() && !isStatusValue(text, capitalised))
-        walk.notice(QLatin1String(kStatusNotRecommended));
+        walk.noticeFor(status, QLatin1String(kStatusNotRecommended));
     walk.record.lifecycleStatusCombo = text;
 }
 
@@ -85,14 +85,14 @@ void parseGeneral2004(const XmlNode &general, Record2004 &record, Notices &notic
                 else if (walk.is(part, "entry"))
                     record.catalogEntryText = valueText(part);
                 else
-                    walk.notice(invalid + nodeName(part));
+                    walk.noticeFor(part, invalid + nodeName(part));
             }
         } else if (walk.is(c, "keyword")) {
             record.keywordsText = appendKeyword(keywords, walk.stringText(c));
         } else if (walk.is(c, "structure")) {
             forVocabulary(
                 walk, c, [&](const QString &v) { record.cboStructure = v; },
-                [&](const XmlNode &part) { walk.notice(invalid + nodeName(part)); });
+                [&](const XmlNode &part) { walk.noticeFor(part, invalid + nodeName(part)); });
         } else if (walk.is(c, "aggregationLevel")) {
             forVocabulary(
                 walk, c, [&](const QString &v) { record.cboAggregationLevel = v; },

@@ -41,7 +41,7 @@ void parseRelation2004(const XmlNode &relation, Record2004 &record, Notices &not
                     if (!text.isEmpty())
                         record.relationshipCombo = text;
                     else if (!kind.isEmpty())
-                        walk.unsupportedValue("kind", kind);
+                        walk.unsupportedValue(c, "kind", kind);
                 },
                 [&](const XmlNode &part) { walk.unsupported(part); });
         } else if (walk.is(c, "resource")) {
@@ -137,7 +137,10 @@ bool parseClassification2004(const QString &fragmentXml, Record2004 &record, Not
                                         QStringLiteral("\r"), Icon::Information, QLatin1String(kNoticeTitle)));
         return false;
     }
+    // A fragment read back shows its classification in the entry fields: what they do not hold is named.
+    ReadCheck check;
     parseClassification2004(document.documentElement(), record, notices);
+    check.report({document.documentElement()}, heldTexts2004(record), checkTables2004(), notices);
     return true;
 }
 

@@ -35,6 +35,7 @@ public:
 private:
     void readComposite(const XmlNode &composite)
     {
+        m_composite = composite;
         for (const XmlNode &part : childNodes(composite)) {
             if (m_walk.is(part, "type")) {
                 if (const XmlNode value = m_walk.child(part, "value"); !value.isNull())
@@ -68,7 +69,7 @@ private:
             m_walk.record.osCombo = valueText(value);
         } else {
             // A requirement of a type the editor has no list for.
-            m_walk.unsupportedValue("requirement", (m_type + QLatin1Char(' ') + valueText(value)).trimmed());
+            m_walk.unsupportedValue(name, "requirement", (m_type + QLatin1Char(' ') + valueText(value)).trimmed());
         }
     }
 
@@ -81,13 +82,15 @@ private:
         if (!text.isEmpty())
             m_walk.record.browserCombo = text;
         else
-            m_walk.unsupportedValue("requirement", (m_browser + QLatin1Char(' ') + minimumVersion).trimmed());
+            m_walk.unsupportedValue(m_composite, "requirement",
+                                    (m_browser + QLatin1Char(' ') + minimumVersion).trimmed());
     }
 
     Walk &m_walk;
     QString m_type;
     QString m_browser;
     bool m_browserPending = false;
+    XmlNode m_composite; // the one being read
 };
 
 // The six parts of the duration held by an element's inner <duration> (the last one, when there are more),
@@ -107,7 +110,7 @@ void readDuration(Walk &walk, const XmlNode &element, const char *name, std::arr
             continue;
         const std::optional<DurationParts> split = splitDuration(text);
         if (!split) {
-            walk.unsupportedValue(name, text);
+            walk.unsupportedValue(inner, name, text);
             continue;
         }
         const QString values[] = {split->years, split->months,  split->days,
@@ -157,7 +160,7 @@ void parseEducational2004(const XmlNode &educational, Record2004 &record, Notice
             if (bool Record2004::*check = checkFor2004(kResourceTypeChecks2004, type))
                 record.*check = true;
             else if (!type.isEmpty())
-                walk.unsupportedValue("learningResourceType", type);
+                walk.unsupportedValue(c, "learningResourceType", type);
         } else if (walk.is(c, "typicalAgeRange")) {
             record.txtTypicalAgeRange = walk.firstStringText(c);
             std::tie(record.cboMinAge, record.cboMaxAge) = splitAgeRange(record.txtTypicalAgeRange);

@@ -120,7 +120,7 @@ bool Walk::bareValue(const XmlNode &vocabulary)
         return false;
     if (!hasOwnText(vocabulary))
         return false;
-    notice(noValueElementText(m_category, vocabulary.localName()));
+    noticeFor(vocabulary, noValueElementText(m_category, vocabulary.localName()));
     return true;
 }
 
@@ -175,14 +175,21 @@ bool Walk::applyRule(const XmlNode &c)
 
 void Walk::notice(const QString &text) { notices.append({text, QLatin1String(kNoticeTitle)}); }
 
+void Walk::noticeFor(const XmlNode &node, const QString &text)
+{
+    notice(text);
+    ReadCheck::named(node);
+}
+
 void Walk::unsupported(const XmlNode &node)
 {
     if (!node.isComment())
-        notice(unsupportedElementText(m_category) + nodeName(node));
+        noticeFor(node, unsupportedElementText(m_category) + nodeName(node));
 }
 
-void Walk::unsupportedValue(const char *element, const QString &value)
+void Walk::unsupportedValue(const XmlNode &node, const char *element, const QString &value)
 {
+    ReadCheck::named(node);
     notice(QLatin1String(kUnsupportedValue) + sectionName(m_category) + QStringLiteral(": ") +
            QLatin1String(element) + QStringLiteral(" \"") + value + QLatin1Char('"'));
 }

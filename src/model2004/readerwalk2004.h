@@ -8,6 +8,7 @@
 #include "platform/xmldocument.h"
 #include "shared/leftoutstrings.h"
 #include "shared/notice.h"
+#include "shared/readcheck.h"
 #include "shared/xmlwalk.h"
 
 #include <QList>
@@ -58,11 +59,14 @@ public:
     void run(const std::function<bool(const XmlNode &)> &other = {});
 
     void notice(const QString &text);
+    // A notice about the node: the check of what the record does not hold passes over it.
+    void noticeFor(const XmlNode &node, const QString &text);
     // The category's unsupported-element notice for a node the editor has no place for; comments are
     // passed over.
     void unsupported(const XmlNode &node);
-    // The category's notice for a value it cannot hold, naming the element and quoting the value.
-    void unsupportedValue(const char *element, const QString &value);
+    // The category's notice for a value it cannot hold, naming the element and quoting the value; the node
+    // is the element that holds the value.
+    void unsupportedValue(const XmlNode &node, const char *element, const QString &value);
 
     Record2004 &record;
     Notices &notices;

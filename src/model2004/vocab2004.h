@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <span>
 
@@ -56,5 +57,25 @@ extern const std::array<RelationKind2004, 12> kRelationKinds2004;
 QString relationKind2004(const QString &phrase);
 // The phrase of an IEEE LOM relation kind read from a document (exact, case-sensitive); empty when it has none.
 QString relationPhrase2004(const QString &kind);
+
+// The values of the vocabularies that the editor offers in its lists, as the documents write them; a file's
+// value outside its list is named when the file is read.
+using VocabularyValues = std::initializer_list<const char *>;
+inline constexpr VocabularyValues kStructures2004 = {"atomic", "collection", "networked", "hierarchical", "linear"};
+inline constexpr VocabularyValues kAggregationLevels2004 = {"1", "2", "3", "4"};
+inline constexpr VocabularyValues kContributorRoles2004 = {
+    "author", "publisher", "unknown", "initiator", "terminator", "validator", "editor", "graphical designer",
+    "technical implementer", "content provider", "technical validator", "educational validator", "script writer",
+    "instructional designer", "subject matter expert"};
+inline constexpr VocabularyValues kMetadataRoles2004 = {"creator", "validator"};
+inline constexpr VocabularyValues kInteractivityTypes2004 = {"active", "expositive", "mixed"};
+inline constexpr VocabularyValues kInteractivityLevels2004 = {"very low", "low", "medium", "high", "very high"};
+inline constexpr VocabularyValues kDifficulties2004 = {"very easy", "easy", "medium", "difficult", "very difficult"};
+inline constexpr VocabularyValues kEndUserRoles2004 = {"teacher", "author", "learner", "manager"};
+inline constexpr VocabularyValues kContexts2004 = {"school", "higher education", "training", "other"};
+inline constexpr VocabularyValues kSemanticDensities2004 = {"very low", "low", "medium", "high", "very high"};
+inline constexpr VocabularyValues kPurposes2004 = {
+    "discipline", "idea", "prerequisite", "educational objective", "accessibility restrictions", "educational level",
+    "skill level", "security level", "competency"};
 
 } // namespace ts

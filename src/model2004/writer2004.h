@@ -8,6 +8,7 @@
 
 #include "model2004/record2004.h"
 #include "shared/documentwriter.h"
+#include "shared/xmlsaferecord.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,8 @@ WriteResult writeAggregation2004(const Record2004 &record, const WriteContext &c
 WriteResult writeSCO2004(const Record2004 &record, const WriteContext &context);
 WriteResult writeAsset2004(const Record2004 &record, const WriteContext &context);
 
+// Every text of the record that a writer puts into a document, with the field the editor shows it in.
+std::span<const RecordTextField<Record2004>> recordTexts2004();
 // The record with every text the writers write cleaned of characters XML cannot hold; fields gets the
 // fields that held some, as the editor names them ("GENERAL: Title"), each once.
 Record2004 xmlSafeRecord2004(const Record2004 &record, QStringList &fields);

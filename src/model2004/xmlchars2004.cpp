@@ -69,6 +69,8 @@ const RecordTextField<R> kTextFields[] = {
 
 } // namespace
 
+std::span<const RecordTextField<R>> recordTexts2004() { return kTextFields; }
+
 Record2004 xmlSafeRecord2004(const Record2004 &record, QStringList &fields)
 {
     return xmlSafeRecord<R>(record, kTextFields, fields);

@@ -1,5 +1,6 @@
 #include "leftoutstrings.h"
 
+#include "readcheck.h"
 #include "readertables.h"
 
 #include "platform/xmldocument.h"
@@ -20,8 +21,10 @@ QString languageName(const QString &language)
     return language.isEmpty() ? QStringLiteral("no language") : language;
 }
 
-// The start of a string as the notice shows it: on one line, cut after kBeginningLength characters (and the
-// blank at the cut).
+QString quoted(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+
+} // namespace
+
 QString beginningOf(const QString &text)
 {
     const QString line = text.simplified();
@@ -32,10 +35,6 @@ QString beginningOf(const QString &text)
         --cut;
     return line.left(cut).trimmed() + QStringLiteral("\u2026");
 }
-
-QString quoted(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
-
-} // namespace
 
 LeftOutStrings::LeftOutStrings(Notices &notices) : m_notices(notices), m_outer(t_open) { t_open = this; }
 
@@ -113,6 +112,7 @@ QString LeftOutStrings::firstString(const QString &element, const QList<XmlNode>
         QList<LeftOut> leftOut;
         for (qsizetype i = 1; i < strings.size(); ++i) {
             const QString language = strings.at(i).attribute(languageAttribute);
+            ReadCheck::named(strings.at(i));
             leftOut.append({languageName(language), beginningOf(textOf(strings.at(i))),
                             language.compare(first, Qt::CaseInsensitive) == 0});
         }

@@ -14,6 +14,10 @@ namespace ts {
 
 class XmlNode;
 
+// The start of a text as the notices that name what a file leaves out show it: on one line, cut after 30
+// characters (and the blank at the cut), never inside a character.
+QString beginningOf(const QString &text);
+
 class LeftOutStrings {
 public:
     // Gathers what the readers on this thread leave out until it closes, then adds the one notice to

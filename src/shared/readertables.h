@@ -3,6 +3,7 @@
 // field, the field rules that both bindings read alike, and the texts of the notices that both give.
 
 #include <QString>
+#include <initializer_list>
 
 namespace ts::readers {
 
@@ -57,6 +58,9 @@ QString sectionName(Category category);
 // (no value element)". The field is left as it was.
 QString noValueElementText(Category category, const QString &element);
 
+// The values of the yes-or-no vocabularies (cost, copyright and other restrictions).
+inline constexpr std::initializer_list<const char *> kYesNo = {"yes", "no"};
+
 // Notices with a fixed text.
 inline constexpr const char *kNoticeTitle = "Notice";
 inline constexpr const char *kInvalidCatalogGeneral = "Catalog entry in <general> section is invalid: ";
@@ -75,5 +79,16 @@ inline constexpr const char *kLeftOutStrings =
     "Only the first string of each field was read. Strings in other languages left out of your imported file: ";
 inline constexpr const char *kLeftOutStringsAnyLanguage =
     "Only the first string of each field was read. Strings left out of your imported file: ";
+// The lines of the one notice that names, when a file has been read, what its record does not hold and no
+// other notice has named (shared/readcheck.h); each is followed by what it names.
+inline constexpr const char *kLeftOutRepeats =
+    "Each of these fields holds one value. Repeated elements left out of your imported file: ";
+inline constexpr const char *kLeftOutIdentifiers =
+    "These identifiers are written as the general identifier. Identifiers left out of your imported file: ";
+inline constexpr const char *kLeftOutValues = "Values left out of your imported file: ";
+inline constexpr const char *kLeftOutLanguages =
+    "Every language is written as \"x-none\". Languages of your imported file that are not kept: ";
+inline constexpr const char *kLeftOutDates =
+    "The export writes its own dates and date descriptions. Dates of your imported file that are not kept: ";
 
 } // namespace ts::readers

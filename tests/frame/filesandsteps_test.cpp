@@ -71,7 +71,8 @@ TEST_F(FilesAndSteps, EditorNoticesBindingCurrentFileAndTextWindow)
         {"b01: strings in two languages and a maximum version", "2004", golfBytes, {}, "titleText=Golf Explained",
          {unsupported("technical", "maximumVersion"),
           QStringLiteral("Only the first string of each field was read. Strings in other languages left out of your "
-                         "imported file: <general> title (es)")},
+                         "imported file: <general> title (es)"),
+          QStringLiteral("These identifiers are written as the general identifier.")},
          "SCORM 2004", "opened.xml", golfBytes},
         {"a processing instruction in a category", "12", record12("<technical><?pi x?><size>10</size></technical>"), {},
          "txtSize=10", {unsupported("technical", "pi")}, "SCORM 1.2", "opened.xml",
@@ -116,7 +117,7 @@ TEST_F(FilesAndSteps, EditorNoticesBindingCurrentFileAndTextWindow)
         QStringList notices = dialogs.messages();
         for (qsizetype i = 0; i < notices.size() && i < row.notices.size(); ++i)
             if (notices[i].startsWith(row.notices[i]))
-                notices[i] = row.notices[i]; // a parse notice is pinned by its start
+                notices[i] = row.notices[i]; // a parse notice, or what the record does not hold, by its start
         EXPECT_EQ(notices, row.notices);
         EXPECT_EQ(frmMain().scormVersion, QLatin1String(row.after));
         EXPECT_EQ(frmMain().lblCurFile()->text(), QLatin1String(row.current));

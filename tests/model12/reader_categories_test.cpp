@@ -25,6 +25,12 @@ Notice unsupportedValue(const QString &rest)
 }
 
 const QString kEmptiedList = QStringLiteral("lstClassification=");
+// The lines of the notice that names what the record does not hold.
+const QString kRepeats = QLatin1String(readers::kLeftOutRepeats);
+const QString kLanguages = QLatin1String(readers::kLeftOutLanguages);
+const QString kDates = QLatin1String(readers::kLeftOutDates);
+
+Notice languagesLine(const QString &languages) { return info(kLanguages + languages); }
 
 class CategoryReaders : public ts::test::ProgramFolderTest, public ::testing::WithParamInterface<CategoryCase> {};
 
@@ -54,7 +60,8 @@ std::vector<CategoryCase> categoryCases()
                       info("Catalog entry in <general> section is invalid: identifier"),
                       info("Catalog entry in <general> section is invalid: extra"),
                       info("Unsupported element found in your imported file <general>: note"),
-                      info("Unsupported element found in your imported file <general>: identifier")}},
+                      info("Unsupported element found in your imported file <general>: identifier"),
+                      languagesLine("en")}},
         CategoryCase{"lifecycle.xml",
                      {"titleText=Lifecycle", "versionText=2.1", "lifecycleStatusCombo=draft",
                       "txtLifecycleDate=2024-02-29",
@@ -70,7 +77,9 @@ std::vector<CategoryCase> categoryCases()
                      {"titleText=Meta", "metadataAuthorsText=Jane Roe; John Doe",
                       "metadataOrganizations=ACME Learning; Standards Board", "cboCreatorRole=Validator", kEmptiedList},
                      {info("Catalog entry in <contribute> section of <metametadata> is invalid: #comment"),
-                      info("Unsupported element found in your imported file <metametadata>: identifier")}},
+                      info("Unsupported element found in your imported file <metametadata>: identifier"),
+                      unsupportedValue("<metametadata>: role \"Creator\""),
+                      info(kLanguages + "en\r\r" + kDates + "2024-01-01")}},
         CategoryCase{"technical.xml",
                      {"titleText=Fixture", "txtSize=2048", "cboHourDuration=01", "cboMinDuration=30",
                       "cboSecDuration=15", "txtDuration=01:30:15", "browserCombo=MS Explorer 5.x or Higher",
@@ -79,7 +88,8 @@ std::vector<CategoryCase> categoryCases()
                       "installationRemarks=Unzip first", "otherRequirements=Sound card", kEmptiedList},
                      {unsupportedValue("<technical>: requirement \"Netscape Communicator 7.0\""),
                       unsupportedValue("<technical>: requirement \"BeOS\""),
-                      info("Unsupported element found in your imported file <technical>: metadata")}},
+                      info("Unsupported element found in your imported file <technical>: metadata"),
+                      info(kDates + "2024-03-01")}},
         CategoryCase{"educational.xml",
                      {"titleText=Fixture", "interactivityTypeCombo=Active", "interactivityLevelCombo=medium",
                       "cboEduDifficulty=easy", "endUserCombo=Learner", "cboContext=Higher Education",
@@ -87,19 +97,23 @@ std::vector<CategoryCase> categoryCases()
                       "narrativeTextCheck=true", "usageDescription=Use in class", "txtTypicalAgeRange=18-",
                       "cboHour=00", "cboMin=45", "cboSec=00", kEmptiedList},
                      {unsupportedValue("<educational>: learningresourcetype \"Lecture\""),
-                      info("Unsupported element found in your imported file <education>: learningcontext")}},
+                      info("Unsupported element found in your imported file <education>: learningcontext"),
+                      languagesLine("en")}},
         CategoryCase{"rights.xml",
                      {"titleText=Fixture", "feesYes=true", "copyrightYes=false",
                       "usageConditionsText=Free for schools", kEmptiedList},
-                     {info("Unsupported element found in your imported file <rights>: licence")}},
+                     {info("Unsupported element found in your imported file <rights>: licence"),
+                      unsupportedValue("<rights>: copyrightandotherrestrictions \"No\"")}},
         CategoryCase{"relation.xml",
                      {"titleText=Fixture", "relationshipCombo=Is Based on Resource Named Below",
                       "otherResourceText=The first edition", kEmptiedList},
                      {info("Unsupported element found in your imported file <relation>: identifier"),
-                      info("Unsupported element found in your imported file <relation>: note")}},
+                      info("Unsupported element found in your imported file <relation>: note"),
+                      info(kRepeats + "<relation>: \"HasPart A second relation is n\u2026\"")}},
         CategoryCase{"annotation.xml",
                      {"titleText=Fixture", "authorText=Ann Notator", "annotationText=Checked twice", kEmptiedList},
-                     {info("Unsupported element found in your imported file <annotation>: rating")}},
+                     {info("Unsupported element found in your imported file <annotation>: rating"),
+                      info(kDates + "2024-01-01")}},
         // Processing instructions two levels inside a category, directly inside it and beside the categories.
         CategoryCase{"instructions.xml",
                      {"titleText=Instructions", "usageConditionsText=Free", kEmptiedList},
@@ -110,7 +124,8 @@ std::vector<CategoryCase> categoryCases()
         CategoryCase{"languages.xml",
                      {"titleText=Decimals", "usageDescription=Use in class", kEmptiedList},
                      {info("Only the first string of each field was read. Strings in other languages left out of "
-                           "your imported file: <general> title (fr, no language); <educational> description (de)")}},
+                           "your imported file: <general> title (fr, no language); <educational> description (de)"),
+                      languagesLine("en, fr, de")}},
         // Vocabularies written as bare text: named, and their fields left as they were.
         CategoryCase{"bare.xml",
                      {"titleText=Bare values", kEmptiedList},

@@ -56,7 +56,10 @@ std::vector<FileCase> fileCases()
                   info("Catalog entry in <general> section is invalid: extra"),
                   info("Catalog entry in <general> section is invalid: #comment"),
                   info("Unsupported element found in your imported file <general>: other"),
-                  info("Unsupported element found in your imported file <general>: rating")}},
+                  info("Unsupported element found in your imported file <general>: rating"),
+                  unsupportedValue("<general>: structure \"Hierarchical\""),
+                  info("Each of these fields holds one value. Repeated elements left out of your imported file: <general> identifier: \"URI first\"\r\r"
+                       "Every language is written as \"x-none\". Languages of your imported file that are not kept: en")}},
         FileCase{"lifecycle.xml", true,
                  {"titleText=Lifecycle", "versionText=2.1", "lifecycleStatusCombo=Final",
                   "lstFiles=Before Any Role, | Hopper, Grace,author | Role Carried Over,author | Example & "
@@ -67,11 +70,14 @@ std::vector<FileCase> fileCases()
                   info("Unsupported element found in your imported file <lifecycle>: entity"),
                   info("Catalog entry in <lifeCycle> section is invalid: #comment"),
                   info("Catalog entry in <lifeCycle> section is invalid: rolex"),
-                  info("Unsupported element found in your imported file <lifecycle>: ext")}},
+                  info("Unsupported element found in your imported file <lifecycle>: ext"),
+                  info("The export writes its own dates and date descriptions. Dates of your imported file that are not kept: 2024-02-29")}},
         FileCase{"metametadata.xml", true,
                  {"titleText=Meta", "lstMetaContrib=Jane Roe,creator | ACME Learning,creator", kEmptiedList},
                  {info("Catalog entry in <contribute> section of <metametadata> is invalid: #comment"),
-                  info("Unsupported element found in your imported file <metametadata>: extra")}},
+                  info("Unsupported element found in your imported file <metametadata>: extra"),
+                  info("These identifiers are written as the general identifier. Identifiers left out of your imported file: <metametadata> identifier: \"URI meta-1\"\r\r"
+                       "The export writes its own dates and date descriptions. Dates of your imported file that are not kept: 2024-01-01")}},
         FileCase{"technical.xml", true,
                  {"titleText=Technical", "txtSize=2048", "cboHourDuration=1", "cboMinDuration=30",
                   "txtDuration=PT1H30M", "browserCombo=opera", "osCombo=ms-windows", "locationText=lessons/index.html",
@@ -91,19 +97,26 @@ std::vector<FileCase> fileCases()
                   unsupportedValue("<educational>: typicalLearningTime \"about an hour\""),
                   info("Unsupported element found in your imported file <education>: learningContext"),
                   info("Only the first string of each field was read. Strings in other languages left out of your "
-                       "imported file: <educational> description (fr)")}},
+                       "imported file: <educational> description (fr)"),
+                  unsupportedValue("<educational>: context \"Higher Education\""),
+                  info("Each of these fields holds one value. Repeated elements left out of your imported file: <educational> intendedEndUserRole: \"teacher\"\r\r"
+                       "Every language is written as \"x-none\". Languages of your imported file that are not kept: fr")}},
         FileCase{"rights.xml", true,
                  {"titleText=Rights", "feesYes=true", "copyrightYes=false",
                   "usageConditionsText=Free for schools & libraries", kEmptiedList},
-                 {info("Unsupported element found in your imported file <rights>: licence")}},
+                 {info("Unsupported element found in your imported file <rights>: licence"),
+                  unsupportedValue("<rights>: copyrightAndOtherRestrictions \"Yes\"")}},
         FileCase{"relation.xml", true,
                  {"titleText=Relation", "relationshipCombo=Is a Basis for Resource Named Below",
                   "otherResourceText=The first edition", kEmptiedList},
                  {unsupportedValue("<relation>: kind \"IsPartOf\""),
-                  info("Unsupported element found in your imported file <relation>: note")}},
+                  info("Unsupported element found in your imported file <relation>: note"),
+                  info("Each of these fields holds one value. Repeated elements left out of your imported file: <relation>: \"requires\"\r\r"
+                       "These identifiers are written as the general identifier. Identifiers left out of your imported file: <relation> resource/identifier: \"URI first-edition\"")}},
         FileCase{"annotation.xml", true,
                  {"titleText=Annotation", "authorText=Ann Notator", "annotationText=Checked twice", kEmptiedList},
-                 {info("Unsupported element found in your imported file <annotation>: dateTime")}},
+                 {info("Unsupported element found in your imported file <annotation>: dateTime"),
+                  info("The export writes its own dates and date descriptions. Dates of your imported file that are not kept: 2024-03-01")}},
         FileCase{"classification.xml", true,
                  {QString::fromUtf8("titleText=Caf\u00e9 & Co"), "lstClassification=1 | 2 | 3"},
                  {info("Unsupported element found in your imported file <lom>: lifecycle"),
@@ -112,7 +125,7 @@ std::vector<FileCase> fileCases()
                  {"titleText=Prefixed", "cboStructure=linear", "browserCombo=any", "cboMinAge=10",
                   "txtTypicalAgeRange=10 - ", "cboYear=0", "cboMonth=0", "cboDay=0", "cboHour=0", "cboMin=45",
                   "cboSec=0", "txtTypicalTime=P0Y0M0DT0H45M0S", "lstClassification=1"},
-                 {}},
+                 {info("Every language is written as \"x-none\". Languages of your imported file that are not kept: en")}},
         FileCase{"wrapped.xml", true, {"titleText=Wrapped", "versionText=3.0", kEmptiedList}, {}},
         // Strings left out in the language of their field's first string, or without a language.
         FileCase{"strings.xml", true,
@@ -125,7 +138,8 @@ std::vector<FileCase> fileCases()
                      "\"learning object\", \"programmare\"; <general> keyword (en, unlike the first string): "
                      "\"programming\"; "
                      "<educational> description (no language, unlike the first string): "
-                     "\"Then try the exercises at the\u2026\""))}},
+                     "\"Then try the exercises at the\u2026\"")),
+                  info("Every language is written as \"x-none\". Languages of your imported file that are not kept: es, it, en")}},
         // Vocabularies written as bare text, without source and value: named, and their fields left empty.
         FileCase{"bare.xml", true, {"titleText=Bare values", kEmptiedList},
                  {unsupportedValue("<general>: structure (no value element)"),
@@ -137,7 +151,8 @@ std::vector<FileCase> fileCases()
                   unsupportedValue("<educational>: intendedEndUserRole (no value element)"),
                   unsupportedValue("<educational>: context (no value element)"),
                   unsupportedValue("<educational>: semanticDensity (no value element)"),
-                  unsupportedValue("<rights>: cost (no value element)")}},
+                  unsupportedValue("<rights>: cost (no value element)"),
+                  info("Every language is written as \"x-none\". Languages of your imported file that are not kept: en")}},
         FileCase{"general-in-comment.xml", false, {},
                  {{"Problem encountered while opening XML file. This may affect your XML file",
                    "Invalid Metadata File", Icon::Exclamation}}},
@@ -204,7 +219,8 @@ TEST_F(Reader2004Fragments, StoredClassificationsReadBackIntoTheClassificationFi
          {"classificationCombo=discipline", "classificationKeywordsText=algebra,geometry", "txtTaxonSource=Levels",
           "lstTaxon=001,Algebra, linear | ,No id | 003,Geometry | L1,One"},
          {info("Unsupported element found in your imported file <classification>: note"),
-          info("Unsupported element found in your imported file <classification>: rating")}},
+          info("Unsupported element found in your imported file <classification>: rating"),
+          info("Values left out of your imported file: <classification> taxonPath/source/string: \"Subjects\"")}},
         // A second id of a taxon: the first one is kept.
         {QStringLiteral("<classification><taxonPath><taxon><id>001</id><id>002</id>"
                         "<entry><string>Algebra</string></entry></taxon></taxonPath></classification>"),
@@ -258,7 +274,11 @@ TEST_F(Reader2004Samples, RecordsOfOtherToolsReachTheRecord)
          {"1"},
          {info("Unsupported element found in your imported file <technical>: maximumVersion"),
           info("Only the first string of each field was read. Strings in other languages left out of your "
-               "imported file: <general> title (es)")}},
+               "imported file: <general> title (es)"),
+          info(QString::fromUtf8("These identifiers are written as the general identifier. Identifiers left out of your imported file: <metametadata> identifier: "
+                                 "\"com.scorm.golfsamples.contentp\u2026\"; <relation> resource/identifier: "
+                                 "\"com.scorm.golfsamples.contentp\u2026\"\r\r" "Every language is written as \"x-none\". Languages of your imported file that are not kept: en-US, es, en\r\r" "The export writes its own dates and date descriptions. Dates of your imported file that are not kept: 2009-01-23, "
+                                 "2009-01-12"))}},
         {"b02_golf2004_metadata_organization.xml",
          "",
          "A description of the default organization in the golf metadata couse. If more than one organization was "
@@ -267,7 +287,7 @@ TEST_F(Reader2004Samples, RecordsOfOtherToolsReachTheRecord)
          {},
          {},
          {},
-         {}},
+         {info("Every language is written as \"x-none\". Languages of your imported file that are not kept: en-US")}},
         {"b04_lom-in-scorm12-package_wrong-case.xml",
          "MCtesting",
          "A test of the course packaging module",
@@ -277,7 +297,11 @@ TEST_F(Reader2004Samples, RecordsOfOtherToolsReachTheRecord)
          {},
          {},
          {info("Unsupported element found in your imported file <technical>: pkgprop:ScormEnginePackageProperties"),
-          info("Unsupported element found in your imported file <lom>: metametadata")}},
+          info("Unsupported element found in your imported file <lom>: metametadata"),
+          info("Unsupported value found in your imported file <lifecycle>: role \"Author\""),
+          info("Unsupported value found in your imported file <lifecycle>: role \"Publisher\""),
+          info("Unsupported value found in your imported file <lifecycle>: role \"Technical Implementer\""),
+          info("Every language is written as \"x-none\". Languages of your imported file that are not kept: en-US\r\r" "The export writes its own dates and date descriptions. Dates of your imported file that are not kept: 2020-07-27")}},
     };
     const QString folder = ts::test::sharedDir() + QStringLiteral("/samples/lom/");
     ASSERT_EQ(QDir(folder).entryList({QStringLiteral("*.xml")}, QDir::Files).size(), std::size(samples))

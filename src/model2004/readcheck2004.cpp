@@ -1,0 +1,140 @@
+// What a SCORM 2004 record holds, in the forms the writers write it, and the tables by which the check of an
+// opened file takes the elements of this binding (shared/readcheck.h).
+
+#include "reader2004.h"
+
+#include "model2004/build2004.h"
+#include "model2004/duration2004.h"
+#include "model2004/vocab2004.h"
+#include "model2004/writer2004.h"
+
+namespace ts {
+
+namespace {
+
+using readers::Category;
+
+constexpr CategoryName kCategories[] = {
+    {"general", Category::General},
+    {"lifeCycle", Category::Lifecycle},
+    {"metaMetadata", Category::Metametadata},
+    {"technical", Category::Technical},
+    {"educational", Category::Educational},
+    {"rights", Category::Rights},
+    {"relation", Category::Relation},
+    {"annotation", Category::Annotation},
+    {"classification", Category::Classification},
+};
+
+constexpr HeldRule kRules[] = {
+    {"taxonPath/source", Held::Text},
+    {"source", Held::Ignore}, // a vocabulary's source: the writers write their own
+    {"metadataSchema", Held::Ignore},
+    {"date/dateTime", Held::ExportDay},
+    {"date/description", Held::DateDescription},
+    {"annotation/datetime", Held::ExportDay},
+    {"duration/duration", Held::Duration},
+    {"typicalLearningTime/duration", Held::Duration},
+    {"duration/description", Held::Ignore},
+    {"typicalLearningTime/description", Held::Ignore},
+    {"entity", Held::VCard},
+    {"language", Held::Language},
+    {"keyword", Held::Parts},
+    {"technical/format", Held::Parts},
+    {"metaMetadata/identifier", Held::Identifier},
+    {"resource/identifier", Held::Identifier},
+};
+
+constexpr const char *kLists[] = {"general/keyword",
+                                  "contribute",
+                                  "contribute/entity",
+                                  "technical/format",
+                                  "technical/requirement",
+                                  "requirement/orComposite",
+                                  "educational/learningResourceType",
+                                  "classification/keyword",
+                                  "classification/taxonPath",
+                                  "taxonPath/taxon"};
+
+const VocabularyRule kVocabularies[] = {
+    {"general/structure", kStructures2004},
+    {"general/aggregationLevel", kAggregationLevels2004},
+    {"lifeCycle/contribute/role", kContributorRoles2004},
+    {"metaMetadata/contribute/role", kMetadataRoles2004},
+    {"educational/interactivityType", kInteractivityTypes2004},
+    {"educational/interactivityLevel", kInteractivityLevels2004},
+    {"educational/difficulty", kDifficulties2004},
+    {"educational/intendedEndUserRole", kEndUserRoles2004},
+    {"educational/context", kContexts2004},
+    {"educational/semanticDensity", kSemanticDensities2004},
+    {"rights/cost", readers::kYesNo},
+    {"rights/copyrightAndOtherRestrictions", readers::kYesNo},
+    {"classification/purpose", kPurposes2004},
+};
+
+// The six parts as numbers, whatever their digits: "0/0/0/1/30/0" for "PT1H30M" and "P00Y00M00DT01H30M00S".
+QString durationKeyOf(const DurationParts &parts)
+{
+    QStringList numbers;
+    for (const QString *part :
+         {&parts.years, &parts.months, &parts.days, &parts.hours, &parts.minutes, &parts.seconds}) {
+        bool ok = false;
+        const double value = part->trimmed().isEmpty() ? 0 : part->trimmed().toDouble(&ok);
+        numbers << (part->trimmed().isEmpty() || ok ? QString::number(value) : *part);
+    }
+    return numbers.join(QLatin1Char('/'));
+}
+
+QString durationKey(const QString &text)
+{
+    const std::optional<DurationParts> parts = splitDuration(text.trimmed());
+    return parts ? durationKeyOf(*parts) : QString();
+}
+
+const CheckTables kTables{kCategories, kRules, kVocabularies, kLists, "language", &durationKey};
+
+} // namespace
+
+const CheckTables &checkTables2004() { return kTables; }
+
+HeldTexts heldTexts2004(const Record2004 &record)
+{
+    // What the writers leave out with the field it depends on: an annotation without its person, a relation
+    // without its kind.
+    Record2004 r = record;
+    if (r.authorText.isEmpty())
+        r.annotationText.clear();
+    if (r.relationshipCombo.isEmpty())
+        r.otherResourceText.clear();
+    HeldTexts held;
+    addRecordTexts(held, r, recordTexts2004());
+    for (const QString *list : {&r.keywordsText, &r.otherContentTypeText, &r.classificationKeywordsText})
+        held.addParts(*list, QLatin1Char(','));
+    for (const auto &table :
+         {std::span<const CheckValue2004>(kFormatChecks2004), std::span<const CheckValue2004>(kResourceTypeChecks2004)})
+        for (const CheckValue2004 &box : table)
+            if (r.*box.check)
+                held.add(QLatin1String(box.value));
+    held.add(r.feesYes ? QStringLiteral("yes") : QStringLiteral("no"));
+    held.add(r.copyrightYes ? QStringLiteral("yes") : QStringLiteral("no"));
+    held.add(relationKind2004(r.relationshipCombo));
+    if (const std::optional<BrowserRow2004> row = findBrowser2004(r.browserCombo)) {
+        held.add(QStringLiteral("browser"));
+        held.add(QLatin1String(row->name));
+        if (row->minimumVersion)
+            held.add(QLatin1String(row->minimumVersion));
+    }
+    if (!r.osCombo.isEmpty()) {
+        held.add(QStringLiteral("operating system"));
+        held.add(QStringLiteral("1.0"));
+    }
+    held.add(QStringLiteral("Date Description"));
+    held.exportDay = documentDate2004(QDate::currentDate());
+    held.add(QStringLiteral("Date and time annotation was created"));
+    held.durations.insert(durationKeyOf(
+        {r.cboYrDuration, r.cboMoDuration, r.cboDayDuration, r.cboHourDuration, r.cboMinDuration, r.cboSecDuration}));
+    held.durations.insert(durationKeyOf({r.cboYear, r.cboMonth, r.cboDay, r.cboHour, r.cboMin, r.cboSec}));
+    return held;
+}
+
+} // namespace ts

@@ -1,0 +1,126 @@
+#pragma once
+// What an opened file holds that its record does not. The readers put what they can into a record and name
+// in their notices what they cannot hold; after they have run, this check walks the file once more and
+// compares every text it holds with what the record holds, in the forms the writers write them. What the
+// record does not hold and no notice has named yet is named here, so that nothing of a file is left out of
+// a Save or an Export without a word. Both bindings' readers share it: each gives its record's texts and
+// the table of the elements it takes in a form of their own (vCards, durations, dates, languages).
+
+#include "notice.h"
+#include "readertables.h"
+#include "xmlsaferecord.h"
+
+#include <QSet>
+#include <QString>
+#include <initializer_list>
+#include <span>
+
+namespace ts {
+
+class XmlNode;
+
+// How the check takes an element of the file and what it holds.
+enum class Held {
+    Text,            // its text is kept when the record holds it
+    Parts,           // kept when the record holds each of its parts between commas: the writers write a
+                     // keyword or format holding commas as one for each part
+    Ignore,          // the writers write their own (the metadata schema, the descriptions of durations)
+    VCard,           // kept when the record holds the vCard's name; its other lines are the writers' own
+    Duration,        // kept when the record holds a duration of the same length; a date in its place is
+                     // the export day of the writer that wrote it
+    Date,            // a date that a field holds: kept when the record holds it
+    ExportDay,       // a date that the writers write as the day of the export: kept when it is today
+    DateDescription, // the description of a date: kept when the record holds it
+    Language,        // a language: every one is written as the program's language code
+    Identifier,      // an identifier that the writers write as the general one
+};
+
+// The elements a binding takes in a form of their own, by their path ("date/dateTime"): the names from
+// the category down, matched at the end of the element's path, so "language" is any language element. The
+// first rule that matches holds.
+struct HeldRule {
+    const char *path;
+    Held held;
+};
+
+// A vocabulary and the values the editor's list holds: a value outside the list is named.
+struct VocabularyRule {
+    const char *path;
+    std::initializer_list<const char *> values;
+};
+
+// The category element names of a binding, in the order of readers::Category.
+struct CategoryName {
+    const char *name;
+    readers::Category category;
+};
+
+struct CheckTables {
+    std::span<const CategoryName> categories;
+    std::span<const HeldRule> rules;
+    std::span<const VocabularyRule> vocabularies;
+    // The elements a record holds several of (keywords, contributions, requirements): one of them that
+    // is not kept is no repeat of a field that holds one value.
+    std::span<const char *const> lists;
+    const char *languageAttribute; // "xml:lang" or "language"
+    // The length a duration text stands for, as a text that compares equal for equal lengths; empty when
+    // the text is no duration.
+    QString (*durationKey)(const QString &text);
+};
+
+// What a record holds, in the forms the writers write it.
+struct HeldTexts {
+    QSet<QString> texts;     // on one line, blank runs as one blank
+    QSet<QString> durations; // by durationKey
+    QString exportDay;       // today, as the writers write the day of an export
+    void add(const QString &text);
+    void addAll(const QStringList &texts);
+    // The parts of a text at every occurrence of the separator, each trimmed, and the text itself.
+    void addParts(const QString &text, QChar separator);
+    bool holds(const QString &text) const;
+};
+
+// Every text of a record's table, and each part of a two-part list item ("name,role", "id,entry") too.
+template <class Record>
+void addRecordTexts(HeldTexts &held, const Record &record, std::span<const RecordTextField<Record>> table)
+{
+    for (const RecordTextField<Record> &field : table) {
+        if (auto text = std::get_if<QString Record::*>(&field.member)) {
+            held.add(record.**text);
+            continue;
+        }
+        for (const QString &item : record.*std::get<QStringList Record::*>(field.member)) {
+            held.add(item);
+            held.add(item.section(QLatin1Char(','), 0, 0));
+            held.add(item.section(QLatin1Char(','), 1));
+            held.add(item.section(QLatin1Char(','), 0, -2));
+            held.add(item.section(QLatin1Char(','), -1));
+        }
+    }
+}
+
+class ReadCheck {
+public:
+    // Gathers what the readers on this thread name until it closes. Opened inside another one, it leaves
+    // the gathering to the outer one.
+    ReadCheck();
+    ~ReadCheck();
+    ReadCheck(const ReadCheck &) = delete;
+    ReadCheck &operator=(const ReadCheck &) = delete;
+
+    // A reader named this node in a notice: the check passes over it and everything inside it.
+    static void named(const XmlNode &node);
+
+    // Walks the categories (each element of a name in the tables; a classification only when it is the
+    // one element given) and appends to `notices`: one notice for each vocabulary value outside its list,
+    // then one notice naming, a line each, the repeats, identifiers, other values, languages and dates
+    // that the record does not hold.
+    void report(const QList<XmlNode> &categories, const HeldTexts &held, const CheckTables &tables,
+                Notices &notices) const;
+
+private:
+    ReadCheck *m_outer;
+    QSet<const void *> m_named;
+};
+
+} // namespace ts

@@ -1,0 +1,116 @@
+#include "support/testmain.h"
+
+#include "reader_support.h"
+#include "support/exportcheck.h"
+
+#include "model12/import12.h"
+#include "model12/writer12.h"
+
+using namespace ts;
+using namespace ts::test;
+
+namespace {
+
+class OpenedLosses : public ProgramFolderTest {};
+
+TEST_F(OpenedLosses, EveryTextOfAFileIsExportedOrNamed)
+{
+    failOnUnanswered = false; // "Continue?" for a requirement outside the lists is answered No, and so left out
+    for (const QString &file : recordsToOpen()) {
+        SCOPED_TRACE(file.toStdString());
+        LoadedMetadata loaded = loadMetadataFile12(file);
+        if (!loaded.document)
+            continue;
+        const ImportResult opened = importLoadedMetadata(loaded, clearedRecord12());
+        for (int i = 0; i < 8; ++i)
+            dialogs.answer(Answer::Yes);
+        WriteContext12 context;
+        context.programDir = path(QString());
+        const WriteResult12 written = writeDocument12(Writer12::Aggregation, opened.record, context);
+        dialogs.clear();
+        if (!written.done()) {
+            ADD_FAILURE() << "not exported";
+            continue;
+        }
+        XmlDocument exported;
+        ASSERT_TRUE(exported.loadXML(written.text));
+        const QStringList losses = unnamedLosses(*loaded.document, exported, checkTables12(), opened.notices);
+        EXPECT_TRUE(losses.isEmpty()) << losses.join(u'\n').toStdString();
+    }
+}
+
+// What each shape of a real record that the editor cannot hold is named as, on a record of its own.
+TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
+{
+    const auto lang = [](const char *language, const char *text) {
+        return QStringLiteral("<langstring xml:lang=\"%1\">%2</langstring>")
+            .arg(QLatin1String(language), QLatin1String(text));
+    };
+    const auto vocabulary = [&](const char *element, const char *source, const char *value) {
+        return QStringLiteral("<%1><source>%2</source><value>%3</value></%1>")
+            .arg(QLatin1String(element), lang("x-none", source), lang("x-none", value));
+    };
+    const struct {
+        const char *what;
+        QString general;    // in the general element, after its title
+        QString categories; // after the general element
+        QStringList notices;
+    } rows[] = {
+        {"repeats of a field of one value",
+         "<description>" + lang("x-none", "First description") + "</description><description>" +
+             lang("x-none", "Second") + "</description>",
+         "<educational>" + vocabulary("context", "LOMv1.0", "Higher Education") +
+             vocabulary("context", "LOMv1.0", "Vocational Training") + "</educational>",
+         {"Each of these fields holds one value. Repeated elements left out of your imported file: <general> "
+          "description: \"First description\"; <educational> context: \"Higher Education\""}},
+        {"a yes-or-no vocabulary with another value",
+         {},
+         "<rights>" + vocabulary("cost", "LOM-ESv1.0", "no") +
+             vocabulary("copyrightandotherrestrictions", "LOM-ESv1.0", "creative commons: attribution - share alike") +
+             "</rights>",
+         {"Unsupported value found in your imported file <rights>: copyrightandotherrestrictions \"creative commons: "
+          "attribution - share alike\""}},
+        {"a role outside the list",
+         {},
+         "<lifecycle><contribute>" + vocabulary("role", "LOMv1.0", "Creator") +
+             "<centity><vcard>BEGIN:VCARD\nFN:Ann Smith\nEMAIL:ann@example.org\nEND:VCARD</vcard></centity>"
+             "</contribute></lifecycle>",
+         {"Unsupported value found in your imported file <lifecycle>: role \"Creator\""}},
+        {"languages and dates",
+         "<language>es</language><keyword>" + lang("it", "celle") + "</keyword>",
+         "<lifecycle><contribute>" + vocabulary("role", "LOMv1.0", "Author") +
+             "<centity><vcard>BEGIN:VCARD\nFN:Ann\nEND:VCARD</vcard>"
+             "</centity><date><datetime>2006-01-01</datetime><description>" +
+             lang("es", "creado") + "</description></date></contribute><contribute>" +
+             vocabulary("role", "LOMv1.0", "Author") +
+             "<centity><vcard>BEGIN:VCARD\nFN:Bo\nEND:VCARD</vcard></centity><date><datetime>2021-09-01</datetime>"
+             "</date></contribute></lifecycle><metametadata><contribute>" +
+             vocabulary("role", "LOMv1.0", "Creator") +
+             "<centity><vcard>BEGIN:VCARD\nFN:Cy\nEND:VCARD</vcard></centity><date><datetime>2021-09-01</datetime>"
+             "</date></contribute></metametadata>",
+         {"Every language is written as \"x-none\". Languages of your imported file that are not kept: es, it\r\rThe "
+          "export writes its own dates and date descriptions. Dates of your imported file that are not kept: "
+          "2006-01-01, 2021-09-01"}},
+        {"a duration's date that holds no date",
+         {},
+         "<technical><duration><datetime>00:30:00</datetime></duration></technical>",
+         {"Values left out of your imported file: <technical> duration/datetime: \"00:30:00\""}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        writeFile(
+            QStringLiteral("shape.xml"),
+            ("<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\"><general uniqueElementName=\"general\">"
+             "<title>" +
+             lang("x-none", "Shape") + "</title>" + row.general + "</general>" + row.categories + "</lom>")
+                .toUtf8());
+        const ImportResult opened = importMetadataFile(path(QStringLiteral("shape.xml")), clearedRecord12());
+        EXPECT_TRUE(opened.ok); // a general element with attributes is found
+        QStringList notices;
+        for (const Notice &n : opened.notices)
+            notices << n.text;
+        EXPECT_EQ(notices.join(u'\n').toStdString(), row.notices.join(u'\n').toStdString());
+    }
+}
+
+} // namespace

@@ -1,0 +1,197 @@
+#include "exportcheck.h"
+
+#include "testenv.h"
+
+#include "platform/xmldocument.h"
+#include "shared/leftoutstrings.h"
+#include "shared/textutil.h"
+#include "shared/xmlwalk.h"
+
+#include <QDirIterator>
+#include <QRegularExpression>
+#include <QSet>
+
+namespace ts::test {
+
+namespace {
+
+struct Text {
+    QStringList names; // the element's local names from the category down
+    QStringList shown; // the same as written, for the failure message
+    QString text;
+    Held held;
+    XmlNode element;
+};
+
+Held ruleFor(const CheckTables &tables, const QStringList &names, Held inherited)
+{
+    const QString path = names.join(u'/');
+    for (const HeldRule &rule : tables.rules) {
+        const QString tail = QLatin1String(rule.path);
+        if (path == tail || path.endsWith(u'/' + tail))
+            return rule.held;
+    }
+    return inherited;
+}
+
+QString own(const XmlNode &element)
+{
+    QString out;
+    for (const XmlNode &c : childNodes(element))
+        out += c.isText() ? c.text() : QStringLiteral(" ");
+    return out.simplified();
+}
+
+void collect(const XmlNode &element, QStringList names, QStringList shown, Held held, const CheckTables &tables,
+             QList<Text> &out, QStringList &languages)
+{
+    names << element.localName();
+    shown << element.name();
+    held = ruleFor(tables, names, held);
+    const QString language = element.attribute(QLatin1String(tables.languageAttribute)).trimmed();
+    if (!language.isEmpty())
+        languages << language;
+    if (held == Held::Ignore)
+        return;
+    if (held == Held::Language) {
+        if (!nodeText(element).isEmpty())
+            languages << nodeText(element);
+        return;
+    }
+    if (const QString text = own(element); !text.isEmpty())
+        out.append({names, shown, text, held, element});
+    for (const XmlNode &child : element.elements())
+        collect(child, names, shown, held, tables, out, languages);
+}
+
+XmlNode recordOf(const XmlDocument &document)
+{
+    std::function<XmlNode(const XmlNode &)> general = [&](const XmlNode &e) -> XmlNode {
+        if (e.localName() == QLatin1String("general"))
+            return e;
+        for (const XmlNode &c : e.elements())
+            if (const XmlNode g = general(c); !g.isNull())
+                return g;
+        return {};
+    };
+    const XmlNode g = document.isEmpty() ? XmlNode() : general(document.documentElement());
+    return g.isNull() || g.parent().isNull() ? g : g.parent();
+}
+
+// The texts of the record's categories, the classifications aside (they travel whole in their fragments).
+QList<Text> textsOf(const XmlDocument &document, const CheckTables &tables, QStringList &languages)
+{
+    QList<Text> out;
+    const XmlNode record = recordOf(document);
+    if (record.isNull())
+        return out;
+    const QList<XmlNode> categories =
+        record.localName() == QLatin1String("general") ? QList<XmlNode>{record} : record.elements();
+    for (const XmlNode &category : categories)
+        if (category.localName() != QLatin1String("classification"))
+            collect(category, {}, {}, Held::Text, tables, out, languages);
+    return out;
+}
+
+// A text as the export must hold it to keep it: a vCard by its name, a duration by its length.
+QString keyOf(const Text &t, const CheckTables &tables)
+{
+    if (t.held == Held::VCard)
+        return QStringLiteral("vcard:") + getVCardName(t.text).simplified();
+    if (t.held == Held::Duration && !tables.durationKey(t.text).isEmpty())
+        return QStringLiteral("duration:") + tables.durationKey(t.text);
+    return t.text;
+}
+
+bool isDate(const Text &t)
+{
+    return t.held == Held::Date || t.held == Held::ExportDay || t.held == Held::DateDescription ||
+           (t.held == Held::Duration && QRegularExpression(QStringLiteral("^\\d{4}-")).match(t.text).hasMatch());
+}
+
+bool named(const Text &t, const Notices &notices)
+{
+    const QString quotedStart = u'"' + beginningOf(t.text);
+    for (const Notice &n : notices) {
+        if (n.text.contains(quotedStart))
+            return true;
+        // The element or one around it named as such: "...<general>: identifier", "<general> title (es)",
+        // "<technical>: requirement "…"", "<general> description: "…"", "<relation>: "…"".
+        for (const QString &name : t.shown)
+            if (n.text.endsWith(QStringLiteral(": ") + name) || n.text.contains(u' ' + name + QStringLiteral(" (")) ||
+                n.text.contains(u' ' + name + QStringLiteral(" \"")) ||
+                n.text.contains(u' ' + name + QStringLiteral(": \"")) ||
+                (name == t.shown.first() && n.text.contains(u'<' + name + QStringLiteral(">: \""))))
+                return true;
+        // A date, with its description.
+        if (isDate(t) && n.text.contains(QLatin1String(readers::kLeftOutDates))) {
+            const XmlNode date =
+                t.element.parent().localName() == QLatin1String("date") ? t.element.parent() : t.element;
+            const QString line = n.text.mid(n.text.indexOf(QLatin1String(readers::kLeftOutDates)));
+            if (line.contains(t.text) || line.contains(nodeText(date.firstElement(QStringLiteral("dateTime")))) ||
+                line.contains(nodeText(date.firstElement(QStringLiteral("datetime")))))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+QStringList recordsToOpen()
+{
+    QStringList folders{testData(QString())};
+    if (!sharedDir().isEmpty())
+        folders << sharedDir() + QStringLiteral("/samples");
+    QStringList files;
+    for (const QString &folder : folders) {
+        QDirIterator it(folder, {QStringLiteral("*.xml")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files << it.next();
+    }
+    files.sort();
+    return files;
+}
+
+QStringList unnamedLosses(const XmlDocument &opened, const XmlDocument &exported, const CheckTables &tables,
+                          const Notices &notices)
+{
+    QStringList languages;
+    QStringList exportLanguages;
+    QSet<QString> kept;
+    for (const Text &t : textsOf(exported, tables, exportLanguages))
+        kept << keyOf(t, tables);
+    // A SCORM 1.2 reader joins the names of meta-metadata contributors with "; " into one field, which is
+    // written as one vCard: each name is kept in it.
+    for (const QString &key : QStringList(kept.begin(), kept.end()))
+        if (key.startsWith(QStringLiteral("vcard:")))
+            for (const QString &name : key.mid(6).split(u';'))
+                kept << QStringLiteral("vcard:") + name.trimmed();
+    // A keyword or format holding commas is written as one for each part.
+    const auto keptWhole = [&](const Text &t) {
+        if (t.held != Held::Parts)
+            return kept.contains(keyOf(t, tables));
+        const QStringList parts = t.text.split(u',');
+        return std::all_of(parts.begin(), parts.end(), [&](const QString &p) { return kept.contains(p.trimmed()); });
+    };
+    QStringList out;
+    for (const Text &t : textsOf(opened, tables, languages))
+        if (!keptWhole(t) && !(t.held == Held::VCard && keyOf(t, tables) == "vcard:") && !named(t, notices))
+            out << t.shown.join(u'/') + QStringLiteral(" \"") + t.text + u'"';
+    for (const QString &language : languages) {
+        if (language.compare(QLatin1String("x-none"), Qt::CaseInsensitive) == 0)
+            continue;
+        const bool said = std::any_of(notices.begin(), notices.end(), [&](const Notice &n) {
+            return n.text.contains(QLatin1String(readers::kLeftOutLanguages)) &&
+                   n.text.section(QLatin1String(readers::kLeftOutLanguages), 1)
+                       .section(u'\r', 0, 0)
+                       .split(QStringLiteral(", "))
+                       .contains(language, Qt::CaseInsensitive);
+        });
+        if (!said)
+            out << QStringLiteral("language ") + language;
+    }
+    return out;
+}
+
+} // namespace ts::test

@@ -1,0 +1,28 @@
+#pragma once
+// What the tests hold every opening to: each text of a file that its export does not hold is named by the
+// notices of that opening. The comparison takes the replacements the writers make on purpose from the
+// binding's tables (a vCard's other lines, the descriptions of durations, the metadata schema, the
+// vocabulary sources, the program's language code, the export day); nothing else of the check that names
+// them.
+
+#include "shared/notice.h"
+#include "shared/readcheck.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace ts {
+class XmlDocument;
+}
+
+namespace ts::test {
+
+// The files an opening is held to: every metadata file of the shared samples and of the tests' data.
+QStringList recordsToOpen();
+
+// The texts of the opened file's record that its exported record does not hold, each not named by the
+// notices: "<technical> size/"10"". With the languages the file gives that no notice names.
+QStringList unnamedLosses(const XmlDocument &opened, const XmlDocument &exported, const CheckTables &tables,
+                          const Notices &notices);
+
+} // namespace ts::test
