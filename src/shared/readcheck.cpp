@@ -38,11 +38,6 @@ QString ownText(const XmlNode &element)
     return out.simplified();
 }
 
-bool sameElement(const XmlNode &a, const XmlNode &b)
-{
-    return a.localName() == b.localName() && a.namespaceUri() == b.namespaceUri();
-}
-
 bool looksLikeDate(const QString &text)
 {
     static const QRegularExpression re(QStringLiteral("^\\d{4}(-\\d{1,2}){0,2}([T ].*)?$"));
@@ -128,6 +123,7 @@ public:
         m_category = category;
         m_categoryElement = element;
         m_read = read;
+        m_repeated = {};
         walk(element, element.localName(), QString(), Held::Text, XmlNode());
     }
 
@@ -211,6 +207,7 @@ private:
         }
     }
 
+    // The text is on one line already, as the record's texts are held.
     void take(const XmlNode &element, const QString &text, Held held, const XmlNode &unit, const QString &shown)
     {
         switch (held) {
@@ -233,13 +230,13 @@ private:
         case Held::Date:
         case Held::ExportDay:
             date(unit.parent().localName() == QLatin1String("date") ? unit.parent() : unit, text, false,
-                 text == m_held.exportDay || (held == Held::Date && m_held.holds(text)));
+                 text == m_held.exportDay || (held == Held::Date && m_held.texts.contains(text)));
             return;
         case Held::DateDescription:
-            date(unit.parent(), text, true, m_held.holds(text));
+            date(unit.parent(), text, true, m_held.texts.contains(text));
             return;
         case Held::Identifier:
-            if (!m_held.holds(text))
+            if (!m_held.texts.contains(text))
                 m_identifiers.add(section() + QLatin1Char(' ') + shownUpTo(unit), unit.raw(), text);
             return;
         case Held::Parts: {
@@ -251,7 +248,7 @@ private:
         case Held::Text:
         case Held::Ignore:
         case Held::Language:
-            if (!m_held.holds(text))
+            if (!m_held.texts.contains(text))
                 lost(element, text, shown);
             return;
         }
@@ -438,17 +435,16 @@ void ReadCheck::report(const QList<XmlNode> &categories, const HeldTexts &held, 
     while (outermost->m_outer)
         outermost = outermost->m_outer;
     Walker walker(held, tables, outermost->m_named);
-    QList<XmlNode> seen;
+    QSet<QString> seen; // the categories met: a later one of a name is not read
     for (const XmlNode &element : categories) {
         if (outermost->m_named.contains(element.raw()))
             walker.named(element);
         for (const CategoryName &name : tables.categories) {
             if (element.localName() != QLatin1String(name.name))
                 continue;
-            const bool read = std::none_of(seen.begin(), seen.end(),
-                                           [&element](const XmlNode &s) { return sameElement(s, element); });
-            seen << element;
-            walker.category(element, name.category, read);
+            const QString key = element.namespaceUri() + QLatin1Char(' ') + element.localName();
+            walker.category(element, name.category, !seen.contains(key));
+            seen.insert(key);
         }
     }
     walker.appendNotices(notices);

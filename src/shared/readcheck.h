@@ -24,7 +24,8 @@ enum class Held {
     Text,            // its text is kept when the record holds it
     Parts,           // kept when the record holds each of its parts between commas: the writers write a
                      // keyword or format holding commas as one for each part
-    Ignore,          // the writers write their own (the metadata schema, the descriptions of durations)
+    Ignore,          // the writers write their own (the metadata schema, the descriptions of durations, the
+                     // sources of vocabularies)
     VCard,           // kept when the record holds the vCard's name; its other lines are the writers' own
     Duration,        // kept when the record holds a duration of the same length; a date in its place is
                      // the export day of the writer that wrote it
@@ -49,7 +50,7 @@ struct VocabularyRule {
     std::initializer_list<const char *> values;
 };
 
-// The category element names of a binding, in the order of readers::Category.
+// The category elements of a binding, by their names.
 struct CategoryName {
     const char *name;
     readers::Category category;
@@ -111,10 +112,10 @@ public:
     // A reader named this node in a notice: the check passes over it and everything inside it.
     static void named(const XmlNode &node);
 
-    // Walks the categories (each element of a name in the tables; a classification only when it is the
-    // one element given) and appends to `notices`: one notice for each vocabulary value outside its list,
-    // then one notice naming, a line each, the repeats, identifiers, other values, languages and dates
-    // that the record does not hold.
+    // Walks the categories given (the elements among them named in the tables; a later one of a name was
+    // not read, and all it holds is a repeat) and appends to `notices`: one notice for each vocabulary value
+    // outside its list or not kept, then one notice naming, a line each, the repeats, identifiers, other
+    // values, languages and dates that the record does not hold.
     void report(const QList<XmlNode> &categories, const HeldTexts &held, const CheckTables &tables,
                 Notices &notices) const;
 
