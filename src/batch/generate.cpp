@@ -202,6 +202,8 @@ xmlNode *categoriesParent(xmlDoc *doc)
 QString serialised(xmlDoc *doc)
 {
     xmlBufferPtr buffer = xmlBufferCreate();
+    // Grown by doubling, not by what each write needs: a large template is not copied over again and again.
+    xmlBufferSetAllocationScheme(buffer, XML_BUFFER_ALLOC_DOUBLEIT);
     xmlSaveCtxtPtr save = xmlSaveToBuffer(buffer, "UTF-8", XML_SAVE_NO_DECL | XML_SAVE_NO_EMPTY);
     xmlSaveDoc(save, doc);
     xmlSaveClose(save);
