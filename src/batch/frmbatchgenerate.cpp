@@ -7,6 +7,7 @@
 #include "shared/apperror.h"
 #include "shared/pathlogger.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -62,7 +63,7 @@ int slashes(const QString &path) { return static_cast<int>(path.count(QLatin1Cha
 
 FrmBatchGenerate::FrmBatchGenerate(QWidget *parent)
     : QWidget(parent), m_lstFiles(new QListWidget(this)), m_txtNewFileLocation(new QLineEdit(this)),
-      m_cmdGenerate(button(this, "cmdGenerate", QStringLiteral("Finish")))
+      m_lblTemplateName(new QLabel(this)), m_cmdGenerate(button(this, "cmdGenerate", QStringLiteral("Finish")))
 {
     setObjectName(QStringLiteral("frmBatchGenerate"));
     setWindowTitle(QStringLiteral("Batch Generate"));
@@ -99,7 +100,10 @@ FrmBatchGenerate::FrmBatchGenerate(QWidget *parent)
     auto *browse = button(area, "cmdBrowse", QStringLiteral("Browse ..."));
     auto *using_ = label(area, "Label3", QStringLiteral("Using Template:"));
     using_->setWordWrap(false);
-    auto *templateName = label(area, "lblTemplateName", QString());
+    m_lblTemplateName->setObjectName(QStringLiteral("lblTemplateName"));
+    m_lblTemplateName->setParent(area);
+    m_lblTemplateName->setWordWrap(true);
+    m_lblTemplateName->setTextFormat(Qt::PlainText); // a path is no markup
     auto *cancel = button(this, "cmdCancel", QStringLiteral("Cancel"));
 
     auto *listButtons = new QVBoxLayout;
@@ -114,7 +118,7 @@ FrmBatchGenerate::FrmBatchGenerate(QWidget *parent)
     targetRow->addWidget(browse);
     auto *templateRow = new QHBoxLayout;
     templateRow->addWidget(using_);
-    templateRow->addWidget(templateName, 1);
+    templateRow->addWidget(m_lblTemplateName, 1);
     auto *texts = new QVBoxLayout(area);
     texts->addWidget(heading);
     texts->addWidget(intro);
@@ -145,6 +149,17 @@ FrmBatchGenerate::FrmBatchGenerate(QWidget *parent)
     connect(browse, &QPushButton::clicked, this, &FrmBatchGenerate::cmdBrowse_Click);
     connect(m_cmdGenerate, &QPushButton::clicked, this, &FrmBatchGenerate::cmdGenerate_Click);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    showTemplateName();
+}
+
+Template FrmBatchGenerate::showTemplateName()
+{
+    const Template handedOver = handedOverTemplate();
+    // A long path may break after each separator rather than widen the window.
+    const QString shown = QFileInfo::exists(handedOver.path) ? handedOver.name : QString();
+    m_lblTemplateName->setText(QString(shown).replace(QDir::separator(), QDir::separator() + QStringLiteral("\u200B")));
+    m_lblTemplateName->setToolTip(shown);
+    return handedOver;
 }
 
 void FrmBatchGenerate::cmdAddSingle_Click()
@@ -223,25 +238,31 @@ void FrmBatchGenerate::cmdGenerate_Click()
     }
     m_cmdGenerate->setEnabled(false);
     m_cmdGenerate->setText(QStringLiteral("Working"));
-    const bool allWritten = generateAll();
-    if (allWritten) {
+    const Run run = generateAll();
+    if (run == Run::Generated) {
         m_cmdGenerate->setEnabled(true);
         m_cmdGenerate->setText(QStringLiteral("Finish"));
         msgBox(QStringLiteral("Files generated successfully!"));
     } else {
-        msgBox(QStringLiteral("Error generating files."));
+        // A refused template has said so in its one box, and nothing was generated.
+        if (run == Run::SomeFailed)
+            msgBox(QStringLiteral("Error generating files."));
         m_cmdGenerate->setEnabled(true);
         m_cmdGenerate->setText(QStringLiteral("Finish"));
     }
 }
 
-bool FrmBatchGenerate::generateAll()
+FrmBatchGenerate::Run FrmBatchGenerate::generateAll()
 {
-    // A template the editors would refuse makes no file: said once, not for each file listed.
-    if (const std::optional<Notice> tooLarge = templateTooLarge(templatePath())) {
-        showNotices({*tooLarge});
-        return false;
+    // The template is read and checked once for the run, under the name of the file the user chose: one that
+    // cannot be used is said once, before anything is written, and the run stops.
+    const CheckedTemplate checked = checkTemplate(showTemplateName());
+    if (checked.refusal) {
+        showNotices({*checked.refusal});
+        return Run::TemplateRefused;
     }
+    if (checked.readNotice)
+        showNotices({*checked.readNotice});
     QStringList sources;
     for (int i = 0; i < m_lstFiles->count(); ++i)
         sources << m_lstFiles->item(i)->text();
@@ -270,7 +291,7 @@ bool FrmBatchGenerate::generateAll()
         if (!info)
             notices << failureNotice(QFileInfo::exists(p.source) ? err::PathFileAccess : err::FileNotFound,
                                      p.source + QStringLiteral(": ") + reason);
-        const bool written = info && generateMetadata(templatePath(), *info, p.output, notices, WriteKind::Scratch);
+        const bool written = info && writeMetadata(*checked.parts, *info, p.output, notices, WriteKind::Scratch);
         showNotices(notices);
         allWritten = allWritten && written;
         anyWritten = anyWritten || written;
@@ -283,7 +304,7 @@ bool FrmBatchGenerate::generateAll()
                                                             .arg(m_txtNewFileLocation->text(), reason))});
         allWritten = false;
     }
-    return allWritten;
+    return allWritten ? Run::Generated : Run::SomeFailed;
 }
 
 FrmBatchGenerate &frmBatchGenerate()

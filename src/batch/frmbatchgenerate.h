@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace ts::batch {
 
+struct Template;
+
 class FrmBatchGenerate : public QWidget {
     Q_OBJECT
 public:
@@ -24,11 +26,15 @@ private:
     void cmdRemAll_Click();
     void cmdBrowse_Click();
     void cmdGenerate_Click();
-    // Generates every listed file that may go ahead; false when any file got no metadata file.
-    bool generateAll();
+    enum class Run { Generated, SomeFailed, TemplateRefused };
+    // Checks the template once, then generates every listed file that may go ahead.
+    Run generateAll();
+    // Shows the name of the template handed over (empty when none was) and answers it.
+    Template showTemplateName();
 
     QListWidget *m_lstFiles;
     QLineEdit *m_txtNewFileLocation;
+    QLabel *m_lblTemplateName;
     QPushButton *m_cmdGenerate;
 };
 

@@ -1,12 +1,13 @@
 #include "generate.h"
 
-#include "platform/programfolder.h"
 #include "platform/xmldocument.h"
 #include "shared/apperror.h"
 #include "shared/fileutil.h"
 #include "shared/metadataheader.h"
+#include "shared/templatehandover.h"
 #include "shared/textutil.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -201,6 +202,8 @@ xmlNode *categoriesParent(xmlDoc *doc)
 QString serialised(xmlDoc *doc)
 {
     xmlBufferPtr buffer = xmlBufferCreate();
+    // Grown by doubling, not by what each write needs: a large template is not copied over again and again.
+    xmlBufferSetAllocationScheme(buffer, XML_BUFFER_ALLOC_DOUBLEIT);
     xmlSaveCtxtPtr save = xmlSaveToBuffer(buffer, "UTF-8", XML_SAVE_NO_DECL | XML_SAVE_NO_EMPTY);
     xmlSaveDoc(save, doc);
     xmlSaveClose(save);
@@ -220,7 +223,7 @@ QString utf8Header(QString header)
 
 } // namespace
 
-QString templatePath() { return programPath(QStringLiteral("common/scorm_template.xml")); }
+QString templatePath() { return handOverPath(); }
 
 Notice failureNotice(int number, const QString &description)
 {
@@ -229,19 +232,39 @@ Notice failureNotice(int number, const QString &description)
 
 namespace {
 
-Notice invalidXmlNotice(const XmlDocument &document)
+// The facts a template is tried with before a run: its values are escaped as any file's are, so what the
+// template makes of them it makes of every file's.
+const FileInfo kTrialFile{QStringLiteral("template"), QStringLiteral(".txt"), QStringLiteral("2000-01-01"),
+                          QStringLiteral("0"), QStringLiteral("template.txt")};
+
+// The box of a template that is no XML; with the template's name, the line, position and reason too.
+Notice invalidXmlNotice(const ParseError &error, const QString &templateName = {})
 {
-    return {QStringLiteral("Could not validate selected XML file. Please correct the issue and try again.\rError "
-                           "Number: ") +
-                QString::number(document.parseError().errorCode),
-            QStringLiteral("Invalid XML"), Icon::Critical};
+    QString text = QStringLiteral("Could not validate selected XML file. Please correct the issue and try again.") +
+                   QStringLiteral("\rError Number: ") + QString::number(error.errorCode);
+    if (!templateName.isEmpty())
+        text += QStringLiteral("\r\rTemplate: %1\rLine %2, position %3: %4")
+                    .arg(templateName, QString::number(error.line), QString::number(error.linepos), error.reason);
+    return {text, QStringLiteral("Invalid XML"), Icon::Critical};
 }
 
-std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &info, Notices &notices)
+Notice naming(Notice notice, const QString &templateName)
+{
+    notice.text += QStringLiteral("\r\rTemplate: ") + templateName;
+    return notice;
+}
+
+// The template filled with the facts of a file. With the template's name (its check before a run), what
+// fails names it, and a body that is no XML is told by the template's own lines.
+std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &info, Notices &notices,
+                              const QString &templateName = {})
 {
     XmlDocument document;
     if (!document.loadXML(parts.text)) {
-        notices.append(invalidXmlNotice(document));
+        ParseError error = document.parseError();
+        if (!templateName.isEmpty() && !document.loadXML(parts.original))
+            error = document.parseError();
+        notices.append(invalidXmlNotice(error, templateName));
         return std::nullopt;
     }
     const Binding &binding = isScorm2004Document(parts.original) ? kScorm2004 : kScorm12;
@@ -257,7 +280,8 @@ std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &inf
                 fillTechnical(category, info, formatAdded);
         }
     } catch (const AppError &e) {
-        notices.append(failureNotice(e.number, e.description));
+        const Notice failure = failureNotice(e.number, e.description);
+        notices.append(templateName.isEmpty() ? failure : naming(failure, templateName));
         return std::nullopt;
     }
     // The body as the XML library writes it, from the first category on, behind the header as it was.
@@ -267,10 +291,10 @@ std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &inf
         body.chop(1);
     const QString text = withCrLf(utf8Header(parts.header) + body) + QStringLiteral("\r\n");
     // The header is carried over as it stands, so a damaged one (its declaration, its root start tag) would
-    // make a file that is no XML: the whole file is parsed before it is written.
+    // make a file that is no XML: the whole file is parsed before it is written. Its lines are the template's.
     XmlDocument written;
     if (!written.loadXML(text)) {
-        notices.append(invalidXmlNotice(written));
+        notices.append(invalidXmlNotice(written.parseError(), templateName));
         return std::nullopt;
     }
     return text;
@@ -278,15 +302,45 @@ std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &inf
 
 } // namespace
 
+Template handedOverTemplate()
+{
+    const QString chosen = handedOverName();
+    return {templatePath(), QDir::toNativeSeparators(chosen.isEmpty() ? templatePath() : chosen)};
+}
+
+CheckedTemplate checkTemplate(const Template &used)
+{
+    CheckedTemplate checked;
+    checked.refusal = templateTooLarge(used.path, used.name);
+    if (checked.refusal)
+        return checked;
+    DecodedText decoded;
+    if (!readTextFile(used.path, decoded)) {
+        checked.refusal = naming(readFailureNotice(used.path), used.name);
+        return checked;
+    }
+    checked.readNotice = decodingNotice(decoded, used.name);
+    Notices notices;
+    std::optional<StrippedMetadata> parts = stripHeader(decoded.text, notices);
+    if (parts)
+        filled(*parts, kTrialFile, notices, used.name);
+    if (!notices.isEmpty()) {
+        checked.refusal = parts ? notices.constFirst() : naming(notices.constFirst(), used.name);
+        return checked;
+    }
+    checked.parts = std::move(parts);
+    return checked;
+}
+
 std::optional<QString> metadataText(const QString &templateText, const FileInfo &info, Notices &notices)
 {
     const std::optional<StrippedMetadata> parts = stripHeader(templateText, notices);
     return parts ? filled(*parts, info, notices) : std::nullopt;
 }
 
-std::optional<Notice> templateTooLarge(const QString &templateFile)
+std::optional<Notice> templateTooLarge(const QString &templateFile, const QString &shownAs)
 {
-    const std::optional<QString> refusal = tooLargeToOpen(templateFile);
+    const std::optional<QString> refusal = tooLargeToOpen(templateFile, shownAs);
     if (!refusal)
         return std::nullopt;
     return Notice{*refusal, QStringLiteral("Problem Loading File"), Icon::Exclamation};
@@ -301,9 +355,13 @@ bool generateMetadata(const QString &templateFile, const FileInfo &info, const Q
         return false;
     }
     const std::optional<StrippedMetadata> read = removeHeader(templateFile, notices);
-    if (!read)
-        return false;
-    const std::optional<QString> text = filled(*read, info, notices);
+    return read && writeMetadata(*read, info, outputPath, notices, kind);
+}
+
+bool writeMetadata(const StrippedMetadata &parts, const FileInfo &info, const QString &outputPath, Notices &notices,
+                   WriteKind kind)
+{
+    const std::optional<QString> text = filled(parts, info, notices);
     if (!text)
         return false;
     const QString folder = QFileInfo(outputPath).absolutePath();

@@ -6,6 +6,7 @@
 #include "batchfile.h"
 
 #include "platform/textfile.h"
+#include "shared/metadataheader.h"
 #include "shared/notice.h"
 
 #include <QString>
@@ -16,13 +17,30 @@ namespace ts::batch {
 // The hand-over file of the program folder that every metadata file is made from.
 QString templatePath();
 
+// The template of a run: the hand-over file, and the name every message about it gives: the file the user
+// chose in the main program, or the hand-over file itself when the hand-over does not tell which that was.
+struct Template {
+    QString path;
+    QString name; // with the system's separators
+};
+Template handedOverTemplate();
+
+// The template read and checked once, before a run writes anything: every file of the run is made from
+// these parts, as they were read then.
+struct CheckedTemplate {
+    std::optional<StrippedMetadata> parts; // no value when the template cannot be used
+    std::optional<Notice> readNotice;      // how its bytes were read when not as they should be, as the editor says
+    std::optional<Notice> refusal;         // why it cannot be used, naming it: too large, unreadable, damaged
+};
+CheckedTemplate checkTemplate(const Template &used);
+
 // The text of the metadata file for a content file, from the template's text. No value (and the notices
 // that say why) when the template cannot be used.
 std::optional<QString> metadataText(const QString &templateText, const FileInfo &info, Notices &notices);
 
-// The editors' refusal of a template larger than the files they open, naming it; no value for one within
-// the limit. A run over many files says it once, before the first.
-std::optional<Notice> templateTooLarge(const QString &templateFile);
+// The editors' refusal of a template larger than the files they open, naming it (or naming it so); no value
+// for one within the limit. A run over many files says it once, before the first.
+std::optional<Notice> templateTooLarge(const QString &templateFile, const QString &shownAs = {});
 
 // Reads the template (refused when templateTooLarge says so) and writes the metadata file for the content
 // file to outputPath, replacing an existing file atomically. False (and the notices that say why) when
@@ -30,6 +48,11 @@ std::optional<Notice> templateTooLarge(const QString &templateFile);
 // waiting for the disk, and then waits for all of them at once with flushToDisk.
 bool generateMetadata(const QString &templateFile, const FileInfo &info, const QString &outputPath,
                       Notices &notices, WriteKind kind = WriteKind::Durable);
+
+// Writes the metadata file for a content file from the template's parts, as generateMetadata does once it
+// has read the template.
+bool writeMetadata(const StrippedMetadata &parts, const FileInfo &info, const QString &outputPath, Notices &notices,
+                   WriteKind kind = WriteKind::Durable);
 
 // Waits until everything written to the file system that holds the folder is on the disk. False, with the
 // reason, when that fails.

@@ -112,7 +112,8 @@ private:
     bool hasActiveChild() const;
     // Writes the XML text window's text to the file; false (after saying so) when it could not be written.
     bool saveDocument(FrmDocument &document, const QString &path);
-    // Copies the chosen file to the hand-over file of batch; false (after saying why) when it could not.
+    // Copies the chosen file to the hand-over file of batch and names it beside it; false (after saying why)
+    // when it could not, or when the file is larger than the editors open.
     bool writeHandOver(const QString &source);
     // Starts a companion program of the program folder, saying so when its file is missing.
     void startCompanion(const QString &fileName);

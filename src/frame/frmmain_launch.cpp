@@ -13,6 +13,8 @@
 #include "platform/shell.h"
 #include "platform/textfile.h"
 #include "shared/apperror.h"
+#include "shared/fileutil.h"
+#include "shared/templatehandover.h"
 #include "shared/writefailure.h"
 
 #include <QFile>
@@ -38,6 +40,11 @@ void FrmMain::mnuConvert_Click() { startCompanion(QStringLiteral("lomshift")); }
 
 bool FrmMain::writeHandOver(const QString &source)
 {
+    // A template larger than the editors open is refused as they refuse it, before anything is handed over.
+    if (const std::optional<QString> tooLarge = tooLargeToOpen(source)) {
+        msgBox(*tooLarge, Buttons::Ok, Icon::Exclamation, QStringLiteral("Problem Loading File"));
+        return false;
+    }
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly)) {
         if (!isReadOnlyOrHidden(source))
@@ -45,16 +52,19 @@ bool FrmMain::writeHandOver(const QString &source)
         showReadOnlyFileError(source);
         return false;
     }
-    // The file as it is, and one line end more.
-    const QByteArray bytes = file.readAll() + "\r\n";
+    // The file as it is, and one line end more; beside it, the name of the file chosen.
+    const QByteArray bytes = handOverBytes(file.readAll());
     if (!QFileInfo(programPath(QStringLiteral("common"))).isDir())
         throw AppError(err::PathNotFound, QStringLiteral("Path not found"));
-    const QString target = programPath(QStringLiteral("common/scorm_template.xml"));
     QString error;
-    if (writeFileBytes(target, bytes, &error))
-        return true;
-    reportWriteFailure(target, error);
-    return false;
+    for (const auto &[target, content] : {std::pair{handOverPath(), bytes},
+                                          std::pair{handOverNamePath(), handOverNameText(bytes, source)}}) {
+        if (!writeFileBytes(target, content, &error)) {
+            reportWriteFailure(target, error);
+            return false;
+        }
+    }
+    return true;
 }
 
 void FrmMain::mnuBatch_Click()

@@ -64,8 +64,8 @@ std::optional<DecodedText> readFileToOpen(const QString &path)
         problemLoading(shown + QStringLiteral(" could not be read.\r") + reason);
         return std::nullopt;
     }
-    if (const QString notice = decodingNoticeText(decoded, path); !notice.isEmpty())
-        msgBox(notice, Buttons::Ok, Icon::Exclamation, QStringLiteral("Notice"));
+    if (const std::optional<Notice> notice = decodingNotice(decoded, path))
+        showNotices({*notice});
     return decoded;
 }
 

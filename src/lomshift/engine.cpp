@@ -77,18 +77,22 @@ void rewriteBelow(const XmlNode &node, const Clock &clock, QStringList &kept)
     }
 }
 
-// A file that declares no encoding is UTF-8; one that is not is read as Windows-1252, as the editor reads
-// it, and the notice says so. False for any other file (its parse failure stays the one told) and for one
-// that does not parse read so either.
-bool loadAsWindows1252(XmlDocument &source, const QString &fileName, QString &notice)
+// The source read as the editor reads it: its bytes decoded by the shared rules (the parser is not handed
+// the raw bytes, whose declared encoding it would convert with limits of its own), and what the editor says
+// of them kept for the run's report. False, with the reason, when it cannot be read as XML.
+bool loadSource(XmlDocument &source, const QString &fileName, QString &notice, QString &failure)
 {
     DecodedText decoded;
-    if (!readTextFile(fileName, decoded) || decoded.firstNotUtf8Line == 0)
+    QString reason;
+    if (!readTextFile(fileName, decoded, &reason)) {
+        failure = QStringLiteral("It could not be read as XML: %1").arg(reason);
         return false;
-    if (!source.loadXML(decoded.text))
-        return false;
+    }
     notice = decodingNoticeText(decoded, fileName);
-    return true;
+    if (source.loadXML(decoded.text))
+        return true;
+    failure = QStringLiteral("It could not be read as XML: %1").arg(parseFailure(source.parseError()));
+    return false;
 }
 
 } // namespace
@@ -225,10 +229,8 @@ Conversion Converter::doConversion(const QString &fileName)
             return result;
         }
         XmlDocument source;
-        if (!source.load(fileName) && !loadAsWindows1252(source, fileName, result.readNotice)) {
-            result.failure = QStringLiteral("It could not be read as XML: %1").arg(parseFailure(source.parseError()));
+        if (!loadSource(source, fileName, result.readNotice, result.failure))
             return result;
-        }
         // A record that the editor opens as SCORM 2004 (whatever its root says) is no record to convert.
         if (m_type != QLatin1String("Manifest") && isScorm2004Document(source.xml())) {
             result.failure = QStringLiteral("It is not %1.").arg(expectedFor(m_type).sourceKind);

@@ -25,7 +25,7 @@ struct Conversion {
     QString failure;       // why it was not converted (a sentence for the user)
     QStringList keptDates; // date values that read as no date, left as they were
     QStringList leftOut;   // the paths of the source's elements holding text that the document does not carry
-    QString readNotice;    // how the file was read when not as it should be (not UTF-8, read as Windows-1252)
+    QString readNotice;    // how the file was read when not as it should be, as the editor says it
     bool converted() const { return !text.isEmpty(); }
 };
 

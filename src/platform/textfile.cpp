@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <optional>
 
 namespace ts {
 
@@ -79,6 +80,26 @@ DecodedText decodeWith(QStringDecoder decoder, const QByteArray &bytes, const QS
     return out;
 }
 
+// How a text in UTF-16 shows itself: by its byte-order mark, or, without one, by the "<?" that begins its
+// XML declaration.
+struct Utf16Form {
+    QStringConverter::Encoding encoding;
+    qsizetype markLength;
+};
+
+std::optional<Utf16Form> utf16Form(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return Utf16Form{QStringConverter::Utf16LE, 2};
+    if (bytes.startsWith("\xFE\xFF"))
+        return Utf16Form{QStringConverter::Utf16BE, 2};
+    if (bytes.startsWith(QByteArrayView("<\0?\0", 4)))
+        return Utf16Form{QStringConverter::Utf16LE, 0};
+    if (bytes.startsWith(QByteArrayView("\0<\0?", 4)))
+        return Utf16Form{QStringConverter::Utf16BE, 0};
+    return std::nullopt;
+}
+
 DecodedText decodeUtf8(const QByteArray &bytes, const QString &encoding)
 {
     // Stateless: a sequence cut short at the end is an invalid byte too, not one held back.
@@ -92,12 +113,9 @@ DecodedText decodeTextFile(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return decodeUtf8(bytes.mid(3), QStringLiteral("UTF-8"));
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        const bool little = bytes.startsWith("\xFF\xFE");
-        return decodeWith(QStringDecoder(little ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
-                                         QStringConverter::Flag::Stateless),
-                          bytes.mid(2), QStringLiteral("UTF-16"), false);
-    }
+    if (const std::optional<Utf16Form> form = utf16Form(bytes))
+        return decodeWith(QStringDecoder(form->encoding, QStringConverter::Flag::Stateless),
+                          bytes.mid(form->markLength), QStringLiteral("UTF-16"), false);
     const QString declared = declaredEncoding(bytes);
     const QString name = declared.toLower();
     if (name == QLatin1String("iso-8859-1") || name == QLatin1String("latin1") || name == QLatin1String("latin-1"))
@@ -113,18 +131,30 @@ DecodedText decodeTextFile(const QByteArray &bytes)
         if (decoder.isValid())
             return decodeWith(std::move(decoder), bytes, declared, false);
     }
-    // Nothing declared (or an encoding unknown here): UTF-8 when the bytes are UTF-8.
+    // Nothing declared (or an encoding unknown here, which is said): UTF-8 when the bytes are UTF-8.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString text = utf8(bytes);
+    DecodedText out{text, QString(), 0};
+    out.unknownEncoding = declared;
     if (!utf8.hasError())
-        return {text, QString(), 0};
-    DecodedText out{decodeCp1252(bytes), QString(), 0};
+        return out;
+    out.text = decodeCp1252(bytes);
     // Line ends are the same bytes in both encodings.
     out.firstNotUtf8Line = firstReplacementLine(text, bytes);
     return out;
 }
 
 QString decodeText(const QByteArray &bytes) { return decodeTextFile(bytes).text; }
+
+QByteArray lineEndFor(const QByteArray &bytes)
+{
+    const std::optional<Utf16Form> form = utf16Form(bytes);
+    if (!form)
+        return QByteArrayLiteral("\r\n");
+    if (bytes.size() % 2 != 0)
+        return {};
+    return form->encoding == QStringConverter::Utf16LE ? QByteArray("\r\0\n\0", 4) : QByteArray("\0\r\0\n", 4);
+}
 
 bool readTextFile(const QString &path, DecodedText &decoded, QString *error)
 {

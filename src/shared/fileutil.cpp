@@ -10,13 +10,14 @@ bool fileExists(const QString &path) { return !path.isEmpty() && QFileInfo(path)
 
 bool createBlankFile(const QString &path) { return writeTextFile(path, QStringLiteral("\r\n")); }
 
-std::optional<QString> tooLargeToOpen(const QString &path)
+std::optional<QString> tooLargeToOpen(const QString &path, const QString &shownAs)
 {
     const qint64 size = QFileInfo(path).size();
     if (size <= kMaxOpenBytes)
         return std::nullopt;
     return QStringLiteral("%1 is too large to open (%2 MB). Files of up to 10 MB are opened.")
-        .arg(QDir::toNativeSeparators(path), QString::number(size / (1024.0 * 1024.0), 'f', 1));
+        .arg(QDir::toNativeSeparators(shownAs.isEmpty() ? path : shownAs),
+             QString::number(size / (1024.0 * 1024.0), 'f', 1));
 }
 
 QString getFileName(const QString &path)

@@ -20,8 +20,9 @@ std::optional<double> convertToBytes(double amount, const QString &unit);
 // the text window would take too long to show them, and the XML library would refuse them part way.
 inline constexpr qint64 kMaxOpenBytes = 10 * 1024 * 1024;
 // The refusal of a file larger than that, naming it ("... is too large to open (50.0 MB). Files of up to
-// 10 MB are opened."); no value for a file within the limit.
-std::optional<QString> tooLargeToOpen(const QString &path);
+// 10 MB are opened."), or naming it so when the user knows it by another name (the file a copy was made of);
+// no value for a file within the limit.
+std::optional<QString> tooLargeToOpen(const QString &path, const QString &shownAs = {});
 
 // A name typed by the user that becomes a file name: not empty, no "/" or "\", no "..", no control
 // characters. The reason is a sentence for the user.

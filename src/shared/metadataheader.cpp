@@ -269,15 +269,20 @@ std::optional<StrippedMetadata> removeHeader(const QString &path, Notices &notic
 {
     QString text;
     if (!readTextFile(path, text)) {
-        const bool missing = !QFileInfo::exists(path);
-        const AppError error = missing ? AppError(err::FileNotFound, QStringLiteral("File not found"))
-                                       : AppError(err::PathFileAccess, QStringLiteral("Path/File access error"));
-        notices.append({QStringLiteral("Error in removeHeader - ") + QString::number(error.number) +
-                            QLatin1Char(' ') + error.description,
-                        QString(), Icon::None});
+        notices.append(readFailureNotice(path));
         return std::nullopt;
     }
     return stripHeader(text, notices, form);
+}
+
+Notice readFailureNotice(const QString &path)
+{
+    const bool missing = !QFileInfo::exists(path);
+    const AppError error = missing ? AppError(err::FileNotFound, QStringLiteral("File not found"))
+                                   : AppError(err::PathFileAccess, QStringLiteral("Path/File access error"));
+    return {QStringLiteral("Error in removeHeader - ") + QString::number(error.number) + QLatin1Char(' ') +
+                error.description,
+            QString(), Icon::None};
 }
 
 bool isScorm2004Document(const QString &text)

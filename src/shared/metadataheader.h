@@ -34,6 +34,9 @@ std::optional<StrippedMetadata> removeHeader(const QString &path, Notices &notic
 std::optional<StrippedMetadata> stripHeader(const QString &text, Notices &notices,
                                             GeneralTag form = GeneralTag::AsWritten);
 
+// The notice of a file that could not be read: "Error in removeHeader - " with the failure's number and words.
+Notice readFailureNotice(const QString &path);
+
 // The notice of a file that holds no general element: "Problem encountered while opening XML file. ...".
 Notice invalidMetadataFileNotice();
 

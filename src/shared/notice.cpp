@@ -42,12 +42,28 @@ QString decodingNoticeText(const DecodedText &decoded, const QString &path)
                               "%3.")
             .arg(shown, decoded.encoding)
             .arg(decoded.firstBadLine);
+    if (!decoded.unknownEncoding.isEmpty() && decoded.firstNotUtf8Line > 0)
+        return QStringLiteral("%1 declares the encoding \"%2\", which is not known here, and some of its bytes are "
+                              "not valid UTF-8; it is read as Windows-1252. The first is on line %3.")
+            .arg(shown, decoded.unknownEncoding)
+            .arg(decoded.firstNotUtf8Line);
+    if (!decoded.unknownEncoding.isEmpty())
+        return QStringLiteral("%1 declares the encoding \"%2\", which is not known here; it is read as UTF-8.")
+            .arg(shown, decoded.unknownEncoding);
     if (decoded.firstNotUtf8Line > 0)
         return QStringLiteral("Some bytes of %1 are not valid UTF-8; it is read as Windows-1252. The first is on "
                               "line %2.")
             .arg(shown)
             .arg(decoded.firstNotUtf8Line);
     return {};
+}
+
+std::optional<Notice> decodingNotice(const DecodedText &decoded, const QString &path)
+{
+    const QString text = decodingNoticeText(decoded, path);
+    if (text.isEmpty())
+        return std::nullopt;
+    return Notice{text, QStringLiteral("Notice"), Icon::Exclamation};
 }
 
 } // namespace ts

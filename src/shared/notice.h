@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace ts {
 
@@ -36,8 +37,11 @@ Notice parseErrorNotice(const QString &prefix, const ParseError &error, const QS
 Notice xmlFileParseNotice(const ParseError &error, const QString &path = {});
 
 // What the reading of a text file has to say about its bytes: the bytes not valid in the encoding it
-// declares, or a file read as Windows-1252 for not being UTF-8; empty when it was read as it should be.
-// The file is named by its path.
+// declares, an encoding it declares that is not known, or a file read as Windows-1252 for not being UTF-8;
+// empty when it was read as it should be. The file is named by its path.
 QString decodingNoticeText(const DecodedText &decoded, const QString &path);
+// The same as the box every program shows for it (title "Notice", exclamation icon); no value when there is
+// nothing to say.
+std::optional<Notice> decodingNotice(const DecodedText &decoded, const QString &path);
 
 } // namespace ts

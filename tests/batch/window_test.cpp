@@ -3,9 +3,11 @@
 
 #include "batch/frmbatchgenerate.h"
 #include "batch/frmopenfolder.h"
+#include "shared/templatehandover.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -134,11 +136,10 @@ TEST_F(BatchWindow, FinishGeneratesWhatMayGoAheadAndSumsUp)
           "53::@/gone.txt: It does not exist. [Batch Generate]", "Error generating files. [Batch Generate]"},
          "Working off"},
         {{"pics/a.gif", "pics/b.jpg"}, {"Files generated successfully! [Batch Generate]"}, "Finish on"},
-        // A template too large to open is refused once, naming it, and nothing is generated.
+        // A template too large to open is refused in one box, naming it, and nothing is generated.
         {{"pics/a.gif", "pics/b.jpg"},
          {"@/common/scorm_template.xml is too large to open (10.0 MB). Files of up to 10 MB are opened. "
-          "[Problem Loading File]",
-          "Error generating files. [Batch Generate]"},
+          "[Problem Loading File]"},
          "Working off",
          {},
          10 * 1024 * 1024 + 1},
@@ -162,6 +163,54 @@ TEST_F(BatchWindow, FinishGeneratesWhatMayGoAheadAndSumsUp)
         EXPECT_EQ(buttonAtLastMessage, QLatin1String(r.buttonAtLastMessage));
         EXPECT_EQ(QDir(path(QStringLiteral("out"))).entryList(QDir::Files), r.written);
         EXPECT_EQ(button(), QLatin1String("Finish on"));
+    }
+}
+
+// The template is checked once, before anything is written, and every message about it names the file chosen
+// in File > Batch ("chosen"), as "Using Template:" does; a hand-over the name was not written for is named itself.
+TEST_F(BatchWindow, TheTemplateIsCheckedOnceAndNamedAsChosen)
+{
+    for (int i = 0; i < 30; ++i)
+        m_list()->addItem(path(QStringLiteral("many/%1.gif").arg(i)));
+    for (int i = 0; i < 30; ++i)
+        writeFile(m_list()->item(i)->text().mid(m_dir->path().size() + 1), "x");
+    const QString invalid = QStringLiteral("Could not validate selected XML file. Please correct the issue and try "
+                                           "again.\rError Number: %1\r\rTemplate: chosen\rLine %2 [Invalid XML]");
+    const struct {
+        QByteArray handOver;
+        QStringList calls;
+        bool namedEarlier = false; // the name beside it was written for an earlier hand-over
+    } rows[] = {
+        {"<?xml version=\"1.0\"?>\n<lom>\n<general>\n</lom>\n",
+         {invalid.arg(76).arg("4, position 7: Opening and ending tag mismatch: general line 3 and lom")}},
+        {"<?Xml version='1.0'?><lom><general></general></lom>",
+         {invalid.arg(64).arg("1, position 6: Invalid PI name")}},
+        {"<lom><technical/></lom>", {"Problem encountered while opening XML file. This may affect your XML file\r\r"
+                                     "Template: chosen [Invalid Metadata File]"}},
+        {"<lom><general><title/></general></lom>",
+         {"91::The template's title holds no element or text to fill\r\rTemplate: chosen [Batch Generate]"}},
+        {"<lom><general></general></lom>" + QByteArray(10 * 1024 * 1024, ' '),
+         {"chosen is too large to open (10.0 MB). Files of up to 10 MB are opened. [Problem Loading File]"}},
+        // How its bytes were read is said once, as the editor says it; then every file is made.
+        {"<?xml version='1.0' encoding='UTF-8'?><lom><general>Caf\xE9</general></lom>",
+         {"Some bytes of chosen are not valid UTF-8; they are shown as \"\uFFFD\". The first is on line 1. [Notice]",
+          "Files generated successfully! [Batch Generate]"}},
+        {"<lom><general></general></lom>", {"Files generated successfully! [Batch Generate]"}, true},
+    };
+    find<QLineEdit>(m_window, QStringLiteral("txtNewFileLocation"))->setText(path(QStringLiteral("out")));
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.calls.at(0).toStdString());
+        QDir(path(QStringLiteral("out"))).removeRecursively();
+        QDir().mkpath(path(QStringLiteral("out")));
+        writeFile(QStringLiteral("common/scorm_template.xml"), r.handOver);
+        writeFile(QStringLiteral("common/scorm_template.name"),
+                  handOverNameText(r.namedEarlier ? "earlier" : r.handOver, QStringLiteral("chosen")));
+        m_calls.clear();
+        click(m_window, "cmdGenerate");
+        EXPECT_EQ(m_calls.join(u'|').toStdString(), r.calls.join(u'|').toStdString());
+        EXPECT_EQ(QDir(path(QStringLiteral("out"))).count(), r.calls.last().startsWith(u"Files") ? 32u : 2u);
+        EXPECT_EQ(find<QLabel>(m_window, QStringLiteral("lblTemplateName"))->text().remove(QChar(0x200B)),
+                  r.namedEarlier ? path(QStringLiteral("common/scorm_template.xml")) : QStringLiteral("chosen"));
     }
 }
 

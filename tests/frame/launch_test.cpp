@@ -54,8 +54,18 @@ TEST_F(Launch, BatchHandsTheChosenFileOverWithOneMoreLineEnd)
     }
     EXPECT_EQ(dialogs.calls().at(0).title, QStringLiteral("Select an XML file to use as a Template"));
     EXPECT_EQ(dialogs.calls().at(0).file.initialDir, programFolder());
-    // Without the "common" folder nothing is handed over and batch is not started.
+    // A file larger than the editors open is refused as they refuse it, before anything is handed over.
     shell.ran.clear();
+    writeFile(QStringLiteral("big.xml"), QByteArray(10 * 1024 * 1024 + 1, ' '));
+    dialogs.answerText(path(QStringLiteral("big.xml")));
+    trigger("mnuBatch");
+    EXPECT_EQ(dialogs.calls().last().title + u'|' + dialogs.calls().last().text,
+              QStringLiteral("Problem Loading File|%1 is too large to open (10.0 MB). Files of up to 10 MB are opened.")
+                  .arg(path(QStringLiteral("big.xml"))));
+    EXPECT_EQ(readFile(QStringLiteral("common/scorm_template.xml")), rows[2] + "\r\n");
+    EXPECT_TRUE(shell.ran.isEmpty());
+    // Without the "common" folder nothing is handed over and batch is not started.
+    dialogs.clear();
     ASSERT_TRUE(QDir(path(QStringLiteral("common"))).removeRecursively());
     dialogs.answerText(path(QStringLiteral("chosen.xml")));
     trigger("mnuBatch");

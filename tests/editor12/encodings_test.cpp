@@ -1,0 +1,99 @@
+#include "support/testmain.h"
+
+#include "editorfixture.h"
+
+#include "batch/generate.h"
+#include "editor12/record12binding.h"
+#include "editor2004/frmoptions2004.h"
+#include "editor2004/record2004binding.h"
+#include "lomshift/engine.h"
+#include "platform/programfolder.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QStringEncoder>
+
+using namespace ts;
+using namespace ts::test;
+using namespace Qt::StringLiterals;
+
+class Encodings : public FrameTest {};
+
+// The same bytes through every program that reads them: the editor opening them in either binding, lomshift
+// converting them, and batch making metadata files from them as File > Batch hands them over. Each reads the
+// same characters in the title (batch in a keyword, as it fills the title itself) and says the same of them,
+// naming the file read ("%1").
+TEST_F(Encodings, EveryProgramReadsTheSameBytesAsTheSameCharacters)
+{
+    const QString records[] = {
+        u"<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\">\n<general>\n<title><langstring>%1</langstring>"
+        "</title><keyword><langstring>%1</langstring></keyword>\n</general>\n</lom>\n"_s,
+        u"<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\">\n<general>\n<title><string language=\"x-none\">%1</string>"
+        "</title>\n</general>\n</lom>\n"_s};
+    const QString wide = u"Caf\u00e9 \u2013 na\u00efve \u2603 \u65e5\u672c"_s, latin = u"Caf\u00e9 na\u00efve \u00bd"_s,
+                  quoted = u"\u201cCaf\u00e9\u201d \u2013 \u20ac"_s;
+    const QString unknown = u"%1 declares the encoding \"foo-8\", which is not known here"_s;
+    const struct {
+        const char *name, *declared, *writtenIn; // declared: the encoding the declaration names, if any
+        bool mark;
+        QString title, read, notice = {};
+        qsizetype size = 0; // the file grows to that many bytes
+    } rows[] = {
+        {"utf8", "UTF-8", "UTF-8", false, wide, wide},
+        {"utf8mark", nullptr, "UTF-8", true, wide, wide},
+        {"latin1", "ISO-8859-1", "ISO-8859-1", false, latin, latin},
+        {"cp1252", "windows-1252", "windows-1252", false, quoted, quoted},
+        {"large", "ISO-8859-1", "ISO-8859-1", false, latin, latin, {}, 10200000}, // within the largest opened
+        {"utf16le", "UTF-16", "UTF-16LE", true, wide, wide},
+        {"utf16be", "UTF-16", "UTF-16BE", true, wide, wide},
+        {"utf16leplain", "UTF-16", "UTF-16LE", false, wide, wide}, // no mark: told by the declaration's "<?"
+        {"utf16beplain", "UTF-16", "UTF-16BE", false, wide, wide},
+        {"unknown", "foo-8", "UTF-8", false, wide, wide, unknown + "; it is read as UTF-8."},
+        {"unknownlatin", "foo-8", "ISO-8859-1", false, latin, latin,
+         unknown + ", and some of its bytes are not valid UTF-8; it is read as Windows-1252. The first is on line 4."},
+        {"badutf8", "UTF-8", "ISO-8859-1", false, latin, u"Caf\uFFFD na\uFFFDve \uFFFD"_s,
+         u"Some bytes of %1 are not valid UTF-8; they are shown as \"\uFFFD\". The first is on line 4."_s},
+        {"undeclared", nullptr, "windows-1252", false, quoted, quoted,
+         "Some bytes of %1 are not valid UTF-8; it is read as Windows-1252. The first is on line 4."},
+    };
+    startMain();
+    writeFile(u"batch"_s, "stands in for the program");
+    writeFile(u"sunset.gif"_s, "GIF89a");
+    lomshift::Converter converter(u"Metadata"_s, programPath(u"xsl/metadataTransform.xsl"_s));
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        QStringList said, expected;
+        const auto tell = [&](const QString &file, const QString &text, const QString &notice) {
+            said << (text.contains(r.read) ? r.read : text) + u'|' + notice;
+            expected << r.read + u'|' + (r.notice.isEmpty() ? QString() : r.notice.arg(QDir::toNativeSeparators(file)));
+        };
+        for (const bool scorm2004 : {false, true}) {
+            const QString declared = r.declared ? u" encoding=\"%1\""_s.arg(QLatin1String(r.declared)) : QString();
+            QStringEncoder encode(r.writtenIn, r.mark ? QStringEncoder::Flag::WriteBom : QStringEncoder::Flag::Default);
+            QByteArray bytes = encode(u"<?xml version=\"1.0\"%1?>\n"_s.arg(declared) + records[scorm2004].arg(r.title));
+            if (r.size)
+                bytes.insert(bytes.lastIndexOf("</lom>"), QByteArray(r.size - bytes.size(), ' '));
+            const QString name = QLatin1String(r.name) + (scorm2004 ? "2004.xml" : ".xml");
+            writeFile(name, bytes);
+            // The editor of each binding, with the boxes it shows; asked to switch editors, it does.
+            dialogs.clear();
+            if (frmMain().scormVersion != (scorm2004 ? u"SCORM 2004"_s : u"SCORM 1.2"_s))
+                dialogs.answer(Answer::Yes);
+            frmMain().openSelectedFile(false, path(name), false);
+            tell(path(name), scorm2004 ? readRecord(frmOptions2004()).titleText : readRecord(frmOptions()).titleText,
+                 dialogs.messages().filter(QRegularExpression(u"^(?!You are trying to open)"_s)).join(u'/'));
+        }
+        const QString file = path(QLatin1String(r.name) + ".xml");
+        const lomshift::Conversion conversion = converter.doConversion(file);
+        tell(file, conversion.text + conversion.failure, conversion.readNotice);
+        // batch reads what File > Batch hands over, under the name of the file chosen.
+        dialogs.answerText(file);
+        trigger("mnuBatch");
+        const batch::CheckedTemplate checked = batch::checkTemplate(batch::handedOverTemplate());
+        Notices notices;
+        ASSERT_TRUE(checked.parts && batch::writeMetadata(*checked.parts, *batch::getFileInfo(path(u"sunset.gif"_s)),
+                                                          path(u"sunset.xml"_s), notices));
+        tell(file, decodeText(readFile(u"sunset.xml"_s)), checked.readNotice.value_or(Notice{}).text);
+        EXPECT_EQ(said.join(u'\n').toStdString(), expected.join(u'\n').toStdString());
+    }
+}
