@@ -16,6 +16,8 @@
 #include <QDir>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace ts::lomshift {
 
 namespace {
@@ -61,10 +63,10 @@ QDate calendarDate(const QString &value)
 
 void rewriteBelow(const XmlNode &node, const Clock &clock, QStringList &kept)
 {
-    const QString lom = QString::fromLatin1(kLomNamespace);
+    const QLatin1StringView lom(kLomNamespace);
+    const bool date = node.is(QLatin1StringView("date"), lom);
     for (XmlNode child : node.elements()) {
-        if (child.localName() == QLatin1String("dateTime") && child.namespaceUri() == lom &&
-            node.localName() == QLatin1String("date") && node.namespaceUri() == lom) {
+        if (date && child.is(QLatin1StringView("dateTime"), lom)) {
             const QString value = child.text();
             // The clock is read for each value rewritten.
             if (calendarDate(value.trimmed()).isValid())
@@ -182,7 +184,7 @@ bool Converter::transformXML(const XmlDocument &source, QString &output, QString
 bool Converter::finish(const XmlDocument &source, const QString &output, Conversion &result)
 {
     const Expected expected = expectedFor(m_type);
-    if (output.trimmed().isEmpty()) {
+    if (std::all_of(output.begin(), output.end(), [](QChar c) { return c.isSpace(); })) {
         result.failure = QStringLiteral("It is not %1.").arg(expected.sourceKind);
         return false;
     }
