@@ -1,5 +1,6 @@
 #include "engine.h"
 #include "chkerror.h"
+#include "directresult.h"
 #include "leftout.h"
 
 #include "platform/dialogs.h"
@@ -164,7 +165,7 @@ bool Converter::openXLSDoc(QString &failure)
     return m_style != nullptr;
 }
 
-bool Converter::transformXML(const XmlDocument &source, QString &output, QString &failure)
+bool Converter::transformXML(const XmlDocument &source, XmlDocument &output, QString &failure)
 {
     for (;;) {
         XsltError error;
@@ -217,6 +218,19 @@ bool Converter::finish(const XmlDocument &source, const QString &output, Convers
     return true;
 }
 
+bool Converter::finishOnResult(const XmlDocument &source, XmlDocument &output, Conversion &result)
+{
+    result.leftOut = takeLeftOut(output, source);
+    result.keptDates = rewriteDates(output, m_clock);
+    QByteArray bytes;
+    if (!m_style->serialize(output, bytes)) {
+        result.failure = QStringLiteral("The stylesheet failed on it: The transform failed.");
+        return false;
+    }
+    result.text = replaceHeader(QString::fromUtf8(bytes));
+    return true;
+}
+
 Conversion Converter::doConversion(const QString &fileName)
 {
     Conversion result;
@@ -236,10 +250,21 @@ Conversion Converter::doConversion(const QString &fileName)
             result.failure = QStringLiteral("It is not %1.").arg(expectedFor(m_type).sourceKind);
             return result;
         }
-        QString output;
-        if (openXLSDoc(result.failure) && transformXML(source, output, result.failure) &&
-            !finish(source, output, result))
-            result.leftOut.clear();
+        XmlDocument output;
+        if (openXLSDoc(result.failure) && transformXML(source, output, result.failure)) {
+            bool finished = false;
+            if (m_type != QLatin1String("Manifest") && readsBackAsItself(output)) {
+                finished = finishOnResult(source, output, result);
+            } else {
+                QByteArray bytes;
+                if (!m_style->serialize(output, bytes))
+                    result.failure = QStringLiteral("The stylesheet failed on it: The transform failed.");
+                else
+                    finished = finish(source, decodeText(bytes), result);
+            }
+            if (!finished)
+                result.leftOut.clear();
+        }
     } catch (const std::exception &e) {
         chkError(e, QStringLiteral("doConversion"));
         result = {};

@@ -202,6 +202,12 @@ bool XmlDocument::finish(_xmlDoc *doc, const QByteArray &source)
     return true;
 }
 
+void XmlDocument::adopt(_xmlDoc *doc)
+{
+    reset();
+    m_doc = doc;
+}
+
 XmlNode XmlDocument::documentElement() const { return XmlNode(m_doc ? xmlDocGetRootElement(m_doc) : nullptr); }
 
 QString XmlDocument::xml() const

@@ -82,6 +82,8 @@ public:
     // The same for several targets in one walk: the contents of each target's instructions.
     QList<QStringList> takeInstructions(const QStringList &targets);
     _xmlDoc *raw() const { return m_doc; }
+    // Takes the document over (a stylesheet's result), in place of the one it holds; null empties it.
+    void adopt(_xmlDoc *doc);
 
 private:
     // Bytes of a text already decoded are UTF-8 whatever its declaration names.
