@@ -1,7 +1,8 @@
 // Times lomshift's conversion of many SCORM 1.2 records, converted only and then converted and written as a
 // wizard run writes them (each file atomically, on the disk before it replaces the old one), beside xsltproc
 // running the same stylesheet over the same files in one process (its results one after the other into one
-// file).
+// file), and beside xsltproc running the stylesheets as they were before they marked what they carry over
+// (commit b848201, which the build takes from the repository's history into bench/xsl-b848201).
 //
 //   convertbench [count] [folder] [side]   (default: 1000 records in a temporary folder, both sides)
 //
@@ -64,12 +65,16 @@ bool runLomshift(const QString &stylesheet, const QStringList &files, const QStr
     return report.complete();
 }
 
-// xsltproc's side, in one process; 0 when it is not installed.
-double runXsltproc(const QString &stylesheet, const QStringList &files, const QString &out)
+// xsltproc's side, in one process; 0 when it is not installed or the stylesheet is missing.
+double runXsltproc(const QString &stylesheet, const QStringList &files, const QString &out, const char *which)
 {
     const QString xsltproc = QStandardPaths::findExecutable(QStringLiteral("xsltproc"));
     if (xsltproc.isEmpty()) {
         std::printf("xsltproc: not installed\n");
+        return 0;
+    }
+    if (!QFile::exists(stylesheet)) {
+        std::printf("xsltproc: %s not found (%s)\n", which, qPrintable(stylesheet));
         return 0;
     }
     QProcess process;
@@ -79,8 +84,8 @@ double runXsltproc(const QString &stylesheet, const QStringList &files, const QS
     process.start(xsltproc, QStringList{QStringLiteral("--nonet"), stylesheet} + files);
     process.waitForFinished(-1);
     const double seconds = timer.nsecsElapsed() / 1e9;
-    std::printf("xsltproc: the same stylesheet over the same %d records in %.3f s (exit %d)\n", int(files.size()),
-                seconds, process.exitCode());
+    std::printf("xsltproc: %s over the same %d records in %.3f s (exit %d)\n", which, int(files.size()), seconds,
+                process.exitCode());
     return seconds;
 }
 
@@ -106,10 +111,17 @@ int main(int argc, char **argv)
     if (side != QLatin1String("xsltproc"))
         complete = runLomshift(stylesheet, files, folder + QStringLiteral("/lomshift"), convertSeconds, writeSeconds);
     if (side != QLatin1String("lomshift")) {
-        const double theirs = runXsltproc(stylesheet, files, folder + QStringLiteral("/xsltproc.out"));
+        const double theirs =
+            runXsltproc(stylesheet, files, folder + QStringLiteral("/xsltproc.out"), "the same stylesheet");
+        const double unmarked = runXsltproc(QStringLiteral(TAGSMITH_UNMARKED_XSL "/metadataTransform.xsl"), files,
+                                            folder + QStringLiteral("/xsltproc-b848201.out"),
+                                            "the stylesheets before the marks");
         if (side.isEmpty() && theirs > 0)
             std::printf("ratio lomshift / xsltproc: %.2f converted only, %.2f converted and written\n",
                         convertSeconds / theirs, writeSeconds / theirs);
+        if (side.isEmpty() && unmarked > 0)
+            std::printf("ratio lomshift / xsltproc before the marks: %.2f converted only\n",
+                        convertSeconds / unmarked);
     }
     return complete ? 0 : 1;
 }

@@ -13,12 +13,12 @@
   <xsl:template name="lom.date">
     <xsl:param name="node"/>
     <xsl:variable name="kids" select="$node[1]/*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
-    <xsl:variable name="dateTime" select="$kids[translate(local-name(), $uc, $lc) = 'datetime'][1]"/>
+    <xsl:variable name="dateTime" select="$kids[translate(local-name(), 'DATEIM', 'dateim') = 'datetime'][1]"/>
     <xsl:variable name="text" select="normalize-space($dateTime)"/>
     <xsl:variable name="value">
       <xsl:call-template name="lom.dateValue"><xsl:with-param name="text" select="$text"/></xsl:call-template>
     </xsl:variable>
-    <xsl:variable name="descriptions" select="$kids[translate(local-name(), $uc, $lc) = 'description']"/>
+    <xsl:variable name="descriptions" select="$kids[translate(local-name(), 'DESCRIPTON', 'descripton') = 'description']"/>
     <xsl:if test="$text != '' or $descriptions">
       <date>
         <xsl:call-template name="lom.from"><xsl:with-param name="nodes" select="$dateTime[$text != '']"/></xsl:call-template>
@@ -122,11 +122,11 @@
     <xsl:param name="node"/>
     <xsl:param name="name"/>
     <xsl:variable name="kids" select="$node[1]/*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
-    <xsl:variable name="dateTime" select="$kids[translate(local-name(), $uc, $lc) = 'datetime' or translate(local-name(), $uc, $lc) = 'duration'][1]"/>
+    <xsl:variable name="dateTime" select="$kids[translate(local-name(), 'DATEIM', 'dateim') = 'datetime' or translate(local-name(), 'DURATION', 'duration') = 'duration'][1]"/>
     <xsl:variable name="text" select="normalize-space($dateTime)"/>
-    <xsl:variable name="descriptions" select="$kids[translate(local-name(), $uc, $lc) = 'description']"/>
+    <xsl:variable name="descriptions" select="$kids[translate(local-name(), 'DESCRIPTON', 'descripton') = 'description']"/>
     <xsl:variable name="firstString"
-        select="($descriptions/*[contains($md.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), $uc, $lc) = 'langstring'] | $descriptions[not(*)])[1]"/>
+        select="($descriptions/*[contains($md.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), 'LANGSTRI', 'langstri') = 'langstring'] | $descriptions[not(*)])[1]"/>
     <xsl:variable name="ownDuration">
       <xsl:call-template name="lom.durationValue"><xsl:with-param name="text" select="$text"/></xsl:call-template>
     </xsl:variable>

@@ -25,30 +25,30 @@
     <xsl:variable name="cats" select="$record | $record/*"/>
     <xsl:variable name="md" select="$cats[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
     <xsl:call-template name="lom.general">
-      <xsl:with-param name="src" select="$md[translate(local-name(), $uc, $lc) = 'general']"/>
+      <xsl:with-param name="src" select="$md[translate(local-name(), 'GENRAL', 'genral') = 'general']"/>
     </xsl:call-template>
     <xsl:call-template name="lom.lifeCycle">
-      <xsl:with-param name="src" select="$md[translate(local-name(), $uc, $lc) = 'lifecycle']"/>
+      <xsl:with-param name="src" select="$md[translate(local-name(), 'LIFECY', 'lifecy') = 'lifecycle']"/>
     </xsl:call-template>
     <xsl:call-template name="lom.metaMetadata">
-      <xsl:with-param name="src" select="$md[translate(local-name(), $uc, $lc) = 'metametadata']"/>
+      <xsl:with-param name="src" select="$md[translate(local-name(), 'METAD', 'metad') = 'metametadata']"/>
     </xsl:call-template>
     <xsl:call-template name="lom.technical">
-      <xsl:with-param name="src" select="$md[translate(local-name(), $uc, $lc) = 'technical']"/>
+      <xsl:with-param name="src" select="$md[translate(local-name(), 'TECHNIAL', 'technial') = 'technical']"/>
     </xsl:call-template>
     <xsl:call-template name="lom.educational">
-      <xsl:with-param name="src" select="$md[translate(local-name(), $uc, $lc) = 'educational']"/>
+      <xsl:with-param name="src" select="$md[translate(local-name(), 'EDUCATIONL', 'educationl') = 'educational']"/>
     </xsl:call-template>
     <xsl:call-template name="lom.rights">
-      <xsl:with-param name="src" select="$md[translate(local-name(), $uc, $lc) = 'rights']"/>
+      <xsl:with-param name="src" select="$md[translate(local-name(), 'RIGHTS', 'rights') = 'rights']"/>
     </xsl:call-template>
-    <xsl:for-each select="$md[translate(local-name(), $uc, $lc) = 'relation']">
+    <xsl:for-each select="$md[translate(local-name(), 'RELATION', 'relation') = 'relation']">
       <xsl:call-template name="lom.relation"/>
     </xsl:for-each>
-    <xsl:for-each select="$md[translate(local-name(), $uc, $lc) = 'annotation']">
+    <xsl:for-each select="$md[translate(local-name(), 'ANOTI', 'anoti') = 'annotation']">
       <xsl:call-template name="lom.annotation"/>
     </xsl:for-each>
-    <xsl:for-each select="$md[translate(local-name(), $uc, $lc) = 'classification']">
+    <xsl:for-each select="$md[translate(local-name(), 'CLASIFTON', 'clasifton') = 'classification']">
       <xsl:call-template name="lom.classification"/>
     </xsl:for-each>
     <xsl:call-template name="lom.foreign">
@@ -63,31 +63,31 @@
     <general>
       <title>
         <xsl:call-template name="lom.strings">
-          <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'title']"/>
+          <xsl:with-param name="src" select="$k[translate(local-name(), 'TILE', 'tile') = 'title']"/>
         </xsl:call-template>
       </title>
       <xsl:call-template name="lom.identifiers">
-        <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'identifier' or translate(local-name(), $uc, $lc) = 'catalogentry']"/>
+        <xsl:with-param name="src" select="$k[translate(local-name(), 'IDENTFR', 'identfr') = 'identifier' or translate(local-name(), 'CATLOGENRY', 'catlogenry') = 'catalogentry']"/>
       </xsl:call-template>
       <xsl:call-template name="lom.languages">
-        <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'language']"/>
+        <xsl:with-param name="src" select="$k[translate(local-name(), 'LANGUE', 'langue') = 'language']"/>
       </xsl:call-template>
-      <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'description']">
+      <xsl:for-each select="$k[translate(local-name(), 'DESCRIPTON', 'descripton') = 'description']">
         <xsl:call-template name="lom.langString"><xsl:with-param name="src" select="."/><xsl:with-param name="name" select="'description'"/></xsl:call-template>
       </xsl:for-each>
-      <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'keyword']">
+      <xsl:for-each select="$k[translate(local-name(), 'KEYWORD', 'keyword') = 'keyword']">
         <xsl:call-template name="lom.langString"><xsl:with-param name="src" select="."/><xsl:with-param name="name" select="'keyword'"/></xsl:call-template>
       </xsl:for-each>
-      <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'coverage']">
+      <xsl:for-each select="$k[translate(local-name(), 'COVERAG', 'coverag') = 'coverage']">
         <xsl:call-template name="lom.langString"><xsl:with-param name="src" select="."/><xsl:with-param name="name" select="'coverage'"/></xsl:call-template>
       </xsl:for-each>
       <xsl:call-template name="lom.vocab">
-        <xsl:with-param name="node" select="$k[translate(local-name(), $uc, $lc) = 'structure']"/>
+        <xsl:with-param name="node" select="$k[translate(local-name(), 'STRUCE', 'struce') = 'structure']"/>
         <xsl:with-param name="name" select="'structure'"/>
         <xsl:with-param name="table" select="$v.structure"/>
       </xsl:call-template>
       <xsl:call-template name="lom.vocab">
-        <xsl:with-param name="node" select="$k[translate(local-name(), $uc, $lc) = 'aggregationlevel']"/>
+        <xsl:with-param name="node" select="$k[translate(local-name(), 'AGRETIONLV', 'agretionlv') = 'aggregationlevel']"/>
         <xsl:with-param name="name" select="'aggregationLevel'"/>
         <xsl:with-param name="table" select="$v.aggregationLevel"/>
       </xsl:call-template>
@@ -101,15 +101,15 @@
     <xsl:if test="$src">
       <xsl:variable name="body">
         <xsl:call-template name="lom.langString">
-          <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'version']"/>
+          <xsl:with-param name="src" select="$k[translate(local-name(), 'VERSION', 'version') = 'version']"/>
           <xsl:with-param name="name" select="'version'"/>
         </xsl:call-template>
         <xsl:call-template name="lom.vocab">
-          <xsl:with-param name="node" select="$k[translate(local-name(), $uc, $lc) = 'status']"/>
+          <xsl:with-param name="node" select="$k[translate(local-name(), 'STAU', 'stau') = 'status']"/>
           <xsl:with-param name="name" select="'status'"/>
           <xsl:with-param name="table" select="$v.status"/>
         </xsl:call-template>
-        <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'contribute']">
+        <xsl:for-each select="$k[translate(local-name(), 'CONTRIBUE', 'contribue') = 'contribute']">
           <xsl:call-template name="lom.contribute">
             <xsl:with-param name="roles" select="$v.role"/>
             <xsl:with-param name="otherRole" select="'unknown'"/>
@@ -131,16 +131,16 @@
     <xsl:variable name="k" select="*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
     <contribute>
       <xsl:call-template name="lom.vocab">
-        <xsl:with-param name="node" select="$k[translate(local-name(), $uc, $lc) = 'role']"/>
+        <xsl:with-param name="node" select="$k[translate(local-name(), 'ROLE', 'role') = 'role']"/>
         <xsl:with-param name="name" select="'role'"/>
         <xsl:with-param name="table" select="$roles"/>
         <xsl:with-param name="fallback" select="$otherRole"/>
       </xsl:call-template>
       <xsl:call-template name="lom.entities">
-        <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'centity' or translate(local-name(), $uc, $lc) = 'entity']"/>
+        <xsl:with-param name="src" select="$k[translate(local-name(), 'CENTIY', 'centiy') = 'centity' or translate(local-name(), 'ENTIY', 'entiy') = 'entity']"/>
       </xsl:call-template>
       <xsl:call-template name="lom.date">
-        <xsl:with-param name="node" select="$k[translate(local-name(), $uc, $lc) = 'date']"/>
+        <xsl:with-param name="node" select="$k[translate(local-name(), 'DATE', 'date') = 'date']"/>
       </xsl:call-template>
       <xsl:call-template name="lom.foreign"><xsl:with-param name="parents" select="."/></xsl:call-template>
     </contribute>
@@ -154,7 +154,7 @@
     <xsl:variable name="k" select="$src/*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
     <!-- The valid language tags, each followed by a blank: LOM gives the record one, the first. -->
     <xsl:variable name="languages">
-      <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'language']">
+      <xsl:for-each select="$k[translate(local-name(), 'LANGUE', 'langue') = 'language']">
         <xsl:variable name="language">
           <xsl:call-template name="lom.language"><xsl:with-param name="raw" select="."/></xsl:call-template>
         </xsl:variable>
@@ -163,9 +163,9 @@
     </xsl:variable>
     <metaMetadata>
       <xsl:call-template name="lom.identifiers">
-        <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'identifier' or translate(local-name(), $uc, $lc) = 'catalogentry']"/>
+        <xsl:with-param name="src" select="$k[translate(local-name(), 'IDENTFR', 'identfr') = 'identifier' or translate(local-name(), 'CATLOGENRY', 'catlogenry') = 'catalogentry']"/>
       </xsl:call-template>
-      <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'contribute']">
+      <xsl:for-each select="$k[translate(local-name(), 'CONTRIBUE', 'contribue') = 'contribute']">
         <xsl:call-template name="lom.contribute">
           <xsl:with-param name="roles" select="$v.roleMeta"/>
           <xsl:with-param name="otherRole" select="''"/>
@@ -174,7 +174,7 @@
       <metadataSchema>LOMv1.0</metadataSchema>
       <metadataSchema>SCORM_CAM_v1.3</metadataSchema>
       <xsl:variable name="schemas"
-          select="$k[translate(local-name(), $uc, $lc) = 'metadatascheme' or translate(local-name(), $uc, $lc) = 'metadataschema'][normalize-space(.) != '']"/>
+          select="$k[translate(local-name(), 'METADSCH', 'metadsch') = 'metadatascheme' or translate(local-name(), 'METADSCH', 'metadsch') = 'metadataschema'][normalize-space(.) != '']"/>
       <xsl:variable name="replaced"
           select="$schemas[contains(., '1.2') or contains('|lomv1.0|scormcamv1.3|', concat('|', translate(normalize-space(.), concat($uc, ' -_'), $lc), '|'))]"/>
       <xsl:call-template name="lom.from"><xsl:with-param name="nodes" select="$replaced"/></xsl:call-template>
@@ -185,7 +185,7 @@
         <xsl:variable name="language" select="substring-before($languages, ' ')"/>
         <language>
           <xsl:call-template name="lom.from">
-            <xsl:with-param name="nodes" select="$k[translate(local-name(), $uc, $lc) = 'language'][translate(normalize-space(.), '_', '-') = $language][1]"/>
+            <xsl:with-param name="nodes" select="$k[translate(local-name(), 'LANGUE', 'langue') = 'language'][translate(normalize-space(.), '_', '-') = $language][1]"/>
           </xsl:call-template>
           <xsl:value-of select="$language"/>
         </language>
@@ -198,34 +198,34 @@
     <xsl:param name="src"/>
     <xsl:variable name="k" select="$src/*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
     <xsl:variable name="sizes"
-        select="$k[translate(local-name(), $uc, $lc) = 'size'][normalize-space(.) != ''][translate(normalize-space(.), '0123456789', '') = '']"/>
+        select="$k[translate(local-name(), 'SIZE', 'size') = 'size'][normalize-space(.) != ''][translate(normalize-space(.), '0123456789', '') = '']"/>
     <xsl:if test="$src">
       <xsl:variable name="body">
-        <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'format'][normalize-space(.) != '']">
+        <xsl:for-each select="$k[translate(local-name(), 'FORMAT', 'format') = 'format'][normalize-space(.) != '']">
           <format><xsl:call-template name="lom.from"/><xsl:value-of select="normalize-space(.)"/></format>
         </xsl:for-each>
         <xsl:if test="$sizes">
           <size><xsl:call-template name="lom.from"><xsl:with-param name="nodes" select="$sizes[1]"/></xsl:call-template><xsl:value-of select="normalize-space($sizes[1])"/></size>
         </xsl:if>
-        <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'location']">
+        <xsl:for-each select="$k[translate(local-name(), 'LOCATIN', 'locatin') = 'location']">
           <location><xsl:call-template name="lom.from"/><xsl:value-of select="normalize-space(.)"/></location>
         </xsl:for-each>
         <!-- A requirement in the LOM form holds its alternatives in orComposite elements: one requirement each. -->
-        <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'requirement']">
-          <xsl:variable name="or" select="*[contains($md.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), $uc, $lc) = 'orcomposite']"/>
+        <xsl:for-each select="$k[translate(local-name(), 'REQUIMNT', 'requimnt') = 'requirement']">
+          <xsl:variable name="or" select="*[contains($md.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), 'ORCMPSITE', 'orcmpsite') = 'orcomposite']"/>
           <xsl:for-each select="$or | self::node()[not($or)]">
             <xsl:call-template name="lom.requirement"/>
           </xsl:for-each>
         </xsl:for-each>
         <xsl:call-template name="lom.langString">
-          <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'installationremarks']"/>
+          <xsl:with-param name="src" select="$k[translate(local-name(), 'INSTALOREMK', 'instaloremk') = 'installationremarks']"/>
           <xsl:with-param name="name" select="'installationRemarks'"/>
         </xsl:call-template>
-        <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'otherplatformrequirements']">
+        <xsl:for-each select="$k[translate(local-name(), 'OTHERPLAFMQUINS', 'otherplafmquins') = 'otherplatformrequirements']">
           <xsl:call-template name="lom.langString"><xsl:with-param name="src" select="."/><xsl:with-param name="name" select="'otherPlatformRequirements'"/></xsl:call-template>
         </xsl:for-each>
         <xsl:call-template name="lom.duration">
-          <xsl:with-param name="node" select="$k[translate(local-name(), $uc, $lc) = 'duration']"/>
+          <xsl:with-param name="node" select="$k[translate(local-name(), 'DURATION', 'duration') = 'duration']"/>
           <xsl:with-param name="name" select="'duration'"/>
         </xsl:call-template>
         <xsl:call-template name="lom.foreign"><xsl:with-param name="parents" select="$src"/></xsl:call-template>
@@ -241,8 +241,8 @@
        neither is left out together with its versions. -->
   <xsl:template name="lom.requirement">
     <xsl:variable name="k" select="*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
-    <xsl:variable name="typeNode" select="$k[translate(local-name(), $uc, $lc) = 'type']"/>
-    <xsl:variable name="nameNode" select="$k[translate(local-name(), $uc, $lc) = 'name']"/>
+    <xsl:variable name="typeNode" select="$k[translate(local-name(), 'TYPE', 'type') = 'type']"/>
+    <xsl:variable name="nameNode" select="$k[translate(local-name(), 'NAME', 'name') = 'name']"/>
     <xsl:variable name="typeRaw">
       <xsl:call-template name="lom.vocabPart"><xsl:with-param name="node" select="$typeNode"/><xsl:with-param name="part" select="'value'"/></xsl:call-template>
     </xsl:variable>
@@ -271,7 +271,7 @@
       </xsl:call-template>
     </xsl:variable>
     <xsl:variable name="versions"
-        select="$k[translate(local-name(), $uc, $lc) = 'minimumversion'][1] | $k[translate(local-name(), $uc, $lc) = 'maximumversion'][1]"/>
+        select="$k[translate(local-name(), 'MINUVERSO', 'minuverso') = 'minimumversion'][1] | $k[translate(local-name(), 'MAXIUVERSON', 'maxiuverson') = 'maximumversion'][1]"/>
     <xsl:variable name="keepVersions" select="not($nameNode) or string($name) != ''"/>
     <xsl:if test="string($type) != '' or string($name) != '' or ($versions and $keepVersions)">
       <requirement>
@@ -285,7 +285,7 @@
           <xsl:if test="$keepVersions">
             <xsl:for-each select="$versions">
               <xsl:choose>
-                <xsl:when test="translate(local-name(), $uc, $lc) = 'minimumversion'">
+                <xsl:when test="translate(local-name(), 'MINUVERSO', 'minuverso') = 'minimumversion'">
                   <minimumVersion><xsl:call-template name="lom.from"/><xsl:value-of select="normalize-space(.)"/></minimumVersion>
                 </xsl:when>
                 <xsl:otherwise>
@@ -306,11 +306,11 @@
     <xsl:if test="$src">
       <xsl:variable name="body">
         <xsl:call-template name="lom.vocab">
-          <xsl:with-param name="node" select="$k[translate(local-name(), $uc, $lc) = 'interactivitytype']"/>
+          <xsl:with-param name="node" select="$k[translate(local-name(), 'INTERACVYP', 'interacvyp') = 'interactivitytype']"/>
           <xsl:with-param name="name" select="'interactivityType'"/>
           <xsl:with-param name="table" select="$v.interactivityType"/>
         </xsl:call-template>
-        <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'learningresourcetype']">
+        <xsl:for-each select="$k[translate(local-name(), 'LEARNIGSOUCTYP', 'learnigsouctyp') = 'learningresourcetype']">
           <xsl:call-template name="lom.vocab">
             <xsl:with-param name="node" select="."/>
             <xsl:with-param name="name" select="'learningResourceType'"/>
@@ -318,23 +318,23 @@
           </xsl:call-template>
         </xsl:for-each>
         <xsl:call-template name="lom.vocab">
-          <xsl:with-param name="node" select="$k[translate(local-name(), $uc, $lc) = 'interactivitylevel']"/>
+          <xsl:with-param name="node" select="$k[translate(local-name(), 'INTERACVYL', 'interacvyl') = 'interactivitylevel']"/>
           <xsl:with-param name="name" select="'interactivityLevel'"/>
           <xsl:with-param name="table" select="$v.level"/>
         </xsl:call-template>
         <xsl:call-template name="lom.vocab">
-          <xsl:with-param name="node" select="$k[translate(local-name(), $uc, $lc) = 'semanticdensity']"/>
+          <xsl:with-param name="node" select="$k[translate(local-name(), 'SEMANTICDY', 'semanticdy') = 'semanticdensity']"/>
           <xsl:with-param name="name" select="'semanticDensity'"/>
           <xsl:with-param name="table" select="$v.level"/>
         </xsl:call-template>
-        <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'intendedenduserrole']">
+        <xsl:for-each select="$k[translate(local-name(), 'INTEDUSROL', 'intedusrol') = 'intendedenduserrole']">
           <xsl:call-template name="lom.vocab">
             <xsl:with-param name="node" select="."/>
             <xsl:with-param name="name" select="'intendedEndUserRole'"/>
             <xsl:with-param name="table" select="$v.endUserRole"/>
           </xsl:call-template>
         </xsl:for-each>
-        <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'context']">
+        <xsl:for-each select="$k[translate(local-name(), 'CONTEX', 'contex') = 'context']">
           <xsl:call-template name="lom.vocab">
             <xsl:with-param name="node" select="."/>
             <xsl:with-param name="name" select="'context'"/>
@@ -343,23 +343,23 @@
             <xsl:with-param name="fallback" select="'other'"/>
           </xsl:call-template>
         </xsl:for-each>
-        <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'typicalagerange']">
+        <xsl:for-each select="$k[translate(local-name(), 'TYPICALGERN', 'typicalgern') = 'typicalagerange']">
           <xsl:call-template name="lom.langString"><xsl:with-param name="src" select="."/><xsl:with-param name="name" select="'typicalAgeRange'"/></xsl:call-template>
         </xsl:for-each>
         <xsl:call-template name="lom.vocab">
-          <xsl:with-param name="node" select="$k[translate(local-name(), $uc, $lc) = 'difficulty']"/>
+          <xsl:with-param name="node" select="$k[translate(local-name(), 'DIFCULTY', 'difculty') = 'difficulty']"/>
           <xsl:with-param name="name" select="'difficulty'"/>
           <xsl:with-param name="table" select="$v.difficulty"/>
         </xsl:call-template>
         <xsl:call-template name="lom.duration">
-          <xsl:with-param name="node" select="$k[translate(local-name(), $uc, $lc) = 'typicallearningtime']"/>
+          <xsl:with-param name="node" select="$k[translate(local-name(), 'TYPICALERNGM', 'typicalerngm') = 'typicallearningtime']"/>
           <xsl:with-param name="name" select="'typicalLearningTime'"/>
         </xsl:call-template>
-        <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'description']">
+        <xsl:for-each select="$k[translate(local-name(), 'DESCRIPTON', 'descripton') = 'description']">
           <xsl:call-template name="lom.langString"><xsl:with-param name="src" select="."/><xsl:with-param name="name" select="'description'"/></xsl:call-template>
         </xsl:for-each>
         <xsl:call-template name="lom.languages">
-          <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'language']"/>
+          <xsl:with-param name="src" select="$k[translate(local-name(), 'LANGUE', 'langue') = 'language']"/>
         </xsl:call-template>
         <xsl:call-template name="lom.foreign"><xsl:with-param name="parents" select="$src"/></xsl:call-template>
       </xsl:variable>
@@ -375,17 +375,17 @@
     <xsl:if test="$src">
       <xsl:variable name="body">
         <xsl:call-template name="lom.vocab">
-          <xsl:with-param name="node" select="$k[translate(local-name(), $uc, $lc) = 'cost']"/>
+          <xsl:with-param name="node" select="$k[translate(local-name(), 'COST', 'cost') = 'cost']"/>
           <xsl:with-param name="name" select="'cost'"/>
           <xsl:with-param name="table" select="$v.yesNo"/>
         </xsl:call-template>
         <xsl:call-template name="lom.vocab">
-          <xsl:with-param name="node" select="$k[translate(local-name(), $uc, $lc) = 'copyrightandotherrestrictions']"/>
+          <xsl:with-param name="node" select="$k[translate(local-name(), 'COPYRIGHTANDES', 'copyrightandes') = 'copyrightandotherrestrictions']"/>
           <xsl:with-param name="name" select="'copyrightAndOtherRestrictions'"/>
           <xsl:with-param name="table" select="$v.yesNo"/>
         </xsl:call-template>
         <xsl:call-template name="lom.langString">
-          <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'description']"/>
+          <xsl:with-param name="src" select="$k[translate(local-name(), 'DESCRIPTON', 'descripton') = 'description']"/>
           <xsl:with-param name="name" select="'description'"/>
         </xsl:call-template>
         <xsl:call-template name="lom.foreign"><xsl:with-param name="parents" select="$src"/></xsl:call-template>
@@ -399,21 +399,21 @@
   <!-- One relation (the context node): kind, and the related resource with its identifiers and description. -->
   <xsl:template name="lom.relation">
     <xsl:variable name="k" select="*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
-    <xsl:variable name="resource" select="$k[translate(local-name(), $uc, $lc) = 'resource'][1]"/>
+    <xsl:variable name="resource" select="$k[translate(local-name(), 'RESOUC', 'resouc') = 'resource'][1]"/>
     <xsl:variable name="r" select="$resource/*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
     <xsl:variable name="body">
       <xsl:call-template name="lom.vocab">
-        <xsl:with-param name="node" select="$k[translate(local-name(), $uc, $lc) = 'kind']"/>
+        <xsl:with-param name="node" select="$k[translate(local-name(), 'KIND', 'kind') = 'kind']"/>
         <xsl:with-param name="name" select="'kind'"/>
         <xsl:with-param name="table" select="$v.kind"/>
       </xsl:call-template>
       <xsl:if test="$resource">
         <resource>
           <xsl:call-template name="lom.identifiers">
-            <xsl:with-param name="src" select="$r[translate(local-name(), $uc, $lc) = 'identifier' or translate(local-name(), $uc, $lc) = 'catalogentry']"/>
+            <xsl:with-param name="src" select="$r[translate(local-name(), 'IDENTFR', 'identfr') = 'identifier' or translate(local-name(), 'CATLOGENRY', 'catlogenry') = 'catalogentry']"/>
           </xsl:call-template>
           <xsl:call-template name="lom.langString">
-            <xsl:with-param name="src" select="$r[translate(local-name(), $uc, $lc) = 'description']"/>
+            <xsl:with-param name="src" select="$r[translate(local-name(), 'DESCRIPTON', 'descripton') = 'description']"/>
             <xsl:with-param name="name" select="'description'"/>
           </xsl:call-template>
           <xsl:call-template name="lom.foreign"><xsl:with-param name="parents" select="$resource"/></xsl:call-template>
@@ -431,14 +431,14 @@
     <xsl:variable name="k" select="*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
     <xsl:variable name="body">
       <xsl:call-template name="lom.entities">
-        <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'person' or translate(local-name(), $uc, $lc) = 'entity'][1]"/>
+        <xsl:with-param name="src" select="$k[translate(local-name(), 'PERSON', 'person') = 'person' or translate(local-name(), 'ENTIY', 'entiy') = 'entity'][1]"/>
         <xsl:with-param name="max" select="1"/>
       </xsl:call-template>
       <xsl:call-template name="lom.date">
-        <xsl:with-param name="node" select="$k[translate(local-name(), $uc, $lc) = 'date']"/>
+        <xsl:with-param name="node" select="$k[translate(local-name(), 'DATE', 'date') = 'date']"/>
       </xsl:call-template>
       <xsl:call-template name="lom.langString">
-        <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'description']"/>
+        <xsl:with-param name="src" select="$k[translate(local-name(), 'DESCRIPTON', 'descripton') = 'description']"/>
         <xsl:with-param name="name" select="'description'"/>
       </xsl:call-template>
       <xsl:call-template name="lom.foreign"><xsl:with-param name="parents" select="."/></xsl:call-template>
@@ -453,25 +453,25 @@
     <xsl:variable name="k" select="*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
     <xsl:variable name="body">
       <xsl:call-template name="lom.vocab">
-        <xsl:with-param name="node" select="$k[translate(local-name(), $uc, $lc) = 'purpose']"/>
+        <xsl:with-param name="node" select="$k[translate(local-name(), 'PUROSE', 'purose') = 'purpose']"/>
         <xsl:with-param name="name" select="'purpose'"/>
         <xsl:with-param name="table" select="$v.purpose"/>
       </xsl:call-template>
-      <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'taxonpath']">
+      <xsl:for-each select="$k[translate(local-name(), 'TAXONPH', 'taxonph') = 'taxonpath']">
         <xsl:variable name="p" select="*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
         <taxonPath>
           <xsl:call-template name="lom.langString">
-            <xsl:with-param name="src" select="$p[translate(local-name(), $uc, $lc) = 'source'][1]"/>
+            <xsl:with-param name="src" select="$p[translate(local-name(), 'SOURCE', 'source') = 'source'][1]"/>
             <xsl:with-param name="name" select="'source'"/>
           </xsl:call-template>
-          <xsl:for-each select=".//*[translate(local-name(), $uc, $lc) = 'taxon'][contains($md.ns, concat('|', namespace-uri(), '|'))]">
+          <xsl:for-each select=".//*[translate(local-name(), 'TAXON', 'taxon') = 'taxon'][contains($md.ns, concat('|', namespace-uri(), '|'))]">
             <xsl:variable name="t" select="*[contains($md.ns, concat('|', namespace-uri(), '|'))]"/>
             <taxon>
-              <xsl:for-each select="$t[translate(local-name(), $uc, $lc) = 'id'][1]">
+              <xsl:for-each select="$t[translate(local-name(), 'ID', 'id') = 'id'][1]">
                 <id><xsl:call-template name="lom.from"/><xsl:value-of select="normalize-space(.)"/></id>
               </xsl:for-each>
               <xsl:call-template name="lom.langString">
-                <xsl:with-param name="src" select="$t[translate(local-name(), $uc, $lc) = 'entry'][1]"/>
+                <xsl:with-param name="src" select="$t[translate(local-name(), 'ENTRY', 'entry') = 'entry'][1]"/>
                 <xsl:with-param name="name" select="'entry'"/>
               </xsl:call-template>
               <xsl:call-template name="lom.foreign"><xsl:with-param name="parents" select="."/></xsl:call-template>
@@ -481,10 +481,10 @@
         </taxonPath>
       </xsl:for-each>
       <xsl:call-template name="lom.langString">
-        <xsl:with-param name="src" select="$k[translate(local-name(), $uc, $lc) = 'description']"/>
+        <xsl:with-param name="src" select="$k[translate(local-name(), 'DESCRIPTON', 'descripton') = 'description']"/>
         <xsl:with-param name="name" select="'description'"/>
       </xsl:call-template>
-      <xsl:for-each select="$k[translate(local-name(), $uc, $lc) = 'keyword']">
+      <xsl:for-each select="$k[translate(local-name(), 'KEYWORD', 'keyword') = 'keyword']">
         <xsl:call-template name="lom.langString"><xsl:with-param name="src" select="."/><xsl:with-param name="name" select="'keyword'"/></xsl:call-template>
       </xsl:for-each>
       <xsl:call-template name="lom.foreign"><xsl:with-param name="parents" select="."/></xsl:call-template>

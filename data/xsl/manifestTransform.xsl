@@ -59,7 +59,7 @@
       </xsl:variable>
       <xsl:variable name="lomLocation">
         <xsl:if test="//*[contains($cp.ns, concat('|', namespace-uri(), '|'))][local-name() = 'metadata']/*[contains($md.ns, concat('|', namespace-uri(), '|'))]
-                      [translate(local-name(), $uc, $lc) = 'lom' or translate(local-name(), $uc, $lc) = 'record']">
+                      [translate(local-name(), 'LOM', 'lom') = 'lom' or translate(local-name(), 'RECOD', 'recod') = 'record']">
           <xsl:text> http://ltsc.ieee.org/xsd/LOM lom.xsd</xsl:text>
         </xsl:if>
       </xsl:variable>
@@ -139,7 +139,7 @@
       <xsl:for-each select="*[contains($adl.ns, concat('|', namespace-uri(), '|'))][local-name() = 'location']">
         <adlcp:location><xsl:call-template name="lom.from"/><xsl:value-of select="normalize-space(.)"/></adlcp:location>
       </xsl:for-each>
-      <xsl:for-each select="*[contains($md.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), $uc, $lc) = 'lom' or translate(local-name(), $uc, $lc) = 'record']">
+      <xsl:for-each select="*[contains($md.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), 'LOM', 'lom') = 'lom' or translate(local-name(), 'RECOD', 'recod') = 'record']">
         <lom xmlns="http://ltsc.ieee.org/xsd/LOM">
           <xsl:call-template name="lom.categories"><xsl:with-param name="record" select="."/></xsl:call-template>
         </lom>
@@ -242,7 +242,7 @@
   <xsl:template match="*[local-name() = 'resource']" mode="cp">
     <xsl:variable name="k" select="*[contains($cp.ns, concat('|', namespace-uri(), '|'))]"/>
     <xsl:variable name="type"
-        select="translate(normalize-space(@*[contains($adl.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), $uc, $lc) = 'scormtype'][1]), $uc, $lc)"/>
+        select="translate(normalize-space(@*[contains($adl.ns, concat('|', namespace-uri(), '|'))][translate(local-name(), 'SCORMTYPE', 'scormtype') = 'scormtype'][1]), $uc, $lc)"/>
     <resource>
       <xsl:call-template name="cp.attributes"><xsl:with-param name="names" select="'|identifier|type|href|'"/></xsl:call-template>
       <xsl:attribute name="adlcp:scormType">

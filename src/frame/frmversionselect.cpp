@@ -43,7 +43,7 @@ void FrmVersionSelect::showEvent(QShowEvent *event)
 
 void FrmVersionSelect::centreByFrame()
 {
-    if (m_centredByFrame || !isVisible() || frameGeometry().size() == geometry().size())
+    if (m_centredByFrame || !isVisible() || windowFrame(this).isNull())
         return;
     m_centredByFrame = true;
     centreOnScreen(this);

@@ -33,7 +33,27 @@ const QScreen *screenOf(const QWidget *window)
 {
     return window->screen() ? window->screen() : QGuiApplication::primaryScreen();
 }
+
+std::function<QMargins(const QWidget *)> &frameSource()
+{
+    static std::function<QMargins(const QWidget *)> source;
+    return source;
+}
 } // namespace
+
+QMargins windowFrame(const QWidget *window)
+{
+    if (frameSource())
+        return frameSource()(window);
+    const QRect inner = window->geometry();
+    const QRect outer = window->frameGeometry();
+    if (outer.size() == inner.size())
+        return {};
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+void setWindowFrameSource(std::function<QMargins(const QWidget *)> source) { frameSource() = std::move(source); }
 
 void centreOnScreen(QWidget *window)
 {
@@ -43,12 +63,10 @@ void centreOnScreen(QWidget *window)
     // The title bar and borders as the window system reports them, or, while it cannot say yet (before the
     // window is first shown), the usual ones: the title bar above, the border's width on the other sides.
     const QRect inner = window->geometry();
-    const QRect outer = window->frameGeometry();
     const int border = decorationAllowance().width() / 2;
-    const QMargins frame = outer.size() == inner.size()
-                               ? QMargins(border, decorationAllowance().height() - border, border, border)
-                               : QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const QMargins reported = windowFrame(window);
+    const QMargins frame =
+        reported.isNull() ? QMargins(border, decorationAllowance().height() - border, border, border) : reported;
     const QSize whole = inner.size().grownBy(frame);
     const QRect available = screen->availableGeometry();
     const QPoint corner(available.x() + (available.width() - whole.width()) / 2,

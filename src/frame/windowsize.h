@@ -2,8 +2,11 @@
 // Sizes at which windows open: large enough to show their contents and caption whole, and no larger than
 // the screen they open on (where the window's own contents then scroll).
 
+#include <QMargins>
 #include <QSize>
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
@@ -22,5 +25,11 @@ QSize roomOnScreen(const QWidget *window);
 // Moves a top-level window so that it stands, with its title bar and borders, in the middle of the part of its
 // screen (the primary one while it has none) that windows may take.
 void centreOnScreen(QWidget *window);
+// The title bar and borders the window system has put around a top-level window; none while it has not
+// framed the window (before it is shown, and always on the offscreen platform).
+QMargins windowFrame(const QWidget *window);
+// Tests: the frame to take for windowFrame() in place of the window system's; an empty function gives the
+// window system's again.
+void setWindowFrameSource(std::function<QMargins(const QWidget *)> source);
 
 } // namespace ts

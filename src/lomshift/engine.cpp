@@ -1,5 +1,6 @@
 #include "engine.h"
 #include "chkerror.h"
+#include "directresult.h"
 #include "leftout.h"
 
 #include "platform/dialogs.h"
@@ -15,6 +16,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace ts::lomshift {
 
@@ -61,10 +64,10 @@ QDate calendarDate(const QString &value)
 
 void rewriteBelow(const XmlNode &node, const Clock &clock, QStringList &kept)
 {
-    const QString lom = QString::fromLatin1(kLomNamespace);
+    const QLatin1StringView lom(kLomNamespace);
+    const bool date = node.is(QLatin1StringView("date"), lom);
     for (XmlNode child : node.elements()) {
-        if (child.localName() == QLatin1String("dateTime") && child.namespaceUri() == lom &&
-            node.localName() == QLatin1String("date") && node.namespaceUri() == lom) {
+        if (date && child.is(QLatin1StringView("dateTime"), lom)) {
             const QString value = child.text();
             // The clock is read for each value rewritten.
             if (calendarDate(value.trimmed()).isValid())
@@ -166,7 +169,7 @@ bool Converter::openXLSDoc(QString &failure)
     return m_style != nullptr;
 }
 
-bool Converter::transformXML(const XmlDocument &source, QString &output, QString &failure)
+bool Converter::transformXML(const XmlDocument &source, XmlDocument &output, QString &failure)
 {
     for (;;) {
         XsltError error;
@@ -186,7 +189,7 @@ bool Converter::transformXML(const XmlDocument &source, QString &output, QString
 bool Converter::finish(const XmlDocument &source, const QString &output, Conversion &result)
 {
     const Expected expected = expectedFor(m_type);
-    if (output.trimmed().isEmpty()) {
+    if (std::all_of(output.begin(), output.end(), [](QChar c) { return c.isSpace(); })) {
         result.failure = QStringLiteral("It is not %1.").arg(expected.sourceKind);
         return false;
     }
@@ -219,6 +222,19 @@ bool Converter::finish(const XmlDocument &source, const QString &output, Convers
     return true;
 }
 
+bool Converter::finishOnResult(const XmlDocument &source, XmlDocument &output, Conversion &result)
+{
+    result.leftOut = takeLeftOut(output, source);
+    result.keptDates = rewriteDates(output, m_clock);
+    QByteArray bytes;
+    if (!m_style->serialize(output, bytes)) {
+        result.failure = QStringLiteral("The stylesheet failed on it: The transform failed.");
+        return false;
+    }
+    result.text = replaceHeader(QString::fromUtf8(bytes));
+    return true;
+}
+
 Conversion Converter::doConversion(const QString &fileName)
 {
     Conversion result;
@@ -236,10 +252,21 @@ Conversion Converter::doConversion(const QString &fileName)
             result.failure = QStringLiteral("It is not %1.").arg(expectedFor(m_type).sourceKind);
             return result;
         }
-        QString output;
-        if (openXLSDoc(result.failure) && transformXML(source, output, result.failure) &&
-            !finish(source, output, result))
-            result.leftOut.clear();
+        XmlDocument output;
+        if (openXLSDoc(result.failure) && transformXML(source, output, result.failure)) {
+            bool finished = false;
+            if (m_type != QLatin1String("Manifest") && readsBackAsItself(output)) {
+                finished = finishOnResult(source, output, result);
+            } else {
+                QByteArray bytes;
+                if (!m_style->serialize(output, bytes))
+                    result.failure = QStringLiteral("The stylesheet failed on it: The transform failed.");
+                else
+                    finished = finish(source, decodeText(bytes), result);
+            }
+            if (!finished)
+                result.leftOut.clear();
+        }
     } catch (const std::exception &e) {
         chkError(e, QStringLiteral("doConversion"));
         result = {};

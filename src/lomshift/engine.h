@@ -62,8 +62,10 @@ public:
 
 private:
     bool openXLSDoc(QString &failure);
-    bool transformXML(const XmlDocument &source, QString &output, QString &failure);
+    bool transformXML(const XmlDocument &source, XmlDocument &output, QString &failure);
     bool finish(const XmlDocument &source, const QString &output, Conversion &result);
+    // The same end for a result that reads back as itself (directresult.h), on the result itself.
+    bool finishOnResult(const XmlDocument &source, XmlDocument &output, Conversion &result);
 
     QString m_type;
     QString m_stylesheetPath;

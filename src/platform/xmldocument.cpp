@@ -43,13 +43,18 @@ void collect(void *userData, xmlErrorPtr error)
 // byte-order mark, with "<" or a blank in ASCII (not UTF-16 or UTF-32).
 QByteArray withLineFeeds(const QByteArray &bytes)
 {
-    if (!bytes.contains('\r'))
+    // Most files end their lines in carriage return and line feed, or line feed alone: they are left as
+    // they are, uncopied.
+    qsizetype first = bytes.indexOf('\r');
+    while (first >= 0 && first + 1 < bytes.size() && bytes[first + 1] == '\n')
+        first = bytes.indexOf('\r', first + 2);
+    if (first < 0)
         return bytes;
     const qsizetype start = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     if (start >= bytes.size() || !QByteArrayView("< \t\r\n").contains(bytes[start]))
         return bytes;
     QByteArray out = bytes;
-    for (qsizetype i = start; i < out.size(); ++i)
+    for (qsizetype i = first; i < out.size(); ++i)
         if (out[i] == '\r' && (i + 1 == out.size() || out[i + 1] != '\n'))
             out[i] = '\n';
     return out;
@@ -197,6 +202,12 @@ bool XmlDocument::finish(_xmlDoc *doc, const QByteArray &source)
     return true;
 }
 
+void XmlDocument::adopt(_xmlDoc *doc)
+{
+    reset();
+    m_doc = doc;
+}
+
 XmlNode XmlDocument::documentElement() const { return XmlNode(m_doc ? xmlDocGetRootElement(m_doc) : nullptr); }
 
 QString XmlDocument::xml() const
@@ -213,13 +224,17 @@ QString XmlDocument::xml() const
 
 namespace {
 
-void takeInstructionsBelow(xmlNodePtr parent, const xmlChar *target, QStringList &taken)
+// Takes the instructions of the targets out of the children of parent and below, each content into the
+// list of its target.
+void takeInstructionsBelow(xmlNodePtr parent, const QList<QByteArray> &targets, QList<QStringList> &taken)
 {
     bool tookAny = false;
     for (xmlNodePtr c = parent->children; c;) {
         xmlNodePtr next = c->next;
-        if (c->type == XML_PI_NODE && xmlStrEqual(c->name, target)) {
-            taken << fromXml(c->content);
+        const qsizetype target =
+            c->type == XML_PI_NODE ? targets.indexOf(QByteArrayView(reinterpret_cast<const char *>(c->name))) : -1;
+        if (target >= 0) {
+            taken[target] << fromXml(c->content);
             if (c->prev && c->prev->type == XML_TEXT_NODE && xmlIsBlankNode(c->prev)) {
                 xmlNodePtr blank = c->prev;
                 xmlUnlinkNode(blank);
@@ -229,7 +244,7 @@ void takeInstructionsBelow(xmlNodePtr parent, const xmlChar *target, QStringList
             xmlFreeNode(c);
             tookAny = true;
         } else if (c->type == XML_ELEMENT_NODE) {
-            takeInstructionsBelow(c, target, taken);
+            takeInstructionsBelow(c, targets, taken);
         }
         c = next;
     }
@@ -247,14 +262,16 @@ void takeInstructionsBelow(xmlNodePtr parent, const xmlChar *target, QStringList
 
 } // namespace
 
-QStringList XmlDocument::takeInstructions(const QString &target)
+QStringList XmlDocument::takeInstructions(const QString &target) { return takeInstructions(QStringList{target}).at(0); }
+
+QList<QStringList> XmlDocument::takeInstructions(const QStringList &targets)
 {
-    QStringList taken;
-    if (m_doc) {
-        const QByteArray name = target.toUtf8();
-        takeInstructionsBelow(reinterpret_cast<xmlNodePtr>(m_doc), reinterpret_cast<const xmlChar *>(name.constData()),
-                              taken);
-    }
+    QList<QStringList> taken(targets.size());
+    QList<QByteArray> names;
+    for (const QString &target : targets)
+        names << target.toUtf8();
+    if (m_doc)
+        takeInstructionsBelow(reinterpret_cast<xmlNodePtr>(m_doc), names, taken);
     return taken;
 }
 
@@ -281,6 +298,16 @@ QString XmlNode::name() const
 QString XmlNode::localName() const { return m_node ? fromXml(m_node->name) : QString(); }
 
 QString XmlNode::namespaceUri() const { return (m_node && m_node->ns) ? fromXml(m_node->ns->href) : QString(); }
+
+bool XmlNode::is(QLatin1StringView localName, QLatin1StringView namespaceUri) const
+{
+    if (!isElement())
+        return false;
+    const char *ns = m_node->ns && m_node->ns->href ? reinterpret_cast<const char *>(m_node->ns->href) : "";
+    return QByteArrayView(reinterpret_cast<const char *>(m_node->name)) ==
+               QByteArrayView(localName.data(), localName.size()) &&
+           QByteArrayView(ns) == QByteArrayView(namespaceUri.data(), namespaceUri.size());
+}
 
 QString XmlNode::text() const
 {

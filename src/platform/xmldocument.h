@@ -35,6 +35,8 @@ public:
     QString name() const;         // as written, with its prefix
     QString localName() const;    // without prefix
     QString namespaceUri() const; // empty when none
+    // Whether it is an element of that local name and namespace (empty for none), told without copying.
+    bool is(QLatin1StringView localName, QLatin1StringView namespaceUri) const;
     QString text() const;         // all descendant text; an entity reference stays as written, "&name;"
     QString attribute(const QString &name) const; // by its name as written; empty when absent
     bool hasAttribute(const QString &name) const;
@@ -77,7 +79,11 @@ public:
     // their contents in document order. The indentation in front of each goes with it, and an element left
     // with nothing but blanks is left empty, so the document reads as if they had never been there.
     QStringList takeInstructions(const QString &target);
+    // The same for several targets in one walk: the contents of each target's instructions.
+    QList<QStringList> takeInstructions(const QStringList &targets);
     _xmlDoc *raw() const { return m_doc; }
+    // Takes the document over (a stylesheet's result), in place of the one it holds; null empties it.
+    void adopt(_xmlDoc *doc);
 
 private:
     // Bytes of a text already decoded are UTF-8 whatever its declaration names.

@@ -241,6 +241,22 @@ bool XsltStylesheet::load(const QString &path, XsltError *error)
 bool XsltStylesheet::transform(const XmlDocument &source, QString &result, XsltError *error) const
 {
     result.clear();
+    XmlDocument output;
+    if (!transform(source, output, error))
+        return false;
+    QByteArray bytes;
+    if (!serialize(output, bytes)) {
+        if (error)
+            *error = {1, QStringLiteral("The transform failed."), m_path};
+        return false;
+    }
+    result = decodeText(bytes);
+    return true;
+}
+
+bool XsltStylesheet::transform(const XmlDocument &source, XmlDocument &result, XsltError *error) const
+{
+    result.adopt(nullptr);
     if (!m_style || source.isEmpty()) {
         if (error)
             *error = {1,
@@ -263,19 +279,30 @@ bool XsltStylesheet::transform(const XmlDocument &source, QString &result, XsltE
         }
     }
     failed = failed || !output || collector.refused;
+    if (failed) {
+        if (output)
+            xmlFreeDoc(output);
+        if (error)
+            *error = collector.error(m_path, QStringLiteral("The transform failed."));
+        return false;
+    }
+    result.adopt(output);
+    return true;
+}
+
+bool XsltStylesheet::serialize(const XmlDocument &result, QByteArray &bytes) const
+{
+    bytes.clear();
+    if (!m_style || result.isEmpty())
+        return m_style != nullptr;
     xmlChar *text = nullptr;
     int size = 0;
-    if (!failed && xsltSaveResultToString(&text, &size, output, m_style) != 0)
-        failed = true;
-    if (!failed && text)
-        result = decodeText(QByteArray(reinterpret_cast<const char *>(text), size));
+    const bool ok = xsltSaveResultToString(&text, &size, result.raw(), m_style) == 0;
+    if (ok && text)
+        bytes = QByteArray(reinterpret_cast<const char *>(text), size);
     if (text)
         xmlFree(text);
-    if (output)
-        xmlFreeDoc(output);
-    if (failed && error)
-        *error = collector.error(m_path, QStringLiteral("The transform failed."));
-    return !failed;
+    return ok;
 }
 
 } // namespace ts

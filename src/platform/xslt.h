@@ -35,6 +35,11 @@ public:
     // (empty when the result holds nothing). False when the processor failed or was stopped, or when the
     // transform asked for something it may not do.
     bool transform(const XmlDocument &source, QString &result, XsltError *error = nullptr) const;
+    // The same run, with the result left as a document (empty when the result holds nothing), to be
+    // serialised later as the stylesheet's xsl:output asks.
+    bool transform(const XmlDocument &source, XmlDocument &result, XsltError *error = nullptr) const;
+    // The result document serialised as the stylesheet's xsl:output asks; false when it could not be.
+    bool serialize(const XmlDocument &result, QByteArray &bytes) const;
 
 private:
     _xsltStylesheet *m_style = nullptr;

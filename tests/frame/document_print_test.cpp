@@ -84,3 +84,49 @@ TEST_F(DocumentPrint, APrinterThatCannotStartIsReportedAsFailed)
               QStringLiteral("File Save Interrupted|Your file may not have been saved.\r%1: No such file or directory")
                   .arg(path(QStringLiteral("no/such/folder/out.pdf"))));
 }
+
+// Two prints into files in a row: each goes to the file chosen for it (as the print dialog sets it), and the
+// printer is left at that file, not at the temporary one it printed into.
+TEST_F(DocumentPrint, EachPrintIntoAFileGoesToTheFileChosenForIt)
+{
+    for (const char *name : {"first.pdf", "second.pdf"}) {
+        printer.setOutputFileName(path(QLatin1String(name)));
+        EXPECT_TRUE(printPlainText(printer, QStringLiteral("<lom/>")));
+        EXPECT_EQ(printer.outputFileName(), path(QLatin1String(name)));
+        EXPECT_TRUE(readFile(QLatin1String(name)).startsWith("%PDF")) << name;
+    }
+    EXPECT_TRUE(dialogs.calls().isEmpty());
+}
+
+namespace {
+// A printer that fails part way: after it has begun its file (it cannot add a page), or before it begins one.
+class FailingPrinter : public QPrinter {
+public:
+    explicit FailingPrinter(bool begins) : QPrinter(QPrinter::HighResolution), m_begins(begins) {}
+    bool newPage() override { return false; }
+    QPaintEngine *paintEngine() const override { return m_begins ? QPrinter::paintEngine() : nullptr; }
+
+private:
+    bool m_begins;
+};
+} // namespace
+
+// A print that fails leaves the user's old file as it was, with the same reason whether or not the printer had
+// begun a file.
+TEST_F(DocumentPrint, AFailedPrintKeepsTheOldFileAndSaysThePrinterCouldNotWriteIt)
+{
+    for (const bool begins : {true, false}) {
+        dialogs.clear();
+        writeFile(QStringLiteral("out.pdf"), "the old print");
+        FailingPrinter failing(begins);
+        failing.setOutputFormat(QPrinter::PdfFormat);
+        failing.setOutputFileName(path(QStringLiteral("out.pdf")));
+        EXPECT_FALSE(printPlainText(failing, longText()));
+        EXPECT_EQ(readFile(QStringLiteral("out.pdf")), QByteArray("the old print"));
+        EXPECT_EQ(dialogs.calls().value(0).title + u'|' + dialogs.calls().value(0).text,
+                  QStringLiteral("File Save Interrupted|Your file may not have been saved.\r%1: The printer could not "
+                                 "write it.")
+                      .arg(path(QStringLiteral("out.pdf"))))
+            << begins;
+    }
+}

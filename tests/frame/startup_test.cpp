@@ -10,10 +10,13 @@
 #include "frame/startup.h"
 #include "frame/globals.h"
 #include "frame/twips.h"
+#include "frame/windowsize.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMoveEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QElapsedTimer>
 #include "platform/timing.h"
@@ -182,6 +185,30 @@ TEST_F(Startup, BindingDialogOffersTwoOptionsNoneChosen)
         if (w->focusPolicy() & Qt::TabFocus)
             order << w->objectName();
     EXPECT_EQ(order, QStringList({QStringLiteral("optScorm12"), QStringLiteral("optScorm2004"), QStringLiteral("cmdOk")}));
+}
+
+// Once the window system has framed the choice (offscreen, the test gives the frame), it stands in the middle
+// of the screen by the frame it really has, not by the one its first placement guessed.
+TEST_F(Startup, TheBindingDialogIsCentredByTheFrameItReallyHas)
+{
+    const int border = decorationAllowance().width() / 2;
+    const QMargins guessed(border, decorationAllowance().height() - border, border, border), real(1, 80, 1, 4);
+    bool framed = false;
+    setWindowFrameSource([&](const QWidget *) { return framed ? real : QMargins(); });
+    FrmVersionSelect dialog;
+    auto offCentre = [&dialog](const QMargins &frame) {
+        return (dialog.geometry().marginsAdded(frame).center() - dialog.screen()->availableGeometry().center())
+            .manhattanLength();
+    };
+    dialog.show();
+    processEvents();
+    EXPECT_LE(offCentre(guessed), 1);
+    framed = true;
+    QMoveEvent moved(dialog.pos(), dialog.pos());
+    QApplication::sendEvent(&dialog, &moved);
+    EXPECT_LE(offCentre(real), 1);
+    EXPECT_GT(offCentre(guessed), 10);
+    setWindowFrameSource({});
 }
 
 TEST_F(Startup, MissingSchemaShowsOnlyFileMissing)
