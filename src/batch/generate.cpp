@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <libxml/tree.h>
 #include <libxml/xmlsave.h>
 
@@ -212,15 +211,6 @@ QString serialised(xmlDoc *doc)
     return out;
 }
 
-// The header as the metadata file begins: an encoding it declares becomes UTF-8, the encoding written.
-QString utf8Header(QString header)
-{
-    static const QRegularExpression declared(
-        QStringLiteral(R"(^(\s*<\?xml\b[^>]*?\bencoding\s*=\s*)(["'])[^"']*(["']))"));
-    header.replace(declared, QStringLiteral("\\1\\2UTF-8\\3"));
-    return header;
-}
-
 } // namespace
 
 QString templatePath() { return handOverPath(); }
@@ -289,7 +279,7 @@ std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &inf
     body = body.mid(body.indexOf(QLatin1String("<general")));
     while (body.endsWith(QLatin1Char('\n')))
         body.chop(1);
-    const QString text = withCrLf(utf8Header(parts.header) + body) + QStringLiteral("\r\n");
+    const QString text = withCrLf(declaredUtf8(parts.header) + body) + QStringLiteral("\r\n");
     // The header is carried over as it stands, so a damaged one (its declaration, its root start tag) would
     // make a file that is no XML: the whole file is parsed before it is written. Its lines are the template's.
     XmlDocument written;

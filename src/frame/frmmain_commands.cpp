@@ -15,6 +15,7 @@
 #include "platform/textfile.h"
 #include "shared/apperror.h"
 #include "shared/fileutil.h"
+#include "shared/textutil.h"
 
 #include <QAction>
 #include <QDir>
@@ -106,7 +107,8 @@ void FrmMain::mnuOpenTemplate_Click()
 bool FrmMain::saveDocument(FrmDocument &document, const QString &path)
 {
     QString error;
-    if (writeTextFile(path, withCrLf(document.text()), &error))
+    // The file is written in UTF-8, whatever encoding the file it was opened from declared.
+    if (writeTextFile(path, withCrLf(declaredUtf8(document.text())), &error))
         return true;
     // The file on the disk is as it was before.
     msgBox(QStringLiteral("Your file may not have been saved.\r") + QDir::toNativeSeparators(path) +

@@ -192,4 +192,12 @@ QString getVCardName(const QString &vcard)
     return {};
 }
 
+QString declaredUtf8(QString text)
+{
+    static const QRegularExpression declared(
+        QStringLiteral(R"(^(\s*<\?xml\b[^>]*?\bencoding\s*=\s*)(["'])[^"']*(["']))"));
+    text.replace(declared, QStringLiteral("\\1\\2UTF-8\\3"));
+    return text;
+}
+
 } // namespace ts

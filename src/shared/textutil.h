@@ -29,4 +29,8 @@ bool isPlainSize(const QString &text);
 // is, never escaped.
 QString getVCardName(const QString &vcard);
 
+// The text of an XML document as the program writes it, in UTF-8: an encoding its XML declaration names
+// becomes "UTF-8", so that the bytes written read back as the same characters.
+QString declaredUtf8(QString text);
+
 } // namespace ts
