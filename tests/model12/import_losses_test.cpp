@@ -91,6 +91,17 @@ TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
          {"Every language is written as \"x-none\". Languages of your imported file that are not kept: es, it\r\rThe "
           "export writes its own dates and date descriptions. Dates of your imported file that are not kept: "
           "2006-01-01, 2021-09-01"}},
+        {"a field repeated many times: the first twenty texts left out and their number",
+         [&] {
+             QString repeats;
+             for (int i = 1; i <= 25; ++i)
+                 repeats += "<coverage>" + lang("x-none", QByteArray::number(i).constData()) + "</coverage>";
+             return repeats;
+         }(),
+         {},
+         {"Each of these fields holds one value. Repeated elements left out of your imported file: <general> "
+          "coverage: \"1\", \"2\", \"3\", \"4\", \"5\", \"6\", \"7\", \"8\", \"9\", \"10\", \"11\", \"12\", \"13\", "
+          "\"14\", \"15\", \"16\", \"17\", \"18\", \"19\", \"20\", \u2026 (24 in all)"}},
         {"a duration's date that holds no date",
          {},
          "<technical><duration><datetime>00:30:00</datetime></duration></technical>",
