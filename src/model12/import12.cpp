@@ -96,19 +96,6 @@ void reportUnknownCategories(const XmlNode &root, const QString &ns, Notices &no
         }
 }
 
-// The categories of the record that the check of what it holds walks: the classifications travel whole in
-// their fragments, and are checked when one is read back.
-QList<XmlNode> checkedCategories(const XmlNode &record, const XmlNode &general)
-{
-    if (record.raw() == general.raw())
-        return {general};
-    QList<XmlNode> out;
-    for (const XmlNode &c : record.elements())
-        if (c.localName() != QLatin1String("classification"))
-            out << c;
-    return out;
-}
-
 } // namespace
 
 bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notices)
@@ -134,7 +121,7 @@ bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notic
             reportUnknownCategories(general.parent(), ns, notices);
     }
     const XmlNode recordElement = general.parent().isNull() ? general : general.parent();
-    check.report(checkedCategories(recordElement, general), heldTexts12(record), checkTables12(), notices);
+    check.report(ReadCheck::fileCategories(recordElement, general), heldTexts12(record), checkTables12(), notices);
 
     record.lstClassification.clear();
     const QList<XmlNode> classifications = elementsNamed(document, "classification", ns, false);

@@ -67,23 +67,10 @@ const VocabularyRule kVocabularies[] = {
     {"classification/purpose", kPurposes12},
 };
 
-// Hours, minutes and seconds as numbers, whatever their digits: "1:30:0" for "01:30:00" and "PT1H30M".
-QString durationKeyOf(const QStringList &parts)
-{
-    QStringList numbers;
-    for (qsizetype i = 0; i < 3; ++i) {
-        const QString part = parts.value(i).trimmed();
-        bool ok = false;
-        const double value = part.isEmpty() ? 0 : part.toDouble(&ok);
-        numbers << (part.isEmpty() || ok ? QString::number(value) : part);
-    }
-    return numbers.join(QLatin1Char(':'));
-}
-
 QString durationKey(const QString &text)
 {
     const std::optional<QStringList> parts = reader12::durationParts(text.trimmed());
-    return parts ? durationKeyOf(*parts) : QString();
+    return parts ? HeldTexts::durationKey({parts->value(0), parts->value(1), parts->value(2)}) : QString();
 }
 
 const CheckTables kTables{kCategories, kRules, kVocabularies, kLists, "xml:lang", &durationKey};
@@ -137,8 +124,8 @@ HeldTexts heldTexts12(const Record12 &record)
     addRequirement(held, kOperatingSystems12, r.osCombo, "Operating System", "operating system");
     held.add(QStringLiteral("Date Description"));
     held.exportDay = documentDate12(QDate::currentDate());
-    held.durations.insert(durationKeyOf({r.cboHourDuration, r.cboMinDuration, r.cboSecDuration}));
-    held.durations.insert(durationKeyOf({r.cboHour, r.cboMin, r.cboSec}));
+    held.durations.insert(HeldTexts::durationKey({r.cboHourDuration, r.cboMinDuration, r.cboSecDuration}));
+    held.durations.insert(HeldTexts::durationKey({r.cboHour, r.cboMin, r.cboSec}));
     return held;
 }
 

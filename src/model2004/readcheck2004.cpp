@@ -72,23 +72,12 @@ const VocabularyRule kVocabularies[] = {
     {"classification/purpose", kPurposes2004},
 };
 
-// The six parts as numbers, whatever their digits: "0/0/0/1/30/0" for "PT1H30M" and "P00Y00M00DT01H30M00S".
-QString durationKeyOf(const DurationParts &parts)
-{
-    QStringList numbers;
-    for (const QString *part :
-         {&parts.years, &parts.months, &parts.days, &parts.hours, &parts.minutes, &parts.seconds}) {
-        bool ok = false;
-        const double value = part->trimmed().isEmpty() ? 0 : part->trimmed().toDouble(&ok);
-        numbers << (part->trimmed().isEmpty() || ok ? QString::number(value) : *part);
-    }
-    return numbers.join(QLatin1Char('/'));
-}
-
 QString durationKey(const QString &text)
 {
     const std::optional<DurationParts> parts = splitDuration(text.trimmed());
-    return parts ? durationKeyOf(*parts) : QString();
+    return parts ? HeldTexts::durationKey(
+                       {parts->years, parts->months, parts->days, parts->hours, parts->minutes, parts->seconds})
+                 : QString();
 }
 
 const CheckTables kTables{kCategories, kRules, kVocabularies, kLists, "language", &durationKey};
@@ -131,9 +120,9 @@ HeldTexts heldTexts2004(const Record2004 &record)
     held.add(QStringLiteral("Date Description"));
     held.exportDay = documentDate2004(QDate::currentDate());
     held.add(QStringLiteral("Date and time annotation was created"));
-    held.durations.insert(durationKeyOf(
+    held.durations.insert(HeldTexts::durationKey(
         {r.cboYrDuration, r.cboMoDuration, r.cboDayDuration, r.cboHourDuration, r.cboMinDuration, r.cboSecDuration}));
-    held.durations.insert(durationKeyOf({r.cboYear, r.cboMonth, r.cboDay, r.cboHour, r.cboMin, r.cboSec}));
+    held.durations.insert(HeldTexts::durationKey({r.cboYear, r.cboMonth, r.cboDay, r.cboHour, r.cboMin, r.cboSec}));
     return held;
 }
 

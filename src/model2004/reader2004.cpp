@@ -84,19 +84,6 @@ void reportUnknownCategories(const XmlNode &record, const QString &ns, Notices &
         }
 }
 
-// The categories of the record that the check of what it holds walks: the classifications travel whole in
-// their fragments, and are checked when one is read back.
-QList<XmlNode> checkedCategories(const XmlNode &record, const XmlNode &general)
-{
-    if (record.raw() == general.raw())
-        return {general};
-    QList<XmlNode> out;
-    for (const XmlNode &c : record.elements())
-        if (c.localName() != QLatin1String("classification"))
-            out << c;
-    return out;
-}
-
 } // namespace
 
 bool parseMetadata2004(const XmlDocument &document, Record2004 &record, Notices &notices)
@@ -126,7 +113,7 @@ bool parseMetadata2004(const XmlDocument &document, Record2004 &record, Notices 
         if (!parent.isNull())
             reportUnknownCategories(recordElement, ns, notices);
     }
-    check.report(checkedCategories(recordElement, general), heldTexts2004(record), checkTables2004(), notices);
+    check.report(ReadCheck::fileCategories(recordElement, general), heldTexts2004(record), checkTables2004(), notices);
 
     record.lstClassification.clear();
     const QList<XmlNode> classifications = elementsNamed(recordElement, "classification", ns, false);

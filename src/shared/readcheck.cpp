@@ -414,9 +414,32 @@ void HeldTexts::addParts(const QString &text, QChar separator)
 
 bool HeldTexts::holds(const QString &text) const { return texts.contains(text.simplified()); }
 
+QString HeldTexts::durationKey(const QStringList &parts)
+{
+    QStringList numbers;
+    for (const QString &part : parts) {
+        const QString trimmed = part.trimmed();
+        bool ok = false;
+        const double value = trimmed.isEmpty() ? 0 : trimmed.toDouble(&ok);
+        numbers << (trimmed.isEmpty() || ok ? QString::number(value) : trimmed);
+    }
+    return numbers.join(QLatin1Char(':'));
+}
+
 ReadCheck::ReadCheck() : m_outer(t_open) { t_open = this; }
 
 ReadCheck::~ReadCheck() { t_open = m_outer; }
+
+QList<XmlNode> ReadCheck::fileCategories(const XmlNode &record, const XmlNode &general)
+{
+    if (record.raw() == general.raw())
+        return {general};
+    QList<XmlNode> out;
+    for (const XmlNode &c : record.elements())
+        if (c.localName() != QLatin1String("classification"))
+            out << c;
+    return out;
+}
 
 void ReadCheck::named(const XmlNode &node)
 {

@@ -79,6 +79,9 @@ struct HeldTexts {
     // The parts of a text at every occurrence of the separator, each trimmed, and the text itself.
     void addParts(const QString &text, QChar separator);
     bool holds(const QString &text) const;
+    // The parts of a duration as numbers, whatever their digits ("1:30:0" for "01", "30", "00"); a part that
+    // is no number stays as it is.
+    static QString durationKey(const QStringList &parts);
 };
 
 // Every text of a record's table, and each part of a two-part list item ("name,role", "id,entry") too.
@@ -108,6 +111,11 @@ public:
     ~ReadCheck();
     ReadCheck(const ReadCheck &) = delete;
     ReadCheck &operator=(const ReadCheck &) = delete;
+
+    // The elements of a file's record that its check walks (a record that is its general element alone is
+    // that element): the classifications travel whole in their fragments, and are checked when one is read
+    // back.
+    static QList<XmlNode> fileCategories(const XmlNode &record, const XmlNode &general);
 
     // A reader named this node in a notice: the check passes over it and everything inside it.
     static void named(const XmlNode &node);
