@@ -16,29 +16,16 @@ class OpenedLosses2004 : public ProgramFolderTest {};
 TEST_F(OpenedLosses2004, EveryTextOfAFileIsExportedOrNamed)
 {
     failOnUnanswered = false;
-    for (const QString &file : recordsToOpen()) {
-        SCOPED_TRACE(file.toStdString());
-        LoadedMetadata loaded = loadMetadataFile2004(file);
-        if (!loaded.document)
-            continue;
-        Record2004 record = clearedRecord2004();
-        Notices notices;
-        parseMetadata2004(*loaded.document, record, notices);
-        for (int i = 0; i < 8; ++i)
-            dialogs.answer(Answer::Yes);
-        WriteContext context;
-        context.programDir = path(QString());
-        const WriteResult written = writeDocument2004(Writer2004::Aggregation, record, context);
-        dialogs.clear();
-        if (!written.done()) {
-            ADD_FAILURE() << "not exported";
-            continue;
-        }
-        XmlDocument exported;
-        ASSERT_TRUE(exported.loadXML(written.text));
-        const QStringList losses = unnamedLosses(*loaded.document, exported, checkTables2004(), notices);
-        EXPECT_TRUE(losses.isEmpty()) << losses.join(u'\n').toStdString();
-    }
+    expectEveryLossNamed({&loadMetadataFile2004,
+                          [this](const XmlDocument &document, Notices &notices) {
+                              Record2004 record = clearedRecord2004();
+                              parseMetadata2004(document, record, notices);
+                              WriteContext context;
+                              context.programDir = path(QString());
+                              return writeDocument2004(Writer2004::Aggregation, record, context).text;
+                          },
+                          checkTables2004()},
+                         dialogs);
 }
 
 // What each shape of a real record that the editor cannot hold is named as, on a record of its own; the last

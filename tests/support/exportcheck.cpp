@@ -2,6 +2,7 @@
 
 #include "testenv.h"
 
+#include "platform/scripteddialogs.h"
 #include "platform/xmldocument.h"
 #include "shared/leftoutstrings.h"
 #include "shared/textutil.h"
@@ -10,6 +11,7 @@
 #include <QDirIterator>
 #include <QRegularExpression>
 #include <QSet>
+#include <gtest/gtest.h>
 
 namespace ts::test {
 
@@ -192,6 +194,28 @@ QStringList unnamedLosses(const XmlDocument &opened, const XmlDocument &exported
             out << QStringLiteral("language ") + language;
     }
     return out;
+}
+
+void expectEveryLossNamed(const OpeningBinding &binding, ScriptedDialogs &dialogs)
+{
+    for (const QString &file : recordsToOpen()) {
+        SCOPED_TRACE(file.toStdString());
+        LoadedMetadata loaded = binding.load(file);
+        if (!loaded.document)
+            continue;
+        for (int i = 0; i < 8; ++i)
+            dialogs.answer(Answer::Yes);
+        Notices notices;
+        const QString written = binding.openAndExport(*loaded.document, notices);
+        dialogs.clear();
+        XmlDocument exported;
+        if (written.isEmpty() || !exported.loadXML(written)) {
+            ADD_FAILURE() << "not exported";
+            continue;
+        }
+        const QStringList losses = unnamedLosses(*loaded.document, exported, binding.tables, notices);
+        EXPECT_TRUE(losses.isEmpty()) << losses.join(u'\n').toStdString();
+    }
 }
 
 } // namespace ts::test

@@ -5,13 +5,16 @@
 // vocabulary sources, the program's language code, the export day); nothing else of the check that names
 // them.
 
+#include "shared/loadedmetadata.h"
 #include "shared/notice.h"
 #include "shared/readcheck.h"
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace ts {
+class ScriptedDialogs;
 class XmlDocument;
 }
 
@@ -24,5 +27,17 @@ QStringList recordsToOpen();
 // notices: "<technical> size/"10"". With the languages the file gives that no notice names.
 QStringList unnamedLosses(const XmlDocument &opened, const XmlDocument &exported, const CheckTables &tables,
                           const Notices &notices);
+
+// What a binding does with a file: reads it (no document when it cannot), and fills a record from the
+// document with its notices and exports it (empty when the export did not finish).
+struct OpeningBinding {
+    LoadedMetadata (*load)(const QString &path);
+    std::function<QString(const XmlDocument &document, Notices &notices)> openAndExport;
+    const CheckTables &tables;
+};
+
+// Opens each of recordsToOpen() that the binding reads, exports it with "Continue?" answered Yes, and fails
+// for every text of the file the export does not hold that its notices do not name.
+void expectEveryLossNamed(const OpeningBinding &binding, ScriptedDialogs &dialogs);
 
 } // namespace ts::test
