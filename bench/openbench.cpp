@@ -5,6 +5,9 @@
 //
 //   openbench [sizes in MB...]      (default: 1 10 50)
 //   openbench file.xml...           times the opening of the files given
+//   openbench hostile               times SCORM 2004 records of many roles outside the lists, languages or
+//                                   unknown elements beside their twins without them, with the boxes each
+//                                   shows and the longest box's length
 //
 // Build with -DTAGSMITH_BENCH=ON in a Release or RelWithDebInfo build; run with QT_QPA_PLATFORM=offscreen.
 
@@ -87,6 +90,32 @@ QByteArray record(qint64 bytes, bool oneLine, bool classifications)
     return body + QByteArray(std::max<qint64>(0, bytes - body.size() - tail.size()), ' ') + tail;
 }
 
+// A SCORM 2004 record that holds `count` units of one kind that the editor does not keep as they are:
+// contributions with roles outside the editor's list, strings of one description in as many languages,
+// or elements the editor has no place for. With `twin`, the record of the same shape and about the same
+// size without them: the roles of the list, strings without a language, keywords.
+QByteArray hostileRecord(const QByteArray &kind, int count, bool twin)
+{
+    QByteArray general = "<title><string language=\"x-none\">Hostile</string></title>";
+    QByteArray lifeCycle;
+    if (kind == "languages")
+        general += "<description>";
+    for (int i = 0; i < count; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        if (kind == "roles")
+            lifeCycle += "<contribute><role><value>" + (twin ? QByteArray("author") : "role " + n) +
+                         "</value></role><entity>VCARD\nFN:Person " + n + "</entity></contribute>";
+        else if (kind == "languages")
+            general += "<string language=\"" + (twin ? QByteArray("x-none") : "l-" + n) + "\">text " + n + "</string>";
+        else
+            general += twin ? "<keyword>k" + n + "</keyword>" : "<kexword>k" + n + "</kexword>";
+    }
+    if (kind == "languages")
+        general += "</description>";
+    return "<?xml version=\"1.0\"?><lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\"><general>" + general + "</general>" +
+           (lifeCycle.isEmpty() ? QByteArray() : "<lifeCycle>" + lifeCycle + "</lifeCycle>") + "</lom>";
+}
+
 void chooseScorm12()
 {
     auto *timer = new QTimer;
@@ -120,14 +149,17 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QList<int> sizes;
     QStringList files;
+    bool hostile = false;
     for (int i = 1; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
-        if (arg.endsWith(QLatin1String(".xml")))
+        if (arg == QLatin1String("hostile"))
+            hostile = true;
+        else if (arg.endsWith(QLatin1String(".xml")))
             files << QFileInfo(arg).absoluteFilePath();
         else
             sizes << arg.toInt();
     }
-    if (sizes.isEmpty() && files.isEmpty())
+    if (sizes.isEmpty() && files.isEmpty() && !hostile)
         sizes = {1, 10, 50};
 
     QTemporaryDir folder;
@@ -179,6 +211,47 @@ int main(int argc, char *argv[])
     }
     for (const QString &path : files)
         time(path, QFileInfo(path).fileName(), "");
+
+    // Records that hold many units the editor does not keep as they are open in about the time of their twins
+    // without them, and show few, short boxes.
+    if (hostile) {
+        std::printf("\n%-10s %8s %10s %10s %10s %6s %6s %8s\n", "hostile", "count", "bytes", "open ms", "twin ms",
+                    "ratio", "boxes", "longest");
+        const QString path = programPath(QStringLiteral("hostile.xml"));
+        const auto open = [&](const QByteArray &text) {
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly))
+                return qint64(-1);
+            file.write(text);
+            file.close();
+            dialogs.clear();
+            dialogs.answer(Answer::Yes); // the switch to the SCORM 2004 editor, asked once
+            QElapsedTimer clock;
+            clock.start();
+            frmMain().openSelectedFile(false, path, false);
+            return clock.elapsed();
+        };
+        open(hostileRecord("roles", 1, true)); // the SCORM 2004 editor, opened before anything is timed
+        const std::pair<const char *, int> kinds[] = {{"roles", 1000},       {"roles", 100000}, {"languages", 10000},
+                                                      {"languages", 100000}, {"elements", 100000}};
+        for (const auto &[kind, count] : kinds) {
+            const qint64 twin = open(hostileRecord(kind, count, true));
+            const qint64 ms = open(hostileRecord(kind, count, false));
+            qsizetype boxes = 0;
+            qsizetype longest = 0;
+            for (const DialogCall &call : dialogs.calls()) {
+                if (call.title == QLatin1String("Switch Modes?"))
+                    continue;
+                ++boxes;
+                longest = std::max(longest, call.text.size());
+            }
+            std::printf("%-10s %8d %10lld %10lld %10lld %6.2f %6lld %8lld\n", kind, count,
+                        static_cast<long long>(QFileInfo(path).size()), static_cast<long long>(ms),
+                        static_cast<long long>(twin), twin > 0 ? double(ms) / double(twin) : 0.0,
+                        static_cast<long long>(boxes), static_cast<long long>(longest));
+            std::fflush(stdout);
+        }
+    }
     setDialogs(nullptr);
     return 0;
 }

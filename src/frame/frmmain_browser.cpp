@@ -13,6 +13,7 @@
 #include "platform/programfolder.h"
 #include "shared/apperror.h"
 #include "shared/fileutil.h"
+#include "shared/readcheck.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -187,8 +188,13 @@ void FrmMain::passData(const QString &fileType)
             msgBox(QStringLiteral("No default template defined"));
             return;
         }
-        // The default template is read into the editor of its binding; the user may keep the other one.
-        openTemplate(templatePath(name));
+        // The default template is read into the editor of its binding; the user may keep the other one. It
+        // is read for its values, without naming what it holds beside them: that is named when the template
+        // itself is opened.
+        {
+            ReadCheck::Quiet quiet;
+            openTemplate(templatePath(name));
+        }
         const QFileInfo file(fileListFilePath);
         if (!file.isFile())
             throw AppError(err::PathFileAccess, QStringLiteral("Path/File access error"));

@@ -30,15 +30,13 @@ const CategoryStep kCategories[] = {
     {"annotation", &parseAnnotation},
 };
 
-bool isNamed(xmlNodePtr node, const QByteArray &name, const QString &ns)
+bool isNamed(xmlNodePtr node, const QByteArray &name, const QByteArray &ns)
 {
-    if (node->type != XML_ELEMENT_NODE || name != reinterpret_cast<const char *>(node->name))
-        return false;
-    return XmlNode(node).namespaceUri() == ns;
+    return XmlNode(node).is(QLatin1StringView(name), QLatin1StringView(ns));
 }
 
 // Every element of that name and namespace, at any depth, in document order.
-void collect(xmlNodePtr node, const QByteArray &name, const QString &ns, QList<XmlNode> &out, bool firstOnly)
+void collect(xmlNodePtr node, const QByteArray &name, const QByteArray &ns, QList<XmlNode> &out, bool firstOnly)
 {
     for (xmlNodePtr c = node->children; c; c = c->next) {
         if (firstOnly && !out.isEmpty())
@@ -54,7 +52,7 @@ void collect(xmlNodePtr node, const QByteArray &name, const QString &ns, QList<X
 QList<XmlNode> elementsNamed(const XmlDocument &document, const char *name, const QString &ns, bool firstOnly)
 {
     QList<XmlNode> out;
-    collect(reinterpret_cast<xmlNodePtr>(document.raw()), QByteArray(name), ns, out, firstOnly);
+    collect(reinterpret_cast<xmlNodePtr>(document.raw()), QByteArray(name), ns.toUtf8(), out, firstOnly);
     return out;
 }
 
@@ -91,7 +89,7 @@ void reportUnknownCategories(const XmlNode &root, const QString &ns, Notices &no
     const QString prefix = readers::unsupportedElementText(root.name());
     for (const XmlNode &c : childNodes(root, true))
         if (!c.isComment() && !isCategory(c, ns)) {
-            notices.append({prefix + nodeName(c), QStringLiteral("Notice")});
+            ReadCheck::notice(notices, prefix + nodeName(c));
             ReadCheck::named(c);
         }
 }

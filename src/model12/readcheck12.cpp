@@ -73,7 +73,25 @@ QString durationKey(const QString &text)
     return parts ? HeldTexts::durationKey({parts->value(0), parts->value(1), parts->value(2)}) : QString();
 }
 
-const CheckTables kTables{kCategories, kRules, kVocabularies, kLists, "xml:lang", &durationKey};
+// The writers write the export day into the meta-metadata's contribution, with their description, and into
+// the annotation and the duration, without one.
+constexpr OwnDate kOwnDates[] = {
+    {"metametadata/contribute/date", "Date Description"},
+    {"annotation/date", nullptr},
+    {"duration/datetime", nullptr},
+};
+
+const CheckTables kTables{kCategories, kRules,     kVocabularies, kLists,         kOwnDates,
+                          "xml:lang",  "contribute", "centity",   &documentDate12, &durationKey};
+
+// The role of each contributor of a list of "name,role" items.
+QStringList roles(const QStringList &items)
+{
+    QStringList out;
+    for (const QString &item : items)
+        out << item.section(QLatin1Char(','), -1);
+    return out;
+}
 
 template <std::size_t N>
 void addRequirement(HeldTexts &held, const std::array<RequirementRow12, N> &table, const QString &text,
@@ -124,6 +142,20 @@ HeldTexts heldTexts12(const Record12 &record)
     addRequirement(held, kOperatingSystems12, r.osCombo, "Operating System", "operating system");
     held.add(QStringLiteral("Date Description"));
     held.exportDay = documentDate12(QDate::currentDate());
+    // The vocabularies, each by the field that keeps its value.
+    held.keep("general/structure", r.cboStructure);
+    held.keep("general/aggregationlevel", r.cboAggregationLevel);
+    held.keepAll("lifecycle/contribute/role", roles(r.lstFiles));
+    held.keep("metametadata/contribute/role", r.cboCreatorRole);
+    held.keep("educational/interactivitytype", r.interactivityTypeCombo);
+    held.keep("educational/interactivitylevel", r.interactivityLevelCombo);
+    held.keep("educational/difficulty", r.cboEduDifficulty);
+    held.keep("educational/intendedenduserrole", r.endUserCombo);
+    held.keep("educational/context", r.cboContext);
+    held.keep("educational/semanticdensity", r.cboSemanticDensity);
+    held.keep("rights/cost", r.feesYes ? QStringLiteral("yes") : QStringLiteral("no"));
+    held.keep("rights/copyrightandotherrestrictions", r.copyrightYes ? QStringLiteral("yes") : QStringLiteral("no"));
+    held.keep("classification/purpose", r.classificationCombo);
     held.durations.insert(HeldTexts::durationKey({r.cboHourDuration, r.cboMinDuration, r.cboSecDuration}));
     held.durations.insert(HeldTexts::durationKey({r.cboHour, r.cboMin, r.cboSec}));
     return held;

@@ -3,14 +3,14 @@
 namespace ts::reader12 {
 
 Walk::Walk(const XmlNode &root, Category category, Record12 &record, Notices &notices)
-    : record(record), notices(notices), m_root(root), m_category(category), m_namespace(root.namespaceUri()),
-      m_leftOut(notices)
+    : record(record), notices(notices), m_root(root), m_category(category), m_namespace(root.namespaceUri().toUtf8()),
+      m_unsupportedText(unsupportedElementText(category)), m_leftOut(notices)
 {
 }
 
 bool Walk::is(const XmlNode &node, const char *name) const
 {
-    return node.isElement() && node.localName() == QLatin1String(name) && node.namespaceUri() == m_namespace;
+    return node.is(QLatin1StringView(name), QLatin1StringView(m_namespace));
 }
 
 XmlNode Walk::child(const XmlNode &parent, const char *name) const
@@ -38,7 +38,7 @@ bool Walk::bareValue(const XmlNode &vocabulary)
         return false;
     if (!hasOwnText(vocabulary))
         return false;
-    noticeFor(vocabulary, noValueElementText(m_category, vocabulary.localName()));
+    ReadCheck::noValueElement(vocabulary, m_category, notices);
     return true;
 }
 
@@ -82,7 +82,7 @@ bool Walk::applyRule(const XmlNode &c)
     return false;
 }
 
-void Walk::notice(const QString &text) { notices.append({text, QLatin1String(kNoticeTitle)}); }
+void Walk::notice(const QString &text) { ReadCheck::notice(notices, text); }
 
 void Walk::noticeFor(const XmlNode &node, const QString &text)
 {
@@ -93,16 +93,12 @@ void Walk::noticeFor(const XmlNode &node, const QString &text)
 void Walk::unsupported(const XmlNode &node)
 {
     if (!node.isComment())
-        noticeFor(node, unsupportedElementText(m_category) + nodeName(node));
+        noticeFor(node, m_unsupportedText + nodeName(node));
 }
 
 void Walk::unsupportedValue(const XmlNode &node, const QString &element, const QString &value)
 {
-    ReadCheck::named(node);
-    QString text = QLatin1String(kUnsupportedValue) + sectionName(m_category) + QStringLiteral(": ") + element;
-    if (!value.isEmpty())
-        text += QStringLiteral(" \"") + value + QLatin1Char('"');
-    notice(text);
+    ReadCheck::unsupportedValue(node, m_category, element, value, notices);
 }
 
 bool readText(const QString &text, Category category, NodeReader reader, Record12 &record, Notices &notices,

@@ -80,7 +80,25 @@ QString durationKey(const QString &text)
                  : QString();
 }
 
-const CheckTables kTables{kCategories, kRules, kVocabularies, kLists, "language", &durationKey};
+// The writers write the export day into every contribution, with their description, and into the
+// annotation, with its own.
+constexpr OwnDate kOwnDates[] = {
+    {"lifeCycle/contribute/date", "Date Description"},
+    {"metaMetadata/contribute/date", "Date Description"},
+    {"annotation/date", "Date and time annotation was created"},
+};
+
+const CheckTables kTables{kCategories, kRules,     kVocabularies, kLists,           kOwnDates,
+                          "language",  "contribute", "entity",    &documentDate2004, &durationKey};
+
+// The role of each contributor of a list of "name,role" items.
+QStringList roles(const QStringList &items)
+{
+    QStringList out;
+    for (const QString &item : items)
+        out << item.section(QLatin1Char(','), -1);
+    return out;
+}
 
 } // namespace
 
@@ -120,6 +138,20 @@ HeldTexts heldTexts2004(const Record2004 &record)
     held.add(QStringLiteral("Date Description"));
     held.exportDay = documentDate2004(QDate::currentDate());
     held.add(QStringLiteral("Date and time annotation was created"));
+    // The vocabularies, each by the field that keeps its value.
+    held.keep("general/structure", r.cboStructure);
+    held.keep("general/aggregationLevel", r.cboAggregationLevel);
+    held.keepAll("lifeCycle/contribute/role", roles(r.lstFiles));
+    held.keepAll("metaMetadata/contribute/role", roles(r.lstMetaContrib));
+    held.keep("educational/interactivityType", r.interactivityTypeCombo);
+    held.keep("educational/interactivityLevel", r.interactivityLevelCombo);
+    held.keep("educational/difficulty", r.cboEduDifficulty);
+    held.keep("educational/intendedEndUserRole", r.endUserCombo);
+    held.keep("educational/context", r.cboContext);
+    held.keep("educational/semanticDensity", r.cboSemanticDensity);
+    held.keep("rights/cost", r.feesYes ? QStringLiteral("yes") : QStringLiteral("no"));
+    held.keep("rights/copyrightAndOtherRestrictions", r.copyrightYes ? QStringLiteral("yes") : QStringLiteral("no"));
+    held.keep("classification/purpose", r.classificationCombo);
     held.durations.insert(HeldTexts::durationKey(
         {r.cboYrDuration, r.cboMoDuration, r.cboDayDuration, r.cboHourDuration, r.cboMinDuration, r.cboSecDuration}));
     held.durations.insert(HeldTexts::durationKey({r.cboYear, r.cboMonth, r.cboDay, r.cboHour, r.cboMin, r.cboSec}));

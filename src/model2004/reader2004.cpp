@@ -9,6 +9,8 @@
 #include "shared/writefailure.h"
 #include "shared/xmlwalk.h"
 
+#include <libxml/tree.h>
+
 namespace ts {
 
 namespace {
@@ -30,17 +32,20 @@ const CategoryStep kCategories[] = {
 
 bool isNamed(const XmlNode &node, const char *name, const QString &ns)
 {
-    return node.isElement() && node.localName() == QLatin1String(name) && node.namespaceUri() == ns;
+    return node.is(QLatin1StringView(name), QLatin1StringView(ns.toUtf8()));
 }
 
-// The elements of that name and namespace below the node, at any depth, in document order.
-void collect(const XmlNode &node, const char *name, const QString &ns, QList<XmlNode> &out, bool firstOnly)
+// The elements of that name and namespace below the node, at any depth, in document order, compared as
+// the document holds them.
+void collect(xmlNodePtr node, const char *name, const QByteArray &ns, QList<XmlNode> &out, bool firstOnly)
 {
-    for (const XmlNode &c : node.elements()) {
+    for (xmlNodePtr c = node->children; c; c = c->next) {
         if (firstOnly && !out.isEmpty())
             return;
-        if (isNamed(c, name, ns))
-            out.append(c);
+        if (c->type != XML_ELEMENT_NODE)
+            continue;
+        if (XmlNode(c).is(QLatin1StringView(name), QLatin1StringView(ns)))
+            out.append(XmlNode(c));
         collect(c, name, ns, out, firstOnly);
     }
 }
@@ -48,7 +53,7 @@ void collect(const XmlNode &node, const char *name, const QString &ns, QList<Xml
 QList<XmlNode> elementsNamed(const XmlNode &within, const char *name, const QString &ns, bool firstOnly)
 {
     QList<XmlNode> out;
-    collect(within, name, ns, out, firstOnly);
+    collect(within.raw(), name, ns.toUtf8(), out, firstOnly);
     return out;
 }
 
@@ -79,7 +84,7 @@ void reportUnknownCategories(const XmlNode &record, const QString &ns, Notices &
     const QString prefix = readers::unsupportedElementText(record.name());
     for (const XmlNode &c : childNodes(record, true))
         if (!c.isComment() && !isCategory(c, ns)) {
-            notices.append({prefix + nodeName(c), QStringLiteral("Notice")});
+            ReadCheck::notice(notices, prefix + nodeName(c));
             ReadCheck::named(c);
         }
 }

@@ -85,14 +85,14 @@ const QString &appendKeyword(QString &collected, const QString &keyword)
 }
 
 Walk::Walk(const XmlNode &root, Category category, Record2004 &record, Notices &notices)
-    : record(record), notices(notices), m_root(root), m_category(category), m_namespace(root.namespaceUri()),
-      m_leftOut(notices)
+    : record(record), notices(notices), m_root(root), m_category(category), m_namespace(root.namespaceUri().toUtf8()),
+      m_unsupportedText(unsupportedElementText(category)), m_leftOut(notices)
 {
 }
 
 bool Walk::is(const XmlNode &node, const char *name) const
 {
-    return node.isElement() && node.localName() == QLatin1String(name) && node.namespaceUri() == m_namespace;
+    return node.is(QLatin1StringView(name), QLatin1StringView(m_namespace));
 }
 
 XmlNode Walk::child(const XmlNode &parent, const char *name) const
@@ -120,7 +120,7 @@ bool Walk::bareValue(const XmlNode &vocabulary)
         return false;
     if (!hasOwnText(vocabulary))
         return false;
-    noticeFor(vocabulary, noValueElementText(m_category, vocabulary.localName()));
+    ReadCheck::noValueElement(vocabulary, m_category, notices);
     return true;
 }
 
@@ -173,7 +173,7 @@ bool Walk::applyRule(const XmlNode &c)
     return false;
 }
 
-void Walk::notice(const QString &text) { notices.append({text, QLatin1String(kNoticeTitle)}); }
+void Walk::notice(const QString &text) { ReadCheck::notice(notices, text); }
 
 void Walk::noticeFor(const XmlNode &node, const QString &text)
 {
@@ -184,14 +184,12 @@ void Walk::noticeFor(const XmlNode &node, const QString &text)
 void Walk::unsupported(const XmlNode &node)
 {
     if (!node.isComment())
-        noticeFor(node, unsupportedElementText(m_category) + nodeName(node));
+        noticeFor(node, m_unsupportedText + nodeName(node));
 }
 
 void Walk::unsupportedValue(const XmlNode &node, const char *element, const QString &value)
 {
-    ReadCheck::named(node);
-    notice(QLatin1String(kUnsupportedValue) + sectionName(m_category) + QStringLiteral(": ") +
-           QLatin1String(element) + QStringLiteral(" \"") + value + QLatin1Char('"'));
+    ReadCheck::unsupportedValue(node, m_category, QLatin1String(element), value, notices);
 }
 
 } // namespace ts::reader2004

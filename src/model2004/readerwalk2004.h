@@ -76,7 +76,8 @@ private:
 
     XmlNode m_root;
     Category m_category;
-    QString m_namespace;
+    QByteArray m_namespace; // UTF-8, as the nodes hold it
+    QString m_unsupportedText; // the category's unsupported-element notice, without the name
     LeftOutStrings m_leftOut;
 };
 

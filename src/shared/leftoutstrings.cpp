@@ -1,11 +1,13 @@
 #include "leftoutstrings.h"
 
+#include "noticelines.h"
 #include "readcheck.h"
 #include "readertables.h"
 
 #include "platform/xmldocument.h"
 
-#include <algorithm>
+#include <QHash>
+#include <QSet>
 
 namespace ts {
 
@@ -25,16 +27,7 @@ QString quoted(const QString &text) { return QLatin1Char('"') + text + QLatin1Ch
 
 } // namespace
 
-QString beginningOf(const QString &text)
-{
-    const QString line = text.simplified();
-    if (line.size() <= kBeginningLength)
-        return line;
-    qsizetype cut = kBeginningLength;
-    if (line.at(cut).isLowSurrogate())
-        --cut;
-    return line.left(cut).trimmed() + QStringLiteral("\u2026");
-}
+QString beginningOf(const QString &text) { return beginningOf(text, kBeginningLength); }
 
 LeftOutStrings::LeftOutStrings(Notices &notices) : m_notices(notices), m_outer(t_open) { t_open = this; }
 
@@ -43,7 +36,10 @@ LeftOutStrings::~LeftOutStrings()
     t_open = m_outer;
     if (m_outer || m_fields.isEmpty())
         return;
-    m_notices.append({noticeText(m_fields), QLatin1String(readers::kNoticeTitle)});
+    // While a file's check is open, the strings are a line of its one notice.
+    const QString text = noticeText(m_fields);
+    if (!ReadCheck::addLine(text))
+        m_notices.append({text, QLatin1String(readers::kNoticeTitle)});
 }
 
 QString LeftOutStrings::noticeText(const QList<Field> &fields)
@@ -53,14 +49,25 @@ QString LeftOutStrings::noticeText(const QList<Field> &fields)
         for (const LeftOut &string : field.strings)
             allInOtherLanguages = allInOtherLanguages && !string.asTheFirst;
 
+    // At most kShownTexts languages or beginnings are shown in all, then how many there were.
+    qsizetype all = 0;
+    const auto shown = [&all](QStringList &items, const QString &item) {
+        if (all++ < kShownTexts)
+            items << item;
+    };
     QStringList named;
     for (const Field &field : fields) {
         if (allInOtherLanguages) {
             QStringList languages;
+            QSet<QString> seen;
             for (const LeftOut &string : field.strings)
-                if (!languages.contains(string.language))
-                    languages << string.language;
-            named << field.element + QStringLiteral(" (") + languages.join(QStringLiteral(", ")) + QLatin1Char(')');
+                if (!seen.contains(string.language)) {
+                    seen.insert(string.language);
+                    shown(languages, beginningOf(string.language));
+                }
+            if (!languages.isEmpty())
+                named << field.element + QStringLiteral(" (") + languages.join(QStringLiteral(", ")) +
+                             QLatin1Char(')');
             continue;
         }
         // One group for each language, and whether it is the first string's, in the order they are met.
@@ -69,24 +76,28 @@ QString LeftOutStrings::noticeText(const QList<Field> &fields)
             QStringList beginnings;
         };
         QList<Group> groups;
+        QHash<QString, qsizetype> index;
         for (const LeftOut &string : field.strings) {
-            auto group = std::find_if(groups.begin(), groups.end(), [&string](const Group &g) {
-                return g.first->language == string.language && g.first->asTheFirst == string.asTheFirst;
-            });
-            if (group == groups.end()) {
+            const QString key = (string.asTheFirst ? QLatin1Char('1') : QLatin1Char('0')) + string.language;
+            auto found = index.constFind(key);
+            if (found == index.constEnd()) {
+                found = index.insert(key, groups.size());
                 groups.append(Group{&string, {}});
-                group = groups.end() - 1;
             }
-            group->beginnings << quoted(string.beginning);
+            shown(groups[*found].beginnings, quoted(string.beginning));
         }
         for (const Group &group : groups)
-            named << field.element + QStringLiteral(" (") + group.first->language +
-                         (group.first->asTheFirst ? QStringLiteral(", as the first string): ")
-                                                  : QStringLiteral(", unlike the first string): ")) +
-                         group.beginnings.join(QStringLiteral(", "));
+            if (!group.beginnings.isEmpty())
+                named << field.element + QStringLiteral(" (") + beginningOf(group.first->language) +
+                             (group.first->asTheFirst ? QStringLiteral(", as the first string): ")
+                                                      : QStringLiteral(", unlike the first string): ")) +
+                             group.beginnings.join(QStringLiteral(", "));
     }
-    return QLatin1String(allInOtherLanguages ? readers::kLeftOutStrings : readers::kLeftOutStringsAnyLanguage) +
-           named.join(QStringLiteral("; "));
+    QString text = QLatin1String(allInOtherLanguages ? readers::kLeftOutStrings : readers::kLeftOutStringsAnyLanguage) +
+                   named.join(QStringLiteral("; "));
+    if (all > kShownTexts)
+        text += QStringLiteral(", \u2026 (%1 in all)").arg(all);
+    return text;
 }
 
 void LeftOutStrings::note(const QString &element, const QList<LeftOut> &strings)
@@ -109,14 +120,20 @@ QString LeftOutStrings::firstString(const QString &element, const QList<XmlNode>
     if (strings.size() > 1 && t_open) {
         // Language codes are compared without regard to case ("en-GB" and "en-gb" are one language).
         const QString first = strings.first().attribute(languageAttribute);
+        const QString firstText = textOf(strings.first()).simplified();
         QList<LeftOut> leftOut;
         for (qsizetype i = 1; i < strings.size(); ++i) {
+            // A string that says what the first one says loses nothing.
+            const QString text = textOf(strings.at(i));
+            if (text.simplified() == firstText)
+                continue;
             const QString language = strings.at(i).attribute(languageAttribute);
             ReadCheck::named(strings.at(i));
-            leftOut.append({languageName(language), beginningOf(textOf(strings.at(i))),
+            leftOut.append({languageName(language), beginningOf(text),
                             language.compare(first, Qt::CaseInsensitive) == 0});
         }
-        t_open->note(element, leftOut);
+        if (!leftOut.isEmpty())
+            t_open->note(element, leftOut);
     }
     return strings.isEmpty() ? QString() : textOf(strings.first());
 }

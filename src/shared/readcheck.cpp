@@ -50,71 +50,34 @@ bool pathEndsWith(const QString &path, const char *rule)
     return path == tail || (path.endsWith(tail) && path.at(path.size() - tail.size() - 1) == QLatin1Char('/'));
 }
 
-QString quoted(const QString &text) { return QLatin1Char('"') + beginningOf(text) + QLatin1Char('"'); }
-
-// How many texts the notice quotes for one element at most.
-constexpr qsizetype kShownTexts = 20;
-
-// Entries of one line of the notice, each an element named once with the texts it leaves out, in the order
-// they were met: "<general> description: "First", "Second"".
-class Line {
-public:
-    // One text of an element (the unit) under its name; the texts of one unit are quoted together.
-    void add(const QString &name, const void *unit, const QString &text)
-    {
-        if (const auto found = m_index.constFind(unit); found != m_index.constEnd()) {
-            m_units[*found].texts << text;
-            return;
-        }
-        m_index.insert(unit, m_units.size());
-        m_units.append({name, unit, {text}});
-    }
-    bool isEmpty() const { return m_units.isEmpty(); }
-    QString text(const char *lead) const
-    {
-        QStringList names;
-        QHash<QString, QStringList> quotes;
-        for (const Unit &u : m_units) {
-            if (!quotes.contains(u.name))
-                names << u.name;
-            quotes[u.name] << quoted(u.texts.join(QLatin1Char(' ')));
-        }
-        QStringList entries;
-        for (const QString &name : names) {
-            QStringList shown = quotes.value(name);
-            // A file that repeats one element thousands of times is named by its first ones and their number.
-            if (shown.size() > kShownTexts)
-                shown = shown.mid(0, kShownTexts)
-                        << QStringLiteral("\u2026 (%1 in all)").arg(quotes.value(name).size());
-            entries << name + QStringLiteral(": ") + shown.join(QStringLiteral(", "));
-        }
-        return QLatin1String(lead) + entries.join(QStringLiteral("; "));
-    }
-
-private:
-    struct Unit {
-        QString name;
-        const void *node;
-        QStringList texts;
-    };
-    QList<Unit> m_units;
-    QHash<const void *, qsizetype> m_index;
-};
-
 // A date of the file that the record does not keep whole: its text, or its description when only that is
 // not kept.
 struct DateUnit {
     const void *node;
+    const OwnDate *own; // where the writers write a date of their own, null elsewhere
     QString date;
     QString description;
     bool dateLost = false;
     bool descriptionLost = false;
 };
 
+QString quoted(const QString &text) { return QLatin1Char('"') + beginningOf(text) + QLatin1Char('"'); }
+
+// An element's namespace and local name, as the document holds them.
+using NameKey = std::pair<QByteArrayView, QByteArrayView>;
+NameKey nameKey(const XmlNode &element)
+{
+    const xmlNodePtr node = element.raw();
+    return {QByteArrayView(node->ns && node->ns->href ? reinterpret_cast<const char *>(node->ns->href) : ""),
+            QByteArrayView(reinterpret_cast<const char *>(node->name))};
+}
+
 class Walker {
 public:
-    Walker(const HeldTexts &held, const CheckTables &tables, const QSet<const void *> &named)
-        : m_held(held), m_tables(tables), m_named(named)
+    Walker(const HeldTexts &held, const CheckTables &tables, const QSet<const void *> &named, NamedLine unsupported,
+           QSet<const void *> unsupportedNodes)
+        : m_held(held), m_tables(tables), m_named(named), m_languageAttribute(QLatin1String(tables.languageAttribute)),
+          m_unsupported(std::move(unsupported)), m_valuesNamed(std::move(unsupportedNodes))
     {
     }
 
@@ -124,30 +87,38 @@ public:
         m_categoryElement = element;
         m_read = read;
         m_repeated = {};
+        m_withoutPerson = {};
         walk(element, element.localName(), QString(), Held::Text, XmlNode());
     }
 
     // An element beside the categories that a notice names: left out whole, in its languages too.
     void named(const XmlNode &element) { noteLanguages(element, element.localName()); }
 
-    void appendNotices(Notices &notices) const
+    // The lines of the one notice, in the order the notice gives them; `given` come after the values.
+    QStringList lines(const QStringList &given) const
     {
-        notices << m_vocabularies;
-        QStringList lines;
+        QStringList out;
+        if (!m_unsupported.isEmpty())
+            out << m_unsupported.text(QLatin1String(readers::kUnsupportedValue), QStringLiteral(" "), 100);
+        out << given;
         if (!m_repeats.isEmpty())
-            lines << m_repeats.text(readers::kLeftOutRepeats);
+            out << m_repeats.text(QLatin1String(readers::kLeftOutRepeats));
+        if (!m_withoutPersons.isEmpty())
+            out << m_withoutPersons.text(QLatin1String(readers::kLeftOutContributions));
         if (!m_identifiers.isEmpty())
-            lines << m_identifiers.text(readers::kLeftOutIdentifiers);
+            out << m_identifiers.text(QLatin1String(readers::kLeftOutIdentifiers));
         if (!m_values.isEmpty())
-            lines << m_values.text(readers::kLeftOutValues);
+            out << m_values.text(QLatin1String(readers::kLeftOutValues));
         if (!m_languages.isEmpty())
-            lines << QLatin1String(readers::kLeftOutLanguages) + m_languages.join(QStringLiteral(", "));
+            out << QLatin1String(readers::kLeftOutLanguages) + boundedList(m_languages).join(QStringLiteral(", "));
         QStringList dates;
         QSet<QString> seen;
         for (const DateUnit &d : m_dates) {
+            if (isOwn(d))
+                continue;
             QString shown;
             if (d.dateLost || (d.date.isEmpty() && d.descriptionLost))
-                shown = d.date.isEmpty() ? quoted(d.description) : d.date;
+                shown = d.date.isEmpty() ? quoted(d.description) : beginningOf(d.date);
             else if (d.descriptionLost)
                 shown = quoted(d.description);
             if (!shown.isEmpty() && !seen.contains(shown)) {
@@ -155,12 +126,9 @@ public:
                 dates << shown;
             }
         }
-        if (dates.size() > kShownTexts)
-            dates = dates.mid(0, kShownTexts) << QStringLiteral("\u2026 (%1 in all)").arg(dates.size());
         if (!dates.isEmpty())
-            lines << QLatin1String(readers::kLeftOutDates) + dates.join(QStringLiteral(", "));
-        if (!lines.isEmpty())
-            notices.append({lines.join(QStringLiteral("\r\r")), QLatin1String(readers::kNoticeTitle)});
+            out << QLatin1String(readers::kLeftOutDates) + boundedList(dates).join(QStringLiteral(", "));
+        return out;
     }
 
 private:
@@ -169,12 +137,13 @@ private:
     void walk(const XmlNode &element, const QString &path, const QString &shown, Held inherited,
               const XmlNode &ruleElement)
     {
-        noteLanguage(element.attribute(QLatin1String(m_tables.languageAttribute)));
+        noteLanguageOf(element);
         if (m_named.contains(element.raw())) {
             noteLanguages(element, path); // what a notice names is left out whole, in its languages too
             return;
         }
-        if (const VocabularyRule *vocabulary = vocabularyRule(path); vocabulary && outsideList(element, *vocabulary))
+        if (const VocabularyRule *vocabulary = rulesOf(path).vocabulary;
+            vocabulary && valueLost(element, path, *vocabulary))
             return;
         Held held = inherited;
         XmlNode unit = ruleElement;
@@ -191,19 +160,26 @@ private:
         if (const QString text = ownText(element); !text.isEmpty())
             take(element, text, held, unit, shown);
         const QList<XmlNode> children = element.elements();
-        QHash<QString, int> names; // how often each name stands among the children
+        QHash<NameKey, int> names; // how often each name stands among the children
         for (const XmlNode &child : children)
-            ++names[child.namespaceUri() + QLatin1Char(' ') + child.localName()];
+            ++names[nameKey(child)];
         const XmlNode repeatedAbove = m_repeated;
+        const XmlNode withoutPersonAbove = m_withoutPerson;
         for (const XmlNode &child : children) {
             const QString childPath = path + QLatin1Char('/') + child.localName();
+            if (m_named.contains(child.raw())) {
+                walk(child, childPath, QString(), held, unit);
+                continue;
+            }
             // The outermost element of several of one name that stand for a field of one value.
-            if (m_repeated.isNull() && names.value(child.namespaceUri() + QLatin1Char(' ') + child.localName()) > 1 &&
-                !isList(childPath))
+            if (m_repeated.isNull() && names.value(nameKey(child)) > 1 && !rulesOf(childPath).list)
                 m_repeated = child;
+            if (m_withoutPerson.isNull() && rulesOf(childPath).contribution && !hasPerson(child))
+                m_withoutPerson = child;
             const QString childShown = shown.isEmpty() ? child.name() : shown + QLatin1Char('/') + child.name();
             walk(child, childPath, childShown, held, unit);
             m_repeated = repeatedAbove;
+            m_withoutPerson = withoutPersonAbove;
         }
     }
 
@@ -257,16 +233,28 @@ private:
     // A text the record does not hold: a repeat of an element whose field holds one, or another value.
     void lost(const XmlNode &element, const QString &text, const QString &shown)
     {
-        if (!m_read) {
-            m_repeats.add(section(), m_categoryElement.raw(), text);
+        if (lostWith(text))
             return;
-        }
-        if (!m_repeated.isNull())
-            m_repeats.add(section() + QLatin1Char(' ') + shownUpTo(m_repeated), m_repeated.raw(), text);
-        else if (const XmlNode vocabulary = vocabularyAround(element); !vocabulary.isNull())
+        if (const XmlNode vocabulary = vocabularyAround(element); !vocabulary.isNull())
             unsupportedValue(vocabulary, text);
         else
             m_values.add(section() + QLatin1Char(' ') + shown, element.raw(), text);
+    }
+
+    // A text left out with the element around it: a later category of a name, a contribution without a
+    // person, a repeat of a field of one value.
+    bool lostWith(const QString &text)
+    {
+        if (!m_read)
+            m_repeats.add(section(), m_categoryElement.raw(), text);
+        else if (!m_withoutPerson.isNull())
+            m_withoutPersons.add(section() + QLatin1Char(' ') + shownUpTo(m_withoutPerson), m_withoutPerson.raw(),
+                                 text);
+        else if (!m_repeated.isNull())
+            m_repeats.add(section() + QLatin1Char(' ') + shownUpTo(m_repeated), m_repeated.raw(), text);
+        else
+            return false;
+        return true;
     }
 
     // The vocabulary whose value holds the element: the notice names a value it cannot keep as the readers
@@ -284,9 +272,36 @@ private:
         if (m_valuesNamed.contains(vocabulary.raw()))
             return;
         m_valuesNamed.insert(vocabulary.raw());
-        m_vocabularies.append({QLatin1String(readers::kUnsupportedValue) + section() + QStringLiteral(": ") +
-                                   vocabulary.localName() + QStringLiteral(" \"") + value + QLatin1Char('"'),
-                               QLatin1String(readers::kNoticeTitle)});
+        m_unsupported.add(section() + QStringLiteral(": ") + vocabulary.localName(), vocabulary.raw(), value);
+    }
+
+    // A vocabulary whose value the record does not keep in its field is named whole, for the reason it is
+    // not kept: left out with the element around it, outside the editor's list, or, a value of the list,
+    // a field of one value that holds another.
+    bool valueLost(const XmlNode &vocabulary, const QString &path, const VocabularyRule &rule)
+    {
+        const XmlNode value = vocabulary.firstElement(QStringLiteral("value"));
+        const QString text = nodeText(value).simplified();
+        if (value.isNull() || text.isEmpty() || m_held.keeps(rule.path, text))
+            return false;
+        noteLanguages(vocabulary, path);
+        if (lostWith(text))
+            return true;
+        const bool listed = std::any_of(rule.values.begin(), rule.values.end(),
+                                        [&text](const char *v) { return text == QLatin1String(v); });
+        if (listed)
+            m_repeats.add(section() + QLatin1Char(' ') + shownUpTo(vocabulary), vocabulary.raw(), text);
+        else
+            unsupportedValue(vocabulary, text);
+        return true;
+    }
+
+    bool hasPerson(const XmlNode &contribution) const
+    {
+        for (const XmlNode &c : contribution.elements())
+            if (c.localName() == QLatin1String(m_tables.person) && !getVCardName(nodeText(c)).simplified().isEmpty())
+                return true;
+        return false;
     }
 
     void date(const XmlNode &unit, const QString &text, bool description, bool kept)
@@ -295,7 +310,7 @@ private:
         if (at < 0) {
             at = m_dates.size();
             m_dateIndex.insert(unit.raw(), at);
-            m_dates.append({unit.raw(), {}, {}});
+            m_dates.append({unit.raw(), ownDate(unit), {}, {}});
         }
         DateUnit *found = &m_dates[at];
         if (description) {
@@ -307,17 +322,30 @@ private:
         }
     }
 
-    bool outsideList(const XmlNode &vocabulary, const VocabularyRule &rule)
+    // Where the writers write a date of their own, the place of the date element.
+    const OwnDate *ownDate(const XmlNode &unit) const
     {
-        const XmlNode value = vocabulary.firstElement(QStringLiteral("value"));
-        const QString text = nodeText(value).simplified();
-        if (value.isNull() || text.isEmpty())
+        QStringList names;
+        for (XmlNode e = unit; !e.isNull() && e.raw() != m_categoryElement.raw(); e = e.parent())
+            names.prepend(e.localName());
+        const QString path = m_categoryElement.localName() + QLatin1Char('/') + names.join(QLatin1Char('/'));
+        for (const OwnDate &own : m_tables.ownDates)
+            if (pathEndsWith(path, own.path))
+                return &own;
+        return nullptr;
+    }
+
+    // A date the writers wrote: the day as they write it, with their description or without one, as they
+    // write it there.
+    bool isOwn(const DateUnit &d) const
+    {
+        if (!d.own || d.description != QLatin1String(d.own->description ? d.own->description : ""))
             return false;
-        for (const char *listed : rule.values)
-            if (text == QLatin1String(listed))
-                return false;
-        unsupportedValue(vocabulary, text);
-        return true;
+        const QStringList parts = d.date.split(QLatin1Char('-'));
+        if (parts.size() != 3)
+            return false;
+        const QDate day(parts[0].toInt(), parts[1].toInt(), parts[2].toInt());
+        return day.isValid() && m_tables.dayText(day) == d.date;
     }
 
     void noteLanguages(const XmlNode &element, const QString &path)
@@ -325,9 +353,16 @@ private:
         if (const HeldRule *rule = heldRule(path); rule && rule->held == Held::Language)
             noteLanguage(nodeText(element));
         for (const XmlNode &child : element.elements()) {
-            noteLanguage(child.attribute(QLatin1String(m_tables.languageAttribute)));
+            noteLanguageOf(child);
             noteLanguages(child, path + QLatin1Char('/') + child.localName());
         }
+    }
+
+    // The language an element's attribute gives.
+    void noteLanguageOf(const XmlNode &element)
+    {
+        if (element.raw()->properties)
+            noteLanguage(element.attribute(m_languageAttribute));
     }
 
     void noteLanguage(const QString &language)
@@ -335,33 +370,38 @@ private:
         const QString code = language.trimmed();
         if (code.isEmpty() || code.compare(QLatin1String("x-none"), Qt::CaseInsensitive) == 0)
             return;
-        for (const QString &known : m_languages)
-            if (known.compare(code, Qt::CaseInsensitive) == 0)
-                return;
-        m_languages << code;
+        // Codes are one language in any capitals.
+        const QString key = code.toLower();
+        if (m_languagesSeen.contains(key))
+            return;
+        m_languagesSeen.insert(key);
+        m_languages << beginningOf(code);
     }
 
-    const HeldRule *heldRule(const QString &path) const
+    // What the tables say of the elements of a path; the paths of a file repeat, and are looked up once.
+    struct PathRules {
+        const HeldRule *held = nullptr;
+        const VocabularyRule *vocabulary = nullptr;
+        bool list = false;
+        bool contribution = false;
+    };
+    const PathRules &rulesOf(const QString &path)
     {
+        if (const auto found = m_rules.constFind(path); found != m_rules.constEnd())
+            return *found;
+        PathRules rules;
         for (const HeldRule &rule : m_tables.rules)
-            if (pathEndsWith(path, rule.path))
-                return &rule;
-        return nullptr;
-    }
-
-    bool isList(const QString &path) const
-    {
-        return std::any_of(m_tables.lists.begin(), m_tables.lists.end(),
-                           [&path](const char *list) { return pathEndsWith(path, list); });
-    }
-
-    const VocabularyRule *vocabularyRule(const QString &path) const
-    {
+            if (!rules.held && pathEndsWith(path, rule.path))
+                rules.held = &rule;
         for (const VocabularyRule &rule : m_tables.vocabularies)
-            if (pathEndsWith(path, rule.path))
-                return &rule;
-        return nullptr;
+            if (!rules.vocabulary && pathEndsWith(path, rule.path))
+                rules.vocabulary = &rule;
+        rules.list = std::any_of(m_tables.lists.begin(), m_tables.lists.end(),
+                                 [&path](const char *list) { return pathEndsWith(path, list); });
+        rules.contribution = pathEndsWith(path, m_tables.contribution);
+        return *m_rules.insert(path, rules);
     }
+    const HeldRule *heldRule(const QString &path) { return rulesOf(path).held; }
 
     QString section() const { return readers::sectionName(m_category); }
 
@@ -377,18 +417,23 @@ private:
     const HeldTexts &m_held;
     const CheckTables &m_tables;
     const QSet<const void *> &m_named;
+    const QString m_languageAttribute;
     readers::Category m_category = readers::Category::General;
     XmlNode m_categoryElement;
     bool m_read = true;
-    XmlNode m_repeated; // around the element being walked: the outermost repeat of a field of one value
-    Notices m_vocabularies;
+    XmlNode m_repeated;      // around the element being walked: the outermost repeat of a field of one value
+    XmlNode m_withoutPerson; // around the element being walked: a contribution without a person
+    NamedLine m_unsupported;
     QSet<const void *> m_valuesNamed;
-    Line m_repeats;
-    Line m_identifiers;
-    Line m_values;
+    NamedLine m_repeats;
+    NamedLine m_withoutPersons;
+    NamedLine m_identifiers;
+    NamedLine m_values;
     QStringList m_languages;
+    QSet<QString> m_languagesSeen;
     QList<DateUnit> m_dates;
     QHash<const void *, qsizetype> m_dateIndex;
+    QHash<QString, PathRules> m_rules;
 };
 
 } // namespace
@@ -426,9 +471,33 @@ QString HeldTexts::durationKey(const QStringList &parts)
     return numbers.join(QLatin1Char(':'));
 }
 
+void HeldTexts::keep(const char *vocabulary, const QString &value) { keepAll(vocabulary, {value}); }
+
+void HeldTexts::keepAll(const char *vocabulary, const QStringList &values)
+{
+    QSet<QString> &kept = vocabularies[QLatin1String(vocabulary)];
+    for (const QString &value : values)
+        if (const QString line = value.simplified(); !line.isEmpty())
+            kept.insert(line);
+}
+
+bool HeldTexts::keeps(const char *vocabulary, const QString &value) const
+{
+    const auto found = vocabularies.constFind(QLatin1String(vocabulary));
+    return found == vocabularies.constEnd() ? holds(value) : found->contains(value.simplified());
+}
+
 ReadCheck::ReadCheck() : m_outer(t_open) { t_open = this; }
 
 ReadCheck::~ReadCheck() { t_open = m_outer; }
+
+ReadCheck *ReadCheck::outermost()
+{
+    ReadCheck *out = t_open;
+    while (out && out->m_outer)
+        out = out->m_outer;
+    return out;
+}
 
 QList<XmlNode> ReadCheck::fileCategories(const XmlNode &record, const XmlNode &general)
 {
@@ -443,24 +512,78 @@ QList<XmlNode> ReadCheck::fileCategories(const XmlNode &record, const XmlNode &g
 
 void ReadCheck::named(const XmlNode &node)
 {
-    ReadCheck *outermost = t_open;
-    if (!outermost || node.isNull())
-        return;
-    while (outermost->m_outer)
-        outermost = outermost->m_outer;
-    outermost->m_named.insert(node.raw());
+    if (ReadCheck *check = outermost(); check && !node.isNull())
+        check->m_named.insert(node.raw());
 }
+
+void ReadCheck::unsupportedValue(const XmlNode &node, readers::Category category, const QString &element,
+                                 const QString &value, Notices &notices)
+{
+    const QString name = readers::sectionName(category) + QStringLiteral(": ") + element;
+    ReadCheck *check = outermost();
+    if (!check) {
+        notices.append({QLatin1String(readers::kUnsupportedValue) + name +
+                            (value.isEmpty() ? QString() : QStringLiteral(" \"") + value + QLatin1Char('"')),
+                        QLatin1String(readers::kNoticeTitle)});
+        return;
+    }
+    check->m_named.insert(node.raw());
+    // A vocabulary is named once, by the first value of it that cannot be held.
+    if (check->m_unsupportedNodes.contains(node.raw()))
+        return;
+    check->m_unsupportedNodes.insert(node.raw());
+    if (value.isEmpty())
+        check->m_unsupported.add(name, node.raw(), QString(), false);
+    else
+        check->m_unsupported.add(name, node.raw(), value);
+}
+
+void ReadCheck::noValueElement(const XmlNode &node, readers::Category category, Notices &notices)
+{
+    ReadCheck *check = outermost();
+    if (!check) {
+        notices.append({readers::noValueElementText(category, node.localName()), QLatin1String(readers::kNoticeTitle)});
+        return;
+    }
+    check->m_named.insert(node.raw());
+    check->m_unsupported.add(readers::sectionName(category) + QStringLiteral(": ") + node.localName(), node.raw(),
+                             QStringLiteral("(no value element)"), false);
+}
+
+void ReadCheck::notice(Notices &notices, const QString &text)
+{
+    static const QString title = QLatin1String(readers::kNoticeTitle);
+    if (ReadCheck *check = outermost(); !check || check->m_counter.admit(text))
+        notices.append({text, title});
+}
+
+bool ReadCheck::addLine(const QString &line)
+{
+    ReadCheck *check = outermost();
+    if (!check)
+        return false;
+    check->m_lines << line;
+    return true;
+}
+
+namespace {
+thread_local int t_quiet = 0;
+}
+
+ReadCheck::Quiet::Quiet() { ++t_quiet; }
+
+ReadCheck::Quiet::~Quiet() { --t_quiet; }
 
 void ReadCheck::report(const QList<XmlNode> &categories, const HeldTexts &held, const CheckTables &tables,
                        Notices &notices) const
 {
-    const ReadCheck *outermost = this;
-    while (outermost->m_outer)
-        outermost = outermost->m_outer;
-    Walker walker(held, tables, outermost->m_named);
+    const ReadCheck *check = this;
+    while (check->m_outer)
+        check = check->m_outer;
+    Walker walker(held, tables, check->m_named, check->m_unsupported, check->m_unsupportedNodes);
     QSet<QString> seen; // the categories met: a later one of a name is not read
     for (const XmlNode &element : categories) {
-        if (outermost->m_named.contains(element.raw()))
+        if (check->m_named.contains(element.raw()))
             walker.named(element);
         for (const CategoryName &name : tables.categories) {
             if (element.localName() != QLatin1String(name.name))
@@ -470,7 +593,11 @@ void ReadCheck::report(const QList<XmlNode> &categories, const HeldTexts &held, 
             seen.insert(key);
         }
     }
-    walker.appendNotices(notices);
+    if (const std::optional<Notice> notShown = check->m_counter.notShown())
+        notices.append(*notShown);
+    const QStringList lines = walker.lines(check->m_lines);
+    if (!lines.isEmpty() && t_quiet == 0)
+        notices.append({lines.join(QStringLiteral("\r\r")), QLatin1String(readers::kNoticeTitle)});
 }
 
 } // namespace ts

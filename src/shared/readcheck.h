@@ -7,9 +7,12 @@
 // the table of the elements it takes in a form of their own (vCards, durations, dates, languages).
 
 #include "notice.h"
+#include "noticelines.h"
 #include "readertables.h"
 #include "xmlsaferecord.h"
 
+#include <QDate>
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <initializer_list>
@@ -50,6 +53,14 @@ struct VocabularyRule {
     std::initializer_list<const char *> values;
 };
 
+// A date that the writers write themselves, by the path of its element ("annotation/date"): the export
+// day, written as `CheckTables::dayText` writes it, with the writers' own description beside it, or with
+// none where they write none. Such a date is the program's own, whatever the day, and is not named.
+struct OwnDate {
+    const char *path;
+    const char *description; // null: none
+};
+
 // The category elements of a binding, by their names.
 struct CategoryName {
     const char *name;
@@ -63,7 +74,14 @@ struct CheckTables {
     // The elements a record holds several of (keywords, contributions, requirements): one of them that
     // is not kept is no repeat of a field that holds one value.
     std::span<const char *const> lists;
+    std::span<const OwnDate> ownDates;
     const char *languageAttribute; // "xml:lang" or "language"
+    // A contribution, and the element in it that names its person: what a contribution without a person
+    // holds is left out with it.
+    const char *contribution;
+    const char *person;
+    // The day as the writers write it.
+    QString (*dayText)(const QDate &day);
     // The length a duration text stands for, as a text that compares equal for equal lengths; empty when
     // the text is no duration.
     QString (*durationKey)(const QString &text);
@@ -73,12 +91,20 @@ struct CheckTables {
 struct HeldTexts {
     QSet<QString> texts;     // on one line, blank runs as one blank
     QSet<QString> durations; // by durationKey
+    // The values the record keeps of each vocabulary of the tables, by the vocabulary's path: a value kept
+    // in another field is not kept in this one.
+    QHash<QString, QSet<QString>> vocabularies;
     QString exportDay;       // today, as the writers write the day of an export
     void add(const QString &text);
     void addAll(const QStringList &texts);
     // The parts of a text at every occurrence of the separator, each trimmed, and the text itself.
     void addParts(const QString &text, QChar separator);
     bool holds(const QString &text) const;
+    void keep(const char *vocabulary, const QString &value);
+    void keepAll(const char *vocabulary, const QStringList &values);
+    // Whether the record keeps the value in the field of that vocabulary; for a vocabulary given no values,
+    // whether it holds the text anywhere.
+    bool keeps(const char *vocabulary, const QString &value) const;
     // The parts of a duration as numbers, whatever their digits ("1:30:0" for "01", "30", "00"); a part that
     // is no number stays as it is.
     static QString durationKey(const QStringList &parts);
@@ -120,16 +146,47 @@ public:
     // A reader named this node in a notice: the check passes over it and everything inside it.
     static void named(const XmlNode &node);
 
+    // A value that a reader cannot hold, in the element named ("requirement", "kind"), quoted; with an
+    // empty value, a vocabulary that gives no value element. While a check is open it is named on the line
+    // of such values of the check's one notice, otherwise in a notice of its own; the check passes over
+    // the node either way.
+    static void unsupportedValue(const XmlNode &node, readers::Category category, const QString &element,
+                                 const QString &value, Notices &notices);
+    static void noValueElement(const XmlNode &node, readers::Category category, Notices &notices);
+    // A line for the check's one notice, put before its own lines; false when no check is open.
+    static bool addLine(const QString &line);
+    // A reader's own notice ("Unsupported element found in your imported file <general>: rating"). While a
+    // check is open, the first twenty of each kind are kept and the others counted, in one notice that the
+    // report puts after them.
+    static void notice(Notices &notices, const QString &text);
+
+    // While one is open, the checks on this thread name nothing in a notice of their own: the program is
+    // reading a file of its own for its values, and the file itself is checked when it is opened.
+    class Quiet {
+    public:
+        Quiet();
+        ~Quiet();
+        Quiet(const Quiet &) = delete;
+        Quiet &operator=(const Quiet &) = delete;
+    };
+
     // Walks the categories given (the elements among them named in the tables; a later one of a name was
-    // not read, and all it holds is a repeat) and appends to `notices`: one notice for each vocabulary value
-    // outside its list or not kept, then one notice naming, a line each, the repeats, identifiers, other
-    // values, languages and dates that the record does not hold.
+    // not read, and all it holds is a repeat). Then it appends the notice that counts the readers' notices
+    // not shown, and one notice naming, a line each, the values that the readers or the record cannot keep, the
+    // lines given, and the repeats, contributions without a person, identifiers, other values, languages
+    // and dates that the record does not hold.
     void report(const QList<XmlNode> &categories, const HeldTexts &held, const CheckTables &tables,
                 Notices &notices) const;
 
 private:
+    static ReadCheck *outermost();
+
     ReadCheck *m_outer;
     QSet<const void *> m_named;
+    NamedLine m_unsupported; // the readers' values that cannot be held
+    QSet<const void *> m_unsupportedNodes;
+    QStringList m_lines;
+    NoticeCounter m_counter;
 };
 
 } // namespace ts

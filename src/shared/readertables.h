@@ -90,5 +90,10 @@ inline constexpr const char *kLeftOutLanguages =
     "Every language is written as \"x-none\". Languages of your imported file that are not kept: ";
 inline constexpr const char *kLeftOutDates =
     "The export writes its own dates and date descriptions. Dates of your imported file that are not kept: ";
+inline constexpr const char *kLeftOutContributions =
+    "Each contribution is kept with its person. Contributions without a person left out of your imported file: ";
+// The notice after the first ones of each kind that an opening shows, followed by how many more of each
+// kind there were.
+inline constexpr const char *kNotShown = "Only the first twenty notices of each kind are shown. Not shown: ";
 
 } // namespace ts::readers

@@ -6,6 +6,8 @@
 #include "frame/frmdocument.h"
 #include "frame/globals.h"
 #include "frame/previewbrowser.h"
+#include "frame/templates.h"
+#include "model12/writer12.h"
 #include "platform/programfolder.h"
 
 #include <QCheckBox>
@@ -96,6 +98,24 @@ TEST_F(FileBrowser, AClickDispatchesOnTheExtensionInAnyCase)
 TEST_F(FileBrowser, AResourceFileFillsTheEditorOverTheDefaultTemplate)
 {
     startMain();
+    // A default template saved the day before, with contributors and a language that no field keeps: it is
+    // read for every file without a word, and names what it holds when it is opened itself.
+    Record12 saved = clearedRecord12();
+    saved.lstFiles = {QStringLiteral("Ann,Author")};
+    saved.metadataAuthorsText = QStringLiteral("Bo");
+    saved.cboCreatorRole = QStringLiteral("Creator");
+    WriteContext12 yesterday;
+    yesterday.today = QDate::currentDate().addDays(-1);
+    yesterday.programDir = programFolder();
+    writeFile(QStringLiteral("templates/default.tsm"),
+              writeDocument12(Writer12::Aggregation, saved, yesterday)
+                  .text.replace(QStringLiteral("<title>\r\n         <langstring xml:lang=\"x-none\">"),
+                                QStringLiteral("<title>\r\n         <langstring xml:lang=\"en\">"))
+                  .toUtf8());
+    openTemplate(path(QStringLiteral("templates/default.tsm")));
+    EXPECT_EQ(dialogs.messages(), QStringList({"Every language is written as \"x-none\". Languages of your imported "
+                                               "file that are not kept: en"}));
+    dialogs.clear();
     const struct {
         const char *name;
         const char *ticked;

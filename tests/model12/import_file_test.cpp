@@ -225,9 +225,9 @@ TEST_F(ImportFile, ValueThatCannotBeReadLosesOnlyItsField)
               QStringList({"titleText=T", "txtSize=10", "cboHourDuration=2", "cboMinDuration=05", "txtDuration=2:05:",
                            "cboContext=School", "usageConditionsText=R"}));
     EXPECT_EQ(result.notices,
-              Notices({info("Unsupported value found in your imported file <educational>: typicallearningtime \"soon\""),
-                       info("Unsupported value found in your imported file <educational>: context \"School\""),
-                       info("The export writes its own dates and date descriptions. Dates of your imported file that are not kept: 2024-01-01")}));
+              Notices({info("Unsupported value found in your imported file <educational>: typicallearningtime \"soon\"\r\r"
+                            "The export writes its own dates and date descriptions. Dates of your imported file that "
+                            "are not kept: 2024-01-01")}));
 }
 
 TEST_F(ImportFile, TextIsDecodedAsTheFileDeclaresIt)

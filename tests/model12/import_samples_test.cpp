@@ -53,10 +53,8 @@ TEST_F(ImportSamples, RecordsOfOtherToolsReachTheRecord)
          "Fisher;Sue",
          "POOL Project",
          {"1", "2"},
-         {"Unsupported value found in your imported file <metametadata>: role \"Creator\"",
-          "Unsupported value found in your imported file <educational>: context \"University Undergraduate\"",
-          "Each of these fields holds one value. Repeated elements left out of your imported file: <general> "
-          "catalogentry: \"URI\"\r\rEvery language is written as \"x-none\". Languages of your imported file that are "
+         {"Each of these fields holds one value. Repeated elements left out of your imported file: <general> "
+          "catalogentry: \"URI\"; <metametadata> contribute/role: \"Creator\"\r\rEvery language is written as \"x-none\". Languages of your imported file that are "
           "not kept: en\r\rThe export writes its own dates and date descriptions. Dates of your imported file that are "
           "not kept: 2001-02-01"}},
     };

@@ -40,8 +40,7 @@ WriteContext context2004(bool optionalOnly);
 // lifecycle contributors are optional too.
 Record2004 asReadBack2004(const Record2004 &record, Writer2004 writer, bool optionalOnly);
 // What a stored classification fragment gives the classification fields (no notice).
-// With `vocabulary`, the fragment holds values outside the purpose list, which are named.
-Record2004 classificationOf2004(const QByteArray &fragment, bool vocabulary = false);
+Record2004 classificationOf2004(const QByteArray &fragment);
 
 // A file of tests/data/writer2004.
 QByteArray golden2004(const QString &name);

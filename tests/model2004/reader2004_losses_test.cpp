@@ -4,6 +4,7 @@
 #include "support/exportcheck.h"
 
 #include "model2004/reader2004.h"
+#include "model2004/build2004.h"
 #include "model2004/writer2004.h"
 
 using namespace ts;
@@ -17,15 +18,18 @@ TEST_F(OpenedLosses2004, EveryTextOfAFileIsExportedOrNamed)
 {
     failOnUnanswered = false;
     expectEveryLossNamed({&loadMetadataFile2004,
-                          [this](const XmlDocument &document, Notices &notices) {
+                          [this](const XmlDocument &document, Notices &notices, const QDate &day) {
                               Record2004 record = clearedRecord2004();
                               parseMetadata2004(document, record, notices);
                               WriteContext context;
                               context.programDir = path(QString());
+                              context.today = day;
                               return writeDocument2004(Writer2004::Aggregation, record, context).text;
                           },
                           checkTables2004()},
-                         dialogs);
+                         dialogs, path(QString()),
+                         {{readers::kStatusNotRecommended, "the editor takes a status outside its list only from a "
+                                                           "file, and says so each time"}});
 }
 
 // What each shape of a real record that the editor cannot hold is named as, on a record of its own; the last
@@ -60,9 +64,53 @@ TEST_F(OpenedLosses2004, EachLossIsNamedInItsOwnWords)
              "</rights>",
          {"Unsupported value found in your imported file <rights>: copyrightAndOtherRestrictions \"creative commons: "
           "attribution - share alike\""}},
-        {"a role of the other binding",
-         "</general><lifeCycle>" + contribution("Creator", "Ann", {}) + "</lifeCycle>",
-         {"Unsupported value found in your imported file <lifecycle>: role \"Creator\""}},
+        {"values outside the lists that the record keeps and writes back",
+         vocabulary("structure", "LOMv1.0", "Hierarchical") + "</general><lifeCycle>" +
+             contribution("Creator", "Ann", {}) + contribution("Technical Implementer", "Bo", {}) +
+             "</lifeCycle><metaMetadata>" + contribution("provider", "Cy", {}) +
+             contribution("subject matter expert", "Di", {}) + "</metaMetadata><educational>" +
+             vocabulary("context", "LOMv1.0", "classroom") + "</educational>",
+         {}},
+        {"a contribution without a person",
+         "</general><lifeCycle>" + contribution("author", "Ann", {}) +
+             "<contribute>" + vocabulary("role", "LOMv1.0", "editor") + "</contribute></lifeCycle>",
+         {"Each contribution is kept with its person. Contributions without a person left out of your imported "
+          "file: <lifecycle> contribute: \"editor\""}},
+        {"nine vocabularies without a value element and two unsupported elements: three boxes",
+         "<structure>linear</structure><aggregationLevel>2</aggregationLevel><rating>5</rating><stamp/></general>"
+         "<educational><interactivityType>active</interactivityType><interactivityLevel>low</interactivityLevel>"
+         "<semanticDensity>low</semanticDensity><intendedEndUserRole>learner</intendedEndUserRole><context>school"
+         "</context><difficulty>easy</difficulty><learningResourceType>exercise</learningResourceType></educational>",
+         {"Unsupported element found in your imported file <general>: rating",
+          "Unsupported element found in your imported file <general>: stamp",
+          "Unsupported value found in your imported file <general>: structure (no value element); <general>: "
+          "aggregationLevel (no value element); <educational>: interactivityType (no value element); <educational>: "
+          "interactivityLevel (no value element); <educational>: semanticDensity (no value element); <educational>: "
+          "intendedEndUserRole (no value element); <educational>: context (no value element); <educational>: "
+          "difficulty (no value element); <educational>: learningResourceType (no value element)"}},
+        {"unsupported elements of one kind beyond twenty: counted in one box",
+         [] {
+             QString many;
+             for (int i = 1; i <= 25; ++i)
+                 many += QStringLiteral("<x%1/>").arg(i);
+             return many + "</general>";
+         }(),
+         [] {
+             QStringList shown;
+             for (int i = 1; i <= 20; ++i)
+                 shown << QStringLiteral("Unsupported element found in your imported file <general>: x%1").arg(i);
+             return shown << "Only the first twenty notices of each kind are shown. Not shown: 5 more like "
+                             "\"Unsupported element found in your imported file <general>: x21\"";
+         }()},
+        {"strings that say what the first one says, and the writers' own dates of an earlier day",
+         "</general><technical><otherPlatformRequirements><string>editor: Authoring Tool 2.1</string><string>"
+         "editor: Authoring Tool 2.1</string><string>editor: Authoring Tool 2.1</string></otherPlatformRequirements>"
+         "</technical><lifeCycle>" +
+             contribution("author", "Ann",
+                          "<date><dateTime>" + documentDate2004(QDate::currentDate().addDays(-3)) +
+                              "</dateTime><description><string>Date Description</string></description></date>") +
+             "</lifeCycle>",
+         {}},
         {"languages and dates",
          "<language>es</language><keyword><string language=\"it\">celle</string></keyword></general><lifeCycle>" +
              contribution("author", "Ann",

@@ -9,6 +9,8 @@
 #include "shared/notice.h"
 #include "shared/readcheck.h"
 
+#include <QDate>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -29,15 +31,18 @@ QStringList unnamedLosses(const XmlDocument &opened, const XmlDocument &exported
                           const Notices &notices);
 
 // What a binding does with a file: reads it (no document when it cannot), and fills a record from the
-// document with its notices and exports it (empty when the export did not finish).
+// document with its notices and exports it on the day given (empty when the export did not finish).
 struct OpeningBinding {
     LoadedMetadata (*load)(const QString &path);
-    std::function<QString(const XmlDocument &document, Notices &notices)> openAndExport;
+    std::function<QString(const XmlDocument &document, Notices &notices, const QDate &day)> openAndExport;
     const CheckTables &tables;
 };
 
 // Opens each of recordsToOpen() that the binding reads, exports it with "Continue?" answered Yes, and fails
-// for every text of the file the export does not hold that its notices do not name.
-void expectEveryLossNamed(const OpeningBinding &binding, ScriptedDialogs &dialogs);
+// for every text of the file the export does not hold that its notices do not name. Then it opens the
+// export, written today and once more a day before, into `folder`, and fails for every notice that opening
+// shows but those `expected` allows, each with the reason the program's own file is told it.
+void expectEveryLossNamed(const OpeningBinding &binding, ScriptedDialogs &dialogs, const QString &folder,
+                          const QHash<QString, const char *> &expected);
 
 } // namespace ts::test

@@ -1,0 +1,114 @@
+#include "noticelines.h"
+
+#include "readertables.h"
+
+namespace ts {
+
+namespace {
+
+// How much of a notice not shown the counting notice quotes.
+constexpr qsizetype kExampleLength = 100;
+
+// The fixed beginning of a notice's text, which its kind shares: before its first ":" or digit. The notices
+// of one reader about one category are one kind ("Unsupported element found in your imported file
+// <general>").
+QString kindOf(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text.at(i) == QLatin1Char(':') || text.at(i).isDigit())
+            return text.left(i);
+    return text;
+}
+
+} // namespace
+
+QString beginningOf(const QString &text, qsizetype length)
+{
+    const QString line = text.simplified();
+    if (line.size() <= length)
+        return line;
+    qsizetype cut = length;
+    if (line.at(cut).isLowSurrogate())
+        --cut;
+    return line.left(cut).trimmed() + QStringLiteral("\u2026");
+}
+
+QStringList boundedList(QStringList texts)
+{
+    if (texts.size() <= kShownTexts)
+        return texts;
+    const qsizetype all = texts.size();
+    texts.resize(kShownTexts);
+    return texts << QStringLiteral("\u2026 (%1 in all)").arg(all);
+}
+
+void NamedLine::add(const QString &name, const void *unit, const QString &text, bool quote)
+{
+    if (const auto found = m_index.constFind(unit); found != m_index.constEnd()) {
+        m_units[*found].texts << text;
+        return;
+    }
+    m_index.insert(unit, m_units.size());
+    m_units.append({name, {text}, quote});
+}
+
+QString NamedLine::text(const QString &lead, const QString &separator, qsizetype quoted) const
+{
+    // The entries in the order their names were met, each with the units shown of it.
+    QStringList names;
+    QHash<QString, QStringList> shown;
+    for (qsizetype i = 0; i < m_units.size() && i < kShownTexts; ++i) {
+        const Unit &u = m_units.at(i);
+        const QString text = u.texts.join(QLatin1Char(' '));
+        auto entry = shown.find(u.name);
+        if (entry == shown.end()) {
+            names << u.name;
+            entry = shown.insert(u.name, {});
+        }
+        *entry << (u.quote ? QLatin1Char('"') + beginningOf(text, quoted) + QLatin1Char('"') : text);
+    }
+    // A file that repeats one element thousands of times is named by its first ones and their number.
+    if (m_units.size() > kShownTexts)
+        shown[names.last()] << QStringLiteral("\u2026 (%1 in all)").arg(m_units.size());
+    QStringList entries;
+    for (const QString &name : names) {
+        QStringList texts = shown.value(name);
+        texts.removeAll(QString());
+        entries << beginningOf(name, kExampleLength) +
+                       (texts.isEmpty() ? QString() : separator + texts.join(QStringLiteral(", ")));
+    }
+    return lead + entries.join(QStringLiteral("; "));
+}
+
+bool NoticeCounter::admit(const QString &text)
+{
+    const QString kind = kindOf(text);
+    qsizetype &shown = m_shown[kind];
+    if (shown < kShownTexts) {
+        ++shown;
+        return true;
+    }
+    const auto found = m_hiddenIndex.constFind(kind);
+    if (found != m_hiddenIndex.constEnd()) {
+        ++m_hidden[*found].count;
+        return false;
+    }
+    m_hiddenIndex.insert(kind, m_hidden.size());
+    m_hidden.append({1, text.section(QLatin1Char('\r'), 0, 0)});
+    return false;
+}
+
+std::optional<Notice> NoticeCounter::notShown() const
+{
+    if (m_hidden.isEmpty())
+        return std::nullopt;
+    QStringList counted;
+    for (const Hidden &hidden : m_hidden)
+        counted << QStringLiteral("%1 more like \"%2\"")
+                       .arg(hidden.count)
+                       .arg(beginningOf(hidden.example, kExampleLength));
+    return Notice{QLatin1String(readers::kNotShown) + counted.join(QStringLiteral("; ")),
+                  QLatin1String(readers::kNoticeTitle)};
+}
+
+} // namespace ts

@@ -1,0 +1,69 @@
+#pragma once
+// How the opening of a file keeps its notices few and short. What the program itself names of an opened
+// file (values it cannot keep, strings, repeats, languages, dates) goes into one notice, a line per kind,
+// each line quoting a bounded number of texts; the readers' own notices (unsupported elements, invalid
+// entries, parse errors) are shown up to a bound of each kind, and the rest are counted in one notice.
+
+#include "notice.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace ts {
+
+// How many texts one line of a notice quotes, and how many notices of one kind an opening shows.
+inline constexpr qsizetype kShownTexts = 20;
+
+// The start of a text on one line, cut after `length` characters (and the blank at the cut) with "…",
+// never inside a character.
+QString beginningOf(const QString &text, qsizetype length);
+
+// The first kShownTexts of the texts, then "… (N in all)" when there are more.
+QStringList boundedList(QStringList texts);
+
+// One line of a notice: entries, each a name with the texts of the elements it names, in the order they
+// were met: "<general> description: "First", "Second"; <educational> context: "school"".
+class NamedLine {
+public:
+    // One text of an element (the unit) under the name of its entry. The texts of one unit are shown
+    // together, in quotes, or as they are when `quote` is false ("(no value element)").
+    void add(const QString &name, const void *unit, const QString &text, bool quote = true);
+    bool isEmpty() const { return m_units.isEmpty(); }
+    // The lead, then each entry as its name, the separator and its units, each quoted by its beginning of
+    // `quoted` characters; at most kShownTexts units in all, then "… (N in all)".
+    QString text(const QString &lead, const QString &separator = QStringLiteral(": "), qsizetype quoted = 30) const;
+
+private:
+    struct Unit {
+        QString name;
+        QStringList texts;
+        bool quote;
+    };
+    QList<Unit> m_units;
+    QHash<const void *, qsizetype> m_index;
+};
+
+// Counts the notices of one opening by kind (the fixed beginning of a notice's text, before its first ":"
+// or digit: "Unsupported element found in your imported file <general>"): the first kShownTexts of each
+// kind are shown, the others only counted.
+class NoticeCounter {
+public:
+    // Whether the notice is one to show.
+    bool admit(const QString &text);
+    // The notice that counts those not shown, by kind; none when every one was shown.
+    std::optional<Notice> notShown() const;
+
+private:
+    struct Hidden {
+        qsizetype count;
+        QString example; // the first one of the kind not shown
+    };
+    QHash<QString, qsizetype> m_shown;
+    QList<Hidden> m_hidden;
+    QHash<QString, qsizetype> m_hiddenIndex;
+};
+
+} // namespace ts
