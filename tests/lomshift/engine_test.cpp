@@ -523,6 +523,14 @@ TEST_F(Engine, RecordsOfOtherToolsAreCarriedOverAndWhatIsLeftOutIsNamed)
          head + u"<general><title><string language=\"en\">Cells</string></title></general>"_s + marks +
              u"</metaMetadata></lom>"_s,
          problems + u"converted, but left out: general/title"_s},
+        // A no-break space holds no text; own text before an empty element stays its own past the blanks after
+        // it; a vocabulary in capitals with an empty value holds nothing to carry over.
+        {"Metadata",
+         u"<lom xmlns='http://www.imsglobal.org/xsd/imsmd_rootv1p2p1'><general><title><langstring>Cells</langstring>"
+         "</title><foo>&#160;</foo><baz>Text\n  <bar/>\n</baz><Structure><Source>LOMv1.0</Source><Value/></Structure>"
+         "</general></lom>"_s,
+         {},
+         problems + u"converted, but left out: general/baz"_s},
         // A duration in the LOM form; a requirement's highest version.
         {"Metadata",
          u"<lom xmlns='http://www.imsglobal.org/xsd/imsmd_rootv1p2p1'><general><title><langstring>Cells</langstring>"

@@ -150,6 +150,10 @@ TEST_F(ImportFile, ReadsTheDocumentWhateverTheHeaderLeavesOpen)
     const QString cases[] = {
         // a prefixed root whose end tag keeps its prefix
         QStringLiteral("<md:lom xmlns:md=\"%1\" xmlns=\"%1\">%2</md:lom>").arg(QLatin1String(kIms), body),
+        // every element prefixed
+        QStringLiteral("<imsmd:lom xmlns:imsmd=\"%1\"><imsmd:general><imsmd:title><imsmd:langstring>T"
+                       "</imsmd:langstring></imsmd:title></imsmd:general></imsmd:lom>")
+            .arg(QLatin1String(kIms)),
         // a prefix used on the root but declared nowhere
         QStringLiteral("<lom xsi:schemaLocation=\"x y\">%1</lom>").arg(body),
         // a document type without entities
