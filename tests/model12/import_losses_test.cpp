@@ -45,6 +45,19 @@ TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
         return QStringLiteral("<%1><source>%2</source><value>%3</value></%1>")
             .arg(QLatin1String(element), lang("x-none", source), lang("x-none", value));
     };
+    // A general element's coverage given `count` times, and the first of those texts quoted.
+    const auto coverages = [&](int count) {
+        QString repeats;
+        for (int i = 1; i <= count; ++i)
+            repeats += "<coverage>" + lang("x-none", QByteArray::number(i).constData()) + "</coverage>";
+        return repeats;
+    };
+    const auto quotes = [](int count) {
+        QStringList quoted;
+        for (int i = 1; i <= count; ++i)
+            quoted << QStringLiteral("\"%1\"").arg(i);
+        return quoted.join(QStringLiteral(", "));
+    };
     const struct {
         const char *what;
         QString general;    // in the general element, after its title
@@ -106,17 +119,30 @@ TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
          {"Every language is written as \"x-none\". Languages of your imported file that are not kept: es, it\r\rThe "
           "export writes its own dates and date descriptions. Dates of your imported file that are not kept: "
           "2006-01-01, 2021-09-01"}},
-        {"a field repeated many times: the first twenty texts left out and their number",
-         [&] {
-             QString repeats;
-             for (int i = 1; i <= 25; ++i)
-                 repeats += "<coverage>" + lang("x-none", QByteArray::number(i).constData()) + "</coverage>";
-             return repeats;
-         }(),
-         {},
+        {"a field repeated many times: the first twenty texts left out and their number", coverages(25), {},
          {"Each of these fields holds one value. Repeated elements left out of your imported file: <general> "
-          "coverage: \"1\", \"2\", \"3\", \"4\", \"5\", \"6\", \"7\", \"8\", \"9\", \"10\", \"11\", \"12\", \"13\", "
-          "\"14\", \"15\", \"16\", \"17\", \"18\", \"19\", \"20\", \u2026 (24 in all)"}},
+          "coverage: " + quotes(20) + ", \u2026 (24 in all)"}},
+        {"a field repeated 21 times: its twenty texts left out, all quoted", coverages(21), {},
+         {"Each of these fields holds one value. Repeated elements left out of your imported file: <general> "
+          "coverage: " + quotes(20)}},
+        {"a field repeated 22 times", coverages(22), {},
+         {"Each of these fields holds one value. Repeated elements left out of your imported file: <general> "
+          "coverage: " + quotes(20) + ", \u2026 (21 in all)"}},
+        {"a value holding a string and a further element: one notice for the role",
+         {},
+         "<lifecycle><contribute>" + vocabulary("role", "LOMv1.0", "Author") +
+             "<centity><vcard>BEGIN:VCARD\nFN:Ann\nEND:VCARD</vcard></centity></contribute><contribute><role><source>" +
+             lang("x-none", "LOMv1.0") + "</source><value>" + lang("x-none", "Editor") +
+             "<extra>more</extra></value></role><centity><vcard>BEGIN:VCARD\nFN:Bo\nEND:VCARD</vcard></centity>"
+             "</contribute></lifecycle>",
+         {"Unsupported value found in your imported file <lifecycle>: role \"Editor\""}},
+        {"a date kept with a description of its own",
+         {},
+         "<lifecycle><contribute>" + vocabulary("role", "LOMv1.0", "Author") +
+             "<centity><vcard>BEGIN:VCARD\nFN:Ann\nEND:VCARD</vcard></centity><date><datetime>2006-01-01</datetime>"
+             "<description>" + lang("x-none", "creado") + "</description></date></contribute></lifecycle>",
+         {"The export writes its own dates and date descriptions. Dates of your imported file that are not kept: "
+          "\"creado\""}},
         {"a duration's date that holds no date",
          {},
          "<technical><duration><datetime>00:30:00</datetime></duration></technical>",
@@ -137,6 +163,18 @@ TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
             notices << n.text;
         EXPECT_EQ(notices.join(u'\n').toStdString(), row.notices.join(u'\n').toStdString());
     }
+    // A classification read back with taxon paths of two sources keeps the last source and names the other.
+    Record12 entry = clearedRecord12();
+    Notices notices;
+    ASSERT_TRUE(parseClassification("<classification><taxonpath><source>" + lang("x-none", "Bloom") +
+                                        "</source><taxon><id>1</id><entry>" + lang("x-none", "Knowledge") +
+                                        "</entry></taxon></taxonpath><taxonpath><source>" + lang("x-none", "ACM") +
+                                        "</source><taxon><id>2</id><entry>" + lang("x-none", "Computing") +
+                                        "</entry></taxon></taxonpath></classification>",
+                                    entry, notices));
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_EQ(notices[0].text.toStdString(),
+              "Values left out of your imported file: <classification> taxonpath/source/langstring: \"Bloom\"");
 }
 
 } // namespace

@@ -120,6 +120,21 @@ TEST_F(OpenedLosses2004, EachLossIsNamedInItsOwnWords)
          {"Every language is written as \"x-none\". Languages of your imported file that are not kept: es, it\r\rThe "
           "export writes its own dates and date descriptions. Dates of your imported file that are not kept: "
           "2006-01-01, 2021-09-01"}},
+        {"dates beyond twenty: the first ones and their number",
+         "</general><lifeCycle>" +
+             [&] {
+                 QString dated;
+                 for (int i = 1; i <= 25; ++i)
+                     dated += contribution("author", "Ann",
+                                           QStringLiteral("<date><dateTime>2001-01-%1</dateTime></date>")
+                                               .arg(i, 2, 10, QLatin1Char('0')));
+                 return dated;
+             }() +
+             "</lifeCycle>",
+         {"The export writes its own dates and date descriptions. Dates of your imported file that are not kept: "
+          "2001-01-01, 2001-01-02, 2001-01-03, 2001-01-04, 2001-01-05, 2001-01-06, 2001-01-07, 2001-01-08, "
+          "2001-01-09, 2001-01-10, 2001-01-11, 2001-01-12, 2001-01-13, 2001-01-14, 2001-01-15, 2001-01-16, "
+          "2001-01-17, 2001-01-18, 2001-01-19, 2001-01-20, \u2026 (25 in all)"}},
         {"identifiers written as the general one",
          "<identifier><catalog>URI</catalog><entry>G-1</entry></identifier></general><metaMetadata><identifier>"
          "<catalog>URI</catalog><entry>MM-9</entry></identifier></metaMetadata><relation>" +
