@@ -84,15 +84,6 @@ constexpr OwnDate kOwnDates[] = {
 const CheckTables kTables{kCategories, kRules,     kVocabularies, kLists,         kOwnDates,
                           "xml:lang",  "contribute", "centity",   &documentDate12, &durationKey};
 
-// The role of each contributor of a list of "name,role" items.
-QStringList roles(const QStringList &items)
-{
-    QStringList out;
-    for (const QString &item : items)
-        out << item.section(QLatin1Char(','), -1);
-    return out;
-}
-
 template <std::size_t N>
 void addRequirement(HeldTexts &held, const std::array<RequirementRow12, N> &table, const QString &text,
                     const char *type, const char *typeAsRead)
@@ -145,7 +136,7 @@ HeldTexts heldTexts12(const Record12 &record)
     // The vocabularies, each by the field that keeps its value.
     held.keep("general/structure", r.cboStructure);
     held.keep("general/aggregationlevel", r.cboAggregationLevel);
-    held.keepAll("lifecycle/contribute/role", roles(r.lstFiles));
+    held.keepRoles("lifecycle/contribute/role", r.lstFiles);
     held.keep("metametadata/contribute/role", r.cboCreatorRole);
     held.keep("educational/interactivitytype", r.interactivityTypeCombo);
     held.keep("educational/interactivitylevel", r.interactivityLevelCombo);

@@ -91,15 +91,6 @@ constexpr OwnDate kOwnDates[] = {
 const CheckTables kTables{kCategories, kRules,     kVocabularies, kLists,           kOwnDates,
                           "language",  "contribute", "entity",    &documentDate2004, &durationKey};
 
-// The role of each contributor of a list of "name,role" items.
-QStringList roles(const QStringList &items)
-{
-    QStringList out;
-    for (const QString &item : items)
-        out << item.section(QLatin1Char(','), -1);
-    return out;
-}
-
 } // namespace
 
 const CheckTables &checkTables2004() { return kTables; }
@@ -141,8 +132,8 @@ HeldTexts heldTexts2004(const Record2004 &record)
     // The vocabularies, each by the field that keeps its value.
     held.keep("general/structure", r.cboStructure);
     held.keep("general/aggregationLevel", r.cboAggregationLevel);
-    held.keepAll("lifeCycle/contribute/role", roles(r.lstFiles));
-    held.keepAll("metaMetadata/contribute/role", roles(r.lstMetaContrib));
+    held.keepRoles("lifeCycle/contribute/role", r.lstFiles);
+    held.keepRoles("metaMetadata/contribute/role", r.lstMetaContrib);
     held.keep("educational/interactivityType", r.interactivityTypeCombo);
     held.keep("educational/interactivityLevel", r.interactivityLevelCombo);
     held.keep("educational/difficulty", r.cboEduDifficulty);

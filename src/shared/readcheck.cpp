@@ -481,6 +481,14 @@ void HeldTexts::keepAll(const char *vocabulary, const QStringList &values)
             kept.insert(line);
 }
 
+void HeldTexts::keepRoles(const char *vocabulary, const QStringList &contributors)
+{
+    QStringList roles;
+    for (const QString &item : contributors)
+        roles << item.section(QLatin1Char(','), -1);
+    keepAll(vocabulary, roles);
+}
+
 bool HeldTexts::keeps(const char *vocabulary, const QString &value) const
 {
     const auto found = vocabularies.constFind(QLatin1String(vocabulary));

@@ -102,6 +102,8 @@ struct HeldTexts {
     bool holds(const QString &text) const;
     void keep(const char *vocabulary, const QString &value);
     void keepAll(const char *vocabulary, const QStringList &values);
+    // The role of each contributor of a list of "name,role" items.
+    void keepRoles(const char *vocabulary, const QStringList &contributors);
     // Whether the record keeps the value in the field of that vocabulary; for a vocabulary given no values,
     // whether it holds the text anywhere.
     bool keeps(const char *vocabulary, const QString &value) const;
