@@ -9,6 +9,8 @@
 #include "shared/writefailure.h"
 #include "shared/xmlwalk.h"
 
+#include <libxml/tree.h>
+
 namespace ts {
 
 namespace {
@@ -33,14 +35,19 @@ bool isNamed(const XmlNode &node, const char *name, const QString &ns)
     return node.isElement() && node.localName() == QLatin1String(name) && node.namespaceUri() == ns;
 }
 
-// The elements of that name and namespace below the node, at any depth, in document order.
-void collect(const XmlNode &node, const char *name, const QString &ns, QList<XmlNode> &out, bool firstOnly)
+// The elements of that name and namespace (UTF-8, empty for none) below the node, at any depth, in document
+// order. Told by the parser's own names, without a copy of each: every category is looked up in the whole
+// record, which may hold hundreds of thousands of elements.
+void collect(xmlNodePtr node, QByteArrayView name, QByteArrayView ns, QList<XmlNode> &out, bool firstOnly)
 {
-    for (const XmlNode &c : node.elements()) {
+    for (xmlNodePtr c = node->children; c; c = c->next) {
         if (firstOnly && !out.isEmpty())
             return;
-        if (isNamed(c, name, ns))
-            out.append(c);
+        if (c->type != XML_ELEMENT_NODE)
+            continue;
+        const char *href = c->ns && c->ns->href ? reinterpret_cast<const char *>(c->ns->href) : "";
+        if (name == QByteArrayView(reinterpret_cast<const char *>(c->name)) && ns == QByteArrayView(href))
+            out.append(XmlNode(c));
         collect(c, name, ns, out, firstOnly);
     }
 }
@@ -48,7 +55,8 @@ void collect(const XmlNode &node, const char *name, const QString &ns, QList<Xml
 QList<XmlNode> elementsNamed(const XmlNode &within, const char *name, const QString &ns, bool firstOnly)
 {
     QList<XmlNode> out;
-    collect(within, name, ns, out, firstOnly);
+    if (!within.isNull())
+        collect(within.raw(), QByteArrayView(name), ns.toUtf8(), out, firstOnly);
     return out;
 }
 

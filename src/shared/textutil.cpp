@@ -192,6 +192,18 @@ QString getVCardName(const QString &vcard)
     return {};
 }
 
+void JoinedText::add(const QString &part)
+{
+    if (!m_any) {
+        m_field = part;
+        m_any = true;
+        return;
+    }
+    if (m_when == Separator::Always || !m_field.isEmpty())
+        m_field += m_separator;
+    m_field += part;
+}
+
 QString declaredUtf8(QString text)
 {
     static const QRegularExpression declared(
