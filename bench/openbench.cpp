@@ -8,6 +8,10 @@
 //   openbench hostile               times SCORM 2004 records of many roles outside the lists, languages or
 //                                   unknown elements beside their twins without them, with the boxes each
 //                                   shows and the longest box's length
+//   openbench lists [counts...]     (default: 1000 10000 100000) times records of both bindings holding a list
+//                                   of that many keywords, formats (SCORM 1.2) or contributors (SCORM 2004),
+//                                   each beside a record of the same size holding one long keyword, and the
+//                                   ratio of the two openings
 //
 // Build with -DTAGSMITH_BENCH=ON in a Release or RelWithDebInfo build; run with QT_QPA_PLATFORM=offscreen.
 
@@ -32,6 +36,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 
 using namespace ts;
 
@@ -116,6 +121,57 @@ QByteArray hostileRecord(const QByteArray &kind, int count, bool twin)
            (lifeCycle.isEmpty() ? QByteArray() : "<lifeCycle>" + lifeCycle + "</lifeCycle>") + "</lom>";
 }
 
+// The lists a record can hold many entries of: where they stand and one entry.
+struct ListCase {
+    const char *name;
+    bool scorm2004;
+    const char *category; // the category element that holds the entries
+    QByteArray (*entry)(int number);
+};
+
+const ListCase kListCases[] = {
+    {"keywords", false, "general",
+     [](int n) {
+         return "<keyword><langstring xml:lang=\"en\">keyword " + QByteArray::number(n) + "</langstring></keyword>\r\n";
+     }},
+    {"formats", false, "technical",
+     [](int n) { return "<format>application/x-list-" + QByteArray::number(n) + "</format>\r\n"; }},
+    {"keywords", true, "general",
+     [](int n) { return "<keyword><string language=\"en\">keyword " + QByteArray::number(n) + "</string></keyword>\r\n"; }},
+    {"contributors", true, "lifeCycle",
+     [](int n) {
+         return "<contribute><entity>BEGIN:VCARD\r\nFN:Author " + QByteArray::number(n) +
+                "\r\nEND:VCARD</entity></contribute>\r\n";
+     }},
+};
+
+// A record of the case's binding with `count` entries of its list; with `count` 0, one keyword as long as
+// makes the record `size` bytes.
+QByteArray listRecord(const ListCase &c, int count, qint64 size = 0)
+{
+    const QByteArray ns = c.scorm2004 ? "http://ltsc.ieee.org/xsd/LOM" : "http://www.imsglobal.org/xsd/imsmd_rootv1p2p1";
+    const QByteArray title = c.scorm2004 ? "<title><string language=\"en\">A long list</string></title>\r\n"
+                                         : "<title><langstring xml:lang=\"en\">A long list</langstring></title>\r\n";
+    const QByteArray schema =
+        c.scorm2004 ? "<metaMetadata><metadataSchema>SCORM_CAM_v1.3</metadataSchema></metaMetadata>\r\n" : "";
+    const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<lom xmlns=\"" + ns + "\">\r\n<general>\r\n" + title;
+    const QByteArray tail = schema + "</lom>\r\n";
+    if (count == 0) {
+        const QByteArray keyword = kListCases[c.scorm2004 ? 2 : 0].entry(0);
+        const QByteArray before = keyword.left(keyword.indexOf("keyword 0") + 8);
+        const QByteArray after = keyword.mid(before.size());
+        const qint64 fixed = head.size() + before.size() + after.size() + 12 + tail.size();
+        return head + before + QByteArray(std::max<qint64>(1, size - fixed), 'x') + after + "</general>\r\n" + tail;
+    }
+    QByteArray entries;
+    for (int n = 1; n <= count; ++n)
+        entries += c.entry(n);
+    const QByteArray category = c.category;
+    if (category == "general")
+        return head + entries + "</general>\r\n" + tail;
+    return head + "</general>\r\n<" + category + ">\r\n" + entries + "</" + category + ">\r\n" + tail;
+}
+
 void chooseScorm12()
 {
     auto *timer = new QTimer;
@@ -142,6 +198,57 @@ qint64 drawn(QWidget *widget)
     return clock.elapsed();
 }
 
+// Opens each list case's records of the given numbers of entries, and beside each one a record of the same
+// size holding one long keyword, and prints both times and their ratio.
+void timeLists(ScriptedDialogs &dialogs, const QList<int> &counts)
+{
+    // Opened: until the opening returns; shown: until the text window and the editor are drawn as well.
+    std::printf("\n%-9s %-12s %7s %9s %8s %8s %6s %8s %8s %6s  %s\n", "binding", "list", "entries", "bytes",
+                "list ms", "long ms", "ratio", "list ms", "long ms", "ratio", "messages");
+    std::printf("%-9s %-12s %7s %9s %-24s %-24s\n", "", "", "", "", "   opened", "   shown");
+    QString binding = frmMain().scormVersion;
+    for (const ListCase &c : kListCases) {
+        const QString path = programPath(QStringLiteral("bench.xml"));
+        // Opens the record, asked to switch editors when it is of the other binding: the milliseconds until it is
+        // opened and until it is shown.
+        const auto open = [&](const QByteArray &bytes) {
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly))
+                return std::pair<qint64, qint64>{-1, -1};
+            file.write(bytes);
+            file.close();
+            dialogs.clear();
+            const QString wanted = c.scorm2004 ? QStringLiteral("SCORM 2004") : QStringLiteral("SCORM 1.2");
+            if (binding != wanted)
+                dialogs.answer(Answer::Yes);
+            QElapsedTimer clock;
+            clock.start();
+            frmMain().openSelectedFile(false, path, false);
+            const qint64 opened = clock.elapsed();
+            binding = frmMain().scormVersion;
+            // Then until the user sees it: the XML text window and the editor drawn.
+            drawn(&frmDocument());
+            drawn(c.scorm2004 ? static_cast<QWidget *>(&frmOptions2004()) : &frmOptions());
+            return std::pair<qint64, qint64>{opened, clock.elapsed()};
+        };
+        // The editor of the binding is shown once before anything is timed.
+        open(listRecord(c, 1));
+        for (const int count : counts) {
+            const QByteArray list = listRecord(c, count);
+            const auto [listOpen, listShown] = open(list);
+            const QString said = dialogs.messages().join(QLatin1String(" | ")).left(60);
+            const auto [longOpen, longShown] = open(listRecord(c, 0, list.size()));
+            const auto ratio = [](qint64 a, qint64 b) { return double(a) / double(std::max<qint64>(1, b)); };
+            std::printf("%-9s %-12s %7d %9lld %8lld %8lld %6.2f %8lld %8lld %6.2f  %s\n",
+                        c.scorm2004 ? "SCORM2004" : "SCORM1.2", c.name, count, static_cast<long long>(list.size()),
+                        static_cast<long long>(listOpen), static_cast<long long>(longOpen), ratio(listOpen, longOpen),
+                        static_cast<long long>(listShown), static_cast<long long>(longShown),
+                        ratio(listShown, longShown), qPrintable(said));
+            std::fflush(stdout);
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -150,16 +257,21 @@ int main(int argc, char *argv[])
     QList<int> sizes;
     QStringList files;
     bool hostile = false;
+    std::optional<QList<int>> listCounts;
     for (int i = 1; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg == QLatin1String("hostile"))
             hostile = true;
+        else if (arg == QLatin1String("lists"))
+            listCounts.emplace();
         else if (arg.endsWith(QLatin1String(".xml")))
             files << QFileInfo(arg).absoluteFilePath();
         else
-            sizes << arg.toInt();
+            (listCounts ? *listCounts : sizes) << arg.toInt();
     }
-    if (sizes.isEmpty() && files.isEmpty() && !hostile)
+    if (listCounts && listCounts->isEmpty())
+        listCounts = QList<int>{1000, 10000, 100000};
+    if (sizes.isEmpty() && files.isEmpty() && !listCounts && !hostile)
         sizes = {1, 10, 50};
 
     QTemporaryDir folder;
@@ -179,8 +291,9 @@ int main(int argc, char *argv[])
     initXMLParser();
     frmMain().resize(1280, 900);
 
-    std::printf("%-12s %-6s %10s %10s %10s %10s  %s\n", "record", "lines", "bytes", "open ms", "text ms",
-                "editor ms", "messages");
+    if (!sizes.isEmpty() || !files.isEmpty())
+        std::printf("%-12s %-6s %10s %10s %10s %10s  %s\n", "record", "lines", "bytes", "open ms", "text ms",
+                    "editor ms", "messages");
     auto time = [&dialogs](const QString &path, const QString &name, const char *lines) {
         dialogs.clear();
         QElapsedTimer clock;
@@ -195,6 +308,8 @@ int main(int argc, char *argv[])
                     qPrintable(dialogs.messages().join(QLatin1String(" | ")).left(100)));
         std::fflush(stdout);
     };
+    if (listCounts)
+        timeLists(dialogs, *listCounts);
     for (const bool classifications : {false, true}) {
         for (const int mb : sizes) {
             for (const bool oneLine : {true, false}) {

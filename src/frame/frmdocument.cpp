@@ -146,6 +146,30 @@ void FrmDocument::setText(const QString &text)
     m_rtfXMLOutput->showFromStart();
 }
 
+void FrmDocument::showWrittenText(const QString &written)
+{
+    const QString shown = text();
+    qsizetype from = 0;
+    while (from < shown.size() && from < written.size() && shown.at(from) == written.at(from))
+        ++from;
+    if (from == shown.size() && from == written.size())
+        return;
+    qsizetype tail = 0;
+    while (tail < shown.size() - from && tail < written.size() - from &&
+           shown.at(shown.size() - 1 - tail) == written.at(written.size() - 1 - tail))
+        ++tail;
+    const qsizetype to = shown.size() - tail;
+    // Positions of the text are those of the box up to the first break the box made in a long line.
+    if (to >= kBoxBlockLength / 2) {
+        setText(written);
+        return;
+    }
+    QTextCursor cursor(m_rtfXMLOutput->document());
+    cursor.setPosition(static_cast<int>(from));
+    cursor.setPosition(static_cast<int>(to), QTextCursor::KeepAnchor);
+    cursor.insertText(written.mid(from, written.size() - tail - from));
+}
+
 void FrmDocument::setFilePath(const QString &path)
 {
     // The caption always names the file whose text the window holds, which File > Save writes to.

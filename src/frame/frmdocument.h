@@ -31,6 +31,10 @@ public:
     // The text of the box, and what the main window's commands use of it.
     QString text() const;
     void setText(const QString &text);
+    // After its text was written to a file as `written`, which differs from it in a stretch near its start
+    // (the encoding its declaration names): the box shows the written text, changed only in that stretch, so
+    // that the caret, the view and what can be undone stay.
+    void showWrittenText(const QString &written);
     // The file the text was opened from or last saved as; empty for a text that has no file yet (an export).
     // The caption follows it: the file's name, or "XML Edit" for a text without a file.
     QString filePath() const { return m_filePath; }

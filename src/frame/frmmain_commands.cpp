@@ -107,9 +107,13 @@ void FrmMain::mnuOpenTemplate_Click()
 bool FrmMain::saveDocument(FrmDocument &document, const QString &path)
 {
     QString error;
-    // The file is written in UTF-8, whatever encoding the file it was opened from declared.
-    if (writeTextFile(path, withCrLf(declaredUtf8(document.text())), &error))
+    // The file is written in UTF-8, whatever encoding the file it was opened from declared, and the window
+    // then shows the text that the file holds.
+    const QString written = declaredUtf8(document.text());
+    if (writeTextFile(path, withCrLf(written), &error)) {
+        document.showWrittenText(written);
         return true;
+    }
     // The file on the disk is as it was before.
     msgBox(QStringLiteral("Your file may not have been saved.\r") + QDir::toNativeSeparators(path) +
                QStringLiteral(": ") + error,

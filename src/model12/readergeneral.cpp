@@ -45,7 +45,7 @@ void parseGeneral(const XmlNode &general, Record12 &record, Notices &notices)
 {
     Walk walk(general, Category::General, record, notices);
     const QString invalid = QLatin1String(kInvalidCatalogGeneral);
-    JoinedText keywords(QStringLiteral(","));
+    JoinedText keywords(record.keywordsText, QStringLiteral(","));
     walk.run([&](const XmlNode &c) {
         if (walk.is(c, "catalogentry")) {
             for (const XmlNode &part : childNodes(c)) {
@@ -57,7 +57,7 @@ void parseGeneral(const XmlNode &general, Record12 &record, Notices &notices)
                     walk.noticeFor(part, invalid + nodeName(part));
             }
         } else if (walk.is(c, "keyword")) {
-            record.keywordsText = keywords.add(walk.stringText(c));
+            keywords.add(walk.stringText(c));
         } else if (walk.is(c, "structure")) {
             forVocabulary(
                 walk, c, [&](const QString &v) { record.cboStructure = v; },
@@ -121,8 +121,8 @@ void parseLifecycle(const XmlNode &lifecycle, Record12 &record, Notices &notices
 void parseMetametadata(const XmlNode &metametadata, Record12 &record, Notices &notices)
 {
     Walk walk(metametadata, Category::Metametadata, record, notices);
-    QString persons;
-    QString organisations;
+    // The names are appended to the fields themselves: the first vCard replaces what both held.
+    bool named = false;
     walk.run([&](const XmlNode &c) {
         if (!walk.is(c, "contribute"))
             return false;
@@ -138,9 +138,13 @@ void parseMetametadata(const XmlNode &metametadata, Record12 &record, Notices &n
                     continue;
                 }
                 const QString text = nodeText(vcard);
-                appendName(namesOrganisation(text) ? organisations : persons, getVCardName(text));
-                record.metadataAuthorsText = persons;
-                record.metadataOrganizations = organisations;
+                if (!named) {
+                    record.metadataAuthorsText.clear();
+                    record.metadataOrganizations.clear();
+                    named = true;
+                }
+                appendName(namesOrganisation(text) ? record.metadataOrganizations : record.metadataAuthorsText,
+                           getVCardName(text));
             } else if (!walk.is(part, "date")) {
                 walk.noticeFor(part, QLatin1String(kInvalidCatalogMetametadata) + nodeName(part));
             }

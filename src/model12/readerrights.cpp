@@ -82,14 +82,14 @@ void parseAnnotation(const XmlNode &annotation, Record12 &record, Notices &notic
 void parseClassification(const XmlNode &classification, Record12 &record, Notices &notices)
 {
     Walk walk(classification, Category::Classification, record, notices);
-    JoinedText keywords(QStringLiteral(","));
+    JoinedText keywords(record.classificationKeywordsText, QStringLiteral(","));
     walk.run([&](const XmlNode &c) {
         if (walk.is(c, "purpose")) {
             forVocabulary(
                 walk, c, [&](const QString &v) { record.classificationCombo = v; },
                 [&](const XmlNode &part) { walk.unsupported(part); });
         } else if (walk.is(c, "keyword")) {
-            record.classificationKeywordsText = keywords.add(walk.stringText(c));
+            keywords.add(walk.stringText(c));
         } else if (walk.is(c, "taxonpath")) {
             for (const XmlNode &part : childNodes(c)) {
                 if (walk.is(part, "source")) {

@@ -5,6 +5,8 @@
 #include "readerwalk.h"
 #include "vocab12.h"
 
+#include "shared/textutil.h"
+
 namespace ts {
 
 using namespace reader12;
@@ -70,7 +72,7 @@ struct Requirements {
 void parseTechnical(const XmlNode &technical, Record12 &record, Notices &notices)
 {
     Walk walk(technical, Category::Technical, record, notices);
-    JoinedText otherFormats(QStringLiteral(","));
+    JoinedText otherFormats(record.otherContentTypeText, QStringLiteral(","));
     Requirements requirements;
     walk.run([&](const XmlNode &c) {
         if (walk.is(c, "format")) {
@@ -78,7 +80,7 @@ void parseTechnical(const XmlNode &technical, Record12 &record, Notices &notices
             if (bool Record12::*check = checkFor12(kFormatChecks12, format)) {
                 record.*check = true;
             } else if (!format.isEmpty()) {
-                record.otherContentTypeText = otherFormats.add(format);
+                otherFormats.add(format);
             }
         } else if (walk.is(c, "requirement")) {
             requirements.read(walk, c, record);

@@ -84,25 +84,6 @@ void forVocabulary(Walk &walk, const XmlNode &element, Value value, Other other)
     }
 }
 
-// Texts joined in document order, the separator between them (also around an empty one).
-class JoinedText {
-public:
-    explicit JoinedText(QString separator) : m_separator(std::move(separator)) {}
-    const QString &add(const QString &part)
-    {
-        if (m_any)
-            m_text += m_separator;
-        m_text += part;
-        m_any = true;
-        return m_text;
-    }
-
-private:
-    QString m_separator;
-    QString m_text;
-    bool m_any = false;
-};
-
 // For the children of a vocabulary element that are passed over.
 inline void passOver(const XmlNode &) {}
 

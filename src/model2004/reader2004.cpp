@@ -35,16 +35,18 @@ bool isNamed(const XmlNode &node, const char *name, const QString &ns)
     return node.is(QLatin1StringView(name), QLatin1StringView(ns.toUtf8()));
 }
 
-// The elements of that name and namespace below the node, at any depth, in document order, compared as
-// the document holds them.
-void collect(xmlNodePtr node, const char *name, const QByteArray &ns, QList<XmlNode> &out, bool firstOnly)
+// The elements of that name and namespace (UTF-8, empty for none) below the node, at any depth, in document
+// order. Told by the parser's own names, without a copy of each: every category is looked up in the whole
+// record, which may hold hundreds of thousands of elements.
+void collect(xmlNodePtr node, QByteArrayView name, QByteArrayView ns, QList<XmlNode> &out, bool firstOnly)
 {
     for (xmlNodePtr c = node->children; c; c = c->next) {
         if (firstOnly && !out.isEmpty())
             return;
         if (c->type != XML_ELEMENT_NODE)
             continue;
-        if (XmlNode(c).is(QLatin1StringView(name), QLatin1StringView(ns)))
+        const char *href = c->ns && c->ns->href ? reinterpret_cast<const char *>(c->ns->href) : "";
+        if (name == QByteArrayView(reinterpret_cast<const char *>(c->name)) && ns == QByteArrayView(href))
             out.append(XmlNode(c));
         collect(c, name, ns, out, firstOnly);
     }
@@ -53,7 +55,8 @@ void collect(xmlNodePtr node, const char *name, const QByteArray &ns, QList<XmlN
 QList<XmlNode> elementsNamed(const XmlNode &within, const char *name, const QString &ns, bool firstOnly)
 {
     QList<XmlNode> out;
-    collect(within.raw(), name, ns.toUtf8(), out, firstOnly);
+    if (!within.isNull())
+        collect(within.raw(), QByteArrayView(name), ns.toUtf8(), out, firstOnly);
     return out;
 }
 

@@ -76,7 +76,8 @@ void parseGeneral2004(const XmlNode &general, Record2004 &record, Notices &notic
 {
     Walk walk(general, Category::General, record, notices);
     const QString invalid = QLatin1String(kInvalidCatalogGeneral);
-    QString keywords;
+    // The keywords, after a "," when a text was joined before.
+    JoinedText keywords(record.keywordsText, QStringLiteral(","), JoinedText::Separator::AfterText);
     walk.run([&](const XmlNode &c) {
         if (walk.is(c, "identifier")) {
             for (const XmlNode &part : childNodes(c)) {
@@ -88,7 +89,7 @@ void parseGeneral2004(const XmlNode &general, Record2004 &record, Notices &notic
                     walk.noticeFor(part, invalid + nodeName(part));
             }
         } else if (walk.is(c, "keyword")) {
-            record.keywordsText = appendKeyword(keywords, walk.stringText(c));
+            keywords.add(walk.stringText(c));
         } else if (walk.is(c, "structure")) {
             forVocabulary(
                 walk, c, [&](const QString &v) { record.cboStructure = v; },

@@ -104,14 +104,14 @@ void parseClassification2004(const XmlNode &classification, Record2004 &record, 
 {
     record.lstTaxon.clear();
     Walk walk(classification, Category::Classification, record, notices);
-    QString keywords;
+    JoinedText keywords(record.classificationKeywordsText, QStringLiteral(","), JoinedText::Separator::AfterText);
     walk.run([&](const XmlNode &c) {
         if (walk.is(c, "purpose")) {
             forVocabulary(
                 walk, c, [&](const QString &v) { record.classificationCombo = v; },
                 [&](const XmlNode &part) { walk.unsupported(part); });
         } else if (walk.is(c, "keyword")) {
-            record.classificationKeywordsText = appendKeyword(keywords, walk.stringText(c));
+            keywords.add(walk.stringText(c));
         } else if (walk.is(c, "taxonPath")) {
             for (const XmlNode &part : childNodes(c)) {
                 if (walk.is(part, "source"))

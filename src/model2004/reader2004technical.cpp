@@ -5,6 +5,7 @@
 
 #include "model2004/duration2004.h"
 #include "model2004/vocab2004.h"
+#include "shared/textutil.h"
 
 #include <array>
 #include <tuple>
@@ -126,7 +127,7 @@ void readDuration(Walk &walk, const XmlNode &element, const char *name, std::arr
 void parseTechnical2004(const XmlNode &technical, Record2004 &record, Notices &notices)
 {
     Walk walk(technical, Category::Technical, record, notices);
-    QStringList otherFormats;
+    JoinedText otherFormats(record.otherContentTypeText, QStringLiteral(","));
     Requirements requirements(walk);
     walk.run([&](const XmlNode &c) {
         if (walk.is(c, "format")) {
@@ -134,8 +135,7 @@ void parseTechnical2004(const XmlNode &technical, Record2004 &record, Notices &n
             if (bool Record2004::*check = checkFor2004(kFormatChecks2004, format)) {
                 record.*check = true;
             } else {
-                otherFormats.append(format);
-                record.otherContentTypeText = otherFormats.join(QLatin1Char(','));
+                otherFormats.add(format);
             }
         } else if (walk.is(c, "requirement")) {
             requirements.read(c);

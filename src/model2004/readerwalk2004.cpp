@@ -77,13 +77,6 @@ QList<XmlNode> elementChildren(const XmlNode &node)
     return out;
 }
 
-const QString &appendKeyword(QString &collected, const QString &keyword)
-{
-    if (!collected.isEmpty())
-        collected += QLatin1Char(',');
-    return collected += keyword;
-}
-
 Walk::Walk(const XmlNode &root, Category category, Record2004 &record, Notices &notices)
     : record(record), notices(notices), m_root(root), m_category(category), m_namespace(root.namespaceUri().toUtf8()),
       m_unsupportedText(unsupportedElementText(category)), m_leftOut(notices)

@@ -100,8 +100,5 @@ void forVocabulary(Walk &walk, const XmlNode &element, Value value, Other other)
 
 inline void passOver(const XmlNode &) {}
 
-// Appends a keyword to those collected in document order, after a "," when a text was collected before;
-// answers the collected text.
-const QString &appendKeyword(QString &collected, const QString &keyword);
 
 } // namespace ts::reader2004

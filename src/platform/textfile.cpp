@@ -26,16 +26,20 @@ QString decodeCp1252(const QByteArray &bytes)
     return out;
 }
 
-QString declaredEncoding(const QByteArray &bytes)
+// The encoding the XML declaration names, as written (empty when it names an empty one); no value when
+// there is no declaration or it names none.
+std::optional<QString> declaredEncoding(const QByteArray &bytes)
 {
     if (!bytes.startsWith("<?xml"))
-        return {};
+        return std::nullopt;
     const qsizetype end = bytes.indexOf("?>");
     if (end < 0)
-        return {};
-    static const QRegularExpression re(QStringLiteral("encoding\\s*=\\s*[\"']([A-Za-z0-9._:-]+)[\"']"));
+        return std::nullopt;
+    static const QRegularExpression re(QStringLiteral("\\bencoding\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)')"));
     const auto m = re.match(QString::fromLatin1(bytes.left(end)));
-    return m.hasMatch() ? m.captured(1) : QString();
+    if (!m.hasMatch())
+        return std::nullopt;
+    return m.capturedStart(1) >= 0 ? m.captured(1) : m.captured(2);
 }
 
 // The 1-based line of a position in the text; a line ends in a line feed, or in a carriage return not
@@ -70,13 +74,40 @@ int firstReplacementLine(const QString &text, const QByteArray &utf8Bytes)
     return 0;
 }
 
-DecodedText decodeWith(QStringDecoder decoder, const QByteArray &bytes, const QString &encoding, bool isUtf8)
+// Puts U+FFFD in place of every surrogate without its partner (a UTF-16 decoder passes them on as they
+// are, and no text can hold them); the position of the first, or -1 when there is none.
+qsizetype replaceLoneSurrogates(QString &text)
+{
+    qsizetype first = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (!c.isSurrogate())
+            continue;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        text[i] = QChar::ReplacementCharacter;
+        if (first < 0)
+            first = i;
+    }
+    return first;
+}
+
+// The decoder is used where it stands: a moved one forgets the errors it met in some encodings.
+DecodedText decodeWith(QStringDecoder &decoder, const QByteArray &bytes, const QString &encoding, bool isUtf8)
 {
     DecodedText out;
     out.encoding = encoding;
     out.text = decoder(bytes);
-    if (decoder.hasError())
+    const bool invalidBytes = decoder.hasError();
+    const qsizetype lone = replaceLoneSurrogates(out.text);
+    if (invalidBytes)
         out.firstBadLine = firstReplacementLine(out.text, isUtf8 ? bytes : QByteArray());
+    if (lone >= 0) {
+        const int line = lineAt(out.text, lone);
+        out.firstBadLine = out.firstBadLine > 0 ? std::min(out.firstBadLine, line) : line;
+    }
     return out;
 }
 
@@ -103,8 +134,8 @@ std::optional<Utf16Form> utf16Form(const QByteArray &bytes)
 DecodedText decodeUtf8(const QByteArray &bytes, const QString &encoding)
 {
     // Stateless: a sequence cut short at the end is an invalid byte too, not one held back.
-    return decodeWith(QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless), bytes, encoding,
-                      true);
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    return decodeWith(decoder, bytes, encoding, true);
 }
 
 } // namespace
@@ -113,10 +144,12 @@ DecodedText decodeTextFile(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return decodeUtf8(bytes.mid(3), QStringLiteral("UTF-8"));
-    if (const std::optional<Utf16Form> form = utf16Form(bytes))
-        return decodeWith(QStringDecoder(form->encoding, QStringConverter::Flag::Stateless),
-                          bytes.mid(form->markLength), QStringLiteral("UTF-16"), false);
-    const QString declared = declaredEncoding(bytes);
+    if (const std::optional<Utf16Form> form = utf16Form(bytes)) {
+        QStringDecoder decoder(form->encoding, QStringConverter::Flag::Stateless);
+        return decodeWith(decoder, bytes.mid(form->markLength), QStringLiteral("UTF-16"), false);
+    }
+    const std::optional<QString> declaredName = declaredEncoding(bytes);
+    const QString declared = declaredName.value_or(QString());
     const QString name = declared.toLower();
     if (name == QLatin1String("iso-8859-1") || name == QLatin1String("latin1") || name == QLatin1String("latin-1"))
         return {QString::fromLatin1(bytes), declared, 0};
@@ -129,13 +162,14 @@ DecodedText decodeTextFile(const QByteArray &bytes)
     if (!declared.isEmpty()) {
         QStringDecoder decoder(name.toLatin1().constData(), QStringConverter::Flag::Stateless);
         if (decoder.isValid())
-            return decodeWith(std::move(decoder), bytes, declared, false);
+            return decodeWith(decoder, bytes, declared, false);
     }
-    // Nothing declared (or an encoding unknown here, which is said): UTF-8 when the bytes are UTF-8.
+    // Nothing declared (or an encoding unknown here, an empty name too, which is said): UTF-8 when the bytes
+    // are UTF-8.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString text = utf8(bytes);
     DecodedText out{text, QString(), 0};
-    out.unknownEncoding = declared;
+    out.unknownEncoding = declaredName;
     if (!utf8.hasError())
         return out;
     out.text = decodeCp1252(bytes);

@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace ts {
 
@@ -14,16 +15,17 @@ struct DecodedText {
     // A file that declares no encoding it can be read in and is not UTF-8 is read as Windows-1252: the 1-based
     // line of its first byte that is not UTF-8; 0 when it was read as UTF-8 or as it declares.
     int firstNotUtf8Line = 0;
-    // The encoding its XML declaration names when no decoder here knows it (the file is then read as one
-    // that declares nothing); empty otherwise.
-    QString unknownEncoding = {};
+    // The encoding its XML declaration names when no decoder here knows it, an empty name too (the file is
+    // then read as one that declares nothing); no value otherwise.
+    std::optional<QString> unknownEncoding = {};
 };
 
 // Decodes the bytes of a text file: a byte-order mark wins, then UTF-16 told by the first characters of an
 // XML declaration or processing instruction ("<?" in either byte order, as XML 1.0 tells encodings without a
-// mark), then the encoding named by an XML declaration; a byte not valid in that encoding becomes U+FFFD. A
-// file that declares nothing, or an encoding unknown here, is read as UTF-8, or, when it is not UTF-8, as
-// Windows-1252 (the encoding older files of this kind were written in), which firstNotUtf8Line tells.
+// mark), then the encoding named by an XML declaration; a byte not valid in that encoding becomes U+FFFD, and
+// so does a UTF-16 surrogate without its partner. A file that declares nothing, or an encoding unknown here
+// (an empty name too), is read as UTF-8, or, when it is not UTF-8, as Windows-1252 (the encoding older files
+// of this kind were written in), which firstNotUtf8Line tells.
 DecodedText decodeTextFile(const QByteArray &bytes);
 QString decodeText(const QByteArray &bytes);
 

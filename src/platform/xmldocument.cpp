@@ -9,6 +9,9 @@
 #include <libxml/xmlerror.h>
 #include <libxml/xmlsave.h>
 
+#include <optional>
+#include <utility>
+
 namespace ts {
 
 namespace {
@@ -58,6 +61,44 @@ QByteArray withLineFeeds(const QByteArray &bytes)
         if (out[i] == '\r' && (i + 1 == out.size() || out[i + 1] != '\n'))
             out[i] = '\n';
     return out;
+}
+
+// The encoding named in a decoded text's declaration does not count, but the parser still refuses a name
+// that is none (encoding="", or one that does not begin with a letter). The span of such a pseudo-attribute,
+// from "encoding" to its closing quote; no value when the text has none.
+std::optional<std::pair<qsizetype, qsizetype>> invalidEncodingName(QByteArrayView bytes)
+{
+    if (!bytes.startsWith("<?xml"))
+        return std::nullopt;
+    const qsizetype end = bytes.indexOf("?>");
+    if (end < 0)
+        return std::nullopt;
+    const qsizetype start = bytes.first(end).indexOf("encoding");
+    if (start < 0)
+        return std::nullopt;
+    qsizetype i = start + 8;
+    const auto blanks = [&] {
+        while (i < end && QByteArrayView(" \t\r\n").contains(bytes[i]))
+            ++i;
+    };
+    blanks();
+    if (i >= end || bytes[i] != '=')
+        return std::nullopt;
+    ++i;
+    blanks();
+    if (i >= end || (bytes[i] != '"' && bytes[i] != '\''))
+        return std::nullopt;
+    const qsizetype close = bytes.indexOf(bytes[i], i + 1);
+    if (close < 0 || close > end)
+        return std::nullopt;
+    const QByteArrayView name = bytes.sliced(i + 1, close - i - 1);
+    const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    bool valid = !name.isEmpty() && letter(name.front());
+    for (const char c : name)
+        valid = valid && (letter(c) || (c >= '0' && c <= '9') || c == '.' || c == '_' || c == '-');
+    if (valid)
+        return std::nullopt;
+    return std::pair{start, close};
 }
 
 // A line of a document can be megabytes long (a record written on one line): a line shown in a message
@@ -138,7 +179,22 @@ void XmlDocument::reset()
 bool XmlDocument::loadXML(const QString &text)
 {
     reset();
-    return parse(withLineFeeds(text.toUtf8()), QByteArray(), true);
+    const QByteArray original = withLineFeeds(text.toUtf8());
+    const std::optional<std::pair<qsizetype, qsizetype>> invalid = invalidEncodingName(original);
+    if (!invalid)
+        return parse(original, QByteArray(), true);
+    // The text is read as one that names no encoding: the pseudo-attribute blanked out, space for byte, so
+    // that every position stays in place.
+    QByteArray bytes = original;
+    for (qsizetype k = invalid->first; k <= invalid->second; ++k)
+        if (bytes[k] != '\n')
+            bytes[k] = ' ';
+    if (parse(bytes, QByteArray(), true))
+        return true;
+    // A failure on the declaration's line shows that line as written.
+    if (m_error.line == 1)
+        m_error.srcText = lineOf(original, m_error.line, m_error.linepos);
+    return false;
 }
 
 bool XmlDocument::load(const QString &path)

@@ -42,14 +42,14 @@ QString decodingNoticeText(const DecodedText &decoded, const QString &path)
                               "%3.")
             .arg(shown, decoded.encoding)
             .arg(decoded.firstBadLine);
-    if (!decoded.unknownEncoding.isEmpty() && decoded.firstNotUtf8Line > 0)
+    if (decoded.unknownEncoding && decoded.firstNotUtf8Line > 0)
         return QStringLiteral("%1 declares the encoding \"%2\", which is not known here, and some of its bytes are "
                               "not valid UTF-8; it is read as Windows-1252. The first is on line %3.")
-            .arg(shown, decoded.unknownEncoding)
+            .arg(shown, *decoded.unknownEncoding)
             .arg(decoded.firstNotUtf8Line);
-    if (!decoded.unknownEncoding.isEmpty())
+    if (decoded.unknownEncoding)
         return QStringLiteral("%1 declares the encoding \"%2\", which is not known here; it is read as UTF-8.")
-            .arg(shown, decoded.unknownEncoding);
+            .arg(shown, *decoded.unknownEncoding);
     if (decoded.firstNotUtf8Line > 0)
         return QStringLiteral("Some bytes of %1 are not valid UTF-8; it is read as Windows-1252. The first is on "
                               "line %2.")

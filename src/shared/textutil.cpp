@@ -192,12 +192,30 @@ QString getVCardName(const QString &vcard)
     return {};
 }
 
+void JoinedText::add(const QString &part)
+{
+    if (!m_any) {
+        m_field = part;
+        m_any = true;
+        return;
+    }
+    if (m_when == Separator::Always || !m_field.isEmpty())
+        m_field += m_separator;
+    m_field += part;
+}
+
 QString declaredUtf8(QString text)
 {
     static const QRegularExpression declared(
         QStringLiteral(R"(^(\s*<\?xml\b[^>]*?\bencoding\s*=\s*)(["'])[^"']*(["']))"));
-    text.replace(declared, QStringLiteral("\\1\\2UTF-8\\3"));
-    return text;
+    // Only the declaration is matched: a text that is no valid UTF-16 further on (a surrogate without its
+    // partner) is matched by nothing.
+    const qsizetype end = text.indexOf(QLatin1String("?>"));
+    if (end < 0)
+        return text;
+    QString head = text.left(end);
+    head.replace(declared, QStringLiteral("\\1\\2UTF-8\\3"));
+    return text.replace(0, end, head);
 }
 
 } // namespace ts

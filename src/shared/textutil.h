@@ -19,6 +19,28 @@ QStringList splitAtCommas(const QString &text);
 // carriage return, U+FFFE, U+FFFF and surrogates that are not part of a pair.
 QString withoutNonXmlChars(const QString &text);
 
+// Texts joined in document order into a field that holds the joined text after each addition: the first
+// replaces what the field held, each further one follows a separator. The field grows in place, so that a
+// list of any length is joined in time linear in its length.
+class JoinedText {
+public:
+    enum class Separator {
+        Always,   // between every two texts, also around an empty one
+        AfterText // only after text joined before: an empty first text gets none after it
+    };
+    JoinedText(QString &field, QString separator, Separator when = Separator::Always)
+        : m_field(field), m_separator(std::move(separator)), m_when(when)
+    {
+    }
+    void add(const QString &part);
+
+private:
+    QString &m_field;
+    QString m_separator;
+    Separator m_when;
+    bool m_any = false;
+};
+
 // The size test of the editors' size fields and of the writers: digits only, at least one.
 bool isPlainSize(const QString &text);
 

@@ -6,8 +6,10 @@
 #include "editor12/record12binding.h"
 #include "editor2004/frmoptions2004.h"
 #include "editor2004/record2004binding.h"
+#include "frame/frmdocument.h"
 #include "lomshift/engine.h"
 #include "platform/programfolder.h"
+#include "platform/textfile.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -32,7 +34,9 @@ TEST_F(Encodings, EveryProgramReadsTheSameBytesAsTheSameCharacters)
         "</title>\n</general>\n</lom>\n"_s};
     const QString wide = u"Caf\u00e9 \u2013 na\u00efve \u2603 \u65e5\u672c"_s, latin = u"Caf\u00e9 na\u00efve \u00bd"_s,
                   quoted = u"\u201cCaf\u00e9\u201d \u2013 \u20ac"_s;
-    const QString unknown = u"%1 declares the encoding \"foo-8\", which is not known here"_s;
+    const QString lone = u"Caf"_s + QChar(0xD800) + u"x"_s;
+    const QString unknown = u"%1 declares the encoding \"foo-8\", which is not known here"_s,
+                  emptyName = u"%1 declares the encoding \"\", which is not known here"_s;
     const struct {
         const char *name, *declared, *writtenIn; // declared: the encoding the declaration names, if any
         bool mark;
@@ -53,6 +57,14 @@ TEST_F(Encodings, EveryProgramReadsTheSameBytesAsTheSameCharacters)
          unknown + ", and some of its bytes are not valid UTF-8; it is read as Windows-1252. The first is on line 4."},
         {"badutf8", "UTF-8", "ISO-8859-1", false, latin, u"Caf\uFFFD na\uFFFDve \uFFFD"_s,
          u"Some bytes of %1 are not valid UTF-8; they are shown as \"\uFFFD\". The first is on line 4."_s},
+        {"usascii", "US-ASCII", "ISO-8859-1", false, latin, u"Caf\uFFFD na\uFFFDve \uFFFD"_s,
+         u"Some bytes of %1 are not valid US-ASCII; they are shown as \"\uFFFD\". The first is on line 4."_s},
+        {"surrogatele", "UTF-16", "UTF-16LE", true, lone, u"Caf\uFFFDx"_s,
+         u"Some bytes of %1 are not valid UTF-16; they are shown as \"\uFFFD\". The first is on line 4."_s},
+        {"surrogatebe", "UTF-16", "UTF-16BE", false, lone, u"Caf\uFFFDx"_s,
+         u"Some bytes of %1 are not valid UTF-16; they are shown as \"\uFFFD\". The first is on line 4."_s},
+        {"emptyname", "", "UTF-8", false, wide, wide, emptyName + "; it is read as UTF-8."},
+        {"emptynamelatin", "", "ISO-8859-1", false, latin, latin, emptyName + ", and some of its bytes are not valid UTF-8; it is read as Windows-1252. The first is on line 4."},
         {"undeclared", nullptr, "windows-1252", false, quoted, quoted,
          "Some bytes of %1 are not valid UTF-8; it is read as Windows-1252. The first is on line 4."},
     };
@@ -80,8 +92,24 @@ TEST_F(Encodings, EveryProgramReadsTheSameBytesAsTheSameCharacters)
             if (frmMain().scormVersion != (scorm2004 ? u"SCORM 2004"_s : u"SCORM 1.2"_s))
                 dialogs.answer(Answer::Yes);
             frmMain().openSelectedFile(false, path(name), false);
-            tell(path(name), scorm2004 ? readRecord(frmOptions2004()).titleText : readRecord(frmOptions()).titleText,
+            const auto title = [&] {
+                return scorm2004 ? readRecord(frmOptions2004()).titleText : readRecord(frmOptions()).titleText;
+            };
+            tell(path(name), title(),
                  dialogs.messages().filter(QRegularExpression(u"^(?!You are trying to open)"_s)).join(u'/'));
+            // Save As writes UTF-8 under a declaration that says so (or names no encoding, as the file's did), the
+            // window then holds what was written, and the file reads back as the same characters without a word.
+            dialogs.clear();
+            dialogs.answerText(path(u"saved-"_s + name));
+            trigger("mnuFileSaveAs");
+            const QByteArray saved = readFile(u"saved-"_s + name);
+            EXPECT_TRUE(saved.startsWith(r.declared ? "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<lom"
+                                                    : "<?xml version=\"1.0\"?>\r\n<lom"));
+            EXPECT_EQ(QString::fromUtf8(saved).toUtf8(), saved);
+            EXPECT_EQ(withCrLf(frmDocument().text()).toStdString(), saved.toStdString());
+            frmMain().openSelectedFile(false, path(u"saved-"_s + name), false);
+            EXPECT_EQ(title().toStdString(), r.read.toStdString());
+            EXPECT_EQ(dialogs.messages(), QStringList());
         }
         const QString file = path(QLatin1String(r.name) + ".xml");
         const lomshift::Conversion conversion = converter.doConversion(file);

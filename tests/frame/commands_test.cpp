@@ -81,11 +81,12 @@ TEST_F(Commands, SaveAsThenSaveWriteTheTextToTheChosenFile)
     trigger("mnuFileSave");
     EXPECT_EQ(readFile(QStringLiteral("opened.xml")), QByteArray("<lom>edited</lom>"));
     EXPECT_EQ(dialogs.calls().size(), 2);
-    // The bytes are UTF-8 whatever the text declares, and so is its declaration.
+    // The bytes are UTF-8 whatever the text declares, and so is its declaration, which the window then shows.
     frmDocument().setText(QString::fromUtf8("<?xml version='1.0' encoding='ISO-8859-1'?>\n<lom>caf\u00e9</lom>"));
     trigger("mnuFileSave");
     EXPECT_EQ(readFile(QStringLiteral("opened.xml")),
               QByteArray("<?xml version='1.0' encoding='UTF-8'?>\r\n<lom>caf\xC3\xA9</lom>"));
+    EXPECT_EQ(frmDocument().text(), QString::fromUtf8("<?xml version='1.0' encoding='UTF-8'?>\n<lom>caf\u00e9</lom>"));
     EXPECT_EQ(frmDocument().caption(), QStringLiteral("opened.xml"));
     // A Save As that fails leaves the caption and the window's file as they were.
     failNextWrite(QStringLiteral("other.xml"), 3);
