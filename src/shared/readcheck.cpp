@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
+#include <deque>
 #include <libxml/tree.h>
 
 namespace ts {
@@ -76,7 +77,7 @@ class Walker {
 public:
     Walker(const HeldTexts &held, const CheckTables &tables, const QSet<const void *> &named, NamedLine unsupported,
            QSet<const void *> unsupportedNodes)
-        : m_held(held), m_tables(tables), m_named(named), m_languageAttribute(QLatin1String(tables.languageAttribute)),
+        : m_held(held), m_tables(tables), m_named(named), m_languageAttribute(tables.languageAttribute),
           m_unsupported(std::move(unsupported)), m_valuesNamed(std::move(unsupportedNodes))
     {
     }
@@ -87,12 +88,12 @@ public:
         m_categoryElement = element;
         m_read = read;
         m_repeated = {};
-        m_withoutPerson = {};
-        walk(element, element.localName(), QString(), Held::Text, XmlNode());
+        m_contribution = {};
+        walk(element, categoryPath(element), Held::Text, XmlNode());
     }
 
     // An element beside the categories that a notice names: left out whole, in its languages too.
-    void named(const XmlNode &element) { noteLanguages(element, element.localName()); }
+    void named(const XmlNode &element) { noteLanguages(element, categoryPath(element)); }
 
     // The lines of the one notice, in the order the notice gives them; `given` come after the values.
     QStringList lines(const QStringList &given) const
@@ -132,23 +133,62 @@ public:
     }
 
 private:
-    // `path` holds local names from the category on, for the tables; `shown` the names as written from the
-    // category's child on, for the notices.
-    void walk(const XmlNode &element, const QString &path, const QString &shown, Held inherited,
-              const XmlNode &ruleElement)
+    // What the tables say of the elements of one path: the local names from the category on, matched at the
+    // end. Each path of a file is looked up once, and its children are found by their names.
+    struct Path {
+        QString path;
+        const HeldRule *held = nullptr;
+        const VocabularyRule *vocabulary = nullptr;
+        bool list = false;
+        bool contribution = false;
+        QHash<NameKey, Path *> children;
+    };
+
+    Path *pathOf(const QString &path)
+    {
+        m_paths.push_back({path});
+        Path &p = m_paths.back();
+        for (const HeldRule &rule : m_tables.rules)
+            if (!p.held && pathEndsWith(path, rule.path))
+                p.held = &rule;
+        for (const VocabularyRule &rule : m_tables.vocabularies)
+            if (!p.vocabulary && pathEndsWith(path, rule.path))
+                p.vocabulary = &rule;
+        p.list = std::any_of(m_tables.lists.begin(), m_tables.lists.end(),
+                             [&path](const char *list) { return pathEndsWith(path, list); });
+        p.contribution = pathEndsWith(path, m_tables.contribution);
+        return &p;
+    }
+
+    Path *categoryPath(const XmlNode &element)
+    {
+        Path *&found = m_categoryPaths[element.localName()];
+        if (!found)
+            found = pathOf(element.localName());
+        return found;
+    }
+
+    Path *child(Path *parent, const XmlNode &element)
+    {
+        Path *&found = parent->children[nameKey(element)];
+        if (!found)
+            found = pathOf(parent->path + QLatin1Char('/') + element.localName());
+        return found;
+    }
+
+    void walk(const XmlNode &element, Path *path, Held inherited, const XmlNode &ruleElement)
     {
         noteLanguageOf(element);
         if (m_named.contains(element.raw())) {
             noteLanguages(element, path); // what a notice names is left out whole, in its languages too
             return;
         }
-        if (const VocabularyRule *vocabulary = rulesOf(path).vocabulary;
-            vocabulary && valueLost(element, path, *vocabulary))
+        if (path->vocabulary && valueLost(element, path, *path->vocabulary))
             return;
         Held held = inherited;
         XmlNode unit = ruleElement;
-        if (const HeldRule *rule = heldRule(path)) {
-            held = rule->held;
+        if (path->held) {
+            held = path->held->held;
             unit = element;
         }
         if (held == Held::Ignore)
@@ -158,39 +198,39 @@ private:
             return;
         }
         if (const QString text = ownText(element); !text.isEmpty())
-            take(element, text, held, unit, shown);
+            take(element, text, held, unit);
         const QList<XmlNode> children = element.elements();
-        QHash<NameKey, int> names; // how often each name stands among the children
-        for (const XmlNode &child : children)
-            ++names[nameKey(child)];
+        QHash<NameKey, int> names; // how often each name stands among the children, when there are several
+        if (children.size() > 1)
+            for (const XmlNode &c : children)
+                ++names[nameKey(c)];
         const XmlNode repeatedAbove = m_repeated;
-        const XmlNode withoutPersonAbove = m_withoutPerson;
-        for (const XmlNode &child : children) {
-            const QString childPath = path + QLatin1Char('/') + child.localName();
-            if (m_named.contains(child.raw())) {
-                walk(child, childPath, QString(), held, unit);
+        const XmlNode contributionAbove = m_contribution;
+        for (const XmlNode &c : children) {
+            Path *childPath = child(path, c);
+            if (m_named.contains(c.raw())) {
+                walk(c, childPath, held, unit);
                 continue;
             }
             // The outermost element of several of one name that stand for a field of one value.
-            if (m_repeated.isNull() && names.value(nameKey(child)) > 1 && !rulesOf(childPath).list)
-                m_repeated = child;
-            if (m_withoutPerson.isNull() && rulesOf(childPath).contribution && !hasPerson(child))
-                m_withoutPerson = child;
-            const QString childShown = shown.isEmpty() ? child.name() : shown + QLatin1Char('/') + child.name();
-            walk(child, childPath, childShown, held, unit);
+            if (m_repeated.isNull() && !childPath->list && names.value(nameKey(c)) > 1)
+                m_repeated = c;
+            if (m_contribution.isNull() && childPath->contribution)
+                m_contribution = c;
+            walk(c, childPath, held, unit);
             m_repeated = repeatedAbove;
-            m_withoutPerson = withoutPersonAbove;
+            m_contribution = contributionAbove;
         }
     }
 
     // The text is on one line already, as the record's texts are held.
-    void take(const XmlNode &element, const QString &text, Held held, const XmlNode &unit, const QString &shown)
+    void take(const XmlNode &element, const QString &text, Held held, const XmlNode &unit)
     {
         switch (held) {
         case Held::VCard: {
             const QString name = getVCardName(text).simplified();
             if (!name.isEmpty() && !m_held.holds(name))
-                lost(element, name, shown);
+                lost(element, name);
             return;
         }
         case Held::Duration: {
@@ -200,7 +240,7 @@ private:
             if (key.isEmpty() && looksLikeDate(text))
                 date(unit, text, false, text == m_held.exportDay);
             else
-                lost(element, text, shown);
+                lost(element, text);
             return;
         }
         case Held::Date:
@@ -218,27 +258,27 @@ private:
         case Held::Parts: {
             const QStringList parts = text.split(QLatin1Char(','));
             if (!std::all_of(parts.begin(), parts.end(), [this](const QString &p) { return m_held.holds(p); }))
-                lost(element, text, shown);
+                lost(element, text);
             return;
         }
         case Held::Text:
         case Held::Ignore:
         case Held::Language:
             if (!m_held.texts.contains(text))
-                lost(element, text, shown);
+                lost(element, text);
             return;
         }
     }
 
     // A text the record does not hold: a repeat of an element whose field holds one, or another value.
-    void lost(const XmlNode &element, const QString &text, const QString &shown)
+    void lost(const XmlNode &element, const QString &text)
     {
         if (lostWith(text))
             return;
         if (const XmlNode vocabulary = vocabularyAround(element); !vocabulary.isNull())
             unsupportedValue(vocabulary, text);
         else
-            m_values.add(section() + QLatin1Char(' ') + shown, element.raw(), text);
+            m_values.add(section() + QLatin1Char(' ') + shownUpTo(element), element.raw(), text);
     }
 
     // A text left out with the element around it: a later category of a name, a contribution without a
@@ -247,8 +287,8 @@ private:
     {
         if (!m_read)
             m_repeats.add(section(), m_categoryElement.raw(), text);
-        else if (!m_withoutPerson.isNull())
-            m_withoutPersons.add(section() + QLatin1Char(' ') + shownUpTo(m_withoutPerson), m_withoutPerson.raw(),
+        else if (!m_contribution.isNull() && !hasPerson(m_contribution))
+            m_withoutPersons.add(section() + QLatin1Char(' ') + shownUpTo(m_contribution), m_contribution.raw(),
                                  text);
         else if (!m_repeated.isNull())
             m_repeats.add(section() + QLatin1Char(' ') + shownUpTo(m_repeated), m_repeated.raw(), text);
@@ -278,7 +318,7 @@ private:
     // A vocabulary whose value the record does not keep in its field is named whole, for the reason it is
     // not kept: left out with the element around it, outside the editor's list, or, a value of the list,
     // a field of one value that holds another.
-    bool valueLost(const XmlNode &vocabulary, const QString &path, const VocabularyRule &rule)
+    bool valueLost(const XmlNode &vocabulary, Path *path, const VocabularyRule &rule)
     {
         const XmlNode value = vocabulary.firstElement(QStringLiteral("value"));
         const QString text = nodeText(value).simplified();
@@ -348,21 +388,38 @@ private:
         return day.isValid() && m_tables.dayText(day) == d.date;
     }
 
-    void noteLanguages(const XmlNode &element, const QString &path)
+    void noteLanguages(const XmlNode &element, Path *path)
     {
-        if (const HeldRule *rule = heldRule(path); rule && rule->held == Held::Language)
+        if (path->held && path->held->held == Held::Language)
             noteLanguage(nodeText(element));
-        for (const XmlNode &child : element.elements()) {
-            noteLanguageOf(child);
-            noteLanguages(child, path + QLatin1Char('/') + child.localName());
+        for (const XmlNode &c : element.elements()) {
+            noteLanguageOf(c);
+            noteLanguages(c, child(path, c));
         }
     }
 
-    // The language an element's attribute gives.
+    // The language an element's attribute gives; one written as the last one was is passed over at once.
     void noteLanguageOf(const XmlNode &element)
     {
-        if (element.raw()->properties)
-            noteLanguage(element.attribute(m_languageAttribute));
+        for (xmlAttrPtr a = element.raw()->properties; a; a = a->next) {
+            const QByteArrayView name(reinterpret_cast<const char *>(a->name));
+            const QByteArrayView prefix(a->ns && a->ns->prefix ? reinterpret_cast<const char *>(a->ns->prefix) : "");
+            const bool language = prefix.isEmpty() ? name == m_languageAttribute
+                                                   : m_languageAttribute.size() == prefix.size() + 1 + name.size() &&
+                                                         m_languageAttribute.startsWith(prefix) &&
+                                                         m_languageAttribute.at(prefix.size()) == ':' &&
+                                                         m_languageAttribute.endsWith(name);
+            if (!language)
+                continue;
+            const QByteArrayView value(a->children && a->children->content
+                                           ? reinterpret_cast<const char *>(a->children->content)
+                                           : "");
+            if (value == m_lastLanguage)
+                return;
+            m_lastLanguage = value.toByteArray();
+            noteLanguage(element.attribute(QLatin1String(m_tables.languageAttribute)));
+            return;
+        }
     }
 
     void noteLanguage(const QString &language)
@@ -378,31 +435,6 @@ private:
         m_languages << beginningOf(code);
     }
 
-    // What the tables say of the elements of a path; the paths of a file repeat, and are looked up once.
-    struct PathRules {
-        const HeldRule *held = nullptr;
-        const VocabularyRule *vocabulary = nullptr;
-        bool list = false;
-        bool contribution = false;
-    };
-    const PathRules &rulesOf(const QString &path)
-    {
-        if (const auto found = m_rules.constFind(path); found != m_rules.constEnd())
-            return *found;
-        PathRules rules;
-        for (const HeldRule &rule : m_tables.rules)
-            if (!rules.held && pathEndsWith(path, rule.path))
-                rules.held = &rule;
-        for (const VocabularyRule &rule : m_tables.vocabularies)
-            if (!rules.vocabulary && pathEndsWith(path, rule.path))
-                rules.vocabulary = &rule;
-        rules.list = std::any_of(m_tables.lists.begin(), m_tables.lists.end(),
-                                 [&path](const char *list) { return pathEndsWith(path, list); });
-        rules.contribution = pathEndsWith(path, m_tables.contribution);
-        return *m_rules.insert(path, rules);
-    }
-    const HeldRule *heldRule(const QString &path) { return rulesOf(path).held; }
-
     QString section() const { return readers::sectionName(m_category); }
 
     // The names as written from the category's child down to the element.
@@ -417,12 +449,13 @@ private:
     const HeldTexts &m_held;
     const CheckTables &m_tables;
     const QSet<const void *> &m_named;
-    const QString m_languageAttribute;
+    const QByteArrayView m_languageAttribute;
     readers::Category m_category = readers::Category::General;
     XmlNode m_categoryElement;
     bool m_read = true;
     XmlNode m_repeated;      // around the element being walked: the outermost repeat of a field of one value
-    XmlNode m_withoutPerson; // around the element being walked: a contribution without a person
+    // Around the element being walked: the contribution, whose person is looked for when a text of it is lost.
+    XmlNode m_contribution;
     NamedLine m_unsupported;
     QSet<const void *> m_valuesNamed;
     NamedLine m_repeats;
@@ -433,7 +466,9 @@ private:
     QSet<QString> m_languagesSeen;
     QList<DateUnit> m_dates;
     QHash<const void *, qsizetype> m_dateIndex;
-    QHash<QString, PathRules> m_rules;
+    std::deque<Path> m_paths;
+    QHash<QString, Path *> m_categoryPaths;
+    QByteArray m_lastLanguage; // the bytes of the language attribute last noted
 };
 
 } // namespace

@@ -123,10 +123,17 @@ void addRecordTexts(HeldTexts &held, const Record &record, std::span<const Recor
         }
         for (const QString &item : record.*std::get<QStringList Record::*>(field.member)) {
             held.add(item);
-            held.add(item.section(QLatin1Char(','), 0, 0));
-            held.add(item.section(QLatin1Char(','), 1));
-            held.add(item.section(QLatin1Char(','), 0, -2));
-            held.add(item.section(QLatin1Char(','), -1));
+            // Each part, split at the first comma and at the last.
+            const qsizetype first = item.indexOf(QLatin1Char(','));
+            if (first < 0)
+                continue;
+            const qsizetype last = item.lastIndexOf(QLatin1Char(','));
+            held.add(item.left(first));
+            held.add(item.mid(first + 1));
+            if (last != first) {
+                held.add(item.left(last));
+                held.add(item.mid(last + 1));
+            }
         }
     }
 }
