@@ -110,11 +110,14 @@ bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notic
         // One notice for the file names the strings in further languages that its fields leave out.
         LeftOutStrings leftOut(notices);
         parseGeneral(general, record, notices);
-        for (const CategoryStep &step : kCategories) {
-            const QList<XmlNode> found = elementsNamed(document, step.name, ns, true);
-            if (!found.isEmpty())
-                step.reader(found.first(), record, notices);
-        }
+        QList<QByteArrayView> names;
+        for (const CategoryStep &step : kCategories)
+            names << QByteArrayView(step.name);
+        const QList<XmlNode> found =
+            firstElementsNamed(XmlNode(reinterpret_cast<xmlNodePtr>(document.raw())), names, ns.toUtf8());
+        for (qsizetype i = 0; i < found.size(); ++i)
+            if (!found[i].isNull())
+                kCategories[i].reader(found[i], record, notices);
         if (!general.parent().isNull())
             reportUnknownCategories(general.parent(), ns, notices);
     }

@@ -113,11 +113,13 @@ bool parseMetadata2004(const XmlDocument &document, Record2004 &record, Notices 
         // One notice for the file names the strings in further languages that its fields leave out.
         LeftOutStrings leftOut(notices);
         parseGeneral2004(general, record, notices);
-        for (const CategoryStep &step : kCategories) {
-            const QList<XmlNode> found = elementsNamed(recordElement, step.name, ns, true);
-            if (!found.isEmpty())
-                step.reader(found.first(), record, notices);
-        }
+        QList<QByteArrayView> names;
+        for (const CategoryStep &step : kCategories)
+            names << QByteArrayView(step.name);
+        const QList<XmlNode> found = firstElementsNamed(recordElement, names, ns.toUtf8());
+        for (qsizetype i = 0; i < found.size(); ++i)
+            if (!found[i].isNull())
+                kCategories[i].reader(found[i], record, notices);
         if (!parent.isNull())
             reportUnknownCategories(recordElement, ns, notices);
     }
