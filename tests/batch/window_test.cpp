@@ -180,17 +180,25 @@ TEST_F(BatchWindow, FinishGeneratesWhatMayGoAheadAndSumsUp)
 }
 
 // The template is checked once, before anything is written, and every message about it names the file chosen
-// in File > Batch ("chosen"), as "Using Template:" does; a hand-over the name was not written for is named itself.
+// in File > Batch ("chosen"), as "Using Template:" does; a hand-over the name was not written for is named itself,
+// and so is one whose name file tells what cannot be a file's path: a damaged name never reaches a box as it is.
 TEST_F(BatchWindow, TheTemplateIsCheckedOnceAndNamedAsChosen)
 {
     for (int i = 0; i < 30; ++i)
         writeFile(QStringLiteral("many/%1.gif").arg(i), "x");
     const QString invalid = QStringLiteral("Could not validate selected XML file. Please correct the issue and try "
                                            "again.\rError Number: %1\r\rTemplate: chosen\rLine %2 [Invalid XML]");
+    const QString longName = u'/' + QString(200, u'd') + u'/' + QString(200, u'e') + QStringLiteral("/template.xml");
+    const QByteArray noGeneral = "<lom><technical/></lom>";
+    const QString refused = QStringLiteral("The template holds no general element, so no metadata file can be made "
+                                           "from it. Nothing was written.\r\rTemplate: %1 [Invalid Metadata File]");
+    const QString handOverFile = QStringLiteral("@/common/scorm_template.xml");
     const struct {
         QByteArray handOver;
         QStringList calls;
         bool namedEarlier = false; // the name beside it was written for an earlier hand-over
+        QByteArray name = "chosen";
+        QString shown = QStringLiteral("chosen");
     } rows[] = {
         {"<?xml version=\"1.0\"?>\n<lom>\n<general>\n</lom>\n",
          {invalid.arg(76).arg("4, position 7: Opening and ending tag mismatch: general line 3 and lom")}},
@@ -206,19 +214,33 @@ TEST_F(BatchWindow, TheTemplateIsCheckedOnceAndNamedAsChosen)
         {"<?xml version='1.0' encoding='UTF-8'?><lom><general>Caf\xE9</general></lom>",
          {"Some bytes of chosen are not valid UTF-8; they are shown as \"\uFFFD\". The first is on line 1. [Notice]",
           "Files generated successfully! [Batch Generate]"}},
-        {"<lom><general></general></lom>", {"Files generated successfully! [Batch Generate]"}, true},
+        {"<lom><general></general></lom>", {"Files generated successfully! [Batch Generate]"}, true, "chosen",
+         handOverFile},
         // A general element with attributes or a prefix, as the editors take it.
         {"<lom:lom xmlns:lom='http://ltsc.ieee.org/xsd/LOM'><lom:general uniqueElementName='general'></lom:general>"
          "</lom:lom>",
          {"Files generated successfully! [Batch Generate]"}},
+        // A long name shortened in its middle; names that cannot be a file's path are not shown at all.
+        {noGeneral, {refused.arg(longName.left(40) + u'\u2026' + longName.right(79))}, false, longName.toUtf8(),
+         longName.left(40) + u'\u2026' + longName.right(79)},
+        {noGeneral, {refused.arg(handOverFile)}, false, QByteArray(10 * 1024, 'n'), handOverFile},
+        {noGeneral, {refused.arg(handOverFile)}, false, QByteArray("/p/line.xml\r\n").repeated(740), handOverFile},
+        {noGeneral, {refused.arg(handOverFile)}, false, "/p/bell\a.xml", handOverFile},
+        {noGeneral, {refused.arg(handOverFile)}, false, "/p/\xff\xfe.xml", handOverFile},
+        {"<?xml version='1.0' encoding='UTF-8'?><lom><general>Caf\xE9</general></lom>",
+         {"Some bytes of @/common/scorm_template.xml are not valid UTF-8; they are shown as \"\uFFFD\". The first is "
+          "on line 1. [Notice]",
+          "Files generated successfully! [Batch Generate]"},
+         false, QStringLiteral("/p/evil\u202Elmx.gif").toUtf8(), handOverFile},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.calls.at(0).toStdString());
         QDir(path(QStringLiteral("out"))).removeRecursively();
         QDir().mkpath(path(QStringLiteral("out")));
         writeFile(QStringLiteral("common/scorm_template.xml"), r.handOver);
+        // The name file as File > Batch writes it, holding the row's name.
         writeFile(QStringLiteral("common/scorm_template.name"),
-                  handOverNameText(r.namedEarlier ? "earlier" : r.handOver, QStringLiteral("chosen")));
+                  handOverNameText(r.namedEarlier ? "earlier" : r.handOver, QString()).chopped(2) + r.name + "\r\n");
         reopen();
         for (int i = 0; i < 30; ++i)
             m_list()->addItem(path(QStringLiteral("many/%1.gif").arg(i)));
@@ -227,8 +249,7 @@ TEST_F(BatchWindow, TheTemplateIsCheckedOnceAndNamedAsChosen)
         click(m_window, "cmdGenerate");
         EXPECT_EQ(m_calls.join(u'|').toStdString(), r.calls.join(u'|').toStdString());
         EXPECT_EQ(QDir(path(QStringLiteral("out"))).count(), r.calls.last().startsWith(u"Files") ? 32u : 2u);
-        EXPECT_EQ(templateName(),
-                  r.namedEarlier ? path(QStringLiteral("common/scorm_template.xml")) : QStringLiteral("chosen"));
+        EXPECT_EQ(templateName().replace(m_dir->path(), QStringLiteral("@")).toStdString(), r.shown.toStdString());
     }
 }
 
@@ -338,62 +359,6 @@ TEST_F(BatchWindow, EachWindowRunsOnTheTemplateItOpenedWith)
         click(window, "cmdGenerate");
         EXPECT_EQ(m_calls, QStringList{"Files generated successfully! [Batch Generate]"});
         EXPECT_TRUE(readFile(out + QStringLiteral("/a.xml")).contains("<identifier>" + QByteArray(identifier) + "<"));
-    }
-}
-
-// The name file beside the hand-over (with its checksum right) may hold anything. Only a name that can be the
-// path of a file is shown, in "Using Template:" and in every box, a long one shortened in its middle; any
-// other is never shown: the hand-over file is named instead.
-TEST_F(BatchWindow, ADamagedNameFileIsNeverShownAsItIs)
-{
-    const QString longName = QStringLiteral("/") + QString(200, u'd') + QStringLiteral("/") + QString(200, u'e') +
-                             QStringLiteral("/template.xml");
-    const QString shortened = longName.left(40) + QStringLiteral("\u2026") + longName.right(79);
-    const QString handOverFile = path(QStringLiteral("common/scorm_template.xml"));
-    const struct {
-        const char *what;
-        QByteArray name;
-        QString shown, whole;
-    } rows[] = {
-        {"a name", "/p/chosen.xml", QStringLiteral("/p/chosen.xml"), QStringLiteral("/p/chosen.xml")},
-        {"a long name", longName.toUtf8(), shortened, longName},
-        {"10 KB on one line", QByteArray(10 * 1024, 'n'), handOverFile, handOverFile},
-        {"740 lines", QByteArray("/p/line.xml\r\n").repeated(740), handOverFile, handOverFile},
-        {"a control character", "/p/bell\a.xml", handOverFile, handOverFile},
-        {"a line feed", "/p/one\nand two.xml", handOverFile, handOverFile},
-        {"U+202E", QStringLiteral("/p/evil\u202Elmx.gif").toUtf8(), handOverFile, handOverFile},
-        {"U+2066", QStringLiteral("/p/\u2066isolated.xml").toUtf8(), handOverFile, handOverFile},
-        {"bytes that are no UTF-8", "/p/\xff\xfe.xml", handOverFile, handOverFile},
-        {"an empty name", "", handOverFile, handOverFile},
-    };
-    writeFile(QStringLiteral("pics/a.gif"), "x");
-    QDir().mkpath(path(QStringLiteral("out")));
-    // One template the run refuses, one read with a notice of how its bytes were read.
-    const QByteArray templates[] = {"<lom><technical/></lom>\r\n",
-                                    "<?xml version='1.0' encoding='UTF-8'?><lom><general>Caf\xE9</general></lom>\r\n"};
-    for (const auto &r : rows) {
-        SCOPED_TRACE(r.what);
-        for (const QByteArray &handOver : templates) {
-            writeFile(QStringLiteral("common/scorm_template.xml"), handOver);
-            // The name file as File > Batch writes it, with the checksum of these bytes, holding that name.
-            writeFile(QStringLiteral("common/scorm_template.name"),
-                      handOverNameText(handOver, QString()).chopped(2) + r.name + "\r\n");
-            reopen();
-            EXPECT_EQ(templateName().toStdString(), r.shown.toStdString());
-            EXPECT_EQ(find<QLabel>(m_window, QStringLiteral("lblTemplateName"))->toolTip().toStdString(),
-                      r.whole.toStdString());
-            m_list()->addItem(path(QStringLiteral("pics/a.gif")));
-            find<QLineEdit>(m_window, QStringLiteral("txtNewFileLocation"))->setText(path(QStringLiteral("out")));
-            m_calls.clear();
-            click(m_window, "cmdGenerate");
-            ASSERT_FALSE(m_calls.isEmpty());
-            // The box about the template names it as shown, and holds nothing of a damaged name.
-            EXPECT_TRUE(m_calls.first().contains(QString(r.shown).replace(m_dir->path(), QStringLiteral("@"))))
-                << m_calls.first().toStdString();
-            for (const QString &call : m_calls)
-                for (const QChar c : call)
-                    EXPECT_FALSE(c == QChar(0x202E) || c == QChar(0x2066) || c == u'\a' || c == u'\n');
-        }
     }
 }
 
