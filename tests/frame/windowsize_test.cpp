@@ -59,15 +59,22 @@ TEST_F(WindowSize, EachEditorOpensWholeWithTheSidePane)
         processEvents();
         FrmMain &main = frmMain();
         EXPECT_TRUE(main.grab().save(QDir::currentPath() + QStringLiteral("/frmMain-%1.png").arg(QLatin1String(binding))));
+        if (*other == 's') {
+            // Placed as low as it fits by a window system that reports a larger frame: the window grown for the
+            // SCORM 1.2 editor is brought back onto the screen by that frame.
+            setWindowFrameSource([](const QWidget *) { return QMargins(1, 20, 1, 5); });
+            main.move(main.x(), main.screen()->availableGeometry().bottom() + 1 - 5 - main.height());
+        }
         if (*other) {
             ASSERT_TRUE(QFile::copy(testData(QStringLiteral("open/") + QLatin1String(other)), path(other)));
             dialogs.answer(Answer::Yes);
             main.openSelectedFile(false, path(other), false);
             processEvents();
         }
-        // With its title bar and borders: the usual ones, as the offscreen window system reports none.
+        // With its title bar and borders: the usual ones where the offscreen window system reports none.
         EXPECT_TRUE(main.screen()->availableGeometry().contains(main.geometry().marginsAdded(frameOrAllowance(&main))))
             << other;
+        setWindowFrameSource({});
         QWidget *viewport = main.mdiArea()->viewport();
         // The editor with its title bar, close box and Export button.
         QMdiSubWindow *editor = editorWindow(activeBinding()).subWindow();
@@ -89,34 +96,3 @@ TEST_F(WindowSize, EachEditorOpensWholeWithTheSidePane)
     }
 }
 
-// The main window that grows for the SCORM 1.2 editor after a switch is brought back onto the screen by the
-// title bar and borders the window system really put around it (or the usual ones while it has not said),
-// wherever the window system had placed it: its whole frame lies on the screen.
-TEST_F(WindowSize, TheMainWindowGrownAfterASwitchStaysWhollyOnTheScreenWithItsFrame)
-{
-    const QMargins frames[] = {QMargins(1, 20, 1, 5), QMargins(4, 30, 4, 6), QMargins()};
-    for (const QMargins &frame : frames) {
-        SCOPED_TRACE(frame.top());
-        setWindowFrameSource([frame](const QWidget *) { return frame; });
-        settings(0, 0);
-        chooseBinding(QStringLiteral("2004"));
-        initXMLParser();
-        processEvents();
-        FrmMain &main = frmMain();
-        // Where a window manager may have put it: low on the screen.
-        const QRect available = main.screen()->availableGeometry();
-        main.move(available.left() + 47, available.top() + 55);
-        processEvents();
-        ASSERT_TRUE(QFile::copy(testData(QStringLiteral("open/scorm12.xml")), path(QStringLiteral("scorm12.xml"))));
-        dialogs.answer(Answer::Yes);
-        main.openSelectedFile(false, path(QStringLiteral("scorm12.xml")), false);
-        processEvents();
-        ASSERT_EQ(main.scormVersion, QStringLiteral("SCORM 1.2"));
-        const QRect whole = main.geometry().marginsAdded(frameOrAllowance(&main));
-        EXPECT_TRUE(available.contains(whole))
-            << whole.x() << "," << whole.y() << " " << whole.width() << "x" << whole.height();
-        unloadAll();
-        QFile::remove(path(QStringLiteral("scorm12.xml")));
-    }
-    setWindowFrameSource({});
-}

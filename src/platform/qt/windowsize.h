@@ -37,7 +37,7 @@ void centreOnScreen(QWidget *window);
 // system has framed it, centred again by the frame it really has (which the first centring could only guess).
 void openCentred(QWidget *window);
 // The title bar and borders the window system has put around a top-level window; none while it has not
-// framed the window (before it is shown, and always on the offscreen platform).
+// framed the window (before it is shown).
 QMargins windowFrame(const QWidget *window);
 // Tests: the frame to take for windowFrame() in place of the window system's; an empty function gives the
 // window system's again.
