@@ -25,8 +25,8 @@ struct Template {
     QString path;                    // the hand-over file
     QString name;                    // as messages show it: with the system's separators, a long one shortened
     QString wholeName;               // the same, not shortened
-    std::optional<QByteArray> bytes; // the copy; none when the file could not be read, or was too large to
-    std::optional<Notice> refusal;   // ... and then why, naming it
+    std::optional<QByteArray> bytes; // the copy; none when the file could not be read or is too large to open
+    std::optional<Notice> refusal;   // why there is no copy, naming the template
 };
 // Takes the copy of the hand-over file as it is now.
 Template handedOverTemplate();
