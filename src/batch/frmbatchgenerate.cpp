@@ -4,6 +4,7 @@
 #include "generate.h"
 
 #include "platform/dialogs.h"
+#include "platform/qt/windowsize.h"
 #include "shared/apperror.h"
 #include "shared/pathlogger.h"
 
@@ -63,7 +64,8 @@ int slashes(const QString &path) { return static_cast<int>(path.count(QLatin1Cha
 
 FrmBatchGenerate::FrmBatchGenerate(QWidget *parent)
     : QWidget(parent), m_lstFiles(new QListWidget(this)), m_txtNewFileLocation(new QLineEdit(this)),
-      m_lblTemplateName(new QLabel(this)), m_cmdGenerate(button(this, "cmdGenerate", QStringLiteral("Finish")))
+      m_lblTemplateName(new QLabel(this)), m_cmdGenerate(button(this, "cmdGenerate", QStringLiteral("Finish"))),
+      m_template(handedOverTemplate())
 {
     setObjectName(QStringLiteral("frmBatchGenerate"));
     setWindowTitle(QStringLiteral("Batch Generate"));
@@ -141,6 +143,8 @@ FrmBatchGenerate::FrmBatchGenerate(QWidget *parent)
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
     resize(620, 460);
+    // In the middle of the screen, whole with its title bar and borders, as the main program's windows open.
+    openCentred(this);
 
     connect(addSingle, &QPushButton::clicked, this, &FrmBatchGenerate::cmdAddSingle_Click);
     connect(addMulti, &QPushButton::clicked, this, &FrmBatchGenerate::cmdAddMulti_Click);
@@ -152,14 +156,14 @@ FrmBatchGenerate::FrmBatchGenerate(QWidget *parent)
     showTemplateName();
 }
 
-Template FrmBatchGenerate::showTemplateName()
+void FrmBatchGenerate::showTemplateName()
 {
-    const Template handedOver = handedOverTemplate();
-    // A long path may break after each separator rather than widen the window.
-    const QString shown = QFileInfo::exists(handedOver.path) ? handedOver.name : QString();
+    // A long path may break after each separator rather than widen the window; the whole of a shortened one
+    // is in the tool tip.
+    const bool handedOver = m_template.bytes || QFileInfo::exists(m_template.path);
+    const QString shown = handedOver ? m_template.name : QString();
     m_lblTemplateName->setText(QString(shown).replace(QDir::separator(), QDir::separator() + QStringLiteral("\u200B")));
-    m_lblTemplateName->setToolTip(shown);
-    return handedOver;
+    m_lblTemplateName->setToolTip(handedOver ? m_template.wholeName : QString());
 }
 
 void FrmBatchGenerate::cmdAddSingle_Click()
@@ -254,9 +258,9 @@ void FrmBatchGenerate::cmdGenerate_Click()
 
 FrmBatchGenerate::Run FrmBatchGenerate::generateAll()
 {
-    // The template is read and checked once for the run, under the name of the file the user chose: one that
+    // The window's template is checked once for the run, under the name of the file the user chose: one that
     // cannot be used is said once, before anything is written, and the run stops.
-    const CheckedTemplate checked = checkTemplate(showTemplateName());
+    const CheckedTemplate checked = checkTemplate(m_template);
     if (checked.refusal) {
         showNotices({*checked.refusal});
         return Run::TemplateRefused;

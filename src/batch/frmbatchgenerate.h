@@ -3,6 +3,8 @@
 // chooses a target folder and presses "Finish"; each listed file then gets its metadata file, made from the
 // template that the main program handed over.
 
+#include "generate.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -11,8 +13,6 @@ class QListWidget;
 class QPushButton;
 
 namespace ts::batch {
-
-struct Template;
 
 class FrmBatchGenerate : public QWidget {
     Q_OBJECT
@@ -29,13 +29,15 @@ private:
     enum class Run { Generated, SomeFailed, TemplateRefused };
     // Checks the template once, then generates every listed file that may go ahead.
     Run generateAll();
-    // Shows the name of the template handed over (empty when none was) and answers it.
-    Template showTemplateName();
+    // Shows the name of the window's template (empty when none was handed over).
+    void showTemplateName();
 
     QListWidget *m_lstFiles;
     QLineEdit *m_txtNewFileLocation;
     QLabel *m_lblTemplateName;
     QPushButton *m_cmdGenerate;
+    // The template this window runs on: the copy of the hand-over taken when it opened.
+    const Template m_template;
 };
 
 // The window, created on first use; closing it discards it.

@@ -40,10 +40,26 @@ const QStringList kDatetimeNames{QStringLiteral("datetime"), QStringLiteral("dat
 
 const xmlChar *xc(const char *s) { return reinterpret_cast<const xmlChar *>(s); }
 
-// An element's name as written, with its prefix: the names looked for are compared with it exactly.
+// An element's name as written, with its prefix, as messages give it.
 QString nameOf(const xmlNode *node)
 {
     return node->type == XML_ELEMENT_NODE ? XmlNode(const_cast<xmlNode *>(node)).name() : QString();
+}
+
+QByteArray namespaceOf(const xmlNode *node)
+{
+    return node->ns && node->ns->href ? QByteArray(reinterpret_cast<const char *>(node->ns->href)) : QByteArray();
+}
+
+// The names looked for are those of the record's namespace, the namespace of its general element: an
+// element's own name (without its prefix) when it stands in that namespace, compared exactly; nothing for
+// any other node. So a template is filled whatever prefix it writes its elements with, as the editors read
+// it, and an element of another namespace is carried over as it is.
+QString nameIn(const xmlNode *node, const QByteArray &ns)
+{
+    return node->type == XML_ELEMENT_NODE && namespaceOf(node) == ns
+               ? QString::fromUtf8(reinterpret_cast<const char *>(node->name))
+               : QString();
 }
 
 bool isBlank(const xmlNode *node) { return node->type == XML_TEXT_NODE && xmlIsBlankNode(const_cast<xmlNode *>(node)); }
@@ -58,11 +74,11 @@ QList<xmlNode *> childrenOf(xmlNode *parent)
     return out;
 }
 
-QList<xmlNode *> childrenNamed(xmlNode *parent, const char *name)
+QList<xmlNode *> childrenNamed(xmlNode *parent, const char *name, const QByteArray &ns)
 {
     QList<xmlNode *> out;
     for (xmlNode *c : childrenOf(parent))
-        if (nameOf(c) == QLatin1String(name))
+        if (nameIn(c, ns) == QLatin1String(name))
             out << c;
     return out;
 }
@@ -110,6 +126,7 @@ xmlNode *newElement(xmlNode *parent, const char *name) { return xmlNewDocNode(pa
 // indentation.
 QString insertInPlace(xmlNode *parent, xmlNode *element, const QStringList &after)
 {
+    const QByteArray ns = namespaceOf(element);
     xmlNode *anchor = nullptr;
     xmlNode *first = nullptr;
     for (xmlNode *c = parent->children; c; c = c->next) {
@@ -117,7 +134,7 @@ QString insertInPlace(xmlNode *parent, xmlNode *element, const QStringList &afte
             continue;
         if (!first)
             first = c;
-        if (after.contains(nameOf(c)))
+        if (after.contains(nameIn(c, ns)))
             anchor = c;
     }
     xmlNode *whitespace = blankBefore(anchor ? anchor : first);
@@ -152,10 +169,11 @@ void addKeyword(xmlNode *general, const Binding &binding, const QString &value)
 
 void fillGeneral(xmlNode *general, const Binding &binding, const FileInfo &info)
 {
+    const QByteArray ns = namespaceOf(general);
     for (xmlNode *c : childrenOf(general)) {
-        if (nameOf(c) == QLatin1String("title"))
+        if (nameIn(c, ns) == QLatin1String("title"))
             fillFirstChild(c, titleText(info));
-        else if (nameOf(c) == QLatin1String("description"))
+        else if (nameIn(c, ns) == QLatin1String("description"))
             fillFirstChild(c, info.baseName);
     }
     addKeyword(general, binding, keywordText(info));
@@ -163,10 +181,11 @@ void fillGeneral(xmlNode *general, const Binding &binding, const FileInfo &info)
 
 void fillLifecycle(xmlNode *lifecycle, const FileInfo &info)
 {
-    for (xmlNode *contribute : childrenNamed(lifecycle, "contribute"))
-        for (xmlNode *date : childrenNamed(contribute, "date"))
+    const QByteArray ns = namespaceOf(lifecycle);
+    for (xmlNode *contribute : childrenNamed(lifecycle, "contribute", ns))
+        for (xmlNode *date : childrenNamed(contribute, "date", ns))
             for (xmlNode *datetime : childrenOf(date))
-                if (kDatetimeNames.contains(nameOf(datetime)))
+                if (kDatetimeNames.contains(nameIn(datetime, ns)))
                     setText(datetime, info.date);
 }
 
@@ -180,22 +199,40 @@ void fillTechnical(xmlNode *technical, const FileInfo &info, bool &formatAdded)
         insertInPlace(technical, format, {QStringLiteral("format")});
         formatAdded = true;
     }
+    const QByteArray ns = namespaceOf(technical);
     for (xmlNode *c : children) {
-        if (nameOf(c) == QLatin1String("location"))
+        if (nameIn(c, ns) == QLatin1String("location"))
             setText(c, info.location);
-        else if (nameOf(c) == QLatin1String("size"))
+        else if (nameIn(c, ns) == QLatin1String("size"))
             setText(c, info.size);
     }
 }
 
-// The element whose children are the categories: the innermost of those the header left open.
-xmlNode *categoriesParent(xmlDoc *doc)
+// The record's general element: the first element named general in document order, whatever its prefix,
+// namespace and attributes, as the editors find it.
+xmlNode *firstGeneral(xmlNode *node)
 {
-    xmlNode *node = xmlDocGetRootElement(doc);
-    while (node && node->children && node->children->type == XML_ELEMENT_NODE &&
-           nameOf(node->children) != QLatin1String("general"))
-        node = node->children;
-    return node;
+    for (xmlNode *c = node->children; c; c = c->next) {
+        if (c->type != XML_ELEMENT_NODE)
+            continue;
+        if (qstrcmp(reinterpret_cast<const char *>(c->name), "general") == 0)
+            return c;
+        if (xmlNode *inner = firstGeneral(c))
+            return inner;
+    }
+    return nullptr;
+}
+
+// Where the serialised document's general element begins: its start tag, written with its prefix.
+qsizetype startTagAt(const QString &text, const QString &qualifiedName)
+{
+    const QString open = QLatin1Char('<') + qualifiedName;
+    for (qsizetype at = text.indexOf(open); at >= 0; at = text.indexOf(open, at + 1)) {
+        const qsizetype after = at + open.size();
+        if (after < text.size() && (text.at(after) == u'>' || text.at(after) == u'/' || text.at(after).isSpace()))
+            return at;
+    }
+    return -1;
 }
 
 QString serialised(xmlDoc *doc)
@@ -240,8 +277,30 @@ Notice invalidXmlNotice(const ParseError &error, const QString &templateName = {
 
 Notice naming(Notice notice, const QString &templateName)
 {
-    notice.text += QStringLiteral("\r\rTemplate: ") + templateName;
+    if (!templateName.isEmpty())
+        notice.text += QStringLiteral("\r\rTemplate: ") + templateName;
     return notice;
+}
+
+// The refusal of a template without a general element, the one element every file gets its title and keyword
+// in. Unlike the editors' "This may affect your XML file", it says that nothing was written, since nothing was.
+Notice noGeneralNotice(const QString &templateName)
+{
+    return naming({QStringLiteral("The template holds no general element, so no metadata file can be made from it. "
+                                  "Nothing was written."),
+                   invalidMetadataFileNotice().title, Icon::Exclamation},
+                  templateName);
+}
+
+// The template's text cut at its general element, found in any form (with a prefix or attributes) as the
+// editors find it.
+std::optional<StrippedMetadata> cutTemplate(const QString &text, Notices &notices, const QString &templateName = {})
+{
+    Notices none;
+    std::optional<StrippedMetadata> parts = stripHeader(text, none, GeneralTag::AnyForm);
+    if (!parts)
+        notices.append(noGeneralNotice(templateName));
+    return parts;
 }
 
 // The template filled with the facts of a file. With the template's name (its check before a run), what
@@ -258,10 +317,19 @@ std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &inf
         return std::nullopt;
     }
     const Binding &binding = isScorm2004Document(parts.original) ? kScorm2004 : kScorm12;
+    // The categories are the general element's siblings (the document's root itself when that is general).
+    xmlNode *const general = firstGeneral(reinterpret_cast<xmlNode *>(document.raw()));
+    if (!general) {
+        // The general element found in the text stands where it is no element (inside the document type).
+        notices.append(noGeneralNotice(templateName));
+        return std::nullopt;
+    }
+    const QString generalName = nameOf(general);
+    const QByteArray ns = namespaceOf(general);
     try {
         bool formatAdded = false;
-        for (xmlNode *category : childrenOf(categoriesParent(document.raw()))) {
-            const QString name = nameOf(category);
+        for (xmlNode *category : childrenOf(general->parent)) {
+            const QString name = nameIn(category, ns);
             if (name == QLatin1String("general"))
                 fillGeneral(category, binding, info);
             else if (kLifecycleNames.contains(name))
@@ -276,7 +344,7 @@ std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &inf
     }
     // The body as the XML library writes it, from the first category on, behind the header as it was.
     QString body = serialised(document.raw());
-    body = body.mid(body.indexOf(QLatin1String("<general")));
+    body = body.mid(std::max<qsizetype>(0, startTagAt(body, generalName)));
     while (body.endsWith(QLatin1Char('\n')))
         body.chop(1);
     const QString text = withCrLf(declaredUtf8(parts.header) + body) + QStringLiteral("\r\n");
@@ -294,28 +362,45 @@ std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &inf
 
 Template handedOverTemplate()
 {
-    const QString chosen = handedOverName();
-    return {templatePath(), QDir::toNativeSeparators(chosen.isEmpty() ? templatePath() : chosen)};
+    Template used;
+    used.path = templatePath();
+    const auto named = [&used](const QString &chosen) {
+        used.wholeName = QDir::toNativeSeparators(chosen.isEmpty() ? used.path : chosen);
+        used.name = shortenedFileName(used.wholeName);
+    };
+    // Refused before it is read: a template far larger would take minutes and gigabytes.
+    if (QFileInfo(used.path).size() > kMaxOpenBytes) {
+        named(handedOverNameOfFile());
+        used.refusal = templateTooLarge(used.path, used.name);
+        return used;
+    }
+    QFile file(used.path);
+    if (file.open(QIODevice::ReadOnly)) {
+        QByteArray bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            used.bytes = std::move(bytes);
+    }
+    named(used.bytes ? handedOverName(*used.bytes) : QString());
+    if (!used.bytes)
+        used.refusal = naming(readFailureNotice(used.path), used.name);
+    return used;
 }
 
 CheckedTemplate checkTemplate(const Template &used)
 {
     CheckedTemplate checked;
-    checked.refusal = templateTooLarge(used.path, used.name);
-    if (checked.refusal)
-        return checked;
-    DecodedText decoded;
-    if (!readTextFile(used.path, decoded)) {
-        checked.refusal = naming(readFailureNotice(used.path), used.name);
+    if (!used.bytes) {
+        checked.refusal = used.refusal.value_or(naming(readFailureNotice(used.path), used.name));
         return checked;
     }
+    const DecodedText decoded = decodeTextFile(*used.bytes);
     checked.readNotice = decodingNotice(decoded, used.name);
     Notices notices;
-    std::optional<StrippedMetadata> parts = stripHeader(decoded.text, notices);
+    std::optional<StrippedMetadata> parts = cutTemplate(decoded.text, notices, used.name);
     if (parts)
         filled(*parts, kTrialFile, notices, used.name);
     if (!notices.isEmpty()) {
-        checked.refusal = parts ? notices.constFirst() : naming(notices.constFirst(), used.name);
+        checked.refusal = notices.constFirst();
         return checked;
     }
     checked.parts = std::move(parts);
@@ -324,7 +409,7 @@ CheckedTemplate checkTemplate(const Template &used)
 
 std::optional<QString> metadataText(const QString &templateText, const FileInfo &info, Notices &notices)
 {
-    const std::optional<StrippedMetadata> parts = stripHeader(templateText, notices);
+    const std::optional<StrippedMetadata> parts = cutTemplate(templateText, notices);
     return parts ? filled(*parts, info, notices) : std::nullopt;
 }
 
@@ -344,7 +429,12 @@ bool generateMetadata(const QString &templateFile, const FileInfo &info, const Q
         notices.append(*tooLarge);
         return false;
     }
-    const std::optional<StrippedMetadata> read = removeHeader(templateFile, notices);
+    QString text;
+    if (!readTextFile(templateFile, text)) {
+        notices.append(readFailureNotice(templateFile));
+        return false;
+    }
+    const std::optional<StrippedMetadata> read = cutTemplate(text, notices);
     return read && writeMetadata(*read, info, outputPath, notices, kind);
 }
 

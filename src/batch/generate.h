@@ -17,12 +17,18 @@ namespace ts::batch {
 // The hand-over file of the program folder that every metadata file is made from.
 QString templatePath();
 
-// The template of a run: the hand-over file, and the name every message about it gives: the file the user
-// chose in the main program, or the hand-over file itself when the hand-over does not tell which that was.
+// The template of a window: its own copy of the hand-over file, taken when the window opens, so that a later
+// File > Batch (another batch, with its own window) handing over another template changes nothing here; and
+// the name every message about it gives: the file the user chose in the main program, or the hand-over file
+// itself when the hand-over does not tell which that was (or tells it in a name file that is damaged).
 struct Template {
-    QString path;
-    QString name; // with the system's separators
+    QString path;                    // the hand-over file
+    QString name;                    // as messages show it: with the system's separators, a long one shortened
+    QString wholeName;               // the same, not shortened
+    std::optional<QByteArray> bytes; // the copy; none when the file could not be read or is too large to open
+    std::optional<Notice> refusal;   // why there is no copy, naming the template
 };
+// Takes the copy of the hand-over file as it is now.
 Template handedOverTemplate();
 
 // The template read and checked once, before a run writes anything: every file of the run is made from

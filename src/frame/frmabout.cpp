@@ -1,8 +1,8 @@
 #include "frmabout.h"
 #include "openpage.h"
 #include "webaddresses.h"
-#include "windowsize.h"
 
+#include "platform/qt/windowsize.h"
 #include "shared/apperror.h"
 
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "frmconvertunits.h"
 #include "windows.h"
-#include "windowsize.h"
 
 #include "platform/dialogs.h"
+#include "platform/qt/windowsize.h"
 #include "shared/fileutil.h"
 
 #include <QComboBox>

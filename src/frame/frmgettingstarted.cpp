@@ -1,9 +1,9 @@
 #include "frmgettingstarted.h"
 #include "settings.h"
 #include "windows.h"
-#include "windowsize.h"
 
 #include "platform/dialogs.h"
+#include "platform/qt/windowsize.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

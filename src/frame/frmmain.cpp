@@ -10,10 +10,10 @@
 #include "templates.h"
 #include "twips.h"
 #include "windows.h"
-#include "windowsize.h"
 
 #include "platform/dialogs.h"
 #include "platform/programfolder.h"
+#include "platform/qt/windowsize.h"
 #include "shared/apperror.h"
 
 #include <QApplication>
@@ -402,19 +402,12 @@ void FrmMain::makeRoomForChildren()
     const QSize wanted = size().expandedTo(QSize(width, height).boundedTo(roomOnScreen(this)));
     if (wanted == size() || isMaximized() || isFullScreen())
         return;
-    // The title bar and borders around the window, as they are before it grows (none while it is not shown).
-    const QSize decoration = frameGeometry().size() - size();
     resize(wanted);
-    // A window on the screen that now reaches past its edge is brought back onto it; one not yet shown is
-    // placed by the window system. The window's frame is judged at its new size, which the window system
-    // may not have reported yet.
-    const QScreen *screen = this->screen();
-    if (!isVisible() || !screen)
-        return;
-    const QRect available = screen->availableGeometry();
-    const QRect outer(frameGeometry().topLeft(), wanted + decoration);
-    move(std::clamp(outer.left(), available.left(), std::max(available.left(), available.right() + 1 - outer.width())),
-         std::clamp(outer.top(), available.top(), std::max(available.top(), available.bottom() + 1 - outer.height())));
+    // A window on the screen that now reaches past its edge is brought back onto it, with its title bar and
+    // borders as the window system reports them (the usual ones while it has not yet said); one not yet shown
+    // is placed by the window system.
+    if (isVisible())
+        keepOnScreen(this);
 }
 
 bool FrmMain::MDIForm_QueryUnload()

@@ -4,10 +4,10 @@
 #include "settings.h"
 #include "templates.h"
 #include "windows.h"
-#include "windowsize.h"
 
 #include "platform/dialogs.h"
 #include "platform/programfolder.h"
+#include "platform/qt/windowsize.h"
 #include "shared/apperror.h"
 #include "shared/fileutil.h"
 

@@ -1,7 +1,7 @@
 #include "frmprocessing.h"
 #include "windows.h"
-#include "windowsize.h"
 
+#include "platform/qt/windowsize.h"
 #include "platform/timing.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 #include "frmmain.h"
 #include "settings.h"
 #include "windows.h"
-#include "windowsize.h"
 
 #include "platform/dialogs.h"
+#include "platform/qt/windowsize.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,9 +1,9 @@
 #include "frmtip.h"
 #include "settings.h"
 #include "windows.h"
-#include "windowsize.h"
 
 #include "platform/programfolder.h"
+#include "platform/qt/windowsize.h"
 #include "platform/textfile.h"
 
 #include <QCheckBox>

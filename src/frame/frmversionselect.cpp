@@ -1,10 +1,9 @@
 #include "frmversionselect.h"
 
-#include <QEvent>
 #include "frmmain.h"
-#include "windowsize.h"
 
 #include "platform/dialogs.h"
+#include "platform/qt/windowsize.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,6 +19,8 @@ FrmVersionSelect::FrmVersionSelect(QWidget *parent)
     setWindowTitle(QStringLiteral("Select SCORM Version"));
     fitCaption(this);
     setModal(true);
+    // The choice stands in the middle of the screen, not over the main window that is not yet shown.
+    openCentred(this);
     m_optScorm12->setObjectName(QStringLiteral("optScorm12"));
     m_optScorm2004->setObjectName(QStringLiteral("optScorm2004"));
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
@@ -32,35 +33,6 @@ FrmVersionSelect::FrmVersionSelect(QWidget *parent)
     setTabOrder(m_optScorm12, m_optScorm2004);
     setTabOrder(m_optScorm2004, ok);
     connect(ok, &QPushButton::clicked, this, &FrmVersionSelect::cmdOk_Click);
-}
-
-void FrmVersionSelect::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    m_centredByFrame = false;
-    centreOnScreen(this);
-}
-
-void FrmVersionSelect::centreByFrame()
-{
-    if (m_centredByFrame || !isVisible() || windowFrame(this).isNull())
-        return;
-    m_centredByFrame = true;
-    centreOnScreen(this);
-}
-
-void FrmVersionSelect::moveEvent(QMoveEvent *event)
-{
-    QDialog::moveEvent(event);
-    centreByFrame();
-}
-
-bool FrmVersionSelect::event(QEvent *event)
-{
-    const bool handled = QDialog::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        centreByFrame();
-    return handled;
 }
 
 void FrmVersionSelect::cmdOk_Click()

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace ts {
 
@@ -62,6 +63,59 @@ bool isSafeFileName(const QString &name, QString *reason)
         if (c.category() == QChar::Other_Control)
             return refuse("The name may not contain control characters.");
     return true;
+}
+
+namespace {
+
+// The characters that turn the direction of the text that follows them: the marks, embeddings, overrides
+// and isolates of the bidirectional algorithm.
+bool turnsDirection(char16_t c)
+{
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+// Where a cut at pos would fall inside a surrogate pair, the position before the pair.
+qsizetype outsidePair(const QString &text, qsizetype pos)
+{
+    return pos > 0 && pos < text.size() && text.at(pos).isLowSurrogate() ? pos - 1 : pos;
+}
+
+} // namespace
+
+bool canBeFilePath(const QString &path)
+{
+    constexpr qsizetype kMaxPathBytes = 4096;
+    constexpr qsizetype kMaxNameBytes = 255;
+    if (path.trimmed().isEmpty() || path.toUtf8().size() > kMaxPathBytes)
+        return false;
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        const QChar c = path.at(i);
+        if (c.isHighSurrogate() && i + 1 < path.size() && path.at(i + 1).isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Other_Surrogate ||
+            category == QChar::Separator_Line || category == QChar::Separator_Paragraph ||
+            turnsDirection(c.unicode()) || c == QChar::ReplacementCharacter)
+            return false;
+    }
+    for (const QString &name : path.split(QRegularExpression(QStringLiteral("[/\\\\]"))))
+        if (name.toUtf8().size() > kMaxNameBytes)
+            return false;
+    return true;
+}
+
+QString shortenedFileName(const QString &name)
+{
+    // About one line of a box, most of it for the end, where the file's own name stands.
+    constexpr qsizetype kShown = 120;
+    constexpr qsizetype kHead = 40;
+    if (name.size() <= kShown)
+        return name;
+    const qsizetype headEnd = outsidePair(name, kHead);
+    const qsizetype tailStart = outsidePair(name, name.size() - (kShown - kHead - 1));
+    return name.left(headEnd) + QStringLiteral("\u2026") + name.mid(tailStart);
 }
 
 } // namespace ts

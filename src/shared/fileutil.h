@@ -28,4 +28,14 @@ std::optional<QString> tooLargeToOpen(const QString &path, const QString &shownA
 // characters. The reason is a sentence for the user.
 bool isSafeFileName(const QString &name, QString *reason = nullptr);
 
+// True for a text that can be the path of a file as a box shows it: not empty, one line, no control
+// characters, no characters that turn the direction of the text around it (U+202E and the like), no lone
+// surrogates, and within the lengths file systems take (4096 bytes in all, 255 for one name).
+bool canBeFilePath(const QString &path);
+
+// A file's name as a box or label shows it: a name longer than a line of a box is cut in its middle with
+// "…", as the main window shortens the names it shows, keeping its beginning and its file name; never
+// inside a character.
+QString shortenedFileName(const QString &name);
+
 } // namespace ts

@@ -2,9 +2,11 @@
 
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
+#include "shared/fileutil.h"
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QStringDecoder>
 
 namespace ts {
 
@@ -33,24 +35,37 @@ QByteArray handOverNameText(const QByteArray &handOver, const QString &chosenPat
     return kSumPrefix + sumOf(handOver) + "\r\n" + chosenPath.toUtf8() + "\r\n";
 }
 
-QString handedOverName()
+namespace {
+
+// The name the name file tells for hand-over bytes of that sum.
+QString nameForSum(const QByteArray &sum)
 {
     QFile names(handOverNamePath());
     if (names.size() > kMaxNameFileBytes || !names.open(QIODevice::ReadOnly))
         return {};
     const QByteArray text = names.readAll();
     const qsizetype end = text.indexOf("\r\n");
-    if (end < 0 || !text.startsWith(kSumPrefix))
+    if (end < 0 || !text.startsWith(kSumPrefix) || text.mid(kSumPrefix.size(), end - kSumPrefix.size()) != sum)
         return {};
+    QByteArray bytes = text.mid(end + 2);
+    if (bytes.endsWith("\r\n"))
+        bytes.chop(2);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString name = utf8.decode(bytes);
+    return utf8.hasError() || !canBeFilePath(name) ? QString() : name;
+}
+
+} // namespace
+
+QString handedOverName(const QByteArray &handOver) { return nameForSum(sumOf(handOver)); }
+
+QString handedOverNameOfFile()
+{
     QFile handOver(handOverPath());
     QCryptographicHash sum(QCryptographicHash::Sha256);
-    if (!handOver.open(QIODevice::ReadOnly) || !sum.addData(&handOver) ||
-        text.mid(kSumPrefix.size(), end - kSumPrefix.size()) != sum.result().toHex())
+    if (!handOver.open(QIODevice::ReadOnly) || !sum.addData(&handOver))
         return {};
-    QByteArray name = text.mid(end + 2);
-    if (name.endsWith("\r\n"))
-        name.chop(2);
-    return QString::fromUtf8(name);
+    return nameForSum(sum.result().toHex());
 }
 
 } // namespace ts

@@ -21,8 +21,11 @@ QByteArray handOverBytes(const QByteArray &chosen);
 // The text of the name file for the hand-over bytes and the chosen file's path.
 QByteArray handOverNameText(const QByteArray &handOver, const QString &chosenPath);
 
-// The path of the chosen file that the name file tells for the hand-over file as it is now; empty when there
-// is no name file, or it was written for other bytes.
-QString handedOverName();
+// The path of the chosen file that the name file tells for these hand-over bytes (those batch took when it
+// started); empty when there is no name file, it was written for other bytes, or what it tells cannot be
+// the path of a file (canBeFilePath: a damaged name file is never shown as it is).
+QString handedOverName(const QByteArray &handOver);
+// The same for the hand-over file as it is now, read in pieces (one too large to be taken whole).
+QString handedOverNameOfFile();
 
 } // namespace ts

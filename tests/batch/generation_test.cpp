@@ -147,7 +147,26 @@ TEST_F(Generation, TemplateShapesAndWhatFails)
          "</datetime></date></contribute></lifecycle></lom>\r\n"},
         {{}, nullptr, {"Error in removeHeader - 53 File not found []"}},
         {"<lom><technical/></lom>", nullptr,
-         {"Problem encountered while opening XML file. This may affect your XML file [Invalid Metadata File]"}},
+         {"The template holds no general element, so no metadata file can be made from it. Nothing was written. "
+          "[Invalid Metadata File]"}},
+        // A general element with attributes, as some LOM profiles write it, or with a prefix, is the record's
+        // general element, as the editors take it: filled, with its categories, in the record's namespace;
+        // an element of another namespace is carried over as it is.
+        {"<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\"><general uniqueElementName=\"general\"><title><string>t"
+         "</string></title></general><technical><size>1</size></technical></lom>",
+         "<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\"><general uniqueElementName=\"general\"><title><string>sunset GIF"
+         "</string></title><keyword><string language=\"x-none\">sunset.gif</string></keyword></general><technical>"
+         "<format>graphic/gif</format><size>12345</size></technical></lom>\r\n"},
+        {"<?xml version=\"1.0\"?>\n<lom:lom xmlns:lom=\"http://ltsc.ieee.org/xsd/LOM\" xmlns:x=\"urn:x\">\n"
+         "<lom:general id=\"g\"><lom:title><lom:string>t</lom:string></lom:title><x:title>kept</x:title></lom:general>"
+         "<lom:lifeCycle><lom:contribute><lom:date><lom:dateTime>d</lom:dateTime></lom:date></lom:contribute>"
+         "</lom:lifeCycle><lom:technical><lom:location>l</lom:location><x:size>kept</x:size></lom:technical></lom:lom>",
+         "<?xml version=\"1.0\"?>\r\n<lom:lom xmlns:lom=\"http://ltsc.ieee.org/xsd/LOM\" xmlns:x=\"urn:x\">\r\n"
+         "<lom:general id=\"g\"><lom:title><lom:string>sunset GIF</lom:string></lom:title><lom:keyword><lom:string "
+         "language=\"x-none\">sunset.gif</lom:string></lom:keyword><x:title>kept</x:title></lom:general>"
+         "<lom:lifeCycle><lom:contribute><lom:date><lom:dateTime>2004-03-07</lom:dateTime></lom:date></lom:contribute>"
+         "</lom:lifeCycle><lom:technical><lom:format>graphic/gif</lom:format><lom:location>@FOLDER@/pics/sunset.gif"
+         "</lom:location><x:size>kept</x:size></lom:technical></lom:lom>\r\n"},
         {"<lom><general></lom>", nullptr,
          {"Could not validate selected XML file. Please correct the issue and try again.\rError Number: 76 "
           "[Invalid XML]"}},

@@ -3,6 +3,7 @@
 
 #include "batch/frmbatchgenerate.h"
 #include "batch/frmopenfolder.h"
+#include "platform/qt/windowsize.h"
 #include "shared/templatehandover.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -51,6 +53,16 @@ protected:
         ProgramFolderTest::TearDown();
     }
     void click(QWidget *root, const char *name) { find<QAbstractButton>(root, QLatin1String(name))->click(); }
+    // Closes the window and opens it again, as batch starts anew: it takes the hand-over as it is now.
+    void reopen()
+    {
+        delete m_window.data();
+        m_window = &frmBatchGenerate();
+    }
+    QString templateName() const
+    {
+        return find<QLabel>(m_window, QStringLiteral("lblTemplateName"))->text().remove(QChar(0x200B));
+    }
     QStringList listed() const
     {
         QStringList out;
@@ -144,11 +156,14 @@ TEST_F(BatchWindow, FinishGeneratesWhatMayGoAheadAndSumsUp)
          {},
          10 * 1024 * 1024 + 1},
     };
-    auto *finish = find<QPushButton>(m_window, QStringLiteral("cmdGenerate"));
-    const auto button = [finish] { return finish->text() + (finish->isEnabled() ? " on" : " off"); };
-    find<QLineEdit>(m_window, QStringLiteral("txtNewFileLocation"))->setText(path(QStringLiteral("out")));
     for (const auto &r : rows) {
-        m_list()->clear();
+        // The window takes its template when it opens.
+        if (r.templateSize)
+            QFile(path(QStringLiteral("common/scorm_template.xml"))).resize(r.templateSize);
+        reopen();
+        auto *finish = find<QPushButton>(m_window, QStringLiteral("cmdGenerate"));
+        const auto button = [finish] { return finish->text() + (finish->isEnabled() ? " on" : " off"); };
+        find<QLineEdit>(m_window, QStringLiteral("txtNewFileLocation"))->setText(path(QStringLiteral("out")));
         for (const QString &file : r.listed)
             m_list()->addItem(path(file));
         QString buttonAtLastMessage;
@@ -156,8 +171,6 @@ TEST_F(BatchWindow, FinishGeneratesWhatMayGoAheadAndSumsUp)
         m_calls.clear();
         QDir(path(QStringLiteral("out"))).removeRecursively();
         QDir().mkpath(path(QStringLiteral("out")));
-        if (r.templateSize)
-            QFile(path(QStringLiteral("common/scorm_template.xml"))).resize(r.templateSize);
         finish->click();
         EXPECT_EQ(m_calls, r.calls);
         EXPECT_EQ(buttonAtLastMessage, QLatin1String(r.buttonAtLastMessage));
@@ -167,26 +180,32 @@ TEST_F(BatchWindow, FinishGeneratesWhatMayGoAheadAndSumsUp)
 }
 
 // The template is checked once, before anything is written, and every message about it names the file chosen
-// in File > Batch ("chosen"), as "Using Template:" does; a hand-over the name was not written for is named itself.
+// in File > Batch ("chosen"), as "Using Template:" does; a hand-over the name was not written for is named itself,
+// and so is one whose name file tells what cannot be a file's path: a damaged name never reaches a box as it is.
 TEST_F(BatchWindow, TheTemplateIsCheckedOnceAndNamedAsChosen)
 {
     for (int i = 0; i < 30; ++i)
-        m_list()->addItem(path(QStringLiteral("many/%1.gif").arg(i)));
-    for (int i = 0; i < 30; ++i)
-        writeFile(m_list()->item(i)->text().mid(m_dir->path().size() + 1), "x");
+        writeFile(QStringLiteral("many/%1.gif").arg(i), "x");
     const QString invalid = QStringLiteral("Could not validate selected XML file. Please correct the issue and try "
                                            "again.\rError Number: %1\r\rTemplate: chosen\rLine %2 [Invalid XML]");
+    const QString longName = u'/' + QString(200, u'd') + u'/' + QString(200, u'e') + QStringLiteral("/template.xml");
+    const QByteArray noGeneral = "<lom><technical/></lom>";
+    const QString refused = QStringLiteral("The template holds no general element, so no metadata file can be made "
+                                           "from it. Nothing was written.\r\rTemplate: %1 [Invalid Metadata File]");
+    const QString handOverFile = QStringLiteral("@/common/scorm_template.xml");
     const struct {
         QByteArray handOver;
         QStringList calls;
         bool namedEarlier = false; // the name beside it was written for an earlier hand-over
+        QByteArray name = "chosen";
+        QString shown = QStringLiteral("chosen");
     } rows[] = {
         {"<?xml version=\"1.0\"?>\n<lom>\n<general>\n</lom>\n",
          {invalid.arg(76).arg("4, position 7: Opening and ending tag mismatch: general line 3 and lom")}},
         {"<?Xml version='1.0'?><lom><general></general></lom>",
          {invalid.arg(64).arg("1, position 6: Invalid PI name")}},
-        {"<lom><technical/></lom>", {"Problem encountered while opening XML file. This may affect your XML file\r\r"
-                                     "Template: chosen [Invalid Metadata File]"}},
+        {"<lom><technical/></lom>", {"The template holds no general element, so no metadata file can be made from it. "
+                                     "Nothing was written.\r\rTemplate: chosen [Invalid Metadata File]"}},
         {"<lom><general><title/></general></lom>",
          {"91::The template's title holds no element or text to fill\r\rTemplate: chosen [Batch Generate]"}},
         {"<lom><general></general></lom>" + QByteArray(10 * 1024 * 1024, ' '),
@@ -195,22 +214,42 @@ TEST_F(BatchWindow, TheTemplateIsCheckedOnceAndNamedAsChosen)
         {"<?xml version='1.0' encoding='UTF-8'?><lom><general>Caf\xE9</general></lom>",
          {"Some bytes of chosen are not valid UTF-8; they are shown as \"\uFFFD\". The first is on line 1. [Notice]",
           "Files generated successfully! [Batch Generate]"}},
-        {"<lom><general></general></lom>", {"Files generated successfully! [Batch Generate]"}, true},
+        {"<lom><general></general></lom>", {"Files generated successfully! [Batch Generate]"}, true, "chosen",
+         handOverFile},
+        // A general element with attributes or a prefix, as the editors take it.
+        {"<lom:lom xmlns:lom='http://ltsc.ieee.org/xsd/LOM'><lom:general uniqueElementName='general'></lom:general>"
+         "</lom:lom>",
+         {"Files generated successfully! [Batch Generate]"}},
+        // A long name shortened in its middle; names that cannot be a file's path are not shown at all.
+        {noGeneral, {refused.arg(longName.left(40) + u'\u2026' + longName.right(79))}, false, longName.toUtf8(),
+         longName.left(40) + u'\u2026' + longName.right(79)},
+        {noGeneral, {refused.arg(handOverFile)}, false, QByteArray(10 * 1024, 'n'), handOverFile},
+        {noGeneral, {refused.arg(handOverFile)}, false, QByteArray("/p/line.xml\r\n").repeated(740), handOverFile},
+        {noGeneral, {refused.arg(handOverFile)}, false, "/p/bell\a.xml", handOverFile},
+        {noGeneral, {refused.arg(handOverFile)}, false, "/p/\xff\xfe.xml", handOverFile},
+        {"<?xml version='1.0' encoding='UTF-8'?><lom><general>Caf\xE9</general></lom>",
+         {"Some bytes of @/common/scorm_template.xml are not valid UTF-8; they are shown as \"\uFFFD\". The first is "
+          "on line 1. [Notice]",
+          "Files generated successfully! [Batch Generate]"},
+         false, QStringLiteral("/p/evil\u202Elmx.gif").toUtf8(), handOverFile},
     };
-    find<QLineEdit>(m_window, QStringLiteral("txtNewFileLocation"))->setText(path(QStringLiteral("out")));
     for (const auto &r : rows) {
         SCOPED_TRACE(r.calls.at(0).toStdString());
         QDir(path(QStringLiteral("out"))).removeRecursively();
         QDir().mkpath(path(QStringLiteral("out")));
         writeFile(QStringLiteral("common/scorm_template.xml"), r.handOver);
+        // The name file as File > Batch writes it, holding the row's name.
         writeFile(QStringLiteral("common/scorm_template.name"),
-                  handOverNameText(r.namedEarlier ? "earlier" : r.handOver, QStringLiteral("chosen")));
+                  handOverNameText(r.namedEarlier ? "earlier" : r.handOver, QString()).chopped(2) + r.name + "\r\n");
+        reopen();
+        for (int i = 0; i < 30; ++i)
+            m_list()->addItem(path(QStringLiteral("many/%1.gif").arg(i)));
+        find<QLineEdit>(m_window, QStringLiteral("txtNewFileLocation"))->setText(path(QStringLiteral("out")));
         m_calls.clear();
         click(m_window, "cmdGenerate");
         EXPECT_EQ(m_calls.join(u'|').toStdString(), r.calls.join(u'|').toStdString());
         EXPECT_EQ(QDir(path(QStringLiteral("out"))).count(), r.calls.last().startsWith(u"Files") ? 32u : 2u);
-        EXPECT_EQ(find<QLabel>(m_window, QStringLiteral("lblTemplateName"))->text().remove(QChar(0x200B)),
-                  r.namedEarlier ? path(QStringLiteral("common/scorm_template.xml")) : QStringLiteral("chosen"));
+        EXPECT_EQ(templateName().replace(m_dir->path(), QStringLiteral("@")).toStdString(), r.shown.toStdString());
     }
 }
 
@@ -287,4 +326,65 @@ TEST_F(BatchWindow, PickerCreatesRenamesAndDeletesFolders)
                 shown << (*it)->text(0);
         EXPECT_EQ(shown, r.subfolders);
     }
+}
+
+// Two File > Batch, each with its own template, start two batch programs: each window runs on the template
+// that was handed over when it opened, under that template's name, whatever was handed over after it.
+TEST_F(BatchWindow, EachWindowRunsOnTheTemplateItOpenedWith)
+{
+    writeFile(QStringLiteral("pics/a.gif"), "x");
+    const auto handOver = [this](const QByteArray &identifier) {
+        const QByteArray bytes = "<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\"><general><identifier>" +
+                                 identifier + "</identifier></general></lom>\r\n";
+        writeFile(QStringLiteral("common/scorm_template.xml"), bytes);
+        writeFile(QStringLiteral("common/scorm_template.name"),
+                  handOverNameText(bytes, path(QString::fromLatin1(identifier) + QStringLiteral(".xml"))));
+    };
+    handOver("first");
+    reopen();
+    handOver("second");
+    FrmBatchGenerate second; // the window of the second batch program
+    // The hand-over may even be gone by the time they run.
+    QFile::remove(path(QStringLiteral("common/scorm_template.xml")));
+    const std::pair<QWidget *, const char *> windows[] = {{m_window, "first"}, {&second, "second"}};
+    for (const auto &[window, identifier] : windows) {
+        SCOPED_TRACE(identifier);
+        const QString out = QStringLiteral("out-") + QLatin1String(identifier);
+        QDir().mkpath(path(out));
+        EXPECT_EQ(find<QLabel>(window, QStringLiteral("lblTemplateName"))->text().remove(QChar(0x200B)),
+                  path(QLatin1String(identifier) + QStringLiteral(".xml")));
+        find<QListWidget>(window, QStringLiteral("lstFiles"))->addItem(path(QStringLiteral("pics/a.gif")));
+        find<QLineEdit>(window, QStringLiteral("txtNewFileLocation"))->setText(path(out));
+        m_calls.clear();
+        click(window, "cmdGenerate");
+        EXPECT_EQ(m_calls, QStringList{"Files generated successfully! [Batch Generate]"});
+        EXPECT_TRUE(readFile(out + QStringLiteral("/a.xml")).contains("<identifier>" + QByteArray(identifier) + "<"));
+    }
+}
+
+// The window opens in the middle of the screen (1366 by 768, and 1280 by 720 in a second run), wholly on it
+// with its title bar and borders: the usual ones at first, and, once the window system has framed it, those it
+// really has.
+TEST_F(BatchWindow, OpensWholeInTheMiddleOfTheScreen)
+{
+    const QMargins real(1, 35, 1, 5);
+    for (const bool framed : {false, true}) {
+        SCOPED_TRACE(framed);
+        bool shownFramed = false;
+        setWindowFrameSource([&](const QWidget *) { return shownFramed ? real : QMargins(); });
+        reopen();
+        m_window->show();
+        test::processEvents();
+        if (framed) {
+            shownFramed = true;
+            QMoveEvent moved(m_window->pos(), m_window->pos());
+            QApplication::sendEvent(m_window, &moved);
+        }
+        const QRect available = m_window->screen()->availableGeometry();
+        const QRect whole = m_window->geometry().marginsAdded(frameOrAllowance(m_window));
+        EXPECT_TRUE(available.contains(whole))
+            << whole.x() << "," << whole.y() << " " << whole.width() << "x" << whole.height();
+        EXPECT_LE((whole.center() - available.center()).manhattanLength(), 2);
+    }
+    setWindowFrameSource({});
 }

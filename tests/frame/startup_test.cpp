@@ -10,7 +10,7 @@
 #include "frame/startup.h"
 #include "frame/globals.h"
 #include "frame/twips.h"
-#include "frame/windowsize.h"
+#include "platform/qt/windowsize.h"
 
 #include <QFile>
 #include <QLabel>

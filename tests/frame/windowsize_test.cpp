@@ -3,7 +3,7 @@
 #include "framefixture.h"
 
 #include "frame/editors.h"
-#include "frame/windowsize.h"
+#include "platform/qt/windowsize.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,15 +59,22 @@ TEST_F(WindowSize, EachEditorOpensWholeWithTheSidePane)
         processEvents();
         FrmMain &main = frmMain();
         EXPECT_TRUE(main.grab().save(QDir::currentPath() + QStringLiteral("/frmMain-%1.png").arg(QLatin1String(binding))));
+        if (*other == 's') {
+            // Placed as low as it fits by a window system that reports a larger frame: the window grown for the
+            // SCORM 1.2 editor is brought back onto the screen by that frame.
+            setWindowFrameSource([](const QWidget *) { return QMargins(1, 20, 1, 5); });
+            main.move(main.x(), main.screen()->availableGeometry().bottom() + 1 - 5 - main.height());
+        }
         if (*other) {
             ASSERT_TRUE(QFile::copy(testData(QStringLiteral("open/") + QLatin1String(other)), path(other)));
             dialogs.answer(Answer::Yes);
             main.openSelectedFile(false, path(other), false);
             processEvents();
         }
-        EXPECT_TRUE(main.screen()->availableGeometry().contains(
-            QRect(main.frameGeometry().topLeft(), main.size() + decorationAllowance())))
+        // With its title bar and borders: the usual ones where the offscreen window system reports none.
+        EXPECT_TRUE(main.screen()->availableGeometry().contains(main.geometry().marginsAdded(frameOrAllowance(&main))))
             << other;
+        setWindowFrameSource({});
         QWidget *viewport = main.mdiArea()->viewport();
         // The editor with its title bar, close box and Export button.
         QMdiSubWindow *editor = editorWindow(activeBinding()).subWindow();
@@ -88,3 +95,4 @@ TEST_F(WindowSize, EachEditorOpensWholeWithTheSidePane)
         unloadAll();
     }
 }
+

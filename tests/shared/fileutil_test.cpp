@@ -78,3 +78,20 @@ TEST(SafeFileName, Table)
         EXPECT_FALSE(reason.isEmpty());
     }
 }
+
+TEST(FilePathShown, OnlyAPathThatCanBeAFileIsShownAndALongOneIsShortenedInItsMiddle)
+{
+    const QString longest = u'/' + QString(255, u'a') + u'/' + QString(255, u'b');
+    for (const QString &ok : {QStringLiteral("C:\\p\\caf\u00e9 \U0001F600.xml"), QStringLiteral("relative.xml"), longest})
+        EXPECT_TRUE(canBeFilePath(ok)) << ok.toStdString();
+    for (const QString &bad : {QStringLiteral("  "), QStringLiteral("/p/a\u0085.xml"), QStringLiteral("/p/a\u2028b.xml"),
+                               QStringLiteral("/p/\u200Fx.xml"), QStringLiteral("/p/\u2067x.xml"),
+                               QStringLiteral("/p/\u061Cx.xml"), QString(u'/') + QChar(0xD800), u'/' + QString(256, u'a'),
+                               QString(4097, u'a').replace(100, 1, u'/')})
+        EXPECT_FALSE(canBeFilePath(bad)) << bad.toStdString();
+    // Never cut inside a character: a pair at either cut is kept whole or left out whole.
+    const QString emoji = QStringLiteral("\U0001F600");
+    EXPECT_EQ(shortenedFileName(QString(120, u'x')), QString(120, u'x'));
+    EXPECT_EQ(shortenedFileName(QString(39, u'h') + emoji + QString(100, u'm') + emoji + QString(77, u't')),
+              QString(39, u'h') + u'\u2026' + emoji + QString(77, u't'));
+}

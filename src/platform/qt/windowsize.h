@@ -1,6 +1,8 @@
 #pragma once
-// Sizes at which windows open: large enough to show their contents and caption whole, and no larger than
-// the screen they open on (where the window's own contents then scroll).
+// Sizes and places at which windows open: large enough to show their contents and caption whole, and no larger
+// than the screen they open on (where the window's own contents then scroll), with their title bar and borders
+// on that screen. Every program's windows follow the one rule: the title bar and borders are those the window
+// system reports, or, while it cannot say yet, the usual ones (decorationAllowance()).
 
 #include <QMargins>
 #include <QSize>
@@ -22,11 +24,20 @@ void fitCaption(QWidget *window);
 // The part of the window's screen (the primary one while it has none) a window may take, its title bar and
 // borders left out.
 QSize roomOnScreen(const QWidget *window);
+// The title bar and borders around a top-level window: windowFrame() once the window system has framed it,
+// the usual ones (the allowance: the title bar above, the border's width on the other sides) before.
+QMargins frameOrAllowance(const QWidget *window);
+// Moves a top-level window, at its size, the least way that brings it with its title bar and borders wholly
+// onto its screen's part that windows may take (its top left corner first, where it is larger).
+void keepOnScreen(QWidget *window);
 // Moves a top-level window so that it stands, with its title bar and borders, in the middle of the part of its
 // screen (the primary one while it has none) that windows may take.
 void centreOnScreen(QWidget *window);
+// Makes a top-level window open in the middle of its screen, no larger than roomOnScreen(), and once the window
+// system has framed it, centred again by the frame it really has (which the first centring could only guess).
+void openCentred(QWidget *window);
 // The title bar and borders the window system has put around a top-level window; none while it has not
-// framed the window (before it is shown, and always on the offscreen platform).
+// framed the window (before it is shown).
 QMargins windowFrame(const QWidget *window);
 // Tests: the frame to take for windowFrame() in place of the window system's; an empty function gives the
 // window system's again.

@@ -1,0 +1,157 @@
+#include "windowsize.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace ts {
+
+namespace {
+// The title bar's icon and its three buttons, and the margins around the caption.
+constexpr int kTitleBarFurniture = 140;
+} // namespace
+
+QSize decorationAllowance() { return {8, 40}; }
+
+int captionWidth(const QString &caption)
+{
+    // Title bars usually draw their caption bold, in a font close to the program's own.
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(caption) + kTitleBarFurniture;
+}
+
+void fitCaption(QWidget *window)
+{
+    window->setMinimumWidth(std::max(window->minimumWidth(), captionWidth(window->windowTitle())));
+}
+
+namespace {
+const QScreen *screenOf(const QWidget *window)
+{
+    return window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+}
+
+std::function<QMargins(const QWidget *)> &frameSource()
+{
+    static std::function<QMargins(const QWidget *)> source;
+    return source;
+}
+} // namespace
+
+QMargins windowFrame(const QWidget *window)
+{
+    if (frameSource())
+        return frameSource()(window);
+    const QRect inner = window->geometry();
+    const QRect outer = window->frameGeometry();
+    if (outer.size() == inner.size())
+        return {};
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                    outer.bottom() - inner.bottom());
+}
+
+void setWindowFrameSource(std::function<QMargins(const QWidget *)> source) { frameSource() = std::move(source); }
+
+QMargins frameOrAllowance(const QWidget *window)
+{
+    const QMargins reported = windowFrame(window);
+    if (!reported.isNull())
+        return reported;
+    const int border = decorationAllowance().width() / 2;
+    return QMargins(border, decorationAllowance().height() - border, border, border);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = screenOf(window);
+    if (!screen)
+        return;
+    const QRect inner = window->geometry();
+    const QMargins frame = frameOrAllowance(window);
+    const QSize whole = inner.size().grownBy(frame);
+    const QRect available = screen->availableGeometry();
+    const QPoint corner(available.x() + (available.width() - whole.width()) / 2,
+                        available.y() + (available.height() - whole.height()) / 2);
+    // Placed by its inside, which every window system takes as it is given.
+    window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), inner.size()));
+}
+
+void keepOnScreen(QWidget *window)
+{
+    const QScreen *screen = screenOf(window);
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QMargins frame = frameOrAllowance(window);
+    const QRect outer = window->geometry().marginsAdded(frame);
+    const QPoint corner(
+        std::clamp(outer.left(), available.left(), std::max(available.left(), available.right() + 1 - outer.width())),
+        std::clamp(outer.top(), available.top(), std::max(available.top(), available.bottom() + 1 - outer.height())));
+    if (corner != outer.topLeft())
+        window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), window->size()));
+}
+
+QSize roomOnScreen(const QWidget *window)
+{
+    const QScreen *screen = screenOf(window);
+    if (!screen)
+        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    const QMargins frame = frameOrAllowance(window);
+    return screen->availableGeometry().size().shrunkBy(frame).expandedTo(QSize(0, 0));
+}
+
+namespace {
+
+// Centres its window when it is shown, and once more when the window system has framed it.
+class CentredOnScreen : public QObject {
+public:
+    explicit CentredOnScreen(QWidget *window) : QObject(window), m_window(window) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_window)
+            return false;
+        switch (event->type()) {
+        case QEvent::Show:
+            m_centredByFrame = false;
+            fit();
+            break;
+        case QEvent::Move:
+        case QEvent::WindowActivate:
+            if (!m_centredByFrame && m_window->isVisible() && !windowFrame(m_window).isNull()) {
+                m_centredByFrame = true;
+                fit();
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void fit()
+    {
+        // No larger than the screen's room (a window cannot shrink below its smallest size).
+        const QSize fitting = m_window->size().boundedTo(roomOnScreen(m_window));
+        if (fitting != m_window->size())
+            m_window->resize(fitting);
+        centreOnScreen(m_window);
+    }
+
+    QWidget *m_window;
+    bool m_centredByFrame = false;
+};
+
+} // namespace
+
+void openCentred(QWidget *window) { window->installEventFilter(new CentredOnScreen(window)); }
+
+} // namespace ts
