@@ -347,18 +347,31 @@ TEST_F(BatchWindow, EachWindowRunsOnTheTemplateItOpenedWith)
     // The hand-over may even be gone by the time they run.
     QFile::remove(path(QStringLiteral("common/scorm_template.xml")));
     const std::pair<QWidget *, const char *> windows[] = {{m_window, "first"}, {&second, "second"}};
+    writeFile(QStringLiteral("pics/b.gif"), "x");
     for (const auto &[window, identifier] : windows) {
         SCOPED_TRACE(identifier);
         const QString out = QStringLiteral("out-") + QLatin1String(identifier);
         QDir().mkpath(path(out));
         EXPECT_EQ(find<QLabel>(window, QStringLiteral("lblTemplateName"))->text().remove(QChar(0x200B)),
                   path(QLatin1String(identifier) + QStringLiteral(".xml")));
-        find<QListWidget>(window, QStringLiteral("lstFiles"))->addItem(path(QStringLiteral("pics/a.gif")));
+        for (const char *file : {"pics/a.gif", "pics/b.gif"})
+            find<QListWidget>(window, QStringLiteral("lstFiles"))->addItem(path(QLatin1String(file)));
         find<QLineEdit>(window, QStringLiteral("txtNewFileLocation"))->setText(path(out));
         m_calls.clear();
+        // Another hand-over, written once the run's first file is in place, changes nothing of the run.
+        bool first = true;
+        setWriteProbe({[&](const char *step, const QByteArray &) {
+            if (first && qstrcmp(step, "rename") == 0) {
+                first = false;
+                handOver("third");
+            }
+        }});
         click(window, "cmdGenerate");
+        setWriteProbe({});
         EXPECT_EQ(m_calls, QStringList{"Files generated successfully! [Batch Generate]"});
-        EXPECT_TRUE(readFile(out + QStringLiteral("/a.xml")).contains("<identifier>" + QByteArray(identifier) + "<"));
+        for (const char *file : {"/a.xml", "/b.xml"})
+            EXPECT_TRUE(readFile(out + QLatin1String(file)).contains("<identifier>" + QByteArray(identifier) + "<"))
+                << file;
     }
 }
 
