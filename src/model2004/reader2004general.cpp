@@ -30,7 +30,7 @@ public:
             } else if (m_walk.is(part, "entity")) {
                 // An entity lists a contributor only when it holds a vCard.
                 const QString vcard = valueText(part);
-                if (vcard.toLower().contains(QLatin1String("vcard")))
+                if (vcard.contains(QLatin1String("vcard"), Qt::CaseInsensitive))
                     m_list.append(getVCardName(vcard) + QLatin1Char(',') + m_role);
                 else
                     m_walk.unsupported(part);

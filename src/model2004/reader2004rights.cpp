@@ -66,7 +66,7 @@ void parseAnnotation2004(const XmlNode &annotation, Record2004 &record, Notices 
         if (!walk.is(c, "entity"))
             return false;
         const QString vcard = valueText(c);
-        if (vcard.toLower().contains(QLatin1String("vcard")))
+        if (vcard.contains(QLatin1String("vcard"), Qt::CaseInsensitive))
             record.authorText = getVCardName(vcard);
         else
             walk.unsupported(c);

@@ -51,9 +51,9 @@ QString LeftOutStrings::noticeText(const QList<Field> &fields)
 
     // At most kShownTexts languages or beginnings are shown in all, then how many there were.
     qsizetype all = 0;
-    const auto shown = [&all](QStringList &items, const QString &item) {
+    const auto shown = [&all](QStringList &items, auto item) {
         if (all++ < kShownTexts)
-            items << item;
+            items << item();
     };
     QStringList named;
     for (const Field &field : fields) {
@@ -63,7 +63,7 @@ QString LeftOutStrings::noticeText(const QList<Field> &fields)
             for (const LeftOut &string : field.strings)
                 if (!seen.contains(string.language)) {
                     seen.insert(string.language);
-                    shown(languages, beginningOf(string.language));
+                    shown(languages, [&string] { return beginningOf(string.language); });
                 }
             if (!languages.isEmpty())
                 named << field.element + QStringLiteral(" (") + languages.join(QStringLiteral(", ")) +
@@ -84,7 +84,7 @@ QString LeftOutStrings::noticeText(const QList<Field> &fields)
                 found = index.insert(key, groups.size());
                 groups.append(Group{&string, {}});
             }
-            shown(groups[*found].beginnings, quoted(string.beginning));
+            shown(groups[*found].beginnings, [&string] { return quoted(beginningOf(string.text)); });
         }
         for (const Group &group : groups)
             if (!group.beginnings.isEmpty())
@@ -129,7 +129,7 @@ QString LeftOutStrings::firstString(const QString &element, const QList<XmlNode>
                 continue;
             const QString language = strings.at(i).attribute(languageAttribute);
             ReadCheck::named(strings.at(i));
-            leftOut.append({languageName(language), beginningOf(text),
+            leftOut.append({languageName(language), text,
                             language.compare(first, Qt::CaseInsensitive) == 0});
         }
         if (!leftOut.isEmpty())

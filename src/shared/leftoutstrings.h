@@ -37,7 +37,7 @@ public:
 private:
     struct LeftOut {
         QString language; // "no language" for a string without one
-        QString beginning;
+        QString text; // its beginning is shown
         bool asTheFirst; // in the language of its element's first string
     };
     struct Field {

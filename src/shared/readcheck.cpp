@@ -110,8 +110,12 @@ public:
             out << m_identifiers.text(QLatin1String(readers::kLeftOutIdentifiers));
         if (!m_values.isEmpty())
             out << m_values.text(QLatin1String(readers::kLeftOutValues));
-        if (!m_languages.isEmpty())
-            out << QLatin1String(readers::kLeftOutLanguages) + boundedList(m_languages).join(QStringLiteral(", "));
+        if (!m_languages.isEmpty()) {
+            QStringList languages = m_languages.mid(0, kShownTexts);
+            if (m_languagesSeen.size() > kShownTexts)
+                languages << QStringLiteral("\u2026 (%1 in all)").arg(m_languagesSeen.size());
+            out << QLatin1String(readers::kLeftOutLanguages) + languages.join(QStringLiteral(", "));
+        }
         QStringList dates;
         QSet<QString> seen;
         for (const DateUnit &d : m_dates) {
@@ -417,7 +421,10 @@ private:
             if (value == m_lastLanguage)
                 return;
             m_lastLanguage = value.toByteArray();
-            noteLanguage(element.attribute(QLatin1String(m_tables.languageAttribute)));
+            // An attribute of one text, as nearly all are, is taken as it stands.
+            noteLanguage(a->children && a->children->next
+                             ? element.attribute(QLatin1String(m_tables.languageAttribute))
+                             : QString::fromUtf8(value));
             return;
         }
     }
@@ -427,12 +434,13 @@ private:
         const QString code = language.trimmed();
         if (code.isEmpty() || code.compare(QLatin1String("x-none"), Qt::CaseInsensitive) == 0)
             return;
-        // Codes are one language in any capitals.
+        // Codes are one language in any capitals; the first ones are shown, the others counted.
         const QString key = code.toLower();
         if (m_languagesSeen.contains(key))
             return;
         m_languagesSeen.insert(key);
-        m_languages << beginningOf(code);
+        if (m_languages.size() <= kShownTexts)
+            m_languages << beginningOf(code);
     }
 
     QString section() const { return readers::sectionName(m_category); }

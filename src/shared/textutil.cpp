@@ -90,7 +90,7 @@ bool isOnOneLine(const QString &lower, qsizetype pos)
     qsizetype lineStart = pos;
     while (lineStart > 0 && !isLineEnd(lower.at(lineStart - 1)))
         --lineStart;
-    return lower.mid(lineStart, pos - lineStart).trimmed().startsWith(QLatin1String("begin:"));
+    return QStringView(lower).mid(lineStart, pos - lineStart).trimmed().startsWith(QLatin1String("begin:"));
 }
 
 // The value after the marker at pos (pos points at the marker's first character): up to the end of its
@@ -101,9 +101,12 @@ QString valueAt(const QString &vcard, const QString &lower, qsizetype pos, qsize
     qsizetype end = start;
     while (end < vcard.size() && !isLineEnd(vcard.at(end)))
         ++end;
-    const qsizetype endMarker = findEndMarker(lower, start);
-    if (endMarker >= 0 && endMarker < end)
-        end = endMarker;
+    // An END: marker counts only on the value's line, where it is looked for first by its letters.
+    if (QStringView(lower).mid(start, end - start).contains(QLatin1String("end:"))) {
+        const qsizetype endMarker = findEndMarker(lower, start);
+        if (endMarker >= 0 && endMarker < end)
+            end = endMarker;
+    }
     if (isOnOneLine(lower, pos)) {
         const qsizetype next = findNextProperty(lower, start);
         if (next >= 0 && next < end)
