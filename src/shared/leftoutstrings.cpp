@@ -96,7 +96,7 @@ QString LeftOutStrings::noticeText(const QList<Field> &fields)
     QString text = QLatin1String(allInOtherLanguages ? readers::kLeftOutStrings : readers::kLeftOutStringsAnyLanguage) +
                    named.join(QStringLiteral("; "));
     if (all > kShownTexts)
-        text += QStringLiteral(", \u2026 (%1 in all)").arg(all);
+        text += QStringLiteral(", ") + inAll(all);
     return text;
 }
 

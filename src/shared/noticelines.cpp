@@ -33,13 +33,15 @@ QString beginningOf(const QString &text, qsizetype length)
     return line.left(cut).trimmed() + QStringLiteral("\u2026");
 }
 
+QString inAll(qsizetype count) { return QStringLiteral("\u2026 (%1 in all)").arg(count); }
+
 QStringList boundedList(QStringList texts)
 {
     if (texts.size() <= kShownTexts)
         return texts;
     const qsizetype all = texts.size();
     texts.resize(kShownTexts);
-    return texts << QStringLiteral("\u2026 (%1 in all)").arg(all);
+    return texts << inAll(all);
 }
 
 void NamedLine::add(const QString &name, const void *unit, const QString &text, bool quote)
@@ -69,7 +71,7 @@ QString NamedLine::text(const QString &lead, const QString &separator, qsizetype
     }
     // A file that repeats one element thousands of times is named by its first ones and their number.
     if (m_units.size() > kShownTexts)
-        shown[names.last()] << QStringLiteral("\u2026 (%1 in all)").arg(m_units.size());
+        shown[names.last()] << inAll(m_units.size());
     QStringList entries;
     for (const QString &name : names) {
         QStringList texts = shown.value(name);

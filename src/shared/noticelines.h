@@ -21,6 +21,9 @@ inline constexpr qsizetype kShownTexts = 20;
 // never inside a character.
 QString beginningOf(const QString &text, qsizetype length);
 
+// What follows the texts shown of a longer list: "… (N in all)".
+QString inAll(qsizetype count);
+
 // The first kShownTexts of the texts, then "… (N in all)" when there are more.
 QStringList boundedList(QStringList texts);
 

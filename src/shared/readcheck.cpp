@@ -113,7 +113,7 @@ public:
         if (!m_languages.isEmpty()) {
             QStringList languages = m_languages.mid(0, kShownTexts);
             if (m_languagesSeen.size() > kShownTexts)
-                languages << QStringLiteral("\u2026 (%1 in all)").arg(m_languagesSeen.size());
+                languages << inAll(m_languagesSeen.size());
             out << QLatin1String(readers::kLeftOutLanguages) + languages.join(QStringLiteral(", "));
         }
         QStringList dates;
