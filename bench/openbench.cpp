@@ -5,9 +5,9 @@
 //
 //   openbench [sizes in MB...]      (default: 1 10 50)
 //   openbench file.xml...           times the opening of the files given
-//   openbench hostile               times SCORM 2004 records of many roles outside the lists, languages or
-//                                   unknown elements beside their twins without them, with the boxes each
-//                                   shows and the longest box's length
+//   openbench hostile               times SCORM 2004 records of many roles outside the lists, vCards of ten
+//                                   lines, languages or unknown elements beside their twins without them,
+//                                   with the boxes each shows and the longest box's length
 //   openbench lists [counts...]     (default: 1000 10000 100000) times records of both bindings holding a list
 //                                   of that many keywords, formats (SCORM 1.2) or contributors (SCORM 2004),
 //                                   each beside a record of the same size holding one long keyword, and the
@@ -96,9 +96,22 @@ QByteArray record(qint64 bytes, bool oneLine, bool classifications)
 }
 
 // A SCORM 2004 record that holds `count` units of one kind that the editor does not keep as they are:
-// contributions with roles outside the editor's list, strings of one description in as many languages,
-// or elements the editor has no place for. With `twin`, the record of the same shape and about the same
-// size without them: the roles of the list, strings without a language, keywords.
+// contributions with roles outside the editor's list, contributions whose vCards hold ten lines, strings of
+// one description in as many languages, or elements the editor has no place for. With `twin`, the record of
+// the same shape and about the same size without them: the roles of the list, vCards holding the name alone
+// (and blank lines as long as the others), strings without a language, keywords.
+// Eight lines of a vCard beside its name; for the twin, lines of blanks as long.
+QByteArray vCardLines(const QByteArray &n, bool twin)
+{
+    QByteArray lines = "VERSION:3.0\nN:" + n + ";Person\nORG:Company " + n + "\nEMAIL;INTERNET:p" + n +
+                       "@example.org\nTEL:+1 555 " + n + "\nADR:;;" + n + " Main Street;Springfield\nURL:https://example.org/" +
+                       n + "\nNOTE:Contributor " + n + "\n";
+    if (twin)
+        for (char &c : lines)
+            c = c == '\n' ? c : ' ';
+    return lines;
+}
+
 QByteArray hostileRecord(const QByteArray &kind, int count, bool twin)
 {
     QByteArray general = "<title><string language=\"x-none\">Hostile</string></title>";
@@ -110,6 +123,9 @@ QByteArray hostileRecord(const QByteArray &kind, int count, bool twin)
         if (kind == "roles")
             lifeCycle += "<contribute><role><value>" + (twin ? QByteArray("author") : "role " + n) +
                          "</value></role><entity>VCARD\nFN:Person " + n + "</entity></contribute>";
+        else if (kind == "vcards")
+            lifeCycle += "<contribute><role><source>LOMv1.0</source><value>author</value></role><entity>BEGIN:VCARD\n"
+                         "FN:Person " + n + "\n" + vCardLines(n, twin) + "END:VCARD</entity></contribute>";
         else if (kind == "languages")
             general += "<string language=\"" + (twin ? QByteArray("x-none") : "l-" + n) + "\">text " + n + "</string>";
         else
@@ -348,7 +364,7 @@ int main(int argc, char *argv[])
         };
         open(hostileRecord("roles", 1, true)); // the SCORM 2004 editor, opened before anything is timed
         const std::pair<const char *, int> kinds[] = {{"roles", 1000},       {"roles", 100000}, {"languages", 10000},
-                                                      {"languages", 100000}, {"elements", 100000}};
+                                                      {"languages", 100000}, {"elements", 100000}, {"vcards", 10000}};
         for (const auto &[kind, count] : kinds) {
             const qint64 twin = open(hostileRecord(kind, count, true));
             const qint64 ms = open(hostileRecord(kind, count, false));

@@ -4,6 +4,7 @@
 #include "shared/apperror.h"
 #include "shared/fileutil.h"
 #include "shared/metadataheader.h"
+#include "shared/metadatarecord.h"
 #include "shared/templatehandover.h"
 #include "shared/textutil.h"
 
@@ -208,8 +209,8 @@ void fillTechnical(xmlNode *technical, const FileInfo &info, bool &formatAdded)
     }
 }
 
-// The record's general element: the first element named general in document order, whatever its prefix,
-// namespace and attributes, as the editors find it.
+// The first element named general in document order, whatever its prefix, namespace and attributes: where
+// the template's text was cut (its header ends), which need not be the record's own.
 xmlNode *firstGeneral(xmlNode *node)
 {
     for (xmlNode *c = node->children; c; c = c->next) {
@@ -292,6 +293,16 @@ Notice noGeneralNotice(const QString &templateName)
                   templateName);
 }
 
+// The refusal of a template whose general elements are none of them its record's own (an extension's, one
+// nested in a category).
+Notice noOwnGeneralNotice(const QString &templateName)
+{
+    return naming({QStringLiteral("The template's metadata record holds no general element of its own, so no metadata "
+                                  "file can be made from it. Nothing was written."),
+                   invalidMetadataFileNotice().title, Icon::Exclamation},
+                  templateName);
+}
+
 // The template's text cut at its general element, found in any form (with a prefix or attributes) as the
 // editors find it.
 std::optional<StrippedMetadata> cutTemplate(const QString &text, Notices &notices, const QString &templateName = {})
@@ -317,18 +328,28 @@ std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &inf
         return std::nullopt;
     }
     const Binding &binding = isScorm2004Document(parts.original) ? kScorm2004 : kScorm12;
-    // The categories are the general element's siblings (the document's root itself when that is general).
-    xmlNode *const general = firstGeneral(reinterpret_cast<xmlNode *>(document.raw()));
-    if (!general) {
+    xmlNode *const cut = firstGeneral(reinterpret_cast<xmlNode *>(document.raw()));
+    if (!cut) {
         // The general element found in the text stands where it is no element (inside the document type).
         notices.append(noGeneralNotice(templateName));
         return std::nullopt;
     }
-    const QString generalName = nameOf(general);
-    const QByteArray ns = namespaceOf(general);
+    // The record is found as the editors find it, and its categories are its own children (the record's
+    // general element alone when that is the root): a general element of an extension or of another record
+    // is carried over as it is.
+    const MetadataRecord record = findRecord(document);
+    if (record.isNull()) {
+        notices.append(noOwnGeneralNotice(templateName));
+        return std::nullopt;
+    }
+    const QString generalName = nameOf(cut);
+    const QByteArray ns = record.ns();
+    const QList<xmlNode *> categories = record.element.raw() == record.general.raw()
+                                            ? QList<xmlNode *>{record.general.raw()}
+                                            : childrenOf(record.element.raw());
     try {
         bool formatAdded = false;
-        for (xmlNode *category : childrenOf(general->parent)) {
+        for (xmlNode *category : categories) {
             const QString name = nameIn(category, ns);
             if (name == QLatin1String("general"))
                 fillGeneral(category, binding, info);

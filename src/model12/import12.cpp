@@ -5,6 +5,7 @@
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
 #include "shared/leftoutstrings.h"
+#include "shared/metadatarecord.h"
 #include "shared/readcheck.h"
 #include "shared/textutil.h"
 #include "shared/xmlwalk.h"
@@ -29,47 +30,6 @@ const CategoryStep kCategories[] = {
     {"educational", &parseEducational}, {"rights", &parseRights},         {"relation", &parseRelation},
     {"annotation", &parseAnnotation},
 };
-
-bool isNamed(xmlNodePtr node, const QByteArray &name, const QByteArray &ns)
-{
-    return XmlNode(node).is(QLatin1StringView(name), QLatin1StringView(ns));
-}
-
-// Every element of that name and namespace, at any depth, in document order.
-void collect(xmlNodePtr node, const QByteArray &name, const QByteArray &ns, QList<XmlNode> &out, bool firstOnly)
-{
-    for (xmlNodePtr c = node->children; c; c = c->next) {
-        if (firstOnly && !out.isEmpty())
-            return;
-        if (c->type != XML_ELEMENT_NODE)
-            continue;
-        if (isNamed(c, name, ns))
-            out.append(XmlNode(c));
-        collect(c, name, ns, out, firstOnly);
-    }
-}
-
-QList<XmlNode> elementsNamed(const XmlDocument &document, const char *name, const QString &ns, bool firstOnly)
-{
-    QList<XmlNode> out;
-    collect(reinterpret_cast<xmlNodePtr>(document.raw()), QByteArray(name), ns.toUtf8(), out, firstOnly);
-    return out;
-}
-
-// The record's <general>: the first element named so, with any prefix and attributes.
-XmlNode findGeneral(xmlNodePtr node)
-{
-    for (xmlNodePtr c = node->children; c; c = c->next) {
-        if (c->type != XML_ELEMENT_NODE)
-            continue;
-        if (qstrcmp(reinterpret_cast<const char *>(c->name), "general") == 0)
-            return XmlNode(c);
-        const XmlNode inner = findGeneral(c);
-        if (!inner.isNull())
-            return inner;
-    }
-    return {};
-}
 
 bool isCategory(const XmlNode &node, const QString &ns)
 {
@@ -98,14 +58,14 @@ void reportUnknownCategories(const XmlNode &root, const QString &ns, Notices &no
 
 bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notices)
 {
-    if (document.isEmpty())
+    const MetadataRecord found = findRecord(document);
+    if (found.isNull())
         return false;
-    const XmlNode general = findGeneral(reinterpret_cast<xmlNodePtr>(document.raw()));
-    if (general.isNull())
-        return false;
+    const XmlNode &general = found.general;
     // What the readers name is gathered for the check of what the record does not hold.
     ReadCheck check;
     const QString ns = general.namespaceUri();
+    const QList<XmlNode> classifications = recordElementsNamed(found, "classification");
     {
         // One notice for the file names the strings in further languages that its fields leave out.
         LeftOutStrings leftOut(notices);
@@ -113,19 +73,17 @@ bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notic
         QList<QByteArrayView> names;
         for (const CategoryStep &step : kCategories)
             names << QByteArrayView(step.name);
-        const QList<XmlNode> found =
-            firstElementsNamed(XmlNode(reinterpret_cast<xmlNodePtr>(document.raw())), names, ns.toUtf8());
-        for (qsizetype i = 0; i < found.size(); ++i)
-            if (!found[i].isNull())
-                kCategories[i].reader(found[i], record, notices);
-        if (!general.parent().isNull())
-            reportUnknownCategories(general.parent(), ns, notices);
+        const QList<XmlNode> categories = recordCategories(found, names);
+        for (qsizetype i = 0; i < categories.size(); ++i)
+            if (!categories[i].isNull())
+                kCategories[i].reader(categories[i], record, notices);
+        if (found.element.raw() != general.raw())
+            reportUnknownCategories(found.element, ns, notices);
     }
-    const XmlNode recordElement = general.parent().isNull() ? general : general.parent();
-    check.report(ReadCheck::fileCategories(recordElement, general), heldTexts12(record), checkTables12(), notices);
+    check.report(ReadCheck::fileCategories(found.element, general), heldTexts12(record), checkTables12(), notices,
+                 {classifications, otherRecordPlaces(found)});
 
     record.lstClassification.clear();
-    const QList<XmlNode> classifications = elementsNamed(document, "classification", ns, false);
     for (qsizetype i = 0; i < classifications.size(); ++i) {
         const QString number = QString::number(i + 1);
         const QString text = withCrLf(standaloneXml(classifications.at(i))) + QStringLiteral("\r\n");
@@ -142,13 +100,10 @@ bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notic
 
 LoadedMetadata loadMetadataFile12(const QString &path)
 {
-    // The document is walked as it stands: with the header cut off and its open elements reopened, or
-    // whole when only that parses.
-    static constexpr MetadataForm kForm{GeneralTag::AnyForm, false, [](const XmlDocument &document) {
-                                            return document.isEmpty()
-                                                       ? XmlNode()
-                                                       : findGeneral(reinterpret_cast<xmlNodePtr>(document.raw()));
-                                        }};
+    // The document as it stands, so that what stands before the general element (another record, a
+    // category) is seen too; with the header cut off and its open elements reopened when only that parses.
+    static constexpr MetadataForm kForm{GeneralTag::AnyForm, true,
+                                        [](const XmlDocument &document) { return findRecord(document).general; }};
     return loadMetadataFile(path, kForm);
 }
 

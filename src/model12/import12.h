@@ -25,8 +25,8 @@ struct ImportResult {
     ParseError parseError; // why the file could not be parsed, when it could not
 };
 
-// Reads the file and parses it, with its header cut off and the elements the header leaves open reopened,
-// or as it stands when only that parses. Nothing reaches a record yet.
+// Reads the file and parses it as it stands, or, when only that parses, with its header cut off and the
+// elements the header leaves open reopened. Nothing reaches a record yet.
 LoadedMetadata loadMetadataFile12(const QString &path);
 
 // Walks a loaded file into a copy of `start` (the record of the cleared editor).
@@ -35,11 +35,12 @@ ImportResult importLoadedMetadata(LoadedMetadata &loaded, const Record12 &start)
 // Both: reads the file at path into a copy of `start`.
 ImportResult importMetadataFile(const QString &path, const Record12 &start);
 
-// The walk over a loaded document: the first element of each category goes to its reader (further ones
-// are passed over), elements directly below the record's root that are no category are reported, and the
-// classifications, found at any depth, are stored as fragments and listed. False when the document is
-// empty or holds no <general> (nothing is read, nothing is said) or when a fragment cannot be written (a
-// notice names temp12 and the reason; the classifications stored before it stay listed).
+// The walk over a loaded document's record (shared/metadatarecord.h): the record's first child of each
+// category goes to its reader (further ones are passed over), its other children are reported, and its
+// classifications, found at any depth inside it, are stored as fragments and listed; the file's other
+// records are named. False when the document is empty or holds no record (nothing is read, nothing is
+// said) or when a fragment cannot be written (a notice names temp12 and the reason; the classifications
+// stored before it stay listed).
 bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notices);
 
 } // namespace ts

@@ -29,7 +29,7 @@ constexpr CategoryName kCategories[] = {
 
 constexpr HeldRule kRules[] = {
     {"taxonpath/source", Held::Text},
-    {"source", Held::Ignore}, // a vocabulary's source: the writers write their own
+    {"source", Held::Source}, // a vocabulary's source: the writers write their own
     {"metadatascheme", Held::Ignore},
     {"lifecycle/contribute/date/datetime", Held::Date},
     {"date/datetime", Held::ExportDay},
@@ -82,7 +82,7 @@ constexpr OwnDate kOwnDates[] = {
 };
 
 const CheckTables kTables{kCategories, kRules,     kVocabularies, kLists,         kOwnDates,
-                          "xml:lang",  "contribute", "centity",   &documentDate12, &durationKey};
+                          "xml:lang", "LOMv1.0", "contribute", "centity",   &documentDate12, &durationKey};
 
 template <std::size_t N>
 void addRequirement(HeldTexts &held, const std::array<RequirementRow12, N> &table, const QString &text,

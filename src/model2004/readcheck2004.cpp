@@ -28,7 +28,7 @@ constexpr CategoryName kCategories[] = {
 
 constexpr HeldRule kRules[] = {
     {"taxonPath/source", Held::Text},
-    {"source", Held::Ignore}, // a vocabulary's source: the writers write their own
+    {"source", Held::Source}, // a vocabulary's source: the writers write their own
     {"metadataSchema", Held::Ignore},
     {"date/dateTime", Held::ExportDay},
     {"date/description", Held::DateDescription},
@@ -89,7 +89,7 @@ constexpr OwnDate kOwnDates[] = {
 };
 
 const CheckTables kTables{kCategories, kRules,     kVocabularies, kLists,           kOwnDates,
-                          "language",  "contribute", "entity",    &documentDate2004, &durationKey};
+                          "language", "LOMv1.0", "contribute", "entity",    &documentDate2004, &durationKey};
 
 } // namespace
 

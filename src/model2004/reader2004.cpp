@@ -5,11 +5,11 @@
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
 #include "shared/leftoutstrings.h"
+#include "shared/metadatarecord.h"
 #include "shared/readertables.h"
 #include "shared/writefailure.h"
 #include "shared/xmlwalk.h"
 
-#include <libxml/tree.h>
 
 namespace ts {
 
@@ -33,42 +33,6 @@ const CategoryStep kCategories[] = {
 bool isNamed(const XmlNode &node, const char *name, const QString &ns)
 {
     return node.is(QLatin1StringView(name), QLatin1StringView(ns.toUtf8()));
-}
-
-// The elements of that name and namespace (UTF-8, empty for none) below the node, at any depth, in document
-// order. Told by the parser's own names, without a copy of each: every category is looked up in the whole
-// record, which may hold hundreds of thousands of elements.
-void collect(xmlNodePtr node, QByteArrayView name, QByteArrayView ns, QList<XmlNode> &out, bool firstOnly)
-{
-    for (xmlNodePtr c = node->children; c; c = c->next) {
-        if (firstOnly && !out.isEmpty())
-            return;
-        if (c->type != XML_ELEMENT_NODE)
-            continue;
-        const char *href = c->ns && c->ns->href ? reinterpret_cast<const char *>(c->ns->href) : "";
-        if (name == QByteArrayView(reinterpret_cast<const char *>(c->name)) && ns == QByteArrayView(href))
-            out.append(XmlNode(c));
-        collect(c, name, ns, out, firstOnly);
-    }
-}
-
-QList<XmlNode> elementsNamed(const XmlNode &within, const char *name, const QString &ns, bool firstOnly)
-{
-    QList<XmlNode> out;
-    if (!within.isNull())
-        collect(within.raw(), QByteArrayView(name), ns.toUtf8(), out, firstOnly);
-    return out;
-}
-
-// The first element named general in document order from this one on, whatever its prefix and namespace.
-XmlNode findGeneral(const XmlNode &element)
-{
-    if (element.localName() == QLatin1String("general"))
-        return element;
-    for (const XmlNode &c : element.elements())
-        if (const XmlNode inner = findGeneral(c); !inner.isNull())
-            return inner;
-    return {};
 }
 
 bool isCategory(const XmlNode &node, const QString &ns)
@@ -96,19 +60,17 @@ void reportUnknownCategories(const XmlNode &record, const QString &ns, Notices &
 
 bool parseMetadata2004(const XmlDocument &document, Record2004 &record, Notices &notices)
 {
-    const XmlNode general = document.isEmpty() ? XmlNode() : findGeneral(document.documentElement());
-    if (general.isNull()) {
+    const MetadataRecord found = findRecord(document);
+    if (found.isNull()) {
         notices.append({QStringLiteral("Metadata XML File not in expected format. Unable to validate file."),
                         QStringLiteral("Check Format"), Icon::Exclamation});
         return false;
     }
     // What the readers name is gathered for the check of what the record does not hold.
     ReadCheck check;
-    // The record is the element that holds <general>: the document's root, or the lom element inside a
-    // wrapper. A <general> that is the root is a record of its own.
+    const XmlNode &general = found.general;
     const QString ns = general.namespaceUri();
-    const XmlNode parent = general.parent();
-    const XmlNode recordElement = parent.isNull() ? general : parent;
+    const QList<XmlNode> classifications = recordElementsNamed(found, "classification");
     {
         // One notice for the file names the strings in further languages that its fields leave out.
         LeftOutStrings leftOut(notices);
@@ -116,17 +78,17 @@ bool parseMetadata2004(const XmlDocument &document, Record2004 &record, Notices 
         QList<QByteArrayView> names;
         for (const CategoryStep &step : kCategories)
             names << QByteArrayView(step.name);
-        const QList<XmlNode> found = firstElementsNamed(recordElement, names, ns.toUtf8());
-        for (qsizetype i = 0; i < found.size(); ++i)
-            if (!found[i].isNull())
-                kCategories[i].reader(found[i], record, notices);
-        if (!parent.isNull())
-            reportUnknownCategories(recordElement, ns, notices);
+        const QList<XmlNode> categories = recordCategories(found, names);
+        for (qsizetype i = 0; i < categories.size(); ++i)
+            if (!categories[i].isNull())
+                kCategories[i].reader(categories[i], record, notices);
+        if (found.element.raw() != general.raw())
+            reportUnknownCategories(found.element, ns, notices);
     }
-    check.report(ReadCheck::fileCategories(recordElement, general), heldTexts2004(record), checkTables2004(), notices);
+    check.report(ReadCheck::fileCategories(found.element, general), heldTexts2004(record), checkTables2004(),
+                 notices, {classifications, otherRecordPlaces(found)});
 
     record.lstClassification.clear();
-    const QList<XmlNode> classifications = elementsNamed(recordElement, "classification", ns, false);
     for (qsizetype i = 0; i < classifications.size(); ++i) {
         const QString number = QString::number(i + 1);
         const QString text = withCrLf(standaloneXml(classifications.at(i))) + QStringLiteral("\r\n");
@@ -145,10 +107,8 @@ LoadedMetadata loadMetadataFile2004(const QString &path)
 {
     // The document as it stands, so that categories written before <general> are read too; with the
     // header cut off when only that parses.
-    static constexpr MetadataForm kForm{GeneralTag::AnyForm, true, [](const XmlDocument &document) {
-                                            return document.isEmpty() ? XmlNode()
-                                                                      : findGeneral(document.documentElement());
-                                        }};
+    static constexpr MetadataForm kForm{GeneralTag::AnyForm, true,
+                                        [](const XmlDocument &document) { return findRecord(document).general; }};
     return loadMetadataFile(path, kForm);
 }
 

@@ -38,17 +38,16 @@ void parseClassification2004(const XmlNode &classification, Record2004 &record, 
 // on line ..." notice, when the text is no XML.
 bool parseClassification2004(const QString &fragmentXml, Record2004 &record, Notices &notices);
 
-// The walk over a loaded document. The record is the element that holds the first general element (of any
-// prefix); its first element of each category, at any depth, goes to the category's reader (further ones
-// are passed over), its children that are no category are reported, and its classifications are stored as
-// fragments and listed. False, with the "Check Format" notice, when the document holds no general element;
-// false when a fragment cannot be written (a notice names temp and the reason; the classifications stored
-// before it stay listed).
+// The walk over a loaded document's record (shared/metadatarecord.h): its first child of each category
+// goes to the category's reader (further ones are passed over), its children that are no category are
+// reported, its classifications, at any depth inside it, are stored as fragments and listed, and the file's
+// other records are named. False, with the "Check Format" notice, when the document holds no record; false
+// when a fragment cannot be written (a notice names temp and the reason; the classifications stored before
+// it stay listed).
 bool parseMetadata2004(const XmlDocument &document, Record2004 &record, Notices &notices);
 
 // Reads the file and parses it: as it stands, or, when only that parses, with its header cut off and the
-// elements the header leaves open reopened. The record is the one of the first general element of any
-// prefix; nothing reaches a record yet.
+// elements the header leaves open reopened. Nothing reaches a record yet.
 LoadedMetadata loadMetadataFile2004(const QString &path);
 
 struct ImportResult2004 {

@@ -15,8 +15,9 @@ namespace {
 
 thread_local LeftOutStrings *t_open = nullptr;
 
-// How much of a string left out the notice shows.
+// How much of a string left out the notice shows, and at most when it begins as the first string does.
 constexpr qsizetype kBeginningLength = 30;
+constexpr qsizetype kDistinctLength = 100;
 
 QString languageName(const QString &language)
 {
@@ -84,7 +85,10 @@ QString LeftOutStrings::noticeText(const QList<Field> &fields)
                 found = index.insert(key, groups.size());
                 groups.append(Group{&string, {}});
             }
-            shown(groups[*found].beginnings, [&string] { return quoted(beginningOf(string.text)); });
+            shown(groups[*found].beginnings, [&string] {
+                return quoted(beginningOf(string.text, distinctLength(string.text, string.first, kBeginningLength,
+                                                                      kDistinctLength)));
+            });
         }
         for (const Group &group : groups)
             if (!group.beginnings.isEmpty())
@@ -129,8 +133,8 @@ QString LeftOutStrings::firstString(const QString &element, const QList<XmlNode>
                 continue;
             const QString language = strings.at(i).attribute(languageAttribute);
             ReadCheck::named(strings.at(i));
-            leftOut.append({languageName(language), text,
-                            language.compare(first, Qt::CaseInsensitive) == 0});
+            leftOut.append({languageName(language), text, language.compare(first, Qt::CaseInsensitive) == 0,
+                            firstText});
         }
         if (!leftOut.isEmpty())
             t_open->note(element, leftOut);

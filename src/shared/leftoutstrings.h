@@ -37,8 +37,9 @@ public:
 private:
     struct LeftOut {
         QString language; // "no language" for a string without one
-        QString text; // its beginning is shown
+        QString text; // its beginning is shown, long enough to be told from the first string's
         bool asTheFirst; // in the language of its element's first string
+        QString first;   // the first string's text
     };
     struct Field {
         QString element;

@@ -27,10 +27,10 @@ struct LoadedMetadata {
 struct MetadataForm {
     GeneralTag generalTag;
     bool wholeTextFirst;                        // the text as it stands first, else with its header cut off
-    XmlNode (*findGeneral)(const XmlDocument &); // null when the document holds none
+    XmlNode (*findGeneral)(const XmlDocument &); // the record's own; null when the document holds no record
 };
 
-// Reads and parses the file. A document without a general element has nothing to read, like a text
+// Reads and parses the file. A document without a metadata record has nothing to read, like a text
 // without "<general>": the "Invalid Metadata File" notice.
 LoadedMetadata loadMetadataFile(const QString &path, const MetadataForm &form);
 

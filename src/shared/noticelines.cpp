@@ -2,6 +2,8 @@
 
 #include "readertables.h"
 
+#include <algorithm>
+
 namespace ts {
 
 namespace {
@@ -33,6 +35,22 @@ QString beginningOf(const QString &text, qsizetype length)
     return line.left(cut).trimmed() + QStringLiteral("\u2026");
 }
 
+qsizetype distinctLength(const QString &text, const QString &kept, qsizetype shortest, qsizetype longest)
+{
+    const QString line = text.simplified();
+    const QString other = kept.simplified();
+    qsizetype same = 0;
+    while (same < line.size() && same < other.size() && line.at(same) == other.at(same))
+        ++same;
+    // A quote of the shortest length already tells them apart.
+    if (same < shortest)
+        return shortest;
+    qsizetype end = same >= line.size() ? line.size() : line.indexOf(QLatin1Char(' '), same);
+    if (end < 0)
+        end = line.size();
+    return std::clamp(end, shortest, longest);
+}
+
 QString inAll(qsizetype count) { return QStringLiteral("\u2026 (%1 in all)").arg(count); }
 
 QStringList boundedList(QStringList texts)
@@ -54,7 +72,10 @@ void NamedLine::add(const QString &name, const void *unit, const QString &text, 
     m_units.append({name, {text}, quote});
 }
 
-QString NamedLine::text(const QString &lead, const QString &separator, qsizetype quoted) const
+void NamedLine::addUnit(const QString &name, const QString &text, bool quote) { m_units.append({name, {text}, quote}); }
+
+QString NamedLine::text(const QString &lead, const QString &separator, qsizetype quoted,
+                        const QuoteLength &quoteLength) const
 {
     // The entries in the order their names were met, each with the units shown of it.
     QStringList names;
@@ -67,7 +88,10 @@ QString NamedLine::text(const QString &lead, const QString &separator, qsizetype
             names << u.name;
             entry = shown.insert(u.name, {});
         }
-        *entry << (u.quote ? QLatin1Char('"') + beginningOf(text, quoted) + QLatin1Char('"') : text);
+        if (u.quote)
+            *entry << QLatin1Char('"') + beginningOf(text, quoteLength ? quoteLength(text) : quoted) + QLatin1Char('"');
+        else
+            *entry << text;
     }
     // A file that repeats one element thousands of times is named by its first ones and their number.
     if (m_units.size() > kShownTexts)

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace ts {
@@ -20,6 +21,11 @@ inline constexpr qsizetype kShownTexts = 20;
 // The start of a text on one line, cut after `length` characters (and the blank at the cut) with "…",
 // never inside a character.
 QString beginningOf(const QString &text, qsizetype length);
+
+// How long a quote of a text left out must be to be told from a kept text that begins alike: to the end of the
+// word in which they first differ (the whole text when the kept one begins with all of it), at least
+// `shortest` and at most `longest` characters of the text on one line.
+qsizetype distinctLength(const QString &text, const QString &kept, qsizetype shortest, qsizetype longest);
 
 // What follows the texts shown of a longer list: "… (N in all)".
 QString inAll(qsizetype count);
@@ -34,10 +40,16 @@ public:
     // One text of an element (the unit) under the name of its entry. The texts of one unit are shown
     // together, in quotes, or as they are when `quote` is false ("(no value element)").
     void add(const QString &name, const void *unit, const QString &text, bool quote = true);
+    // A text that is a unit of its own.
+    void addUnit(const QString &name, const QString &text, bool quote = true);
     bool isEmpty() const { return m_units.isEmpty(); }
+    // The length a unit's text is quoted at, when that is not the line's own.
+    using QuoteLength = std::function<qsizetype(const QString &text)>;
     // The lead, then each entry as its name, the separator and its units, each quoted by its beginning of
-    // `quoted` characters; at most kShownTexts units in all, then "… (N in all)".
-    QString text(const QString &lead, const QString &separator = QStringLiteral(": "), qsizetype quoted = 30) const;
+    // `quoted` characters (or of quoteLength's, when given); at most kShownTexts units in all, then "… (N in
+    // all)".
+    QString text(const QString &lead, const QString &separator = QStringLiteral(": "), qsizetype quoted = 30,
+                 const QuoteLength &quoteLength = {}) const;
 
 private:
     struct Unit {

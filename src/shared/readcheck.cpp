@@ -51,18 +51,33 @@ bool pathEndsWith(const QString &path, const char *rule)
     return path == tail || (path.endsWith(tail) && path.at(path.size() - tail.size() - 1) == QLatin1Char('/'));
 }
 
+// The text of an element as it stands, its own line ends kept: a vCard's lines.
+QString rawText(const XmlNode &element)
+{
+    QString out;
+    for (xmlNodePtr c = element.raw()->children; c; c = c->next)
+        if (c->type == XML_TEXT_NODE || c->type == XML_CDATA_SECTION_NODE)
+            out += fromXml(c->content);
+    return out;
+}
+
 // A date of the file that the record does not keep whole: its text, or its description when only that is
 // not kept.
 struct DateUnit {
     const void *node;
     const OwnDate *own; // where the writers write a date of their own, null elsewhere
+    QString name;       // the date element, as the notice names it
     QString date;
     QString description;
     bool dateLost = false;
     bool descriptionLost = false;
 };
 
-QString quoted(const QString &text) { return QLatin1Char('"') + beginningOf(text) + QLatin1Char('"'); }
+// The source of some of the vocabularies of a file, and how many of them carried it.
+struct Source {
+    QString text;
+    qsizetype values;
+};
 
 // An element's namespace and local name, as the document holds them.
 using NameKey = std::pair<QByteArrayView, QByteArrayView>;
@@ -82,6 +97,13 @@ public:
     {
     }
 
+    // Elements the export keeps as they stand: their languages are kept.
+    void keptWhole(const QList<XmlNode> &elements)
+    {
+        for (const XmlNode &element : elements)
+            keepLanguages(element);
+    }
+
     void category(const XmlNode &element, readers::Category category, bool read)
     {
         m_category = category;
@@ -96,43 +118,64 @@ public:
     void named(const XmlNode &element) { noteLanguages(element, categoryPath(element)); }
 
     // The lines of the one notice, in the order the notice gives them; `given` come after the values.
-    QStringList lines(const QStringList &given) const
+    QStringList lines(const QStringList &given, const QStringList &otherRecords) const
     {
         QStringList out;
+        if (!otherRecords.isEmpty()) {
+            const qsizetype count = otherRecords.size();
+            out << QLatin1String(readers::kLeftOutRecords) +
+                       QStringLiteral("%1 more record%2, in ").arg(count).arg(count == 1 ? "" : "s") +
+                       boundedList(otherRecords).join(QStringLiteral(", "));
+        }
         if (!m_unsupported.isEmpty())
             out << m_unsupported.text(QLatin1String(readers::kUnsupportedValue), QStringLiteral(" "), 100);
         out << given;
-        if (!m_repeats.isEmpty())
-            out << m_repeats.text(QLatin1String(readers::kLeftOutRepeats));
-        if (!m_withoutPersons.isEmpty())
-            out << m_withoutPersons.text(QLatin1String(readers::kLeftOutContributions));
-        if (!m_identifiers.isEmpty())
-            out << m_identifiers.text(QLatin1String(readers::kLeftOutIdentifiers));
-        if (!m_values.isEmpty())
-            out << m_values.text(QLatin1String(readers::kLeftOutValues));
+        // A quote long enough to tell the text from a kept one that begins alike.
+        const NamedLine::QuoteLength distinct = [this](const QString &text) { return quoteLength(text); };
+        const auto add = [&](const NamedLine &line, const char *lead) {
+            if (!line.isEmpty())
+                out << line.text(QLatin1String(lead), QStringLiteral(": "), 30, distinct);
+        };
+        add(m_repeats, readers::kLeftOutRepeats);
+        add(m_withoutPersons, readers::kLeftOutContributions);
+        add(m_vCardLines, readers::kLeftOutVCardLines);
+        add(m_identifiers, readers::kLeftOutIdentifiers);
+        add(m_values, readers::kLeftOutValues);
+        if (!m_sources.isEmpty()) {
+            QStringList sources;
+            for (const Source &source : m_sources)
+                sources << QStringLiteral("\"%1\" (%2 value%3)")
+                               .arg(beginningOf(source.text), QString::number(source.values),
+                                    source.values == 1 ? QString() : QStringLiteral("s"));
+            out << QLatin1String(readers::kLeftOutSources) + boundedList(sources).join(QStringLiteral(", "));
+        }
         if (!m_languages.isEmpty()) {
             QStringList languages = m_languages.mid(0, kShownTexts);
             if (m_languagesSeen.size() > kShownTexts)
                 languages << inAll(m_languagesSeen.size());
-            out << QLatin1String(readers::kLeftOutLanguages) + languages.join(QStringLiteral(", "));
+            const bool othersKept = std::any_of(m_keptLanguages.begin(), m_keptLanguages.end(),
+                                                [](const QString &l) { return l != QLatin1String("x-none"); });
+            out << QLatin1String(othersKept ? readers::kLeftOutLanguagesBesideClassifications
+                                            : readers::kLeftOutLanguages) +
+                       languages.join(QStringLiteral(", "));
         }
-        QStringList dates;
+        NamedLine dates;
         QSet<QString> seen;
         for (const DateUnit &d : m_dates) {
             if (isOwn(d))
                 continue;
             QString shown;
             if (d.dateLost || (d.date.isEmpty() && d.descriptionLost))
-                shown = d.date.isEmpty() ? quoted(d.description) : beginningOf(d.date);
+                shown = d.date.isEmpty() ? quotedDistinct(d.description) : beginningOf(d.date);
             else if (d.descriptionLost)
-                shown = quoted(d.description);
-            if (!shown.isEmpty() && !seen.contains(shown)) {
-                seen.insert(shown);
-                dates << shown;
+                shown = quotedDistinct(d.description);
+            if (const QString key = d.name + QLatin1Char('\n') + shown; !shown.isEmpty() && !seen.contains(key)) {
+                seen.insert(key);
+                dates.addUnit(d.name, shown, false);
             }
         }
         if (!dates.isEmpty())
-            out << QLatin1String(readers::kLeftOutDates) + boundedList(dates).join(QStringLiteral(", "));
+            out << dates.text(QLatin1String(readers::kLeftOutDates));
         return out;
     }
 
@@ -197,6 +240,10 @@ private:
         }
         if (held == Held::Ignore)
             return;
+        if (held == Held::Source) {
+            source(element);
+            return;
+        }
         if (held == Held::Language) {
             noteLanguage(nodeText(element));
             return;
@@ -235,6 +282,8 @@ private:
             const QString name = getVCardName(text).simplified();
             if (!name.isEmpty() && !m_held.holds(name))
                 lost(element, name);
+            else if (!name.isEmpty())
+                vCardDetails(element);
             return;
         }
         case Held::Duration: {
@@ -267,6 +316,7 @@ private:
         }
         case Held::Text:
         case Held::Ignore:
+        case Held::Source:
         case Held::Language:
             if (!m_held.texts.contains(text))
                 lost(element, text);
@@ -340,6 +390,78 @@ private:
         return true;
     }
 
+    // The lines of a vCard whose name is kept that the writers do not write: named with the contribution or
+    // the element that holds the vCard, or with what they are left out with.
+    void vCardDetails(const XmlNode &vcard)
+    {
+        const QStringList details = getVCardDetails(rawText(vcard));
+        if (details.isEmpty())
+            return;
+        if (!m_read || !m_repeated.isNull()) {
+            for (const QString &line : details)
+                lostWith(line);
+            return;
+        }
+        const QString place = shownUpTo(m_contribution.isNull() ? vcard.parent() : m_contribution);
+        const QString name = place.isEmpty() ? section() : section() + QLatin1Char(' ') + place;
+        // A line that several contributions give alike is named once for its category.
+        for (const QString &line : details)
+            if (const QString key = name + QLatin1Char('\n') + line; !m_vCardSeen.contains(key)) {
+                m_vCardSeen.insert(key);
+                m_vCardLines.addUnit(name, line);
+            }
+    }
+
+    // A vocabulary's source that the writers do not write, counted unless the vocabulary is left out with
+    // what holds it.
+    void source(const XmlNode &element)
+    {
+        const QString text = nodeText(element).simplified();
+        if (text.isEmpty() || text == QLatin1String(m_tables.vocabularySource) || !m_read || !m_repeated.isNull() ||
+            (!m_contribution.isNull() && !hasPerson(m_contribution)))
+            return;
+        const auto found = m_sourceIndex.constFind(text);
+        if (found != m_sourceIndex.constEnd()) {
+            ++m_sources[*found].values;
+            return;
+        }
+        m_sourceIndex.insert(text, m_sources.size());
+        m_sources.append({text, 1});
+    }
+
+    // How long a quote of a text left out is: long enough to tell it from the kept texts that begin as it
+    // does, within the cut of values.
+    qsizetype quoteLength(const QString &text) const
+    {
+        if (m_keptByBeginning.isEmpty())
+            for (const QString &kept : m_held.texts)
+                m_keptByBeginning[beginningOf(kept)] << kept;
+        qsizetype length = 30;
+        const QString line = text.simplified();
+        for (const QString &kept : m_keptByBeginning.value(beginningOf(line)))
+            if (kept != line)
+                length = std::max(length, distinctLength(line, kept, 30, 100));
+        return length;
+    }
+
+    QString quotedDistinct(const QString &text) const
+    {
+        return QLatin1Char('"') + beginningOf(text, quoteLength(text)) + QLatin1Char('"');
+    }
+
+    // The languages of an element kept as it stands, and of everything in it.
+    void keepLanguages(const XmlNode &element)
+    {
+        if (const QString text = nodeText(element).trimmed().toLower();
+            element.localName() == QLatin1String("language") && !text.isEmpty())
+            m_keptLanguages.insert(text);
+        if (const QString language = element.attribute(QLatin1String(m_tables.languageAttribute)).trimmed();
+            !language.isEmpty())
+            m_keptLanguages.insert(language.toLower());
+        for (const XmlNode &c : element.elements())
+            keepLanguages(c);
+    }
+
     bool hasPerson(const XmlNode &contribution) const
     {
         for (const XmlNode &c : contribution.elements())
@@ -354,7 +476,9 @@ private:
         if (at < 0) {
             at = m_dates.size();
             m_dateIndex.insert(unit.raw(), at);
-            m_dates.append({unit.raw(), ownDate(unit), {}, {}});
+            const QString place = shownUpTo(unit);
+            m_dates.append({unit.raw(), ownDate(unit),
+                            place.isEmpty() ? section() : section() + QLatin1Char(' ') + place, {}, {}});
         }
         DateUnit *found = &m_dates[at];
         if (description) {
@@ -436,7 +560,7 @@ private:
             return;
         // Codes are one language in any capitals; the first ones are shown, the others counted.
         const QString key = code.toLower();
-        if (m_languagesSeen.contains(key))
+        if (m_languagesSeen.contains(key) || m_keptLanguages.contains(key))
             return;
         m_languagesSeen.insert(key);
         if (m_languages.size() <= kShownTexts)
@@ -468,8 +592,14 @@ private:
     QSet<const void *> m_valuesNamed;
     NamedLine m_repeats;
     NamedLine m_withoutPersons;
+    NamedLine m_vCardLines;
+    QSet<QString> m_vCardSeen;
     NamedLine m_identifiers;
     NamedLine m_values;
+    QList<Source> m_sources;
+    QHash<QString, qsizetype> m_sourceIndex;
+    QSet<QString> m_keptLanguages; // of the elements kept as they stand
+    mutable QHash<QString, QStringList> m_keptByBeginning; // the record's texts by their beginnings, once needed
     QStringList m_languages;
     QSet<QString> m_languagesSeen;
     QList<DateUnit> m_dates;
@@ -626,12 +756,13 @@ ReadCheck::Quiet::Quiet() { ++t_quiet; }
 ReadCheck::Quiet::~Quiet() { --t_quiet; }
 
 void ReadCheck::report(const QList<XmlNode> &categories, const HeldTexts &held, const CheckTables &tables,
-                       Notices &notices) const
+                       Notices &notices, const AroundRecord &around) const
 {
     const ReadCheck *check = this;
     while (check->m_outer)
         check = check->m_outer;
     Walker walker(held, tables, check->m_named, check->m_unsupported, check->m_unsupportedNodes);
+    walker.keptWhole(around.keptWhole);
     QSet<QString> seen; // the categories met: a later one of a name is not read
     for (const XmlNode &element : categories) {
         if (check->m_named.contains(element.raw()))
@@ -646,7 +777,7 @@ void ReadCheck::report(const QList<XmlNode> &categories, const HeldTexts &held, 
     }
     if (const std::optional<Notice> notShown = check->m_counter.notShown())
         notices.append(*notShown);
-    const QStringList lines = walker.lines(check->m_lines);
+    const QStringList lines = walker.lines(check->m_lines, around.otherRecords);
     if (!lines.isEmpty() && t_quiet == 0)
         notices.append({lines.join(QStringLiteral("\r\r")), QLatin1String(readers::kNoticeTitle)});
 }

@@ -27,9 +27,9 @@ enum class Held {
     Text,            // its text is kept when the record holds it
     Parts,           // kept when the record holds each of its parts between commas: the writers write a
                      // keyword or format holding commas as one for each part
-    Ignore,          // the writers write their own (the metadata schema, the descriptions of durations, the
-                     // sources of vocabularies)
-    VCard,           // kept when the record holds the vCard's name; its other lines are the writers' own
+    Ignore,          // the writers write their own (the metadata schema, the descriptions of durations)
+    Source,          // the source of a vocabulary: the writers write their own, and name another one
+    VCard,           // kept when the record holds the vCard's name; the writers write no other line of it
     Duration,        // kept when the record holds a duration of the same length; a date in its place is
                      // the export day of the writer that wrote it
     Date,            // a date that a field holds: kept when the record holds it
@@ -76,6 +76,7 @@ struct CheckTables {
     std::span<const char *const> lists;
     std::span<const OwnDate> ownDates;
     const char *languageAttribute; // "xml:lang" or "language"
+    const char *vocabularySource;  // the source the writers give every vocabulary
     // A contribution, and the element in it that names its person: what a contribution without a person
     // holds is left out with it.
     const char *contribution;
@@ -138,6 +139,14 @@ void addRecordTexts(HeldTexts &held, const Record &record, std::span<const Recor
     }
 }
 
+// What a file holds around the categories its check walks: the elements the export keeps as they stand (the
+// classifications, in their fragments), whose languages are kept too, and where the file's other records
+// stand, which are not read.
+struct AroundRecord {
+    QList<XmlNode> keptWhole;
+    QStringList otherRecords;
+};
+
 class ReadCheck {
 public:
     // Gathers what the readers on this thread name until it closes. Opened inside another one, it leaves
@@ -181,11 +190,12 @@ public:
 
     // Walks the categories given (the elements among them named in the tables; a later one of a name was
     // not read, and all it holds is a repeat). Then it appends the notice that counts the readers' notices
-    // not shown, and one notice naming, a line each, the values that the readers or the record cannot keep, the
-    // lines given, and the repeats, contributions without a person, identifiers, other values, languages
-    // and dates that the record does not hold.
+    // not shown, and one notice naming, a line each, the file's other records, the values that the readers
+    // or the record cannot keep, the lines given, and the repeats, contributions without a person, lines of
+    // vCards, identifiers, other values, vocabulary sources, languages and dates that the record does not
+    // hold.
     void report(const QList<XmlNode> &categories, const HeldTexts &held, const CheckTables &tables,
-                Notices &notices) const;
+                Notices &notices, const AroundRecord &around = {}) const;
 
 private:
     static ReadCheck *outermost();

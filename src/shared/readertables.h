@@ -88,8 +88,20 @@ inline constexpr const char *kLeftOutIdentifiers =
 inline constexpr const char *kLeftOutValues = "Values left out of your imported file: ";
 inline constexpr const char *kLeftOutLanguages =
     "Every language is written as \"x-none\". Languages of your imported file that are not kept: ";
+// The same where the classifications, written as they stand, keep languages of their own.
+inline constexpr const char *kLeftOutLanguagesBesideClassifications =
+    "Every language but those of the classifications is written as \"x-none\". Languages of your imported file "
+    "that are not kept: ";
 inline constexpr const char *kLeftOutDates =
     "The export writes its own dates and date descriptions. Dates of your imported file that are not kept: ";
+inline constexpr const char *kLeftOutVCardLines =
+    "The export writes each person by name alone. Lines of their vCards left out of your imported file: ";
+// Followed by each source and how many values carried it: ""LOM-ESv1.0" (9 values)".
+inline constexpr const char *kLeftOutSources = "The export writes every vocabulary with the source \"LOMv1.0\". "
+                                               "Sources of your imported file that are not kept: ";
+// Followed by how many more records the file holds and where each one stands.
+inline constexpr const char *kLeftOutRecords = "Only the first metadata record of a file is read. Left out of your "
+                                               "imported file: ";
 inline constexpr const char *kLeftOutContributions =
     "Each contribution is kept with its person. Contributions without a person left out of your imported file: ";
 // The notice after the first ones of each kind that an opening shows, followed by how many more of each

@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace ts {
 
 namespace {
@@ -193,6 +195,97 @@ QString getVCardName(const QString &vcard)
             return line;
     }
     return {};
+}
+
+namespace {
+
+// The pieces of a vCard: its lines, a line that holds its BEGIN: marker split at each property after it (a
+// vCard written on one line), and an END: marker split off the line that holds it.
+QStringList vCardPieces(const QString &vcard)
+{
+    QStringList pieces;
+    qsizetype from = 0;
+    while (from < vcard.size()) {
+        qsizetype to = from;
+        while (to < vcard.size() && !isLineEnd(vcard.at(to)))
+            ++to;
+        QString line = vcard.mid(from, to - from).trimmed();
+        from = to + 1;
+        if (line.isEmpty())
+            continue;
+        QString lower = line.toLower();
+        QString end;
+        if (const qsizetype at = lower.contains(QLatin1String("end:")) ? findEndMarker(lower, 0) : -1; at > 0) {
+            end = line.mid(at);
+            line = line.left(at).trimmed();
+            lower = line.toLower();
+        }
+        if (lower.startsWith(QLatin1String("begin:"))) {
+            const qsizetype v = lower.indexOf(QLatin1String("vcard"));
+            const qsizetype markerEnd = v >= 0 ? v + 5 : line.size();
+            pieces << line.left(markerEnd);
+            const QString after = line.mid(markerEnd).trimmed();
+            const QString afterLower = after.toLower();
+            qsizetype start = 0;
+            while (start < after.size()) {
+                qsizetype next = findNextProperty(afterLower, start + 1);
+                if (next < 0)
+                    next = after.size();
+                pieces << after.mid(start, next - start).trimmed();
+                start = next;
+            }
+        } else {
+            pieces << line;
+        }
+        if (!end.isEmpty())
+            pieces << end;
+    }
+    return pieces;
+}
+
+} // namespace
+
+QStringList getVCardDetails(const QString &vcard)
+{
+    static const QRegularExpression property(QStringLiteral("^([A-Za-z0-9-]+)(?:;[^:]*)?:(.*)$"),
+                                             QRegularExpression::DotMatchesEverythingOption);
+    struct Line {
+        QString name; // upper case; empty for a line that is no property
+        QString text;
+        bool hasValue;
+    };
+    QList<Line> lines;
+    for (const QString &piece : vCardPieces(vcard)) {
+        const QRegularExpressionMatch m = property.match(piece);
+        if (m.hasMatch()) {
+            lines.append({m.captured(1).toUpper(), piece, !m.capturedView(2).trimmed().isEmpty()});
+        } else if (!lines.isEmpty() && lines.last().name != QLatin1String("BEGIN")) {
+            lines.last().text += QLatin1Char(' ') + piece;
+            lines.last().hasValue = true;
+        } else {
+            lines.append({QString(), piece, true});
+        }
+    }
+    // The line the name is taken from: the first FN:, or without one the first ORG:, or without either the
+    // first line that is no marker.
+    const auto named = [&lines](auto test) {
+        return std::find_if(lines.begin(), lines.end(), test) - lines.begin();
+    };
+    const qsizetype fn = named([](const Line &l) { return l.name == QLatin1String("FN"); });
+    qsizetype name = fn;
+    if (name == lines.size())
+        name = named([](const Line &l) { return l.name == QLatin1String("ORG"); });
+    if (name == lines.size())
+        name = named([](const Line &l) { return l.name != QLatin1String("BEGIN") && l.name != QLatin1String("END"); });
+    static const QStringList kWritten{QStringLiteral("BEGIN"), QStringLiteral("END"), QStringLiteral("VERSION")};
+    QStringList out;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const Line &l = lines.at(i);
+        if (i == name || !l.hasValue || kWritten.contains(l.name) || (l.name == QLatin1String("N") && fn < lines.size()))
+            continue;
+        out << l.text.simplified();
+    }
+    return out;
 }
 
 void JoinedText::add(const QString &part)

@@ -51,6 +51,12 @@ bool isPlainSize(const QString &text);
 // is, never escaped.
 QString getVCardName(const QString &vcard);
 
+// The lines of a vCard beside its name, each on one line as written ("ORG:Company", "EMAIL;INTERNET:a@b.org"):
+// every property but its BEGIN:, END: and VERSION: lines, the line its name is taken from (and N: beside an
+// FN:), and those with nothing after their colon. A line that is no property continues the one before it; in a
+// vCard written on one line, each property is a line of its own.
+QStringList getVCardDetails(const QString &vcard);
+
 // The text of an XML document as the program writes it, in UTF-8: an encoding its XML declaration names
 // becomes "UTF-8", so that the bytes written read back as the same characters.
 QString declaredUtf8(QString text);

@@ -109,29 +109,6 @@ void walkCategoryChildren(const XmlNode &category, const std::function<bool(cons
     }
 }
 
-QList<XmlNode> firstElementsNamed(const XmlNode &within, const QList<QByteArrayView> &names, QByteArrayView ns)
-{
-    QList<XmlNode> found(names.size());
-    qsizetype missing = names.size();
-    const std::function<void(xmlNodePtr)> walk = [&](xmlNodePtr node) {
-        for (xmlNodePtr c = node->children; c && missing > 0; c = c->next) {
-            if (c->type != XML_ELEMENT_NODE)
-                continue;
-            const char *href = c->ns && c->ns->href ? reinterpret_cast<const char *>(c->ns->href) : "";
-            if (ns == QByteArrayView(href))
-                for (qsizetype i = 0; i < names.size(); ++i)
-                    if (found[i].isNull() && names[i] == QByteArrayView(reinterpret_cast<const char *>(c->name))) {
-                        found[i] = XmlNode(c);
-                        --missing;
-                    }
-            walk(c);
-        }
-    };
-    if (!within.isNull())
-        walk(within.raw());
-    return found;
-}
-
 bool hasOwnText(const XmlNode &node)
 {
     return std::ranges::any_of(childNodes(node), &XmlNode::isText);

@@ -27,10 +27,6 @@ bool hasOwnText(const XmlNode &node);
 // "#text", "#cdata-section", or a processing instruction's target.
 QString nodeName(const XmlNode &node);
 
-// The first element of each name, in that namespace (UTF-8, empty for none), at any depth below the node in
-// document order, found in one walk of the tree; a null node for a name that no element has.
-QList<XmlNode> firstElementsNamed(const XmlNode &within, const QList<QByteArrayView> &names, QByteArrayView ns);
-
 // The text of a node, trimmed: for an element the text of all its descendants, with the blank runs of
 // indentation between elements left out; for a comment its content.
 QString nodeText(const XmlNode &node);

@@ -167,6 +167,16 @@ TEST_F(Generation, TemplateShapesAndWhatFails)
          "<lom:lifeCycle><lom:contribute><lom:date><lom:dateTime>2004-03-07</lom:dateTime></lom:date></lom:contribute>"
          "</lom:lifeCycle><lom:technical><lom:format>graphic/gif</lom:format><lom:location>@FOLDER@/pics/sunset.gif"
          "</lom:location><x:size>kept</x:size></lom:technical></lom:lom>\r\n"},
+        // The record's own general element is filled, not an extension's before it; a record without one of
+        // its own is refused.
+        {"<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\" xmlns:o=\"urn:o\"><o:ext><o:general><o:title>"
+         "OTHER</o:title></o:general></o:ext><general><title><langstring>t</langstring></title></general></lom>",
+         "<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\" xmlns:o=\"urn:o\"><o:ext><o:general><o:title>"
+         "OTHER</o:title></o:general></o:ext><general><title><langstring>sunset GIF</langstring></title><keyword>"
+         "<langstring xml:lang=\"x-none\">sunset.gif</langstring></keyword></general></lom>\r\n"},
+        {head + "<educational><general></general></educational></lom>", nullptr,
+         {"The template's metadata record holds no general element of its own, so no metadata file can be made from "
+          "it. Nothing was written. [Invalid Metadata File]"}},
         {"<lom><general></lom>", nullptr,
          {"Could not validate selected XML file. Please correct the issue and try again.\rError Number: 76 "
           "[Invalid XML]"}},

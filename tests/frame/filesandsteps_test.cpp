@@ -71,8 +71,7 @@ TEST_F(FilesAndSteps, EditorNoticesBindingCurrentFileAndTextWindow)
         {"b01: strings in two languages and a maximum version", "2004", golfBytes, {}, "titleText=Golf Explained",
          {unsupported("technical", "maximumVersion"),
           QStringLiteral("Only the first string of each field was read. Strings in other languages left out of your "
-                         "imported file: <general> title (es)\r\rThese identifiers are written as the general "
-                         "identifier.")},
+                         "imported file: <general> title (es)\r\rThe export writes each person by name alone.")},
          "SCORM 2004", "opened.xml", golfBytes},
         {"a processing instruction in a category", "12", record12("<technical><?pi x?><size>10</size></technical>"), {},
          "txtSize=10", {unsupported("technical", "pi")}, "SCORM 1.2", "opened.xml",

@@ -231,7 +231,7 @@ TEST_F(ImportFile, ValueThatCannotBeReadLosesOnlyItsField)
     EXPECT_EQ(result.notices,
               Notices({info("Unsupported value found in your imported file <educational>: typicallearningtime \"soon\"\r\r"
                             "The export writes its own dates and date descriptions. Dates of your imported file that "
-                            "are not kept: 2024-01-01")}));
+                            "are not kept: <technical> duration/datetime: 2024-01-01")}));
 }
 
 TEST_F(ImportFile, TextIsDecodedAsTheFileDeclaresIt)

@@ -58,12 +58,123 @@ TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
             quoted << QStringLiteral("\"%1\"").arg(i);
         return quoted.join(QStringLiteral(", "));
     };
+    // A record of the IMS Meta-Data namespace, with the prefix given.
+    const auto lom = [](const QString &prefix, const QString &body) {
+        const QString declared = prefix.isEmpty() ? QString() : QLatin1Char(':') + prefix.chopped(1);
+        return QStringLiteral("<%1lom xmlns%2=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\">%3</%1lom>")
+            .arg(prefix, declared, body);
+    };
+    const auto titled = [&](const char *title) {
+        return "<imsmd:general><imsmd:title>" +
+               QStringLiteral("<imsmd:langstring xml:lang=\"x-none\">%1</imsmd:langstring>").arg(QLatin1String(title)) +
+               "</imsmd:title></imsmd:general>";
+    };
+    const auto manifest = [](const QString &body) {
+        return "<manifest xmlns=\"http://www.imsproject.org/xsd/imscp_rootv1p1p2\" xmlns:imsmd=\"http://www.imsglobal.org/"
+               "xsd/imsmd_rootv1p2p1\" identifier=\"M-1\">" + body + "</manifest>";
+    };
+    const auto contribute = [&](const char *role, const char *vcard) {
+        return "<contribute>" + vocabulary("role", "LOMv1.0", role) + "<centity><vcard>" + QLatin1String(vcard) +
+               "</vcard></centity></contribute>";
+    };
+    const auto sources = [&](const char *source) {
+        return "<general><title>" + lang("x-none", "Shape") + "</title>" + vocabulary("structure", source, "Hierarchical") +
+               vocabulary("aggregationlevel", source, "2") + "</general><educational>" +
+               vocabulary("context", source, "School") + vocabulary("difficulty", "LOMv1.0", "easy") + "</educational>";
+    };
+    const QString description = QStringLiteral("The learners will each make a business card ");
     const struct {
         const char *what;
         QString general;    // in the general element, after its title
         QString categories; // after the general element
         QStringList notices;
+        QString file = {};  // the whole record, in place of the two above
+        QString title = QStringLiteral("Shape");
     } rows[] = {
+        {"a vCard of many lines, and one with an empty ORG",
+         {},
+         "<lifecycle>" +
+             contribute("Author", "BEGIN:VCARD\nVERSION:3.0\nFN:Ana Ortiz\nN:Ortiz;Ana\nORG:Cellworks\n"
+                                  "EMAIL;INTERNET:ana@cellworks.example\nTEL:+34 600 000 000\nADR:;;Calle Mayor 1;Madrid\n"
+                                  "URL:https://cellworks.example\nNOTE:Lead author\nEND:VCARD") +
+             contribute("Publisher", "BEGIN:VCARD\nFN:Cellworks Press\nORG:\nEND:VCARD") + "</lifecycle>",
+         {"The export writes each person by name alone. Lines of their vCards left out of your imported file: "
+          "<lifecycle> contribute: \"ORG:Cellworks\", \"EMAIL;INTERNET:ana@cellworks.e\u2026\", \"TEL:+34 600 000 000\", "
+          "\"ADR:;;Calle Mayor 1;Madrid\", \"URL:https://cellworks.example\", \"NOTE:Lead author\""}},
+        {"a manifest whose item, resource and file each hold a record",
+         {},
+         {},
+         {"Only the first metadata record of a file is read. Left out of your imported file: 2 more records, in "
+          "resource \"RES-1\", file \"cells.html\""},
+         manifest("<organizations><organization identifier=\"ORG-1\"><item identifier=\"ITEM-1\" identifierref=\"RES-1\">"
+                  "<title>Cells</title><metadata>" +
+                  lom("imsmd:", titled("Shape")) +
+                  "</metadata></item></organization></organizations><resources><resource identifier=\"RES-1\" "
+                  "type=\"webcontent\" href=\"cells.html\"><metadata>" +
+                  lom("imsmd:", titled("The resource")) + "</metadata><file href=\"cells.html\"><metadata>" +
+                  lom("imsmd:", titled("The page")) + "</metadata></file></resource></resources>")},
+        {"a package of twenty resource-level records: the first is read, and nothing of the others",
+         {},
+         {},
+         {[] {
+             QStringList places;
+             for (int i = 2; i <= 20; ++i)
+                 places << QStringLiteral("resource \"RES-%1\"").arg(i);
+             return "Only the first metadata record of a file is read. Left out of your imported file: 19 more records, "
+                    "in " + places.join(QStringLiteral(", "));
+         }()},
+         [&] {
+             QString resources;
+             for (int i = 1; i <= 20; ++i)
+                 resources += QStringLiteral("<resource identifier=\"RES-%1\" type=\"webcontent\"><metadata>").arg(i) +
+                              lom("imsmd:", titled(i == 1 ? "Resource 1" : "Another") +
+                                                (i == 8 ? QStringLiteral("<imsmd:lifecycle><imsmd:status><imsmd:value>"
+                                                                         "<imsmd:langstring>Approved</imsmd:langstring>"
+                                                                         "</imsmd:value></imsmd:status></imsmd:lifecycle>")
+                                                        : QString())) +
+                              "</metadata></resource>";
+             return manifest("<organizations/><resources>" + resources + "</resources>");
+         }(),
+         "Resource 1"},
+        {"an extension's general element before the record's own",
+         {},
+         {},
+         {"Unsupported element found in your imported file <lom>: o:ext"},
+         "<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\" xmlns:o=\"urn:example:other\"><o:ext><o:general>OTHER"
+         "</o:general></o:ext><general><title>" +
+             lang("x-none", "Own title") + "</title><keyword>" + lang("x-none", "own") + "</keyword></general></lom>",
+         "Own title"},
+        {"a general element nested in the educational category before the record's own",
+         {},
+         {},
+         {"Unsupported element found in your imported file <education>: general"},
+         lom({}, "<educational><general><title>" + lang("x-none", "Nested") + "</title></general></educational>"
+                 "<general><title>" + lang("x-none", "Own title") + "</title></general>"),
+         "Own title"},
+        {"a record of the Spanish profile",
+         {},
+         {},
+         {"The export writes every vocabulary with the source \"LOMv1.0\". Sources of your imported file that are not "
+          "kept: \"LOM-ESv1.0\" (3 values)"},
+         lom({}, sources("LOM-ESv1.0"))},
+        {"a record of MACE",
+         {},
+         {},
+         {"The export writes every vocabulary with the source \"LOMv1.0\". Sources of your imported file that are not "
+          "kept: \"MACEv1.0\" (3 values)"},
+         lom({}, sources("MACEv1.0"))},
+        {"a classification in en-US beside general strings in Spanish",
+         "<description>" + lang("es", "C\u00e9lulas") + "</description>",
+         "<classification>" + vocabulary("purpose", "LOMv1.0", "Discipline") + "<description>" +
+             lang("en-US", "Biology") + "</description></classification>",
+         {"Every language but those of the classifications is written as \"x-none\". Languages of your imported file "
+          "that are not kept: es"}},
+        {"two descriptions that begin with the same 40 characters",
+         "<description>" + lang("x-none", (description + "with their name").toUtf8()) + "</description><description>" +
+             lang("x-none", (description + "for the group").toUtf8()) + "</description>",
+         {},
+         {"Each of these fields holds one value. Repeated elements left out of your imported file: <general> "
+          "description: \"The learners will each make a business card with\u2026\""}},
         {"repeats of a field of one value",
          "<description>" + lang("x-none", "First description") + "</description><description>" +
              lang("x-none", "Second") + "</description>",
@@ -77,14 +188,16 @@ TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
              vocabulary("copyrightandotherrestrictions", "LOM-ESv1.0", "creative commons: attribution - share alike") +
              "</rights>",
          {"Unsupported value found in your imported file <rights>: copyrightandotherrestrictions \"creative commons: "
-          "attribution - share alike\""}},
+          "attribution - share alike\"\r\rThe export writes every vocabulary with the source \"LOMv1.0\". Sources of your "
+          "imported file that are not kept: \"LOM-ESv1.0\" (1 value)"}},
         {"values outside the lists that the record keeps and writes back",
          {},
          "<lifecycle><contribute>" + vocabulary("role", "LOMv1.0", "Creator") +
              "<centity><vcard>BEGIN:VCARD\nFN:Ann Smith\nEMAIL:ann@example.org\nEND:VCARD</vcard></centity>"
              "</contribute></lifecycle><educational>" +
              vocabulary("context", "LOMv1.0", "University Undergraduate") + "</educational>",
-         {}},
+         {"The export writes each person by name alone. Lines of their vCards left out of your imported file: "
+          "<lifecycle> contribute: \"EMAIL:ann@example.org\""}},
         {"a role of the list kept in another contribution, and a contribution without a person",
          {},
          "<lifecycle><contribute>" + vocabulary("role", "LOMv1.0", "Creator") +
@@ -118,7 +231,7 @@ TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
              "</date></contribute></metametadata>",
          {"Every language is written as \"x-none\". Languages of your imported file that are not kept: es, it\r\rThe "
           "export writes its own dates and date descriptions. Dates of your imported file that are not kept: "
-          "2006-01-01, 2021-09-01"}},
+          "<lifecycle> contribute/date: 2006-01-01; <metametadata> contribute/date: 2021-09-01"}},
         {"a field repeated many times: the first twenty texts left out and their number", coverages(25), {},
          {"Each of these fields holds one value. Repeated elements left out of your imported file: <general> "
           "coverage: " + quotes(20) + ", \u2026 (24 in all)"}},
@@ -142,26 +255,40 @@ TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
              "<centity><vcard>BEGIN:VCARD\nFN:Ann\nEND:VCARD</vcard></centity><date><datetime>2006-01-01</datetime>"
              "<description>" + lang("x-none", "creado") + "</description></date></contribute></lifecycle>",
          {"The export writes its own dates and date descriptions. Dates of your imported file that are not kept: "
-          "\"creado\""}},
+          "<lifecycle> contribute/date: \"creado\""}},
         {"a duration's date that holds no date",
          {},
          "<technical><duration><datetime>00:30:00</datetime></duration></technical>",
          {"Values left out of your imported file: <technical> duration/datetime: \"00:30:00\""}},
     };
+    failOnUnanswered = false;
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
         writeFile(
             QStringLiteral("shape.xml"),
-            ("<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\"><general uniqueElementName=\"general\">"
-             "<title>" +
-             lang("x-none", "Shape") + "</title>" + row.general + "</general>" + row.categories + "</lom>")
+            (!row.file.isEmpty()
+                 ? row.file
+                 : "<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\"><general uniqueElementName=\"general\">"
+                   "<title>" +
+                       lang("x-none", "Shape") + "</title>" + row.general + "</general>" + row.categories + "</lom>")
                 .toUtf8());
         const ImportResult opened = importMetadataFile(path(QStringLiteral("shape.xml")), clearedRecord12());
         EXPECT_TRUE(opened.ok); // a general element with attributes is found
+        EXPECT_EQ(opened.record.titleText, row.title);
         QStringList notices;
         for (const Notice &n : opened.notices)
             notices << n.text;
         EXPECT_EQ(notices.join(u'\n').toStdString(), row.notices.join(u'\n').toStdString());
+        // Exported, it keeps what the notices do not name.
+        for (int i = 0; i < 8; ++i)
+            dialogs.answer(Answer::Yes);
+        WriteContext12 context;
+        context.programDir = path(QString());
+        XmlDocument exported;
+        ASSERT_TRUE(exported.loadXML(writeDocument12(Writer12::Aggregation, opened.record, context).text));
+        dialogs.clear();
+        const LoadedMetadata loaded = loadMetadataFile12(path(QStringLiteral("shape.xml")));
+        EXPECT_EQ(unnamedLosses(*loaded.document, exported, checkTables12(), opened.notices), QStringList());
     }
     // A classification read back with taxon paths of two sources keeps the last source and names the other.
     Record12 entry = clearedRecord12();

@@ -41,14 +41,101 @@ TEST_F(OpenedLosses2004, EachLossIsNamedInItsOwnWords)
             .arg(QLatin1String(element), QLatin1String(source), QLatin1String(value));
     };
     const auto contribution = [&](const char *role, const char *name, const QString &date) {
-        return "<contribute>" + vocabulary("role", "LOMv1.0", role) + "<entity>BEGIN:VCARD\nFN:" + QLatin1String(name) +
+        return "<contribute>" + vocabulary("role", "LOMv1.0", role) + "<entity>BEGIN:VCARD\nFN:" + QString::fromUtf8(name) +
                "\nEND:VCARD</entity>" + date + "</contribute>";
     };
+    const auto lom = [](const QString &body) { return "<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\">" + body + "</lom>"; };
+    const auto titled = [&](const QString &title, const QString &categories = {}) {
+        return lom("<general><title><string>" + title + "</string></title></general>" + categories);
+    };
+    const auto sources = [&](const char *source) {
+        return "<structure><source>" + QLatin1String(source) + "</source><value>hierarchical</value></structure>" +
+               "</general><lifeCycle><contribute>" + vocabulary("role", source, "author") +
+               "<entity>BEGIN:VCARD\nFN:Ann\nEND:VCARD</entity></contribute></lifeCycle><educational>" +
+               vocabulary("context", source, "school") + vocabulary("difficulty", "LOMv1.0", "easy") + "</educational>";
+    };
+    const QString description = QStringLiteral("The learners will each make a business card ");
     const struct {
         const char *what;
         QString categories; // after the title in the general element
         QStringList notices;
+        QString file = {}; // the whole record, in place of the categories
+        QString title = QStringLiteral("Shape");
     } rows[] = {
+        {"a vCard of many lines, and one with an empty ORG",
+         "</general><lifeCycle>" +
+             contribution("author", "Ana Ortiz\nN:Ortiz;Ana\nORG:Cellworks\nEMAIL;INTERNET:ana@cellworks.example\n"
+                                    "TEL:+34 600 000 000\nADR:;;Calle Mayor 1;Madrid\nURL:https://cellworks.example\n"
+                                    "NOTE:Lead author",
+                          {}) +
+             contribution("publisher", "Cellworks Press\nORG:", {}) + "</lifeCycle>",
+         {"The export writes each person by name alone. Lines of their vCards left out of your imported file: "
+          "<lifecycle> contribute: \"ORG:Cellworks\", \"EMAIL;INTERNET:ana@cellworks.e\u2026\", \"TEL:+34 600 000 000\", "
+          "\"ADR:;;Calle Mayor 1;Madrid\", \"URL:https://cellworks.example\", \"NOTE:Lead author\""}},
+        {"a manifest whose item, resource and file each hold a record",
+         {},
+         {"Only the first metadata record of a file is read. Left out of your imported file: 2 more records, in "
+          "resource \"RES-1\", file \"cells.html\""},
+         "<manifest xmlns=\"http://www.imsglobal.org/xsd/imscp_v1p1\" identifier=\"M-1\"><organizations><organization "
+         "identifier=\"ORG-1\"><item identifier=\"ITEM-1\" identifierref=\"RES-1\"><title>Cells</title><metadata>" +
+             titled("Shape") +
+             "</metadata></item></organization></organizations><resources><resource identifier=\"RES-1\" "
+             "type=\"webcontent\" href=\"cells.html\"><metadata>" +
+             titled("The resource") + "</metadata><file href=\"cells.html\"><metadata>" + titled("The page") +
+             "</metadata></file></resource></resources></manifest>"},
+        {"a package of 22 resource-level records: the first is read, and twenty of the others are named",
+         {},
+         {[] {
+             QStringList places;
+             for (int i = 2; i <= 21; ++i)
+                 places << QStringLiteral("resource \"RES-%1\"").arg(i);
+             return "Only the first metadata record of a file is read. Left out of your imported file: 21 more records, "
+                    "in " + places.join(QStringLiteral(", ")) + ", \u2026 (21 in all)";
+         }()},
+         [&] {
+             QString resources;
+             for (int i = 1; i <= 22; ++i)
+                 resources += QStringLiteral("<resource identifier=\"RES-%1\"><metadata>").arg(i) +
+                              titled(i == 1 ? "Resource 1" : "Another",
+                                     i == 8 ? "<lifeCycle><status><value>Approved</value></status></lifeCycle>" : "") +
+                              "</metadata></resource>";
+             return "<manifest xmlns=\"http://www.imsglobal.org/xsd/imscp_v1p1\"><resources>" + resources +
+                    "</resources></manifest>";
+         }(),
+         "Resource 1"},
+        {"an extension's general element before the record's own",
+         {},
+         {"Unsupported element found in your imported file <lom>: o:ext"},
+         "<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\" xmlns:o=\"urn:example:other\"><o:ext><o:general>OTHER</o:general>"
+         "</o:ext><general><title><string>Own title</string></title><keyword><string>own</string></keyword></general>"
+         "</lom>",
+         "Own title"},
+        {"a general element nested in the educational category before the record's own",
+         {},
+         {"Unsupported element found in your imported file <education>: general"},
+         lom("<educational><general><title><string>Nested</string></title></general></educational><general><title>"
+             "<string>Own title</string></title></general>"),
+         "Own title"},
+        {"a record of the Spanish profile",
+         sources("LOM-ESv1.0"),
+         {"The export writes every vocabulary with the source \"LOMv1.0\". Sources of your imported file that are not "
+          "kept: \"LOM-ESv1.0\" (3 values)"}},
+        {"a record of MACE",
+         sources("MACEv1.0"),
+         {"The export writes every vocabulary with the source \"LOMv1.0\". Sources of your imported file that are not "
+          "kept: \"MACEv1.0\" (3 values)"}},
+        {"a classification in en-US beside general strings in Spanish",
+         "<description><string language=\"es\">C\u00e9lulas</string></description></general><classification>" +
+             vocabulary("purpose", "LOMv1.0", "discipline") +
+             "<description><string language=\"en-US\">Biology</string></description></classification>",
+         {"Every language but those of the classifications is written as \"x-none\". Languages of your imported file "
+          "that are not kept: es"}},
+        {"two strings of a description that begin with the same 40 characters",
+         "<description><string language=\"en\">" + description + "with their name</string><string language=\"en\">" +
+             description + "for the group</string></description></general>",
+         {"Only the first string of each field was read. Strings left out of your imported file: <general> description "
+          "(en, as the first string): \"The learners will each make a business card for\u2026\"\r\rEvery language is "
+          "written as \"x-none\". Languages of your imported file that are not kept: en"}},
         {"repeats of a field of one value",
          "<identifier><catalog>URI</catalog><entry>A-1</entry></identifier><identifier><catalog>ISBN</catalog>"
          "<entry>B-2</entry></identifier><description><string>First</string></description><description><string>"
@@ -119,7 +206,7 @@ TEST_F(OpenedLosses2004, EachLossIsNamedInItsOwnWords)
              contribution("author", "Bo", "<date><dateTime>2021-09-01</dateTime></date>") + "</lifeCycle>",
          {"Every language is written as \"x-none\". Languages of your imported file that are not kept: es, it\r\rThe "
           "export writes its own dates and date descriptions. Dates of your imported file that are not kept: "
-          "2006-01-01, 2021-09-01"}},
+          "<lifecycle> contribute/date: 2006-01-01, 2021-09-01"}},
         {"dates beyond twenty: the first ones and their number",
          "</general><lifeCycle>" +
              [&] {
@@ -132,7 +219,7 @@ TEST_F(OpenedLosses2004, EachLossIsNamedInItsOwnWords)
              }() +
              "</lifeCycle>",
          {"The export writes its own dates and date descriptions. Dates of your imported file that are not kept: "
-          "2001-01-01, 2001-01-02, 2001-01-03, 2001-01-04, 2001-01-05, 2001-01-06, 2001-01-07, 2001-01-08, "
+          "<lifecycle> contribute/date: 2001-01-01, 2001-01-02, 2001-01-03, 2001-01-04, 2001-01-05, 2001-01-06, 2001-01-07, 2001-01-08, "
           "2001-01-09, 2001-01-10, 2001-01-11, 2001-01-12, 2001-01-13, 2001-01-14, 2001-01-15, 2001-01-16, "
           "2001-01-17, 2001-01-18, 2001-01-19, 2001-01-20, \u2026 (25 in all)"}},
         {"identifiers written as the general one",
@@ -149,18 +236,32 @@ TEST_F(OpenedLosses2004, EachLossIsNamedInItsOwnWords)
              "<minimumVersion>95</minimumVersion></orComposite></requirement></technical>",
          {"Values left out of your imported file: <technical> requirement/orComposite/minimumVersion: \"95\""}},
     };
+    failOnUnanswered = false;
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
-        writeFile(QStringLiteral("shape.xml"), ("<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\"><general><title><string>"
-                                                "Shape</string></title>" +
-                                                row.categories + "</lom>")
-                                                   .toUtf8());
+        writeFile(QStringLiteral("shape.xml"),
+                  (!row.file.isEmpty() ? row.file
+                                       : "<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\"><general><title><string>Shape"
+                                         "</string></title>" +
+                                             row.categories + "</lom>")
+                      .toUtf8());
         const ImportResult2004 opened = importMetadataFile2004(path(QStringLiteral("shape.xml")), clearedRecord2004());
         EXPECT_TRUE(opened.ok);
+        EXPECT_EQ(opened.record.titleText, row.title);
         QStringList notices;
         for (const Notice &n : opened.notices)
             notices << n.text;
         EXPECT_EQ(notices.join(u'\n').toStdString(), row.notices.join(u'\n').toStdString());
+        // Exported, it keeps what the notices do not name.
+        for (int i = 0; i < 8; ++i)
+            dialogs.answer(Answer::Yes);
+        WriteContext context;
+        context.programDir = path(QString());
+        XmlDocument exported;
+        ASSERT_TRUE(exported.loadXML(writeDocument2004(Writer2004::Aggregation, opened.record, context).text));
+        dialogs.clear();
+        const LoadedMetadata loaded = loadMetadataFile2004(path(QStringLiteral("shape.xml")));
+        EXPECT_EQ(unnamedLosses(*loaded.document, exported, checkTables2004(), opened.notices), QStringList());
     }
     // A classification read back shows one description and one purpose.
     Record2004 entry = clearedRecord2004();

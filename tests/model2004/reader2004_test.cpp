@@ -73,13 +73,17 @@ std::vector<FileCase> fileCases()
                   info("Catalog entry in <lifeCycle> section is invalid: #comment"),
                   info("Catalog entry in <lifeCycle> section is invalid: rolex"),
                   info("Unsupported element found in your imported file <lifecycle>: ext"),
-                  info("The export writes its own dates and date descriptions. Dates of your imported file that are not kept: 2024-02-29")}},
+                  info("The export writes each person by name alone. Lines of their vCards left out of your imported "
+                       "file: <lifecycle> contribute: \"EMAIL:grace@example.org\"\r\r"
+                       "The export writes its own dates and date descriptions. Dates of your imported file that are not "
+                       "kept: <lifecycle> contribute/date: 2024-02-29")}},
         FileCase{"metametadata.xml", true,
                  {"titleText=Meta", "lstMetaContrib=Jane Roe,creator | ACME Learning,creator", kEmptiedList},
                  {info("Catalog entry in <contribute> section of <metametadata> is invalid: #comment"),
                   info("Unsupported element found in your imported file <metametadata>: extra"),
                   info("These identifiers are written as the general identifier. Identifiers left out of your imported file: <metametadata> identifier: \"URI meta-1\"\r\r"
-                       "The export writes its own dates and date descriptions. Dates of your imported file that are not kept: 2024-01-01")}},
+                       "The export writes its own dates and date descriptions. Dates of your imported file that are not "
+                       "kept: <metametadata> contribute/date: 2024-01-01")}},
         FileCase{"technical.xml", true,
                  {"titleText=Technical", "txtSize=2048", "cboHourDuration=1", "cboMinDuration=30",
                   "txtDuration=PT1H30M", "browserCombo=opera", "osCombo=ms-windows", "locationText=lessons/index.html",
@@ -127,7 +131,10 @@ std::vector<FileCase> fileCases()
                   "txtTypicalAgeRange=10 - ", "cboYear=0", "cboMonth=0", "cboDay=0", "cboHour=0", "cboMin=45",
                   "cboSec=0", "txtTypicalTime=P0Y0M0DT0H45M0S", "lstClassification=1"},
                  {info("Every language is written as \"x-none\". Languages of your imported file that are not kept: en")}},
-        FileCase{"wrapped.xml", true, {"titleText=Wrapped", "versionText=3.0", kEmptiedList}, {}},
+        // The lom element of the manifest is the record; the resource's record is named.
+        FileCase{"wrapped.xml", true, {"titleText=Wrapped", "versionText=3.0", kEmptiedList},
+                 {info("Only the first metadata record of a file is read. Left out of your imported file: 1 more "
+                       "record, in resource \"r1\"")}},
         // Strings left out in the language of their field's first string, or without a language.
         FileCase{"strings.xml", true,
                  {"titleText=Variables y estructuras de control", "keywordsText=variabili,programmazione",
@@ -249,6 +256,9 @@ protected:
 TEST_F(Reader2004Samples, RecordsOfOtherToolsReachTheRecord)
 {
     const QString golfCard = QStringLiteral("Mike Rustici");
+    // The lines of the golf records' vCards beside the name, quoted where each one stands.
+    const QString golfLines = QStringLiteral("%1: \"ORG:Rustici Software\", \"TEL;WORK;VOICE:(866) 49-SCORM\", "
+                                             "\"ADR;WORK:;;3326 Aspen Grove Dr\u2026\", \"EMAIL;PREF;INTERNET:info@scorm\u2026\"");
     struct Expected {
         const char *file;
         QString title;
@@ -269,12 +279,19 @@ TEST_F(Reader2004Samples, RecordsOfOtherToolsReachTheRecord)
          {golfCard + ",creator"},
          {"1"},
          {info("Unsupported element found in your imported file <technical>: maximumVersion"),
-          info(QString::fromUtf8("Only the first string of each field was read. Strings in other languages left "
-                                 "out of your imported file: <general> title (es)\r\r"
-                                 "These identifiers are written as the general identifier. Identifiers left out of your imported file: <metametadata> identifier: "
-                                 "\"com.scorm.golfsamples.contentp\u2026\"; <relation> resource/identifier: "
-                                 "\"com.scorm.golfsamples.contentp\u2026\"\r\r" "Every language is written as \"x-none\". Languages of your imported file that are not kept: en-US, es, en\r\r" "The export writes its own dates and date descriptions. Dates of your imported file that are not kept: 2009-01-23, "
-                                 "2009-01-12"))}},
+          info(QStringLiteral(
+              "Only the first string of each field was read. Strings in other languages left out of your imported "
+              "file: <general> title (es)\r\rThe export writes each person by name alone. Lines of their vCards left "
+              "out of your imported file: %1; %2; %3\r\rThese identifiers are written as the general identifier. "
+              "Identifiers left out of your imported file: <metametadata> identifier: "
+              "\"com.scorm.golfsamples.contentpackaging.metadata.20043rd.courselevelmetadata\"; <relation> "
+              "resource/identifier: \"com.scorm.golfsamples.contentpackaging.singlesco.20043rd\"\r\rEvery language but "
+              "those of the classifications is written as \"x-none\". Languages of your imported file that are not "
+              "kept: es, en\r\rThe export writes its own dates and date descriptions. Dates of your imported file that "
+              "are not kept: <lifecycle> contribute/date: 2009-01-23, 2009-01-12; <metametadata> contribute/date: "
+              "2009-01-23; <annotation> date: 2009-01-23")
+                   .arg(golfLines.arg("<lifecycle> contribute"), golfLines.arg("<metametadata> contribute"),
+                        golfLines.arg("<annotation>")))}},
         {"b02_golf2004_metadata_organization.xml",
          "",
          "A description of the default organization in the golf metadata couse. If more than one organization was "
@@ -294,7 +311,12 @@ TEST_F(Reader2004Samples, RecordsOfOtherToolsReachTheRecord)
          {},
          {info("Unsupported element found in your imported file <technical>: pkgprop:ScormEnginePackageProperties"),
           info("Unsupported element found in your imported file <lom>: metametadata"),
-          info("Every language is written as \"x-none\". Languages of your imported file that are not kept: en-US\r\r" "The export writes its own dates and date descriptions. Dates of your imported file that are not kept: 2020-07-27")}},
+          info("The export writes each person by name alone. Lines of their vCards left out of your imported file: "
+               "<lifecycle> contribute: \"ORG:My Amazing Company\", \"TEL;WORK;VOICE:(000) 000-0000\", \"ADR;WORK:;;my "
+               "address\", \"EMAIL;PREF;INTERNET:my@email.c\u2026\", \"URL:https://mydomain.com\", \"NOTE:version 0.1.0\"\r\r"
+               "Every language is written as \"x-none\". Languages of your imported file that are not kept: en-US\r\r"
+               "The export writes its own dates and date descriptions. Dates of your imported file that are not kept: "
+               "<lifecycle> contribute/date: 2020-07-27")}},
     };
     const QString folder = ts::test::sharedDir() + QStringLiteral("/samples/lom/");
     ASSERT_EQ(QDir(folder).entryList({QStringLiteral("*.xml")}, QDir::Files).size(), std::size(samples))

@@ -5,6 +5,7 @@
 #include "platform/scripteddialogs.h"
 #include "platform/xmldocument.h"
 #include "shared/leftoutstrings.h"
+#include "shared/metadatarecord.h"
 #include "shared/textutil.h"
 #include "shared/xmlwalk.h"
 
@@ -67,32 +68,25 @@ void collect(const XmlNode &element, QStringList names, QStringList shown, Held 
         collect(child, names, shown, held, tables, out, languages);
 }
 
-XmlNode recordOf(const XmlDocument &document)
-{
-    std::function<XmlNode(const XmlNode &)> general = [&](const XmlNode &e) -> XmlNode {
-        if (e.localName() == QLatin1String("general"))
-            return e;
-        for (const XmlNode &c : e.elements())
-            if (const XmlNode g = general(c); !g.isNull())
-                return g;
-        return {};
-    };
-    const XmlNode g = document.isEmpty() ? XmlNode() : general(document.documentElement());
-    return g.isNull() || g.parent().isNull() ? g : g.parent();
-}
-
-// The texts of the record's categories, the classifications aside (they travel whole in their fragments).
-QList<Text> textsOf(const XmlDocument &document, const CheckTables &tables, QStringList &languages)
+// The texts of the record's categories, the classifications aside (they travel whole in their fragments,
+// and keep their languages).
+QList<Text> textsOf(const XmlDocument &document, const CheckTables &tables, QStringList &languages,
+                    QStringList *classificationLanguages = nullptr)
 {
     QList<Text> out;
-    const XmlNode record = recordOf(document);
+    const XmlNode record = findRecord(document).element;
     if (record.isNull())
         return out;
     const QList<XmlNode> categories =
         record.localName() == QLatin1String("general") ? QList<XmlNode>{record} : record.elements();
-    for (const XmlNode &category : categories)
-        if (category.localName() != QLatin1String("classification"))
+    for (const XmlNode &category : categories) {
+        if (category.localName() != QLatin1String("classification")) {
             collect(category, {}, {}, Held::Text, tables, out, languages);
+        } else if (classificationLanguages) {
+            QList<Text> kept;
+            collect(category, {}, {}, Held::Text, tables, kept, *classificationLanguages);
+        }
+    }
     return out;
 }
 
@@ -131,12 +125,20 @@ bool writersOwnDate(const Text &t, const CheckTables &tables)
     return false;
 }
 
+// Whether a notice quotes the text, by its beginning or more of it.
+bool quotes(const Notices &notices, const QString &text)
+{
+    QString start = u'"' + beginningOf(text);
+    if (start.endsWith(u'\u2026'))
+        start.chop(1);
+    return std::any_of(notices.begin(), notices.end(), [&](const Notice &n) { return n.text.contains(start); });
+}
+
 bool named(const Text &t, const Notices &notices)
 {
-    const QString quotedStart = u'"' + beginningOf(t.text);
+    if (quotes(notices, t.text))
+        return true;
     for (const Notice &n : notices) {
-        if (n.text.contains(quotedStart))
-            return true;
         // The element or one around it named as such: "...<general>: identifier", "<general> title (es)",
         // "<technical>: requirement "…"", "<general> description: "…"", "<relation>: "…"".
         for (const QString &name : t.shown)
@@ -180,8 +182,9 @@ QStringList unnamedLosses(const XmlDocument &opened, const XmlDocument &exported
 {
     QStringList languages;
     QStringList exportLanguages;
+    QStringList keptLanguages; // of the export's classifications
     QSet<QString> kept;
-    for (const Text &t : textsOf(exported, tables, exportLanguages))
+    for (const Text &t : textsOf(exported, tables, exportLanguages, &keptLanguages))
         kept << keyOf(t, tables);
     // A SCORM 1.2 reader joins the names of meta-metadata contributors with "; " into one field, which is
     // written as one vCard: each name is kept in it.
@@ -197,19 +200,33 @@ QStringList unnamedLosses(const XmlDocument &opened, const XmlDocument &exported
         return std::all_of(parts.begin(), parts.end(), [&](const QString &p) { return kept.contains(p.trimmed()); });
     };
     QStringList out;
-    for (const Text &t : textsOf(opened, tables, languages))
+    for (const Text &t : textsOf(opened, tables, languages)) {
         if (!keptWhole(t) && !(t.held == Held::VCard && keyOf(t, tables) == "vcard:") && !writersOwnDate(t, tables) &&
             !named(t, notices))
             out << t.shown.join(u'/') + QStringLiteral(" \"") + t.text + u'"';
+        // The lines of a vCard the export keeps by its name alone are each named, or left out with it.
+        if (t.held == Held::VCard && kept.contains(keyOf(t, tables)))
+            for (const QString &line : getVCardDetails(t.element.text()))
+                if (!quotes(notices, line) && !named({t.names, t.shown, line, Held::Text, t.element}, notices))
+                    out << t.shown.join(u'/') + QStringLiteral(" \"") + line + u'"';
+    }
+    // Each further record of the file is counted.
+    if (const QStringList others = otherRecordPlaces(findRecord(opened)); !others.isEmpty()) {
+        const QString count = QStringLiteral("%1 more record").arg(others.size());
+        if (std::none_of(notices.begin(), notices.end(), [&](const Notice &n) {
+                return n.text.contains(QLatin1String(readers::kLeftOutRecords) + count);
+            }))
+            out << count + QStringLiteral("s not counted");
+    }
     for (const QString &language : languages) {
-        if (language.compare(QLatin1String("x-none"), Qt::CaseInsensitive) == 0)
+        if (language.compare(QLatin1String("x-none"), Qt::CaseInsensitive) == 0 ||
+            keptLanguages.contains(language.trimmed(), Qt::CaseInsensitive))
             continue;
         // Named on the line of languages, or counted in it after the first ones.
+        static const QString lead = QStringLiteral("Languages of your imported file that are not kept: ");
         const bool said = std::any_of(notices.begin(), notices.end(), [&](const Notice &n) {
-            const QStringList line = n.text.section(QLatin1String(readers::kLeftOutLanguages), 1)
-                                         .section(u'\r', 0, 0)
-                                         .split(QStringLiteral(", "));
-            return n.text.contains(QLatin1String(readers::kLeftOutLanguages)) &&
+            const QStringList line = n.text.section(lead, 1).section(u'\r', 0, 0).split(QStringLiteral(", "));
+            return n.text.contains(lead) &&
                    (line.contains(beginningOf(language), Qt::CaseInsensitive) ||
                     line.last().endsWith(QLatin1String(" in all)")));
         });

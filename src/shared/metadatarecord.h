@@ -1,0 +1,49 @@
+#pragma once
+// The metadata record of a file. A file may hold several records: a content package's manifest may give
+// its item, its resource and one of its files a lom element each, or each of its resources a record of its
+// own. The editors and batch read one: the first lom element in document order, of a metadata namespace,
+// that holds a general element of its own, or the document's root when that holds one (a root that is a
+// general element is a record of its own). Its categories are its own child elements in the namespace of
+// that general element; nothing of another record, and no general element of an extension or nested in a
+// category, is taken for the record's.
+
+#include "platform/xmldocument.h"
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace ts {
+
+struct MetadataRecord {
+    XmlNode element; // the lom element, the root, or the general element that is the root
+    XmlNode general; // its own general element
+    bool isNull() const { return general.isNull(); }
+    // The record's namespace: its general element's, in UTF-8, empty for none.
+    QByteArray ns() const;
+};
+
+// Whether elements of the namespace (UTF-8, empty for none) can make a metadata record: no namespace, an IMS
+// Meta-Data one or an IEEE LOM one.
+bool isMetadataNamespace(QByteArrayView ns);
+
+// The record of the document that holds the node (the document itself, or any node of it); null when the
+// document holds none.
+MetadataRecord findRecord(_xmlNode *within);
+MetadataRecord findRecord(const XmlDocument &document);
+
+// The first child of the record of each of the names, in the record's namespace; a null node for a name
+// that no child has.
+QList<XmlNode> recordCategories(const MetadataRecord &record, const QList<QByteArrayView> &names);
+
+// Every element of that local name in the record's namespace inside the record, at any depth, in document
+// order, but none inside another record held in it.
+QList<XmlNode> recordElementsNamed(const MetadataRecord &record, QByteArrayView name);
+
+// Where each of the document's other records stands, in document order: the item, resource or file that
+// holds it, by its identifier or address ("resource "RES-2"", "file "pages/a.html""), or the element around
+// it without one. A record inside another is counted with the one around it.
+QStringList otherRecordPlaces(const MetadataRecord &record);
+
+} // namespace ts
