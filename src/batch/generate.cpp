@@ -415,6 +415,11 @@ CheckedTemplate checkTemplate(const Template &used)
         return checked;
     }
     const DecodedText decoded = decodeTextFile(*used.bytes);
+    if (decoded.unreadable) {
+        // Bytes in a form that is not read: refused by their decoding notice, naming it, as the editors refuse it.
+        checked.refusal = decodingNotice(decoded, used.name);
+        return checked;
+    }
     checked.readNotice = decodingNotice(decoded, used.name);
     Notices notices;
     std::optional<StrippedMetadata> parts = cutTemplate(decoded.text, notices, used.name);
@@ -450,12 +455,16 @@ bool generateMetadata(const QString &templateFile, const FileInfo &info, const Q
         notices.append(*tooLarge);
         return false;
     }
-    QString text;
-    if (!readTextFile(templateFile, text)) {
+    DecodedText decoded;
+    if (!readTextFile(templateFile, decoded)) {
         notices.append(readFailureNotice(templateFile));
         return false;
     }
-    const std::optional<StrippedMetadata> read = cutTemplate(text, notices);
+    if (decoded.unreadable) {
+        notices.append(*decodingNotice(decoded, templateFile));
+        return false;
+    }
+    const std::optional<StrippedMetadata> read = cutTemplate(decoded.text, notices);
     return read && writeMetadata(*read, info, outputPath, notices, kind);
 }
 

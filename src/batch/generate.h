@@ -36,7 +36,8 @@ Template handedOverTemplate();
 struct CheckedTemplate {
     std::optional<StrippedMetadata> parts; // no value when the template cannot be used
     std::optional<Notice> readNotice;      // how its bytes were read when not as they should be, as the editor says
-    std::optional<Notice> refusal;         // why it cannot be used, naming it: too large, unreadable, damaged
+    std::optional<Notice> refusal;         // why it cannot be used, naming it: too large, unreadable, damaged,
+                                           // in bytes that are not read
 };
 CheckedTemplate checkTemplate(const Template &used);
 
@@ -48,10 +49,11 @@ std::optional<QString> metadataText(const QString &templateText, const FileInfo 
 // for one within the limit. A run over many files says it once, before the first.
 std::optional<Notice> templateTooLarge(const QString &templateFile, const QString &shownAs = {});
 
-// Reads the template (refused when templateTooLarge says so) and writes the metadata file for the content
-// file to outputPath, replacing an existing file atomically. False (and the notices that say why) when
-// nothing was written. A run over many files writes them as Scratch, each replaced atomically without
-// waiting for the disk, and then waits for all of them at once with flushToDisk.
+// Reads the template (refused when templateTooLarge says so, or by its decoding notice when its bytes are in a
+// form that is not read) and writes the metadata file for the content file to outputPath, replacing an existing
+// file atomically. False (and the notices that say why) when nothing was written. A run over many files writes
+// them as Scratch, each replaced atomically without waiting for the disk, and then waits for all of them at once
+// with flushToDisk.
 bool generateMetadata(const QString &templateFile, const FileInfo &info, const QString &outputPath,
                       Notices &notices, WriteKind kind = WriteKind::Durable);
 

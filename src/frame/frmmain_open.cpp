@@ -43,7 +43,8 @@ void problemLoading(const QString &text)
     msgBox(text, Buttons::Ok, Icon::Exclamation, QStringLiteral("Problem Loading File"));
 }
 
-// Reads the file to open, or says why it cannot be opened (nothing has changed then).
+// Reads the file to open, or says why it cannot be opened (nothing has changed then): a file in a form of bytes
+// that is not read is refused by its decoding notice.
 std::optional<DecodedText> readFileToOpen(const QString &path)
 {
     const QFileInfo info(path);
@@ -66,6 +67,8 @@ std::optional<DecodedText> readFileToOpen(const QString &path)
     }
     if (const std::optional<Notice> notice = decodingNotice(decoded, path))
         showNotices({*notice});
+    if (decoded.unreadable)
+        return std::nullopt;
     return decoded;
 }
 

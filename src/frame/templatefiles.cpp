@@ -106,10 +106,10 @@ bool openTemplate(const QString &path)
         globals().templateFileName = getFileName(path);
         main.openSelectedFile(false, path, true);
         // The opening reports its own failures; the template is open when the editor of its binding is the
-        // active one (the user may have kept the other binding).
-        QString text;
-        opened = readTextFile(path, text) &&
-                 (isScorm2004Document(text) ? Binding::Scorm2004 : Binding::Scorm12) == activeBinding();
+        // active one (the user may have kept the other binding), and never when its bytes are not read at all.
+        DecodedText decoded;
+        opened = readTextFile(path, decoded) && !decoded.unreadable &&
+                 (isScorm2004Document(decoded.text) ? Binding::Scorm2004 : Binding::Scorm12) == activeBinding();
     } catch (const AppError &e) {
         if (e.number == err::OutOfMemory)
             showLowMemory();

@@ -82,13 +82,18 @@ void rewriteBelow(const XmlNode &node, const Clock &clock, QStringList &kept)
 
 // The source read as the editor reads it: its bytes decoded by the shared rules (the parser is not handed
 // the raw bytes, whose declared encoding it would convert with limits of its own), and what the editor says
-// of them kept for the run's report. False, with the reason, when it cannot be read as XML.
+// of them kept for the run's report. False, with the reason, when it cannot be read as XML or is in a form of
+// bytes that is not read (said as the editor says it, of the file the report's line names).
 bool loadSource(XmlDocument &source, const QString &fileName, QString &notice, QString &failure)
 {
     DecodedText decoded;
     QString reason;
     if (!readTextFile(fileName, decoded, &reason)) {
         failure = QStringLiteral("It could not be read as XML: %1").arg(reason);
+        return false;
+    }
+    if (decoded.unreadable) {
+        failure = unreadableText(decoded, QStringLiteral("It"));
         return false;
     }
     notice = decodingNoticeText(decoded, fileName);

@@ -131,6 +131,32 @@ std::optional<Utf16Form> utf16Form(const QByteArray &bytes)
     return std::nullopt;
 }
 
+// The forms that XML 1.0 tells by a file's first four bytes and no decoder here reads, so that such a file is
+// refused rather than read as another encoding: UTF-32 with its byte-order mark (the little-endian one begins
+// like UTF-16's) or beginning with "<", UTF-16 without a mark beginning with "<" and a character other than the
+// "?" of a declaration (which utf16Form reads), and EBCDIC beginning with "<?xm".
+std::optional<QString> unreadableForm(const QByteArray &bytes)
+{
+    static constexpr struct {
+        QByteArrayView start;
+        const char *form;
+    } kForms[] = {
+        {QByteArrayView("\xFF\xFE\0\0", 4), "UTF-32"}, {QByteArrayView("\0\0\xFE\xFF", 4), "UTF-32"},
+        {QByteArrayView("<\0\0\0", 4), "UTF-32"},       {QByteArrayView("\0\0\0<", 4), "UTF-32"},
+        {QByteArrayView("\x4C\x6F\xA7\x94", 4), "EBCDIC"},
+    };
+    for (const auto &f : kForms)
+        if (bytes.startsWith(f.start))
+            return QString::fromLatin1(f.form);
+    if (bytes.size() < 4 || utf16Form(bytes))
+        return std::nullopt;
+    // "<" and a character other than NUL, in either byte order ("<" and NUL little-endian is UTF-32, told above).
+    if (bytes.startsWith(QByteArrayView("<\0", 2)) ||
+        (bytes.startsWith(QByteArrayView("\0<", 2)) && (bytes.at(2) != 0 || bytes.at(3) != 0)))
+        return QStringLiteral("UTF-16 without a byte-order mark or XML declaration");
+    return std::nullopt;
+}
+
 DecodedText decodeUtf8(const QByteArray &bytes, const QString &encoding)
 {
     // Stateless: a sequence cut short at the end is an invalid byte too, not one held back.
@@ -144,6 +170,11 @@ DecodedText decodeTextFile(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return decodeUtf8(bytes.mid(3), QStringLiteral("UTF-8"));
+    if (std::optional<QString> form = unreadableForm(bytes)) {
+        DecodedText out;
+        out.unreadable = std::move(form);
+        return out;
+    }
     if (const std::optional<Utf16Form> form = utf16Form(bytes)) {
         QStringDecoder decoder(form->encoding, QStringConverter::Flag::Stateless);
         return decodeWith(decoder, bytes.mid(form->markLength), QStringLiteral("UTF-16"), false);

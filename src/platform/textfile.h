@@ -18,6 +18,9 @@ struct DecodedText {
     // The encoding its XML declaration names when no decoder here knows it, an empty name too (the file is
     // then read as one that declares nothing); no value otherwise.
     std::optional<QString> unknownEncoding = {};
+    // The form of bytes no decoder here reads, when the file is in one ("UTF-32", "UTF-16 without a byte-order
+    // mark or XML declaration", "EBCDIC"): its text is then empty and nothing else is said of it.
+    std::optional<QString> unreadable = {};
 };
 
 // Decodes the bytes of a text file: a byte-order mark wins, then UTF-16 told by the first characters of an
@@ -25,7 +28,9 @@ struct DecodedText {
 // mark), then the encoding named by an XML declaration; a byte not valid in that encoding becomes U+FFFD, and
 // so does a UTF-16 surrogate without its partner. A file that declares nothing, or an encoding unknown here
 // (an empty name too), is read as UTF-8, or, when it is not UTF-8, as Windows-1252 (the encoding older files
-// of this kind were written in), which firstNotUtf8Line tells.
+// of this kind were written in), which firstNotUtf8Line tells. Bytes that XML 1.0 tells by their first four as
+// UTF-32 (with a byte-order mark or beginning with "<"), as UTF-16 without a mark beginning with "<" and a
+// character other than "?", or as EBCDIC are not decoded at all: unreadable names their form.
 DecodedText decodeTextFile(const QByteArray &bytes);
 QString decodeText(const QByteArray &bytes);
 

@@ -267,12 +267,16 @@ std::optional<StrippedMetadata> stripHeader(const QString &text, Notices &notice
 
 std::optional<StrippedMetadata> removeHeader(const QString &path, Notices &notices, GeneralTag form)
 {
-    QString text;
-    if (!readTextFile(path, text)) {
+    DecodedText decoded;
+    if (!readTextFile(path, decoded)) {
         notices.append(readFailureNotice(path));
         return std::nullopt;
     }
-    return stripHeader(text, notices, form);
+    if (decoded.unreadable) {
+        notices.append(*decodingNotice(decoded, path));
+        return std::nullopt;
+    }
+    return stripHeader(decoded.text, notices, form);
 }
 
 Notice readFailureNotice(const QString &path)

@@ -26,7 +26,8 @@ struct StrippedMetadata {
 enum class GeneralTag { AsWritten, AnyForm };
 
 // Reads the file (honouring a byte-order mark or an XML declaration) and cuts its header off. No value, and
-// the notice to show, when the file cannot be read or holds no general element.
+// the notice to show, when the file cannot be read, is in a form of bytes that is not read (its decoding
+// notice) or holds no general element.
 std::optional<StrippedMetadata> removeHeader(const QString &path, Notices &notices,
                                              GeneralTag form = GeneralTag::AsWritten);
 

@@ -34,9 +34,20 @@ Notice xmlFileParseNotice(const ParseError &error, const QString &path)
     return notice;
 }
 
+QString unreadableText(const DecodedText &decoded, const QString &subject)
+{
+    if (!decoded.unreadable)
+        return {};
+    return QStringLiteral("%1 cannot be read: its bytes are in %2, which this program does not read. Save it in "
+                          "UTF-8 and try again.")
+        .arg(subject, *decoded.unreadable);
+}
+
 QString decodingNoticeText(const DecodedText &decoded, const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(path);
+    if (decoded.unreadable)
+        return unreadableText(decoded, shown);
     if (decoded.firstBadLine > 0)
         return QStringLiteral("Some bytes of %1 are not valid %2; they are shown as \"\uFFFD\". The first is on line "
                               "%3.")

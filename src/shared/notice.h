@@ -36,9 +36,15 @@ Notice parseErrorNotice(const QString &prefix, const ParseError &error, const QS
 // path, a last line "File: " and the file.
 Notice xmlFileParseNotice(const ParseError &error, const QString &path = {});
 
-// What the reading of a text file has to say about its bytes: the bytes not valid in the encoding it
-// declares, an encoding it declares that is not known, or a file read as Windows-1252 for not being UTF-8;
-// empty when it was read as it should be. The file is named by its path.
+// Why a file in a form of bytes that is not read is refused, said of its subject (its path, or "It" where a
+// line has named it): "<subject> cannot be read: its bytes are in <form>, which this program does not read. Save
+// it in UTF-8 and try again."; empty for a file that was read.
+QString unreadableText(const DecodedText &decoded, const QString &subject);
+
+// What the reading of a text file has to say about its bytes: a form of bytes that is not read at all (the
+// file is refused then, nothing of it read), the bytes not valid in the encoding it declares, an encoding it
+// declares that is not known, or a file read as Windows-1252 for not being UTF-8; empty when it was read as it
+// should be. The file is named by its path.
 QString decodingNoticeText(const DecodedText &decoded, const QString &path);
 // The same as the box every program shows for it (title "Notice", exclamation icon); no value when there is
 // nothing to say.

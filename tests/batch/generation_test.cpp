@@ -149,6 +149,9 @@ TEST_F(Generation, TemplateShapesAndWhatFails)
         {"<lom><technical/></lom>", nullptr,
          {"The template holds no general element, so no metadata file can be made from it. Nothing was written. "
           "[Invalid Metadata File]"}},
+        {QByteArray("\0\0\0<\0\0\0l\0\0\0o\0\0\0m\0\0\0>", 20), nullptr,
+         {"@FOLDER@/common/scorm_template.xml cannot be read: its bytes are in UTF-32, which this program does not "
+          "read. Save it in UTF-8 and try again. [Notice]"}},
         // A general element with attributes, as some LOM profiles write it, or with a prefix, is the record's
         // general element, as the editors take it: filled, with its categories, in the record's namespace;
         // an element of another namespace is carried over as it is.

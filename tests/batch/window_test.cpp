@@ -193,6 +193,8 @@ TEST_F(BatchWindow, TheTemplateIsCheckedOnceAndNamedAsChosen)
     const QString refused = QStringLiteral("The template holds no general element, so no metadata file can be made "
                                            "from it. Nothing was written.\r\rTemplate: %1 [Invalid Metadata File]");
     const QString handOverFile = QStringLiteral("@/common/scorm_template.xml");
+    const QString unreadable = QStringLiteral("chosen cannot be read: its bytes are in %1, which this program does not "
+                                              "read. Save it in UTF-8 and try again. [Notice]");
     const struct {
         QByteArray handOver;
         QStringList calls;
@@ -216,6 +218,10 @@ TEST_F(BatchWindow, TheTemplateIsCheckedOnceAndNamedAsChosen)
           "Files generated successfully! [Batch Generate]"}},
         {"<lom><general></general></lom>", {"Files generated successfully! [Batch Generate]"}, true, "chosen",
          handOverFile},
+        // Bytes in a form that is not read are refused by their decoding notice.
+        {QByteArray("\xFF\xFE\0\0<\0\0\0", 8), {unreadable.arg("UTF-32")}},
+        {QByteArray("<\0l\0o\0m\0>\0", 10), {unreadable.arg("UTF-16 without a byte-order mark or XML declaration")}},
+        {"\x4C\x6F\xA7\x94\x93", {unreadable.arg("EBCDIC")}},
         // A general element with attributes or a prefix, as the editors take it.
         {"<lom:lom xmlns:lom='http://ltsc.ieee.org/xsd/LOM'><lom:general uniqueElementName='general'></lom:general>"
          "</lom:lom>",

@@ -162,6 +162,7 @@ TEST(TextFile, DeclaredEncodingIsReadWithBadBytesReplacedAndTheirFirstLineNamed)
         const char16_t *text;
         const char *encoding;
         int firstBadLine;
+        const char *unreadable = nullptr;
     } rows[] = {
         // Lines ending in carriage returns alone; a sequence cut short at the end is a bad byte too.
         {"<?xml version='1.0' encoding='utf-8'?>\rM\xFCller\r\xC3", u"<?xml version='1.0' encoding='utf-8'?>\rM\uFFFDller\r\uFFFD",
@@ -170,11 +171,20 @@ TEST(TextFile, DeclaredEncodingIsReadWithBadBytesReplacedAndTheirFirstLineNamed)
         {"\xEF\xBB\xBF\xEF\xBF\xBD\n\xFF", u"\uFFFD\n\uFFFD", "UTF-8", 2},
         {"<?xml version=\"1.0\" encoding=\"ISO-8859-15\"?>\xA4", u"<?xml version=\"1.0\" encoding=\"ISO-8859-15\"?>\u20ac",
          "ISO-8859-15", 0},
+        // Forms told by their first bytes that are not read at all: nothing is decoded, the form is named.
+        {QByteArray("\xFF\xFE\0\0<\0\0\0", 8), u"", "", 0, "UTF-32"},
+        {QByteArray("\0\0\xFE\xFF\0\0\0<", 8), u"", "", 0, "UTF-32"},
+        {QByteArray("<\0\0\0?\0\0\0", 8), u"", "", 0, "UTF-32"},
+        {QByteArray("\0\0\0<\0\0\0?", 8), u"", "", 0, "UTF-32"},
+        {QByteArray("<\0l\0o\0m\0", 8), u"", "", 0, "UTF-16 without a byte-order mark or XML declaration"},
+        {QByteArray("\0<\0l\0o\0m", 8), u"", "", 0, "UTF-16 without a byte-order mark or XML declaration"},
+        {"\x4C\x6F\xA7\x94\x93", u"", "", 0, "EBCDIC"},
     };
     for (const auto &r : rows) {
         const DecodedText decoded = decodeTextFile(r.bytes);
         EXPECT_EQ(decoded.text, QString::fromUtf16(r.text)) << r.bytes.toStdString();
         EXPECT_EQ(decoded.encoding, QLatin1String(r.encoding));
         EXPECT_EQ(decoded.firstBadLine, r.firstBadLine);
+        EXPECT_EQ(decoded.unreadable, r.unreadable ? std::optional(QString::fromLatin1(r.unreadable)) : std::nullopt);
     }
 }
