@@ -83,6 +83,33 @@ TEST(GetVCardName, Table)
             << QString::fromUtf16(r.vcard).toStdString();
 }
 
+// The lines of a vCard beside its name, as the check of an opened file names them.
+TEST(GetVCardDetails, Table)
+{
+    const struct {
+        const char16_t *vcard;
+        QStringList details;
+    } rows[] = {
+        {u"\n   begin:vcard\n   fn: Ann\n   end:vcard\n", {}},
+        {u"BEGIN:VCARD\nVERSION:3.0\nFN:Ana Ortiz\nN:Ortiz;Ana\nORG:Cellworks\nEMAIL;INTERNET:ana@x.org\nEND:VCARD",
+         {"ORG:Cellworks", "EMAIL;INTERNET:ana@x.org"}},
+        // Lines that hold nothing after their colon.
+        {u"BEGIN:VCARD\nFN:Ann\nORG:\nTEL: \nEND:VCARD", {}},
+        // Without an FN: the name is the ORG, and N is a line of its own.
+        {u"BEGIN:VCARD\nN:Lee;Ann\nORG:ACME\nEND:VCARD", {"N:Lee;Ann"}},
+        // Without either: the first line that is no marker is the name.
+        {u"BEGIN:vCard\rFisher;Sue\rNOTE:x\rEND:vCard", {"NOTE:x"}},
+        {u"BEGIN:VCARD VERSION:3.0 FN:Ann Lee EMAIL;TYPE=INTERNET:ann@example.org END:VCARD",
+         {"EMAIL;TYPE=INTERNET:ann@example.org"}},
+        // A line that is no property goes on from the one before.
+        {u"BEGIN:VCARD\nFN:Ann\nADR:;;1 Main Street\n  Springfield\nEND:VCARD", {"ADR:;;1 Main Street Springfield"}},
+        {u"BEGIN:VCARD\nFN:Ana Ortiz END:VCARD", {}},
+        {u"BEGIN:VCARD\nFN:Ann\nFN:Annie\nEND:VCARD", {"FN:Annie"}},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(getVCardDetails(QString::fromUtf16(r.vcard)), r.details) << QString::fromUtf16(r.vcard).toStdString();
+}
+
 TEST(GetVCardName, LongNameHasNoLimit)
 {
     const QString name = QString(40000, QLatin1Char('n'));
