@@ -17,15 +17,8 @@ namespace ts {
 
 namespace {
 
-using CategoryReader = void (*)(const XmlNode &, Record12 &, Notices &);
-
-struct CategoryStep {
-    const char *name;
-    CategoryReader reader;
-};
-
 // The categories after <general>, in the order they are read.
-const CategoryStep kCategories[] = {
+const CategoryStep<Record12> kCategories[] = {
     {"lifecycle", &parseLifecycle},   {"metametadata", &parseMetametadata}, {"technical", &parseTechnical},
     {"educational", &parseEducational}, {"rights", &parseRights},         {"relation", &parseRelation},
     {"annotation", &parseAnnotation},
@@ -70,13 +63,7 @@ bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notic
         // One notice for the file names the strings in further languages that its fields leave out.
         LeftOutStrings leftOut(notices);
         parseGeneral(general, record, notices);
-        QList<QByteArrayView> names;
-        for (const CategoryStep &step : kCategories)
-            names << QByteArrayView(step.name);
-        const QList<XmlNode> categories = recordCategories(found, names);
-        for (qsizetype i = 0; i < categories.size(); ++i)
-            if (!categories[i].isNull())
-                kCategories[i].reader(categories[i], record, notices);
+        readCategories<Record12>(found, kCategories, record, notices);
         if (found.element.raw() != general.raw())
             reportUnknownCategories(found.element, ns, notices);
     }

@@ -15,15 +15,8 @@ namespace ts {
 
 namespace {
 
-using CategoryReader = void (*)(const XmlNode &, Record2004 &, Notices &);
-
-struct CategoryStep {
-    const char *name;
-    CategoryReader reader;
-};
-
 // The categories after <general>, in the order they are read.
-const CategoryStep kCategories[] = {
+const CategoryStep<Record2004> kCategories[] = {
     {"lifeCycle", &parseLifecycle2004},     {"metaMetadata", &parseMetametadata2004},
     {"technical", &parseTechnical2004},     {"educational", &parseEducational2004},
     {"rights", &parseRights2004},           {"relation", &parseRelation2004},
@@ -39,7 +32,7 @@ bool isCategory(const XmlNode &node, const QString &ns)
 {
     if (isNamed(node, "general", ns) || isNamed(node, "classification", ns))
         return true;
-    for (const CategoryStep &step : kCategories)
+    for (const CategoryStep<Record2004> &step : kCategories)
         if (isNamed(node, step.name, ns))
             return true;
     return false;
@@ -75,13 +68,7 @@ bool parseMetadata2004(const XmlDocument &document, Record2004 &record, Notices 
         // One notice for the file names the strings in further languages that its fields leave out.
         LeftOutStrings leftOut(notices);
         parseGeneral2004(general, record, notices);
-        QList<QByteArrayView> names;
-        for (const CategoryStep &step : kCategories)
-            names << QByteArrayView(step.name);
-        const QList<XmlNode> categories = recordCategories(found, names);
-        for (qsizetype i = 0; i < categories.size(); ++i)
-            if (!categories[i].isNull())
-                kCategories[i].reader(categories[i], record, notices);
+        readCategories<Record2004>(found, kCategories, record, notices);
         if (found.element.raw() != general.raw())
             reportUnknownCategories(found.element, ns, notices);
     }

@@ -7,12 +7,15 @@
 // that general element; nothing of another record, and no general element of an extension or nested in a
 // category, is taken for the record's.
 
+#include "notice.h"
+
 #include "platform/xmldocument.h"
 
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <span>
 
 namespace ts {
 
@@ -36,6 +39,27 @@ MetadataRecord findRecord(const XmlDocument &document);
 // The first child of the record of each of the names, in the record's namespace; a null node for a name
 // that no child has.
 QList<XmlNode> recordCategories(const MetadataRecord &record, const QList<QByteArrayView> &names);
+
+// A category and the reader of a binding that reads it into a record.
+template <class Record>
+struct CategoryStep {
+    const char *name;
+    void (*reader)(const XmlNode &, Record &, Notices &);
+};
+
+// Hands the record's first child of each category to its reader, in the order of the steps.
+template <class Record>
+void readCategories(const MetadataRecord &found, std::span<const CategoryStep<Record>> steps, Record &record,
+                    Notices &notices)
+{
+    QList<QByteArrayView> names;
+    for (const CategoryStep<Record> &step : steps)
+        names << QByteArrayView(step.name);
+    const QList<XmlNode> categories = recordCategories(found, names);
+    for (qsizetype i = 0; i < categories.size(); ++i)
+        if (!categories[i].isNull())
+            steps[i].reader(categories[i], record, notices);
+}
 
 // Every element of that local name in the record's namespace inside the record, at any depth, in document
 // order, but none inside another record held in it.

@@ -11,22 +11,28 @@ using namespace ts::test;
 
 namespace {
 
-class OpenedLosses : public ProgramFolderTest {};
+class OpenedLosses : public ProgramFolderTest {
+protected:
+    // How the editor opens a file of this binding and exports its record, on the day given.
+    OpeningBinding binding()
+    {
+        return {&loadMetadataFile12,
+                [this](const XmlDocument &document, Notices &notices, const QDate &day) {
+                    Record12 record = clearedRecord12();
+                    parseMetadata(document, record, notices);
+                    WriteContext12 context;
+                    context.programDir = path(QString());
+                    context.today = day;
+                    return writeDocument12(Writer12::Aggregation, record, context).text;
+                },
+                checkTables12()};
+    }
+};
 
 TEST_F(OpenedLosses, EveryTextOfAFileIsExportedOrNamed)
 {
     failOnUnanswered = false;
-    expectEveryLossNamed({&loadMetadataFile12,
-                          [this](const XmlDocument &document, Notices &notices, const QDate &day) {
-                              Record12 record = clearedRecord12();
-                              parseMetadata(document, record, notices);
-                              WriteContext12 context;
-                              context.programDir = path(QString());
-                              context.today = day;
-                              return writeDocument12(Writer12::Aggregation, record, context).text;
-                          },
-                          checkTables12()},
-                         dialogs, path(QString()),
+    expectEveryLossNamed(binding(), dialogs, path(QString()),
                          {{readers::kStatusNotRecommended, "the editor takes a status outside its list only from a "
                                                            "file, and says so each time"},
                           {"Unsupported element found in your imported file <lom>: lom:classification",
@@ -280,15 +286,8 @@ TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
             notices << n.text;
         EXPECT_EQ(notices.join(u'\n').toStdString(), row.notices.join(u'\n').toStdString());
         // Exported, it keeps what the notices do not name.
-        for (int i = 0; i < 8; ++i)
-            dialogs.answer(Answer::Yes);
-        WriteContext12 context;
-        context.programDir = path(QString());
-        XmlDocument exported;
-        ASSERT_TRUE(exported.loadXML(writeDocument12(Writer12::Aggregation, opened.record, context).text));
-        dialogs.clear();
-        const LoadedMetadata loaded = loadMetadataFile12(path(QStringLiteral("shape.xml")));
-        EXPECT_EQ(unnamedLosses(*loaded.document, exported, checkTables12(), opened.notices), QStringList());
+        EXPECT_EQ(unnamedLossesOfExport(binding(), dialogs, path(QStringLiteral("shape.xml")), opened.notices),
+                  QStringList());
     }
     // A classification read back with taxon paths of two sources keeps the last source and names the other.
     Record12 entry = clearedRecord12();

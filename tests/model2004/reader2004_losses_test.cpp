@@ -12,22 +12,28 @@ using namespace ts::test;
 
 namespace {
 
-class OpenedLosses2004 : public ProgramFolderTest {};
+class OpenedLosses2004 : public ProgramFolderTest {
+protected:
+    // How the editor opens a file of this binding and exports its record, on the day given.
+    OpeningBinding binding()
+    {
+        return {&loadMetadataFile2004,
+                [this](const XmlDocument &document, Notices &notices, const QDate &day) {
+                    Record2004 record = clearedRecord2004();
+                    parseMetadata2004(document, record, notices);
+                    WriteContext context;
+                    context.programDir = path(QString());
+                    context.today = day;
+                    return writeDocument2004(Writer2004::Aggregation, record, context).text;
+                },
+                checkTables2004()};
+    }
+};
 
 TEST_F(OpenedLosses2004, EveryTextOfAFileIsExportedOrNamed)
 {
     failOnUnanswered = false;
-    expectEveryLossNamed({&loadMetadataFile2004,
-                          [this](const XmlDocument &document, Notices &notices, const QDate &day) {
-                              Record2004 record = clearedRecord2004();
-                              parseMetadata2004(document, record, notices);
-                              WriteContext context;
-                              context.programDir = path(QString());
-                              context.today = day;
-                              return writeDocument2004(Writer2004::Aggregation, record, context).text;
-                          },
-                          checkTables2004()},
-                         dialogs, path(QString()),
+    expectEveryLossNamed(binding(), dialogs, path(QString()),
                          {{readers::kStatusNotRecommended, "the editor takes a status outside its list only from a "
                                                            "file, and says so each time"}});
 }
@@ -253,15 +259,8 @@ TEST_F(OpenedLosses2004, EachLossIsNamedInItsOwnWords)
             notices << n.text;
         EXPECT_EQ(notices.join(u'\n').toStdString(), row.notices.join(u'\n').toStdString());
         // Exported, it keeps what the notices do not name.
-        for (int i = 0; i < 8; ++i)
-            dialogs.answer(Answer::Yes);
-        WriteContext context;
-        context.programDir = path(QString());
-        XmlDocument exported;
-        ASSERT_TRUE(exported.loadXML(writeDocument2004(Writer2004::Aggregation, opened.record, context).text));
-        dialogs.clear();
-        const LoadedMetadata loaded = loadMetadataFile2004(path(QStringLiteral("shape.xml")));
-        EXPECT_EQ(unnamedLosses(*loaded.document, exported, checkTables2004(), opened.notices), QStringList());
+        EXPECT_EQ(unnamedLossesOfExport(binding(), dialogs, path(QStringLiteral("shape.xml")), opened.notices),
+                  QStringList());
     }
     // A classification read back shows one description and one purpose.
     Record2004 entry = clearedRecord2004();

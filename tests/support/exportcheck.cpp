@@ -236,6 +236,20 @@ QStringList unnamedLosses(const XmlDocument &opened, const XmlDocument &exported
     return out;
 }
 
+QStringList unnamedLossesOfExport(const OpeningBinding &binding, ScriptedDialogs &dialogs, const QString &path,
+                                  const Notices &notices)
+{
+    for (int i = 0; i < 8; ++i)
+        dialogs.answer(Answer::Yes);
+    const LoadedMetadata loaded = binding.load(path);
+    Notices ignored;
+    XmlDocument exported;
+    const bool written = loaded.document && exported.loadXML(binding.openAndExport(*loaded.document, ignored,
+                                                                                    QDate::currentDate()));
+    dialogs.clear();
+    return written ? unnamedLosses(*loaded.document, exported, binding.tables, notices) : QStringList{"not exported"};
+}
+
 void expectEveryLossNamed(const OpeningBinding &binding, ScriptedDialogs &dialogs, const QString &folder,
                           const QHash<QString, const char *> &expected)
 {

@@ -38,6 +38,11 @@ struct OpeningBinding {
     const CheckTables &tables;
 };
 
+// The file at path opened and exported as the binding does, with "Continue?" answered Yes: the texts it holds
+// that the export does not, unnamed by the notices given.
+QStringList unnamedLossesOfExport(const OpeningBinding &binding, ScriptedDialogs &dialogs, const QString &path,
+                                  const Notices &notices);
+
 // Opens each of recordsToOpen() that the binding reads, exports it with "Continue?" answered Yes, and fails
 // for every text of the file the export does not hold that its notices do not name. Then it opens the
 // export, written today and once more a day before, into `folder`, and fails for every notice that opening
