@@ -230,8 +230,11 @@ private:
             noteLanguages(element, path); // what a notice names is left out whole, in its languages too
             return;
         }
-        if (path->vocabulary && valueLost(element, path, *path->vocabulary))
-            return;
+        if (path->vocabulary) {
+            if (valueLost(element, path, *path->vocabulary))
+                return;
+            m_keptVocabulary = element.raw();
+        }
         Held held = inherited;
         XmlNode unit = ruleElement;
         if (path->held) {
@@ -341,7 +344,7 @@ private:
     {
         if (!m_read)
             m_repeats.add(section(), m_categoryElement.raw(), text);
-        else if (!m_contribution.isNull() && !hasPerson(m_contribution))
+        else if (withoutPerson())
             m_withoutPersons.add(section() + QLatin1Char(' ') + shownUpTo(m_contribution), m_contribution.raw(),
                                  text);
         else if (!m_repeated.isNull())
@@ -412,13 +415,14 @@ private:
             }
     }
 
-    // A vocabulary's source that the writers do not write, counted unless the vocabulary is left out with
-    // what holds it.
+    // A vocabulary's source that the writers do not write, counted with a value the record keeps, not with one
+    // left out with what holds it.
     void source(const XmlNode &element)
     {
         const QString text = nodeText(element).simplified();
-        if (text.isEmpty() || text == QLatin1String(m_tables.vocabularySource) || !m_read || !m_repeated.isNull() ||
-            (!m_contribution.isNull() && !hasPerson(m_contribution)))
+        const bool valueKept = element.parent().raw() == m_keptVocabulary;
+        if (text.isEmpty() || text == QLatin1String(m_tables.vocabularySource) ||
+            (!valueKept && (!m_read || !m_repeated.isNull() || withoutPerson())))
             return;
         const auto found = m_sourceIndex.constFind(text);
         if (found != m_sourceIndex.constEnd()) {
@@ -460,6 +464,18 @@ private:
             m_keptLanguages.insert(language.toLower());
         for (const XmlNode &c : element.elements())
             keepLanguages(c);
+    }
+
+    // Whether the element being walked is in a contribution without a person; told once for each contribution.
+    bool withoutPerson()
+    {
+        if (m_contribution.isNull())
+            return false;
+        if (m_personOf != m_contribution.raw()) {
+            m_personOf = m_contribution.raw();
+            m_hasPerson = hasPerson(m_contribution);
+        }
+        return !m_hasPerson;
     }
 
     bool hasPerson(const XmlNode &contribution) const
@@ -588,6 +604,9 @@ private:
     XmlNode m_repeated;      // around the element being walked: the outermost repeat of a field of one value
     // Around the element being walked: the contribution, whose person is looked for when a text of it is lost.
     XmlNode m_contribution;
+    const void *m_keptVocabulary = nullptr; // the vocabulary last met whose value the record keeps in its field
+    const void *m_personOf = nullptr; // the contribution last looked at for its person, and whether it has one
+    bool m_hasPerson = false;
     NamedLine m_unsupported;
     QSet<const void *> m_valuesNamed;
     NamedLine m_repeats;

@@ -96,3 +96,13 @@ TEST_F(WindowSize, EachEditorOpensWholeWithTheSidePane)
     }
 }
 
+
+// A window that opens centred on a screen smaller than itself is fitted to the room there as it is shown.
+TEST_F(WindowSize, ACentredWindowLargerThanTheScreenIsFittedWhenShown)
+{
+    QWidget window;
+    window.resize(window.screen()->availableGeometry().size() + QSize(300, 200));
+    openCentred(&window);
+    window.show();
+    EXPECT_EQ(window.size(), roomOnScreen(&window));
+}

@@ -216,6 +216,22 @@ TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
          {"Each of these fields holds one value. Repeated elements left out of your imported file: <metametadata> "
           "contribute/role: \"Creator\"\r\rEach contribution is kept with its person. Contributions without a "
           "person left out of your imported file: <lifecycle> contribute: \"Validator\""}},
+        {"person elements that name no one, and contributions without a person holding repeats",
+         {},
+         "<lifecycle>" + contribute("Author", "BEGIN:VCARD\nFN:Ann\nEND:VCARD") + "<contribute>" +
+             vocabulary("role", "LOMv1.0", "Editor") + "<centity></centity></contribute><contribute>" +
+             vocabulary("role", "LOMv1.0", "Publisher") + vocabulary("role", "LOMv1.0", "Validator") +
+             "<centity><vcard>BEGIN:VCARD\nEND:VCARD</vcard></centity></contribute><contribute>" +
+             vocabulary("role", "LOMv1.0", "Initiator") + vocabulary("role", "LOMv1.0", "Terminator") +
+             "</contribute></lifecycle>",
+         {"Unsupported element found in your imported file <lifecycle>: centity",
+          "Each contribution is kept with its person. Contributions without a person left out of your imported "
+          "file: <lifecycle> contribute: \"Editor\", \"Publisher\", \"Initiator Terminator\""}},
+        {"strings that say what the first one says once blanks are simplified",
+         {}, {}, {},
+         lom({}, "<general><title><langstring>Cells\n   of life</langstring><langstring xml:lang=\"x-none\">Cells of "
+                 "life</langstring></title></general>"),
+         "Cells\n   of life"},
         {"strings that say what the first one says, and the writers' own date of an earlier day",
          "<description>" + lang("x-none", "Same") + lang("x-none", "Same") + "</description>",
          "<metametadata><contribute>" + vocabulary("role", "LOMv1.0", "Creator") +

@@ -61,6 +61,22 @@ TEST_F(OpenedLosses2004, EachLossIsNamedInItsOwnWords)
                vocabulary("context", source, "school") + vocabulary("difficulty", "LOMv1.0", "easy") + "</educational>";
     };
     const QString description = QStringLiteral("The learners will each make a business card ");
+    // Contributions dated on `count` days, and the line that names them.
+    const auto dated = [&](int count) {
+        QString dates;
+        for (int i = 1; i <= count; ++i)
+            dates += contribution("author", "Ann", QStringLiteral("<date><dateTime>2001-01-%1</dateTime></date>")
+                                                       .arg(i, 2, 10, QLatin1Char('0')));
+        return "</general><lifeCycle>" + dates + "</lifeCycle>";
+    };
+    const auto datesLine = [](int count) {
+        QStringList days;
+        for (int i = 1; i <= std::min(count, 20); ++i)
+            days << QStringLiteral("2001-01-%1").arg(i, 2, 10, QLatin1Char('0'));
+        return "The export writes its own dates and date descriptions. Dates of your imported file that are not "
+               "kept: <lifecycle> contribute/date: " +
+               days.join(QStringLiteral(", ")) + (count > 20 ? QStringLiteral(", \u2026 (%1 in all)").arg(count) : "");
+    };
     const struct {
         const char *what;
         QString categories; // after the title in the general element
@@ -169,6 +185,20 @@ TEST_F(OpenedLosses2004, EachLossIsNamedInItsOwnWords)
              "<contribute>" + vocabulary("role", "LOMv1.0", "editor") + "</contribute></lifeCycle>",
          {"Each contribution is kept with its person. Contributions without a person left out of your imported "
           "file: <lifecycle> contribute: \"editor\""}},
+        {"person elements that name no one, and contributions without a person holding repeats",
+         "</general><lifeCycle>" + contribution("author", "Ann", {}) + "<contribute>" +
+             vocabulary("role", "LOMv1.0", "editor") + "<entity></entity></contribute><contribute>" +
+             vocabulary("role", "LOMv1.0", "publisher") + vocabulary("role", "LOMv1.0", "validator") +
+             "<entity>BEGIN:VCARD\nEND:VCARD</entity></contribute><contribute>" +
+             vocabulary("role", "LOMv1.0", "initiator") + vocabulary("role", "LOMv1.0", "terminator") +
+             "</contribute></lifeCycle>",
+         {"Unsupported element found in your imported file <lifecycle>: entity",
+          "Each contribution is kept with its person. Contributions without a person left out of your imported "
+          "file: <lifecycle> contribute: \"editor\", \"publisher\", \"initiator terminator\""}},
+        {"strings that say what the first one says once blanks are simplified",
+         "</general>", {}, lom("<general><title><string>Cells\n   of life</string><string language=\"x-none\">Cells of "
+                               "life</string></title></general>"),
+         "Cells\n   of life"},
         {"nine vocabularies without a value element and two unsupported elements: three boxes",
          "<structure>linear</structure><aggregationLevel>2</aggregationLevel><rating>5</rating><stamp/></general>"
          "<educational><interactivityType>active</interactivityType><interactivityLevel>low</interactivityLevel>"
@@ -213,21 +243,9 @@ TEST_F(OpenedLosses2004, EachLossIsNamedInItsOwnWords)
          {"Every language is written as \"x-none\". Languages of your imported file that are not kept: es, it\r\rThe "
           "export writes its own dates and date descriptions. Dates of your imported file that are not kept: "
           "<lifecycle> contribute/date: 2006-01-01, 2021-09-01"}},
-        {"dates beyond twenty: the first ones and their number",
-         "</general><lifeCycle>" +
-             [&] {
-                 QString dated;
-                 for (int i = 1; i <= 25; ++i)
-                     dated += contribution("author", "Ann",
-                                           QStringLiteral("<date><dateTime>2001-01-%1</dateTime></date>")
-                                               .arg(i, 2, 10, QLatin1Char('0')));
-                 return dated;
-             }() +
-             "</lifeCycle>",
-         {"The export writes its own dates and date descriptions. Dates of your imported file that are not kept: "
-          "<lifecycle> contribute/date: 2001-01-01, 2001-01-02, 2001-01-03, 2001-01-04, 2001-01-05, 2001-01-06, 2001-01-07, 2001-01-08, "
-          "2001-01-09, 2001-01-10, 2001-01-11, 2001-01-12, 2001-01-13, 2001-01-14, 2001-01-15, 2001-01-16, "
-          "2001-01-17, 2001-01-18, 2001-01-19, 2001-01-20, \u2026 (25 in all)"}},
+        {"twenty dates: all of them", dated(20), {datesLine(20)}},
+        {"dates beyond twenty: the first ones and their number", dated(21), {datesLine(21)}},
+        {"many dates", dated(25), {datesLine(25)}},
         {"identifiers written as the general one",
          "<identifier><catalog>URI</catalog><entry>G-1</entry></identifier></general><metaMetadata><identifier>"
          "<catalog>URI</catalog><entry>MM-9</entry></identifier></metaMetadata><relation>" +

@@ -49,6 +49,11 @@ TEST(StripHeader, AnyFormCutsAtTheFirstGeneralElementWhateverItsPrefixOrAttribut
         // A tag that cannot be read ends the search by tags; the first "<general>" is taken then.
         {"<lom><x a=<general>", GeneralTag::AnyForm, "<lom><x a="},
         {"<lom:lom xmlns:lom=\"urn:l\"><lom:general/></lom:lom>", GeneralTag::AsWritten, nullptr},
+        // Written exactly so, a "<general>" in a comment, an instruction, character data or the document type
+        // is no general element either.
+        {"<!DOCTYPE lom [<!-- <general> -->]><?pi <general>?><lom><!-- <general> --><![CDATA[<general>]]><general>",
+         GeneralTag::AsWritten,
+         "<!DOCTYPE lom [<!-- <general> -->]><?pi <general>?><lom><!-- <general> --><![CDATA[<general>]]>"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.text);

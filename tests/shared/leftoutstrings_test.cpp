@@ -9,18 +9,36 @@ using namespace ts;
 // after its end is never read), cut there otherwise, never inside a character.
 TEST(LeftOutStrings, TheNoticeQuotesTheBeginningOfEachStringLeftOut)
 {
+    // Twenty strings left out are quoted all; of more, the first twenty and how many there are.
+    const auto strings = [](int count) {
+        QStringList texts;
+        for (int i = 1; i <= count; ++i)
+            texts << QStringLiteral("s%1").arg(i);
+        return texts;
+    };
+    const auto quotes = [&](int count) {
+        QStringList quoted;
+        for (const QString &text : strings(std::min(count, 20)))
+            quoted << u'"' + text + u'"';
+        return quoted.join(QStringLiteral(", ")) + (count > 20 ? QStringLiteral(", \u2026 (%1 in all)").arg(count) : "");
+    };
     const struct {
-        const char16_t *second, *quoted;
+        QStringList further;
+        QString quoted;
     } rows[] = {
-        {u"abcdefghij klmnopqrst uvwxyz12", u"\"abcdefghij klmnopqrst uvwxyz12\""},
-        {u"abcdefghijklmnopqrstuvwxyzabc\U0001F600", u"\"abcdefghijklmnopqrstuvwxyzabc\u2026\""},
+        {{QStringLiteral("abcdefghij klmnopqrst uvwxyz12")}, QStringLiteral("\"abcdefghij klmnopqrst uvwxyz12\"")},
+        {{QString::fromUtf16(u"abcdefghijklmnopqrstuvwxyzabc\U0001F600")},
+         QString::fromUtf16(u"\"abcdefghijklmnopqrstuvwxyzabc\u2026\"")},
+        {strings(20), quotes(20)},
+        {strings(21), quotes(21)},
     };
     for (const auto &row : rows) {
-        const QString second = QString::fromUtf16(row.second);
-        SCOPED_TRACE(second.toStdString());
+        SCOPED_TRACE(row.further.join(u' ').toStdString());
+        QString xml = QStringLiteral("<title><string language='en'>first</string>");
+        for (const QString &text : row.further)
+            xml += QStringLiteral("<string language='en'>") + text + QStringLiteral("</string>");
         XmlDocument doc;
-        ASSERT_TRUE(doc.loadXML(QStringLiteral("<title><string language='en'>first</string><string language='en'>") +
-                                second + QStringLiteral("</string></title>")));
+        ASSERT_TRUE(doc.loadXML(xml + QStringLiteral("</title>")));
         auto textOf = [](const XmlNode &node) { return node.text(); };
         Notices notices;
         {
@@ -32,6 +50,6 @@ TEST(LeftOutStrings, TheNoticeQuotesTheBeginningOfEachStringLeftOut)
         ASSERT_EQ(notices.size(), 1);
         EXPECT_EQ(notices.at(0).text, QStringLiteral("Only the first string of each field was read. Strings left out of "
                                                      "your imported file: <general> title (en, as the first string): ") +
-                                          QString::fromUtf16(row.quoted));
+                                          row.quoted);
     }
 }

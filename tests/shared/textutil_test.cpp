@@ -57,6 +57,8 @@ TEST(GetVCardName, Table)
         {u"BEGIN:vCard ORG: END:vCard", u""},
         {u"BEGIN:vCard FN:One Line END:vCard", u"One Line"},
         {u"BEGIN:vCard FN:One Line END: vCard", u"One Line"},
+        // An END: marker in capitals on the name's line ends the name there.
+        {u"BEGIN:VCARD\nFN:Ana Ortiz END:VCARD", u"Ana Ortiz"},
         // On one line the value ends where the next property begins.
         {u"BEGIN:VCARD VERSION:3.0 FN: EMAIL;TYPE=INTERNET: ORG: END:VCARD", u""},
         {u"BEGIN:VCARD VERSION:3.0 FN:Ann Lee EMAIL;TYPE=INTERNET:ann@example.org END:VCARD", u"Ann Lee"},
