@@ -97,12 +97,15 @@ TEST_F(WindowSize, EachEditorOpensWholeWithTheSidePane)
 }
 
 
-// A window that opens centred on a screen smaller than itself is fitted to the room there as it is shown.
+// A window that opens centred on a screen smaller than itself is fitted to the room there as it is shown, before
+// a window system that frames it later (here: never) has framed it.
 TEST_F(WindowSize, ACentredWindowLargerThanTheScreenIsFittedWhenShown)
 {
+    setWindowFrameSource([](const QWidget *) { return QMargins(); });
     QWidget window;
     window.resize(window.screen()->availableGeometry().size() + QSize(300, 200));
     openCentred(&window);
     window.show();
     EXPECT_EQ(window.size(), roomOnScreen(&window));
+    setWindowFrameSource({});
 }

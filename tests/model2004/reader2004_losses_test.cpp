@@ -60,6 +60,26 @@ TEST_F(OpenedLosses2004, EachLossIsNamedInItsOwnWords)
                "<entity>BEGIN:VCARD\nFN:Ann\nEND:VCARD</entity></contribute></lifeCycle><educational>" +
                vocabulary("context", source, "school") + vocabulary("difficulty", "LOMv1.0", "easy") + "</educational>";
     };
+    // A package of `count` resources, each with a record, and the line that names the records after the first.
+    const auto package = [&](int count) {
+        QString resources;
+        for (int i = 1; i <= count; ++i)
+            resources += QStringLiteral("<resource identifier=\"RES-%1\"><metadata>").arg(i) +
+                         titled(i == 1 ? "Resource 1" : "Another",
+                                i == 8 ? "<lifeCycle><status><value>Approved</value></status></lifeCycle>" : "") +
+                         "</metadata></resource>";
+        return "<manifest xmlns=\"http://www.imsglobal.org/xsd/imscp_v1p1\"><resources>" + resources +
+               "</resources></manifest>";
+    };
+    const auto recordsLine = [](int count) {
+        QStringList places;
+        for (int i = 2; i <= std::min(count, 21); ++i)
+            places << QStringLiteral("resource \"RES-%1\"").arg(i);
+        return QStringLiteral("Only the first metadata record of a file is read. Left out of your imported file: %1 more "
+                              "records, in ")
+                   .arg(count - 1) +
+               places.join(QStringLiteral(", ")) + (count > 21 ? QStringLiteral(", \u2026 (%1 in all)").arg(count - 1) : "");
+    };
     const QString description = QStringLiteral("The learners will each make a business card ");
     // Contributions dated on `count` days, and the line that names them.
     const auto dated = [&](int count) {
@@ -105,25 +125,15 @@ TEST_F(OpenedLosses2004, EachLossIsNamedInItsOwnWords)
              "type=\"webcontent\" href=\"cells.html\"><metadata>" +
              titled("The resource") + "</metadata><file href=\"cells.html\"><metadata>" + titled("The page") +
              "</metadata></file></resource></resources></manifest>"},
-        {"a package of 22 resource-level records: the first is read, and twenty of the others are named",
+        {"a package of 21 resource-level records: the first is read, and the others named",
          {},
-         {[] {
-             QStringList places;
-             for (int i = 2; i <= 21; ++i)
-                 places << QStringLiteral("resource \"RES-%1\"").arg(i);
-             return "Only the first metadata record of a file is read. Left out of your imported file: 21 more records, "
-                    "in " + places.join(QStringLiteral(", ")) + ", \u2026 (21 in all)";
-         }()},
-         [&] {
-             QString resources;
-             for (int i = 1; i <= 22; ++i)
-                 resources += QStringLiteral("<resource identifier=\"RES-%1\"><metadata>").arg(i) +
-                              titled(i == 1 ? "Resource 1" : "Another",
-                                     i == 8 ? "<lifeCycle><status><value>Approved</value></status></lifeCycle>" : "") +
-                              "</metadata></resource>";
-             return "<manifest xmlns=\"http://www.imsglobal.org/xsd/imscp_v1p1\"><resources>" + resources +
-                    "</resources></manifest>";
-         }(),
+         {recordsLine(21)},
+         package(21),
+         "Resource 1"},
+        {"a package of 22 resource-level records: the first is read, and twenty of the others named",
+         {},
+         {recordsLine(22)},
+         package(22),
          "Resource 1"},
         {"an extension's general element before the record's own",
          {},
