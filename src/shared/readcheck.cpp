@@ -456,9 +456,9 @@ private:
     // The languages of an element kept as it stands, and of everything in it.
     void keepLanguages(const XmlNode &element)
     {
-        if (const QString text = nodeText(element).trimmed().toLower();
-            element.localName() == QLatin1String("language") && !text.isEmpty())
-            m_keptLanguages.insert(text);
+        if (element.localName() == QLatin1String("language"))
+            if (const QString text = nodeText(element).trimmed().toLower(); !text.isEmpty())
+                m_keptLanguages.insert(text);
         if (const QString language = element.attribute(QLatin1String(m_tables.languageAttribute)).trimmed();
             !language.isEmpty())
             m_keptLanguages.insert(language.toLower());
