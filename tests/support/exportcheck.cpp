@@ -236,17 +236,30 @@ QStringList unnamedLosses(const XmlDocument &opened, const XmlDocument &exported
     return out;
 }
 
-QStringList unnamedLossesOfExport(const OpeningBinding &binding, ScriptedDialogs &dialogs, const QString &path,
-                                  const Notices &notices)
+namespace {
+
+// The document opened and exported as the binding does, with "Continue?" answered Yes.
+QString exportAnswered(const OpeningBinding &binding, ScriptedDialogs &dialogs, const XmlDocument &document,
+                       Notices &notices, const QDate &day)
 {
     for (int i = 0; i < 8; ++i)
         dialogs.answer(Answer::Yes);
+    const QString written = binding.openAndExport(document, notices, day);
+    dialogs.clear();
+    return written;
+}
+
+} // namespace
+
+QStringList unnamedLossesOfExport(const OpeningBinding &binding, ScriptedDialogs &dialogs, const QString &path,
+                                  const Notices &notices)
+{
     const LoadedMetadata loaded = binding.load(path);
     Notices ignored;
     XmlDocument exported;
-    const bool written = loaded.document && exported.loadXML(binding.openAndExport(*loaded.document, ignored,
-                                                                                    QDate::currentDate()));
-    dialogs.clear();
+    const bool written =
+        loaded.document &&
+        exported.loadXML(exportAnswered(binding, dialogs, *loaded.document, ignored, QDate::currentDate()));
     return written ? unnamedLosses(*loaded.document, exported, binding.tables, notices) : QStringList{"not exported"};
 }
 
@@ -254,11 +267,7 @@ void expectEveryLossNamed(const OpeningBinding &binding, ScriptedDialogs &dialog
                           const QHash<QString, const char *> &expected)
 {
     const auto openAndExport = [&](const XmlDocument &document, Notices &notices, const QDate &day) {
-        for (int i = 0; i < 8; ++i)
-            dialogs.answer(Answer::Yes);
-        const QString written = binding.openAndExport(document, notices, day);
-        dialogs.clear();
-        return written;
+        return exportAnswered(binding, dialogs, document, notices, day);
     };
     for (const QString &file : recordsToOpen()) {
         SCOPED_TRACE(file.toStdString());
