@@ -420,9 +420,8 @@ private:
     void source(const XmlNode &element)
     {
         const QString text = nodeText(element).simplified();
-        const bool valueKept = element.parent().raw() == m_keptVocabulary;
         if (text.isEmpty() || text == QLatin1String(m_tables.vocabularySource) ||
-            (!valueKept && (!m_read || !m_repeated.isNull() || withoutPerson())))
+            (!valueKept(element.parent()) && (!m_read || !m_repeated.isNull() || withoutPerson())))
             return;
         const auto found = m_sourceIndex.constFind(text);
         if (found != m_sourceIndex.constEnd()) {
@@ -431,6 +430,16 @@ private:
         }
         m_sourceIndex.insert(text, m_sources.size());
         m_sources.append({text, 1});
+    }
+
+    // A vocabulary the tables give no field for (a status, a relation's kind) keeps its value as a text; among
+    // its repeats, the one the record keeps is the one whose value it holds.
+    bool valueKept(const XmlNode &vocabulary) const
+    {
+        if (vocabulary.raw() == m_keptVocabulary)
+            return true;
+        const XmlNode value = vocabulary.firstElement(QStringLiteral("value"));
+        return !value.isNull() && m_held.holds(nodeText(value));
     }
 
     // How long a quote of a text left out is: long enough to tell it from the kept texts that begin as it

@@ -278,6 +278,24 @@ TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
          {},
          "<technical><duration><datetime>00:30:00</datetime></duration></technical>",
          {"Values left out of your imported file: <technical> duration/datetime: \"00:30:00\""}},
+        {"a repeated person naming the kept one: the other lines of its vCard are left out with it",
+         {},
+         "<annotation><person><vcard>BEGIN:VCARD\nFN:Ann\nEMAIL:ann@example.org\nEND:VCARD</vcard></person><person>"
+         "<vcard>BEGIN:VCARD\nFN:Ann\nEND:VCARD</vcard></person></annotation>",
+         {"Each of these fields holds one value. Repeated elements left out of your imported file: <annotation> "
+          "person: \"EMAIL:ann@example.org\""}},
+        {"two statuses of another source: the source counted with the kept one alone",
+         {},
+         "<lifecycle>" + vocabulary("status", "LOM-ESv1.0", "Draft") + vocabulary("status", "LOM-ESv1.0", "Final") +
+             "</lifecycle>",
+         {"Each of these fields holds one value. Repeated elements left out of your imported file: <lifecycle> "
+          "status: \"Draft\"\r\rThe export writes every vocabulary with the source \"LOMv1.0\". Sources of your "
+          "imported file that are not kept: \"LOM-ESv1.0\" (1 value)"}},
+        {"a classification in x-none beside general strings in Spanish",
+         "<description>" + lang("es", "C\u00e9lulas") + "</description>",
+         "<classification>" + vocabulary("purpose", "LOMv1.0", "Discipline") + "<description>" +
+             lang("x-none", "Biology") + "</description></classification>",
+         {"Every language is written as \"x-none\". Languages of your imported file that are not kept: es"}},
     };
     failOnUnanswered = false;
     for (const auto &row : rows) {
