@@ -147,31 +147,38 @@ TEST_F(ImportFile, MissingFragmentFolderStopsAtTheFirstClassification)
 TEST_F(ImportFile, ReadsTheDocumentWhateverTheHeaderLeavesOpen)
 {
     const QString body = QStringLiteral("<general><title><langstring>T</langstring></title></general>");
-    const QString cases[] = {
+    const QString ims = QLatin1String(kIms);
+    const struct {
+        QString text;
+        QStringList fields = {QStringLiteral("titleText=T")};
+    } cases[] = {
         // a prefixed root whose end tag keeps its prefix
-        QStringLiteral("<md:lom xmlns:md=\"%1\" xmlns=\"%1\">%2</md:lom>").arg(QLatin1String(kIms), body),
+        {QStringLiteral("<md:lom xmlns:md=\"%1\" xmlns=\"%1\">%2</md:lom>").arg(ims, body)},
         // every element prefixed
-        QStringLiteral("<imsmd:lom xmlns:imsmd=\"%1\"><imsmd:general><imsmd:title><imsmd:langstring>T"
-                       "</imsmd:langstring></imsmd:title></imsmd:general></imsmd:lom>")
-            .arg(QLatin1String(kIms)),
+        {QStringLiteral("<imsmd:lom xmlns:imsmd=\"%1\"><imsmd:general><imsmd:title><imsmd:langstring>T"
+                        "</imsmd:langstring></imsmd:title></imsmd:general></imsmd:lom>")
+             .arg(ims)},
         // a prefix used on the root but declared nowhere
-        QStringLiteral("<lom xsi:schemaLocation=\"x y\">%1</lom>").arg(body),
+        {QStringLiteral("<lom xsi:schemaLocation=\"x y\">%1</lom>").arg(body)},
         // a document type without entities
-        QStringLiteral("<!DOCTYPE lom SYSTEM \"imsmd_rootv1p2p1.dtd\">\n<lom>%1</lom>").arg(body),
+        {QStringLiteral("<!DOCTYPE lom SYSTEM \"imsmd_rootv1p2p1.dtd\">\n<lom>%1</lom>").arg(body)},
         // no root at all before <general>
-        QStringLiteral("<?xml version=\"1.0\"?>\n<!-- <lom> -->\n%1").arg(body),
+        {QStringLiteral("<?xml version=\"1.0\"?>\n<!-- <lom> -->\n%1").arg(body)},
         // the record inside other elements
-        QStringLiteral("<manifest xmlns=\"urn:cp\"><metadata><schema>x</schema><lom xmlns=\"%1\">%2</lom>"
-                       "</metadata></manifest>")
-            .arg(QLatin1String(kIms), body),
+        {QStringLiteral("<manifest xmlns=\"urn:cp\"><metadata><schema>x</schema><lom xmlns=\"%1\">%2</lom>"
+                        "</metadata></manifest>")
+             .arg(ims, body)},
         // a "<general>" inside a comment of the header
-        QStringLiteral("<?xml version=\"1.0\"?>\n<!-- starts at <general> -->\n<lom>%1</lom>").arg(body),
+        {QStringLiteral("<?xml version=\"1.0\"?>\n<!-- starts at <general> -->\n<lom>%1</lom>").arg(body)},
+        // a category before <general>, which the text without its header would not hold
+        {QStringLiteral("<lom><lifecycle><version><langstring>2.0</langstring></version></lifecycle>%1</lom>").arg(body),
+         {"titleText=T", "versionText=2.0"}},
     };
-    for (const QString &text : cases) {
-        SCOPED_TRACE(text.toStdString());
-        const ImportResult result = importMetadataFile(fileWith(text.toUtf8()), clearedRecord12());
+    for (const auto &row : cases) {
+        SCOPED_TRACE(row.text.toStdString());
+        const ImportResult result = importMetadataFile(fileWith(row.text.toUtf8()), clearedRecord12());
         EXPECT_TRUE(result.ok);
-        EXPECT_EQ(changedFields(result.record), QStringList({"titleText=T"}));
+        EXPECT_EQ(changedFields(result.record), row.fields);
         EXPECT_TRUE(result.notices.isEmpty());
     }
 }
