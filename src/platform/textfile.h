@@ -18,25 +18,35 @@ struct DecodedText {
     // The encoding its XML declaration names when no decoder here knows it, an empty name too (the file is
     // then read as one that declares nothing); no value otherwise.
     std::optional<QString> unknownEncoding = {};
-    // The form of bytes no decoder here reads, when the file is in one ("UTF-32", "UTF-16 without a byte-order
-    // mark or XML declaration", "EBCDIC"): its text is then empty and nothing else is said of it.
+    // The form of bytes no decoder here reads, when the file is in one ("UTF-32", "UCS-4 in the unusual byte
+    // order 2143" and "3412", "UTF-16 without a byte-order mark or XML declaration", "EBCDIC"): its text is then
+    // empty and nothing else is said of it.
     std::optional<QString> unreadable = {};
+    // An encoding its XML declaration names that its bytes show it is not in, and the form they are in ("UTF-8"
+    // after its byte-order mark, "UTF-16", "an encoding based on ASCII"): it is read as that form shows.
+    struct Contradiction {
+        QString declared, form;
+        bool operator==(const Contradiction &) const = default;
+    };
+    std::optional<Contradiction> contradiction = {};
 };
 
-// Decodes the bytes of a text file: a byte-order mark wins, then UTF-16 told by the first characters of an
-// XML declaration or processing instruction ("<?" in either byte order, as XML 1.0 tells encodings without a
-// mark), then the encoding named by an XML declaration; a byte not valid in that encoding becomes U+FFFD, and
-// so does a UTF-16 surrogate without its partner. A file that declares nothing, or an encoding unknown here
-// (an empty name too), is read as UTF-8, or, when it is not UTF-8, as Windows-1252 (the encoding older files
-// of this kind were written in), which firstNotUtf8Line tells. Bytes that XML 1.0 tells by their first four as
-// UTF-32 (with a byte-order mark or beginning with "<"), as UTF-16 without a mark beginning with "<" and a
-// character other than "?", or as EBCDIC are not decoded at all: unreadable names their form.
+// Decodes the bytes of a text file by their form, as XML 1.0 tells it by the first bytes: a byte-order mark
+// wins; UTF-16 without one is told by the "<?" of its declaration; other bytes are read in the encoding their
+// XML declaration names. A byte not valid in that encoding becomes U+FFFD, and so does a UTF-16 surrogate
+// without its partner. A file that declares nothing, or an encoding unknown here (an empty name too), is read
+// as UTF-8, or, when it is not UTF-8, as Windows-1252 (the encoding older files of this kind were written in),
+// which firstNotUtf8Line tells; so is one whose declaration its bytes contradict (one written in ASCII naming
+// UTF-16 or EBCDIC), which contradiction tells. Bytes in UCS-4 of any byte order (with a mark, or beginning
+// with "<" after blanks and line ends), in UTF-16 without a mark that begin otherwise than with "<?", or in
+// EBCDIC are not decoded at all: unreadable names their form.
 DecodedText decodeTextFile(const QByteArray &bytes);
 QString decodeText(const QByteArray &bytes);
 
-// A carriage return and line feed in the encoding decodeTextFile reads the bytes in, to be appended to them:
-// two bytes in UTF-16 of either byte order, one each otherwise. Empty for UTF-16 bytes cut in the middle of a
-// character, to which nothing can be appended that reads as a line end.
+// A carriage return and line feed in the form of the bytes as decodeTextFile tells it, to be appended to them:
+// a unit each in UTF-16 and UCS-4 of their byte order, the EBCDIC ones in EBCDIC, one byte each otherwise.
+// Empty for bytes of such units cut in the middle of a character, to which nothing can be appended that
+// reads as a line end.
 QByteArray lineEndFor(const QByteArray &bytes);
 
 // Reads a whole text file. False (with a reason) when it cannot be read.

@@ -48,11 +48,26 @@ QString decodingNoticeText(const DecodedText &decoded, const QString &path)
     const QString shown = QDir::toNativeSeparators(path);
     if (decoded.unreadable)
         return unreadableText(decoded, shown);
-    if (decoded.firstBadLine > 0)
-        return QStringLiteral("Some bytes of %1 are not valid %2; they are shown as \"\uFFFD\". The first is on line "
-                              "%3.")
-            .arg(shown, decoded.encoding)
-            .arg(decoded.firstBadLine);
+    const QString badBytes =
+        decoded.firstBadLine > 0
+            ? QStringLiteral("Some bytes of %1 are not valid %2; they are shown as \"\uFFFD\". The first is on "
+                             "line %3.")
+                  .arg(shown, decoded.encoding)
+                  .arg(decoded.firstBadLine)
+            : QString();
+    if (const auto &c = decoded.contradiction) {
+        const QString said =
+            QStringLiteral("%1 declares the encoding \"%2\", but its bytes are in %3").arg(shown, c->declared, c->form);
+        if (decoded.firstNotUtf8Line > 0)
+            return said + QStringLiteral(", and some of them are not valid UTF-8; it is read as Windows-1252. The "
+                                         "first is on line %1.")
+                              .arg(decoded.firstNotUtf8Line);
+        const QString read = decoded.encoding.isEmpty() ? QStringLiteral("UTF-8") : decoded.encoding;
+        return said + QStringLiteral("; it is read as %1.").arg(read) +
+               (badBytes.isEmpty() ? QString() : QLatin1Char(' ') + badBytes);
+    }
+    if (!badBytes.isEmpty())
+        return badBytes;
     if (decoded.unknownEncoding && decoded.firstNotUtf8Line > 0)
         return QStringLiteral("%1 declares the encoding \"%2\", which is not known here, and some of its bytes are "
                               "not valid UTF-8; it is read as Windows-1252. The first is on line %3.")

@@ -42,9 +42,9 @@ Notice xmlFileParseNotice(const ParseError &error, const QString &path = {});
 QString unreadableText(const DecodedText &decoded, const QString &subject);
 
 // What the reading of a text file has to say about its bytes: a form of bytes that is not read at all (the
-// file is refused then, nothing of it read), the bytes not valid in the encoding it declares, an encoding it
-// declares that is not known, or a file read as Windows-1252 for not being UTF-8; empty when it was read as it
-// should be. The file is named by its path.
+// file is refused then, nothing of it read), an encoding it declares that its bytes contradict, the bytes not
+// valid in the encoding it declares, an encoding it declares that is not known, or a file read as
+// Windows-1252 for not being UTF-8; empty when it was read as it should be. The file is named by its path.
 QString decodingNoticeText(const DecodedText &decoded, const QString &path);
 // The same as the box every program shows for it (title "Notice", exclamation icon); no value when there is
 // nothing to say.

@@ -138,7 +138,17 @@ public:
         };
         add(m_repeats, readers::kLeftOutRepeats);
         add(m_withoutPersons, readers::kLeftOutContributions);
-        add(m_vCardLines, readers::kLeftOutVCardLines);
+        // A vCard line is quoted long enough to be told from the other lines it is shown with as well.
+        const NamedLine::QuoteLength apart = [this](const QString &text) {
+            qsizetype length = quoteLength(text);
+            const QString line = text.simplified();
+            for (const QString &other : m_vCardTexts)
+                if (other != line)
+                    length = std::max(length, distinctLength(line, other, 30, 100));
+            return length;
+        };
+        if (!m_vCardLines.isEmpty())
+            out << m_vCardLines.text(QLatin1String(readers::kLeftOutVCardLines), QStringLiteral(": "), 30, apart);
         add(m_identifiers, readers::kLeftOutIdentifiers);
         add(m_values, readers::kLeftOutValues);
         if (!m_sources.isEmpty()) {
@@ -282,7 +292,8 @@ private:
     {
         switch (held) {
         case Held::VCard: {
-            const QString name = getVCardName(text).simplified();
+            // Read from its lines as they stand, as the readers read it: a folded line continues the one before.
+            const QString name = getVCardName(nodeText(element)).simplified();
             if (!name.isEmpty() && !m_held.holds(name))
                 lost(element, name);
             else if (!name.isEmpty())
@@ -412,6 +423,8 @@ private:
             if (const QString key = name + QLatin1Char('\n') + line; !m_vCardSeen.contains(key)) {
                 m_vCardSeen.insert(key);
                 m_vCardLines.addUnit(name, line);
+                if (m_vCardTexts.size() < kShownTexts)
+                    m_vCardTexts << line.simplified();
             }
     }
 
@@ -622,6 +635,7 @@ private:
     NamedLine m_withoutPersons;
     NamedLine m_vCardLines;
     QSet<QString> m_vCardSeen;
+    QStringList m_vCardTexts; // the vCard lines the notice shows
     NamedLine m_identifiers;
     NamedLine m_values;
     QList<Source> m_sources;

@@ -72,17 +72,74 @@ qsizetype findEndMarker(const QString &lower, qsizetype from)
     return m.hasMatch() ? m.capturedStart() : -1;
 }
 
-// The position of the next vCard property at or after from that stands after a blank: a property name
-// (or an extension "X-" name) with any parameters, and its colon ("EMAIL;TYPE=INTERNET:"); -1 when none.
-// A word with a colon that names no property ("Friend:") is no property.
+// A vCard property: its name (or an extension "X-" name) with any parameters, and its colon
+// ("email;type=internet:"), in lower case. A word with a colon that names no property ("Friend:") is none.
+constexpr char kPropertyPattern[] =
+    "(?:begin|end|version|fn|n|nickname|photo|bday|adr|label|tel|email|mailer|tz|geo|title|"
+    "role|logo|agent|org|categories|note|prodid|rev|sort-string|sound|uid|url|class|key|impp|"
+    "kind|gender|lang|member|related|source|x-[a-z0-9-]+)(?:;[^:\\s]*)?:";
+
+// The position of the next vCard property at or after from that stands after a blank; -1 when none.
 qsizetype findNextProperty(const QString &lower, qsizetype from)
 {
-    static const QRegularExpression property(
-        QStringLiteral("(?<=\\s)(?:begin|end|version|fn|n|nickname|photo|bday|adr|label|tel|email|mailer|tz|geo|title|"
-                       "role|logo|agent|org|categories|note|prodid|rev|sort-string|sound|uid|url|class|key|impp|"
-                       "kind|gender|lang|member|related|source|x-[a-z0-9-]+)(?:;[^:\\s]*)?:"));
+    static const QRegularExpression property(QStringLiteral("(?<=\\s)") + QLatin1String(kPropertyPattern));
     const QRegularExpressionMatch m = property.match(lower, from);
     return m.hasMatch() ? m.capturedStart() : -1;
+}
+
+// Whether a line, its blanks taken off, begins with a property.
+bool isPropertyLine(QStringView line)
+{
+    static const QRegularExpression property(QLatin1Char('^') + QLatin1String(kPropertyPattern),
+                                             QRegularExpression::CaseInsensitiveOption);
+    return property.match(line).hasMatch();
+}
+
+qsizetype indentOf(QStringView line)
+{
+    qsizetype n = 0;
+    while (n < line.size() && (line.at(n) == QLatin1Char(' ') || line.at(n) == QLatin1Char('\t')))
+        ++n;
+    return n;
+}
+
+// The vCard with its folded lines unfolded, its lines ended by line feeds. A line that begins with a blank or a
+// tab continues the one before it: in a vCard of version 3.0 or later its line end and one blank are taken
+// out, in an older one (or one that names no version) its line end, its blanks standing for one. Lines
+// indented in the XML around them are indented alike: only a line indented further than the vCard's own
+// properties (told by their names, the first line aside, which follows the XML's start tag) continues one,
+// and a line that begins with a property is never a continuation.
+QString unfoldedVCard(const QString &vcard)
+{
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    const QStringList lines = vcard.split(lineEnd);
+    if (lines.size() < 2)
+        return vcard;
+    static const QRegularExpression version(QStringLiteral("(?:^|\\s)version:\\s*([0-9]+)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch v = version.match(vcard);
+    const bool oneBlankTakenOut = v.hasMatch() && v.capturedView(1).toInt() >= 3;
+    qsizetype own = -1;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const qsizetype indent = indentOf(lines.at(i));
+        if (isPropertyLine(QStringView(lines.at(i)).mid(indent)))
+            own = own < 0 ? indent : std::min(own, indent);
+    }
+    own = std::max<qsizetype>(own, 0);
+    QString out = lines.constFirst();
+    bool continuable = !lines.constFirst().trimmed().isEmpty();
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QString &line = lines.at(i);
+        const qsizetype indent = indentOf(line);
+        const bool blank = indent == line.size();
+        if (continuable && !blank && indent > own && !isPropertyLine(QStringView(line).mid(indent))) {
+            out += oneBlankTakenOut ? line.mid(own + 1) : QLatin1Char(' ') + line.mid(indent);
+            continue;
+        }
+        out += QLatin1Char('\n') + line;
+        continuable = !blank;
+    }
+    return out;
 }
 
 // True when the property at pos shares its line with the vCard's BEGIN: marker: a vCard written on one
@@ -169,8 +226,9 @@ QStringList splitAtCommas(const QString &text)
     return text.split(QLatin1Char(','));
 }
 
-QString getVCardName(const QString &vcard)
+QString getVCardName(const QString &folded)
 {
+    const QString vcard = unfoldedVCard(folded);
     const QString lower = vcard.toLower();
     for (const QString &marker : {QStringLiteral("fn:"), QStringLiteral("org:")}) {
         const qsizetype pos = findProperty(lower, marker);
@@ -255,7 +313,7 @@ QStringList getVCardDetails(const QString &vcard)
         bool hasValue;
     };
     QList<Line> lines;
-    for (const QString &piece : vCardPieces(vcard)) {
+    for (const QString &piece : vCardPieces(unfoldedVCard(vcard))) {
         const QRegularExpressionMatch m = property.match(piece);
         if (m.hasMatch()) {
             lines.append({m.captured(1).toUpper(), piece, !m.capturedView(2).trimmed().isEmpty()});

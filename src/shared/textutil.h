@@ -44,6 +44,10 @@ private:
 // The size test of the editors' size fields and of the writers: digits only, at least one.
 bool isPlainSize(const QString &text);
 
+// A vCard is read with its folded lines unfolded: a line that begins with a blank or a tab continues the one
+// before it (its line end and, from version 3.0 on, the one blank taken out; in older vCards the blanks stand
+// for one), where it is indented further than the vCard's properties and begins with none.
+
 // The name held by a vCard: the value of its FN: line, or without one of its ORG: line, found in any
 // case; the value runs to the end of its line (or to an END: marker on the same line; in a vCard written
 // on one line, to the next property) and is returned with its own case, trimmed of blanks and line ends.

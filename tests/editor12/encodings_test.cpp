@@ -38,11 +38,18 @@ TEST_F(Encodings, EveryProgramReadsTheSameBytesAsTheSameCharacters)
     const QString lone = u"Caf"_s + QChar(0xD800) + u"x"_s;
     const QString unknown = u"%1 declares the encoding \"foo-8\", which is not known here"_s,
                   emptyName = u"%1 declares the encoding \"\", which is not known here"_s;
+    const auto refused = [](const char *form) {
+        return u"%1 cannot be read: its bytes are in "_s + QLatin1String(form) +
+               u", which this program does not read. Save it in UTF-8 and try again."_s;
+    };
+    const char *unmarked16 = "UTF-16 without a byte-order mark or XML declaration";
     const struct {
         const char *name, *declared, *writtenIn; // declared: the encoding the declaration names, if any
         bool mark;
         QString title, read, notice = {};
         qsizetype size = 0; // the file grows to that many bytes
+        const char *order = nullptr;  // UCS-4 in this byte order, its bytes of each character taken from UTF-32BE
+        const char16_t *head = nullptr; // what stands before the record in place of the XML declaration
     } rows[] = {
         {"utf8", "UTF-8", "UTF-8", false, wide, wide},
         {"utf8mark", nullptr, "UTF-8", true, wide, wide},
@@ -71,6 +78,30 @@ TEST_F(Encodings, EveryProgramReadsTheSameBytesAsTheSameCharacters)
         {"utf32le", "UTF-32", "UTF-32LE", true, wide, {},
          "%1 cannot be read: its bytes are in UTF-32, which this program does not read. Save it in UTF-8 and try "
          "again."},
+        // Every other form XML tells by the first bytes, each read or refused by its name.
+        {"utf32be", "UTF-32", "UTF-32BE", true, wide, {}, refused("UTF-32")},
+        {"utf32leplain", "UTF-32", "UTF-32LE", false, wide, {}, refused("UTF-32")},
+        {"utf32beplain", "UTF-32", "UTF-32BE", false, wide, {}, refused("UTF-32")},
+        {"utf32leblanks", nullptr, "UTF-32LE", false, wide, {}, refused("UTF-32"), 0, nullptr, u"\r\n  "},
+        {"ucs4in2143", "UCS-4", "UTF-32BE", true, wide, {}, refused("UCS-4 in the unusual byte order 2143"), 0, "2143"},
+        {"ucs4in2143plain", "UCS-4", "UTF-32BE", false, wide, {}, refused("UCS-4 in the unusual byte order 2143"), 0,
+         "2143"},
+        {"ucs4in3412", "UCS-4", "UTF-32BE", true, wide, {}, refused("UCS-4 in the unusual byte order 3412"), 0, "3412"},
+        {"ucs4in3412plain", "UCS-4", "UTF-32BE", false, wide, {}, refused("UCS-4 in the unusual byte order 3412"), 0,
+         "3412"},
+        {"utf16lenewline", nullptr, "UTF-16LE", false, wide, {}, refused(unmarked16), 0, nullptr, u"\n"},
+        {"utf16beblanks", nullptr, "UTF-16BE", false, wide, {}, refused(unmarked16), 0, nullptr, u"  \r\n"},
+        {"ebcdic", "IBM037", "IBM037", false, latin, {}, refused("EBCDIC")},
+        {"ebcdicplain", nullptr, "IBM037", false, latin, {}, refused("EBCDIC"), 0, nullptr, u""},
+        {"ebcdicnewline", nullptr, "IBM037", false, latin, {}, refused("EBCDIC"), 0, nullptr, u"\n"},
+        // A declaration its bytes contradict is named, and the bytes are read as they show.
+        {"asciiibm037", "IBM037", "UTF-8", false, wide, wide,
+         "%1 declares the encoding \"IBM037\", but its bytes are in an encoding based on ASCII; it is read as UTF-8."},
+        {"asciiutf16", "UTF-16", "windows-1252", false, quoted, quoted,
+         "%1 declares the encoding \"UTF-16\", but its bytes are in an encoding based on ASCII, and some of them are "
+         "not valid UTF-8; it is read as Windows-1252. The first is on line 4."},
+        {"utf16latin1", "ISO-8859-1", "UTF-16LE", true, wide, wide,
+         "%1 declares the encoding \"ISO-8859-1\", but its bytes are in UTF-16; it is read as UTF-16."},
     };
     startMain();
     writeFile(u"batch"_s, "stands in for the program");
@@ -87,7 +118,14 @@ TEST_F(Encodings, EveryProgramReadsTheSameBytesAsTheSameCharacters)
         for (const bool scorm2004 : {false, true}) {
             const QString declared = r.declared ? u" encoding=\"%1\""_s.arg(QLatin1String(r.declared)) : QString();
             QStringEncoder encode(r.writtenIn, r.mark ? QStringEncoder::Flag::WriteBom : QStringEncoder::Flag::Default);
-            QByteArray bytes = encode(u"<?xml version=\"1.0\"%1?>\n"_s.arg(declared) + records[scorm2004].arg(r.title));
+            const QString head = r.head ? QString::fromUtf16(r.head) : u"<?xml version=\"1.0\"%1?>\n"_s.arg(declared);
+            QByteArray bytes = encode(head + records[scorm2004].arg(r.title));
+            ASSERT_TRUE(encode.isValid());
+            for (qsizetype at = 0; r.order && at + 4 <= bytes.size(); at += 4) {
+                const QByteArray bigEndian = bytes.mid(at, 4);
+                for (int i = 0; i < 4; ++i)
+                    bytes[at + i] = bigEndian.at(r.order[i] - '1');
+            }
             if (r.size)
                 bytes.insert(bytes.lastIndexOf("</lom>"), QByteArray(r.size - bytes.size(), ' '));
             const QString name = QLatin1String(r.name) + (scorm2004 ? "2004.xml" : ".xml");

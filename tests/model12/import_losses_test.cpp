@@ -109,6 +109,28 @@ TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
          {"The export writes each person by name alone. Lines of their vCards left out of your imported file: "
           "<lifecycle> contribute: \"ORG:Cellworks\", \"EMAIL;INTERNET:ana@cellworks.e\u2026\", \"TEL:+34 600 000 000\", "
           "\"ADR:;;Calle Mayor 1;Madrid\", \"URL:https://cellworks.example\", \"NOTE:Lead author\""}},
+        {"vCards whose FN, N and other lines are folded, in version 2.1 and 3.0: the names are kept whole",
+         {},
+         "<lifecycle>" +
+             contribute("Author", "BEGIN:VCARD\nFN:Ann\n Author\nN:Author;\n Ann\nNOTE:\n Room: 4B, second floor\n"
+                                  "END:VCARD") +
+             contribute("Publisher", "BEGIN:VCARD\nVERSION:3.0\nFN:Cell\n works Press\nN:Press;Cell\n works\n"
+                                     "EMAIL:press@cell\n works.example\nEND:VCARD") +
+             "</lifecycle>",
+         {"The export writes each person by name alone. Lines of their vCards left out of your imported file: "
+          "<lifecycle> contribute: \"NOTE: Room: 4B, second floor\", \"EMAIL:press@cellworks.example\""}},
+        {"three URL lines of a vCard that begin alike",
+         {},
+         "<lifecycle>" +
+             contribute("Author", "BEGIN:VCARD\nFN:Ann\nURL;TYPE=work:http://www.canal.example/people/ann\n"
+                                  "URL;TYPE=work:http://www.canal.example/courses/cells\n"
+                                  "URL;TYPE=work:http://www.canal.example/courses/cells-and-tissues-of-the-body-in-depth"
+                                  "-for-learners-of-every-age\nEND:VCARD") +
+             "</lifecycle>",
+         {"The export writes each person by name alone. Lines of their vCards left out of your imported file: "
+          "<lifecycle> contribute: \"URL;TYPE=work:http://www.canal.example/people/ann\", "
+          "\"URL;TYPE=work:http://www.canal.example/courses/cells\", "
+          "\"URL;TYPE=work:http://www.canal.example/courses/cells-and-tissues-of-the-body-in-depth-for-learners-o\u2026\""}},
         {"a manifest whose item, resource and file each hold a record",
          {},
          {},

@@ -157,12 +157,19 @@ TEST(TextFile, LineEndsBecomeCrLf)
 
 TEST(TextFile, DeclaredEncodingIsReadWithBadBytesReplacedAndTheirFirstLineNamed)
 {
+    const auto utf16le = [](const char16_t *text) {
+        QByteArray out;
+        for (; *text; ++text)
+            out += QByteArray(1, static_cast<char>(*text & 0xFF)) + static_cast<char>(*text >> 8);
+        return out;
+    };
     const struct {
         QByteArray bytes;
         const char16_t *text;
         const char *encoding;
         int firstBadLine;
         const char *unreadable = nullptr;
+        const char *contradiction = nullptr; // the encoding declared, "|" and the form of the bytes
     } rows[] = {
         // Lines ending in carriage returns alone; a sequence cut short at the end is a bad byte too.
         {"<?xml version='1.0' encoding='utf-8'?>\rM\xFCller\r\xC3", u"<?xml version='1.0' encoding='utf-8'?>\rM\uFFFDller\r\uFFFD",
@@ -179,6 +186,19 @@ TEST(TextFile, DeclaredEncodingIsReadWithBadBytesReplacedAndTheirFirstLineNamed)
         {QByteArray("<\0l\0o\0m\0", 8), u"", "", 0, "UTF-16 without a byte-order mark or XML declaration"},
         {QByteArray("\0<\0l\0o\0m", 8), u"", "", 0, "UTF-16 without a byte-order mark or XML declaration"},
         {"\x4C\x6F\xA7\x94\x93", u"", "", 0, "EBCDIC"},
+        // Blanks and line ends before "<" in UTF-32 and before the "<?" of a declaration in UTF-16 without a mark;
+        // Windows-1252 that begins like EBCDIC.
+        {QByteArray("\0\0\0\r\0\0\0\n\0\0\0<", 12), u"", "", 0, "UTF-32"},
+        {QByteArray("\r\0\n\0<\0?\0", 8), u"", "", 0, "UTF-16 without a byte-order mark or XML declaration"},
+        {"Lo\xA7 Lom", u"Lo\u00a7 Lom", "", 0},
+        // A declaration its bytes contradict is named, and the bytes are read as they show.
+        {"<?xml version='1.0' encoding='UCS-4'?>\n\xE9", u"<?xml version='1.0' encoding='UCS-4'?>\n\u00e9", "", 0,
+         nullptr, "UCS-4|an encoding based on ASCII"},
+        {"\xEF\xBB\xBF<?xml version='1.0' encoding='latin1'?>\xC3\xA9", u"<?xml version='1.0' encoding='latin1'?>\u00e9",
+         "UTF-8", 0, nullptr, "latin1|UTF-8"},
+        {"\xFF\xFE" + utf16le(u"<?xml encoding='UTF-8'?>"), u"<?xml encoding='UTF-8'?>", "UTF-16", 0, nullptr,
+         "UTF-8|UTF-16"},
+        {utf16le(u"<?xml encoding='UTF-16LE'?>"), u"<?xml encoding='UTF-16LE'?>", "UTF-16", 0},
     };
     for (const auto &r : rows) {
         const DecodedText decoded = decodeTextFile(r.bytes);
@@ -186,5 +206,34 @@ TEST(TextFile, DeclaredEncodingIsReadWithBadBytesReplacedAndTheirFirstLineNamed)
         EXPECT_EQ(decoded.encoding, QLatin1String(r.encoding));
         EXPECT_EQ(decoded.firstBadLine, r.firstBadLine);
         EXPECT_EQ(decoded.unreadable, r.unreadable ? std::optional(QString::fromLatin1(r.unreadable)) : std::nullopt);
+        const QStringList contradiction = QString::fromLatin1(r.contradiction).split(u'|');
+        EXPECT_EQ(decoded.contradiction, r.contradiction ? std::optional(DecodedText::Contradiction{contradiction.at(0),
+                                                                                                    contradiction.at(1)})
+                                                         : std::nullopt);
     }
+}
+
+// The line end appended to bytes is in their own form: UTF-16 and UCS-4 in their byte order (a mark of UTF-32
+// that begins like UTF-16's too), EBCDIC in EBCDIC; none to bytes cut inside a character.
+TEST(TextFile, LineEndIsInTheFormOfTheBytes)
+{
+    const struct {
+        QByteArray bytes, lineEnd;
+    } rows[] = {
+        {"<a/>", "\r\n"},
+        {"\xEF\xBB\xBF<a/>", "\r\n"},
+        {QByteArray("\xFF\xFE<\0", 4), QByteArray("\r\0\n\0", 4)},
+        {QByteArray("\xFE\xFF\0<", 4), QByteArray("\0\r\0\n", 4)},
+        {QByteArray("<\0?\0", 4), QByteArray("\r\0\n\0", 4)},
+        {QByteArray("\0<\0l", 4), QByteArray("\0\r\0\n", 4)},
+        {QByteArray("\xFF\xFE\0\0<\0\0\0", 8), QByteArray("\r\0\0\0\n\0\0\0", 8)},
+        {QByteArray("\0\0\xFE\xFF", 4), QByteArray("\0\0\0\r\0\0\0\n", 8)},
+        {QByteArray("\0\0<\0", 4), QByteArray("\0\0\r\0\0\0\n\0", 8)},
+        {QByteArray("\0<\0\0", 4), QByteArray("\0\r\0\0\0\n\0\0", 8)},
+        {"\x4C\x6F\xA7\x94", "\x0D\x25"},
+        {QByteArray("\xFF\xFE<\0?", 5), ""},
+        {QByteArray("\xFF\xFE\0\0<\0", 6), ""},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(lineEndFor(r.bytes).toHex(' '), r.lineEnd.toHex(' ')) << r.bytes.toHex(' ').toStdString();
 }

@@ -79,6 +79,17 @@ TEST(GetVCardName, Table)
         // The other lines of the vCard are no part of the name.
         {u"BEGIN:VCARD\nVERSION:2.1\nFN:Firstname Lastname\nTEL;WORK;VOICE:(000) 000-0000\nEND:VCARD",
          u"Firstname Lastname"},
+        // A folded name is whole: before version 3.0 the blanks of the fold stand for one, from it on the fold's
+        // one blank or tab is taken out; lines indented in the XML fold where they are indented further.
+        {u"BEGIN:VCARD\r\nFN:Ann\r\n Author\r\nEND:VCARD", u"Ann Author"},
+        {u"BEGIN:VCARD\nVERSION:2.1\nFN:Ann\n\t  Author\nEND:VCARD", u"Ann Author"},
+        {u"BEGIN:VCARD\rVERSION:3.0\rFN:Ann Au\r thor\r  Smith\rEND:VCARD", u"Ann Author Smith"},
+        {u"BEGIN:VCARD\nVERSION:4.0\nFN:Ann\n\t Author\nEND:VCARD", u"Ann Author"},
+        {u"\n   BEGIN:VCARD\n   VERSION:3.0\n   FN:Ann Au\n    thor\n   END:VCARD\n", u"Ann Author"},
+        {u"BEGIN:VCARD\n      FN:Ann\n       Author\n      END:VCARD", u"Ann Author"},
+        // Indented like the properties, or beginning with one, a line continues none.
+        {u"BEGIN:VCARD\n  FN:Ann\n  Author\n  END:VCARD", u"Ann"},
+        {u"BEGIN:VCARD\nFN:Ann\n EMAIL:ann@example.org\nEND:VCARD", u"Ann"},
     };
     for (const auto &r : rows)
         EXPECT_EQ(getVCardName(QString::fromUtf16(r.vcard)), QString::fromUtf16(r.name))
@@ -107,6 +118,15 @@ TEST(GetVCardDetails, Table)
         {u"BEGIN:VCARD\nFN:Ann\nADR:;;1 Main Street\n  Springfield\nEND:VCARD", {"ADR:;;1 Main Street Springfield"}},
         {u"BEGIN:VCARD\nFN:Ana Ortiz END:VCARD", {}},
         {u"BEGIN:VCARD\nFN:Ann\nFN:Annie\nEND:VCARD", {"FN:Annie"}},
+        // Folded lines: the name and N beside it are left out whole, the others are named whole; a value that
+        // stands on the next line is named with its text, a colon in it too.
+        {u"BEGIN:VCARD\nFN:Ann\n Author\nN:Author;\n Ann\nEMAIL:ann@\n example.org\nNOTE:\n Room: 4B\nEND:VCARD",
+         {"EMAIL:ann@ example.org", "NOTE: Room: 4B"}},
+        {u"BEGIN:VCARD\nVERSION:3.0\nFN:Ann\n  Author\nEMAIL:ann@\n example.org\nNOTE:\n Room: 4B\nEND:VCARD",
+         {"EMAIL:ann@example.org", "NOTE:Room: 4B"}},
+        {u"\n      BEGIN:VCARD\n      ORG:ACME\n      N:Lee;\n        Ann\n      URL:http://a.example/\n       b\n      "
+         u"END:VCARD\n   ",
+         {"N:Lee; Ann", "URL:http://a.example/ b"}},
     };
     for (const auto &r : rows)
         EXPECT_EQ(getVCardDetails(QString::fromUtf16(r.vcard)), r.details) << QString::fromUtf16(r.vcard).toStdString();
