@@ -267,6 +267,8 @@ FrmBatchGenerate::Run FrmBatchGenerate::generateAll()
     }
     if (checked.readNotice)
         showNotices({*checked.readNotice});
+    if (checked.recordNotice)
+        showNotices({*checked.recordNotice});
     QStringList sources;
     for (int i = 0; i < m_lstFiles->count(); ++i)
         sources << m_lstFiles->item(i)->text();

@@ -315,9 +315,10 @@ std::optional<StrippedMetadata> cutTemplate(const QString &text, Notices &notice
 }
 
 // The template filled with the facts of a file. With the template's name (its check before a run), what
-// fails names it, and a body that is no XML is told by the template's own lines.
+// fails names it, and a body that is no XML is told by the template's own lines. With `told`, what the editors
+// would say of how its record is read, when its namespace is written wrong, is told there.
 std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &info, Notices &notices,
-                              const QString &templateName = {})
+                              const QString &templateName = {}, Notices *told = nullptr)
 {
     XmlDocument document;
     if (!document.loadXML(parts.text)) {
@@ -327,7 +328,6 @@ std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &inf
         notices.append(invalidXmlNotice(error, templateName));
         return std::nullopt;
     }
-    const Binding &binding = isScorm2004Document(parts.original) ? kScorm2004 : kScorm12;
     xmlNode *const cut = firstGeneral(reinterpret_cast<xmlNode *>(document.raw()));
     if (!cut) {
         // The general element found in the text stands where it is no element (inside the document type).
@@ -342,6 +342,10 @@ std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &inf
         notices.append(noOwnGeneralNotice(templateName));
         return std::nullopt;
     }
+    // The keyword is written in the form of the record's binding, told as every program tells it.
+    const Binding &binding = isScorm2004File(parts.original, record) ? kScorm2004 : kScorm12;
+    if (const QString line = unknownNamespaceLine(record); told && !line.isEmpty())
+        told->append(naming({line, QStringLiteral("Notice")}, templateName));
     const QString generalName = nameOf(cut);
     const QByteArray ns = record.ns();
     const QList<xmlNode *> categories = record.element.raw() == record.general.raw()
@@ -378,6 +382,28 @@ std::optional<QString> filled(const StrippedMetadata &parts, const FileInfo &inf
     }
     return text;
 }
+
+bool writeFilled(const StrippedMetadata &parts, const FileInfo &info, const QString &outputPath, Notices &notices,
+                 WriteKind kind, Notices *told)
+{
+    const std::optional<QString> text = filled(parts, info, notices, {}, told);
+    if (!text)
+        return false;
+    const QString folder = QFileInfo(outputPath).absolutePath();
+    if (!QFileInfo(folder).isDir()) {
+        notices.append(failureNotice(err::PathNotFound, QStringLiteral("Path not found: ") + folder));
+        return false;
+    }
+    QString reason;
+    if (!writeTextFile(outputPath, *text, &reason, kind)) {
+        notices.append(failureNotice(err::PathFileAccess, QStringLiteral("Path/File access error: %1 could not be "
+                                                                         "written. %2")
+                                                              .arg(outputPath, reason)));
+        return false;
+    }
+    return true;
+}
+
 
 } // namespace
 
@@ -423,12 +449,15 @@ CheckedTemplate checkTemplate(const Template &used)
     checked.readNotice = decodingNotice(decoded, used.name);
     Notices notices;
     std::optional<StrippedMetadata> parts = cutTemplate(decoded.text, notices, used.name);
+    Notices told;
     if (parts)
-        filled(*parts, kTrialFile, notices, used.name);
+        filled(*parts, kTrialFile, notices, used.name, &told);
     if (!notices.isEmpty()) {
         checked.refusal = notices.constFirst();
         return checked;
     }
+    if (!told.isEmpty())
+        checked.recordNotice = told.constFirst();
     checked.parts = std::move(parts);
     return checked;
 }
@@ -465,28 +494,13 @@ bool generateMetadata(const QString &templateFile, const FileInfo &info, const Q
         return false;
     }
     const std::optional<StrippedMetadata> read = cutTemplate(decoded.text, notices);
-    return read && writeMetadata(*read, info, outputPath, notices, kind);
+    return read && writeFilled(*read, info, outputPath, notices, kind, &notices);
 }
 
 bool writeMetadata(const StrippedMetadata &parts, const FileInfo &info, const QString &outputPath, Notices &notices,
                    WriteKind kind)
 {
-    const std::optional<QString> text = filled(parts, info, notices);
-    if (!text)
-        return false;
-    const QString folder = QFileInfo(outputPath).absolutePath();
-    if (!QFileInfo(folder).isDir()) {
-        notices.append(failureNotice(err::PathNotFound, QStringLiteral("Path not found: ") + folder));
-        return false;
-    }
-    QString reason;
-    if (!writeTextFile(outputPath, *text, &reason, kind)) {
-        notices.append(failureNotice(err::PathFileAccess, QStringLiteral("Path/File access error: %1 could not be "
-                                                                         "written. %2")
-                                                              .arg(outputPath, reason)));
-        return false;
-    }
-    return true;
+    return writeFilled(parts, info, outputPath, notices, kind, nullptr);
 }
 
 bool flushToDisk(const QString &folder, QString *reason)

@@ -36,6 +36,8 @@ Template handedOverTemplate();
 struct CheckedTemplate {
     std::optional<StrippedMetadata> parts; // no value when the template cannot be used
     std::optional<Notice> readNotice;      // how its bytes were read when not as they should be, as the editor says
+    std::optional<Notice> recordNotice;    // how its record is read when its namespace is written wrong, as the
+                                           // editor says
     std::optional<Notice> refusal;         // why it cannot be used, naming it: too large, unreadable, damaged,
                                            // in bytes that are not read
 };
@@ -51,7 +53,8 @@ std::optional<Notice> templateTooLarge(const QString &templateFile, const QStrin
 
 // Reads the template (refused when templateTooLarge says so, or by its decoding notice when its bytes are in a
 // form that is not read) and writes the metadata file for the content file to outputPath, replacing an existing
-// file atomically. False (and the notices that say why) when nothing was written. A run over many files writes
+// file atomically. False (and the notices that say why) when nothing was written; a record whose namespace is
+// written wrong is filled, and said as the editor says it. A run over many files writes
 // them as Scratch, each replaced atomically without waiting for the disk, and then waits for all of them at once
 // with flushToDisk.
 bool generateMetadata(const QString &templateFile, const FileInfo &info, const QString &outputPath,

@@ -1,6 +1,7 @@
 #include "editors.h"
 #include "frmmain.h"
 #include "shared/apperror.h"
+#include "shared/metadatarecord.h"
 
 #include "platform/qt/boxtext.h"
 #include "platform/xmldocument.h"
@@ -37,6 +38,21 @@ LoadedMetadata loadMetadata(Binding binding, const QString &path)
 {
     const Entry &e = entry(binding);
     return e.loader ? e.loader(path) : LoadedMetadata();
+}
+
+Binding loadInItsBinding(const QString &text, const QString &path, LoadedMetadata &loaded)
+{
+    const auto bindingOf = [&text](const MetadataRecord &record) {
+        return isScorm2004File(text, record) ? Binding::Scorm2004 : Binding::Scorm12;
+    };
+    // Both readers find the record alike; the file is read again only where its record tells another binding
+    // than its text.
+    const Binding told = bindingOf({});
+    loaded = loadMetadata(told, path);
+    const Binding binding = loaded.document ? bindingOf(findRecord(*loaded.document)) : told;
+    if (binding != told)
+        loaded = loadMetadata(binding, path);
+    return binding;
 }
 
 MetadataEditor &editorWindow(Binding binding)

@@ -75,6 +75,9 @@ public:
 void setMetadataLoader(Binding binding, std::function<LoadedMetadata(const QString &path)> loader);
 // The file read and parsed by the reader of the binding; nothing is read without one.
 LoadedMetadata loadMetadata(Binding binding, const QString &path);
+// The binding of a metadata file whose decoded text is given, told by the record that is read as every program
+// tells it (isScorm2004File), and the file as the reader of that binding loads it.
+Binding loadInItsBinding(const QString &text, const QString &path, LoadedMetadata &loaded);
 
 // Registers how to reach (and create on first use) the editor of a binding.
 void setEditorAccessor(Binding binding, std::function<MetadataEditor &()> accessor,

@@ -109,10 +109,11 @@ bool FrmMain::openSelectedFile(bool showValidateMessage, const QString &openFile
             return true;
         const QString &text = decoded->text;
 
-        const Binding binding = isScorm2004Document(text) ? Binding::Scorm2004 : Binding::Scorm12;
-        // The file is read and parsed before anything changes. One of the other binding that cannot be read
-        // is not worth a switch: the editor, the binding and the current file stay, and nothing is asked.
-        LoadedMetadata loaded = loadMetadata(binding, path);
+        // The file is read and parsed before anything changes, and the record it is read for tells its binding.
+        // One of the other binding that cannot be read is not worth a switch: the editor, the binding and the
+        // current file stay, and nothing is asked.
+        LoadedMetadata loaded;
+        const Binding binding = loadInItsBinding(text, path, loaded);
         if (bindingName(binding) != scormVersion) {
             if (!loaded.parsed()) {
                 showNotices(loaded.notices);

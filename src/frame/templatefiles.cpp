@@ -108,8 +108,9 @@ bool openTemplate(const QString &path)
         // The opening reports its own failures; the template is open when the editor of its binding is the
         // active one (the user may have kept the other binding), and never when its bytes are not read at all.
         DecodedText decoded;
+        LoadedMetadata loaded;
         opened = readTextFile(path, decoded) && !decoded.unreadable &&
-                 (isScorm2004Document(decoded.text) ? Binding::Scorm2004 : Binding::Scorm12) == activeBinding();
+                 loadInItsBinding(decoded.text, path, loaded) == activeBinding();
     } catch (const AppError &e) {
         if (e.number == err::OutOfMemory)
             showLowMemory();

@@ -10,12 +10,15 @@
 #include "shared/apperror.h"
 #include "shared/fileutil.h"
 #include "shared/metadataheader.h"
+#include "shared/metadatarecord.h"
 #include "shared/notice.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QRegularExpression>
+
+#include <libxml/tree.h>
 
 #include <algorithm>
 
@@ -101,6 +104,27 @@ bool loadSource(XmlDocument &source, const QString &fileName, QString &notice, Q
         return true;
     failure = QStringLiteral("It could not be read as XML: %1").arg(parseFailure(source.parseError()));
     return false;
+}
+
+// A record whose namespace is written wrong is converted as the IMS Meta-Data 1.2 record the editor reads it
+// as: each declaration of its namespace names that of the binding in the document the stylesheet reads.
+void declareImsMd(XmlDocument &source, const QByteArray &written)
+{
+    for (xmlNode *e = xmlDocGetRootElement(source.raw()); e;) {
+        for (xmlNs *ns = e->nsDef; ns; ns = ns->next)
+            if (ns->href && written == reinterpret_cast<const char *>(ns->href)) {
+                xmlFree(const_cast<xmlChar *>(ns->href));
+                ns->href = xmlStrdup(reinterpret_cast<const xmlChar *>(kImsMd12Namespace));
+            }
+        if (xmlNode *child = xmlFirstElementChild(e)) {
+            e = child;
+            continue;
+        }
+        while (e && !xmlNextElementSibling(e))
+            e = e->parent && e->parent->type == XML_ELEMENT_NODE ? e->parent : nullptr;
+        if (e)
+            e = xmlNextElementSibling(e);
+    }
 }
 
 } // namespace
@@ -252,10 +276,20 @@ Conversion Converter::doConversion(const QString &fileName)
         XmlDocument source;
         if (!loadSource(source, fileName, result.readNotice, result.failure))
             return result;
-        // A record that the editor opens as SCORM 2004 (whatever its root says) is no record to convert.
-        if (m_type != QLatin1String("Manifest") && isScorm2004Document(source.xml())) {
-            result.failure = QStringLiteral("It is not %1.").arg(expectedFor(m_type).sourceKind);
-            return result;
+        // A record that the editor opens as SCORM 2004 (told by the record it reads, as every program tells
+        // it) is no record to convert.
+        if (m_type != QLatin1String("Manifest")) {
+            const MetadataRecord record = findRecord(source);
+            if (isScorm2004File(source.xml(), record)) {
+                result.failure = QStringLiteral("It is not %1.").arg(expectedFor(m_type).sourceKind);
+                return result;
+            }
+            // A record whose namespace is written wrong is converted as the editor reads it, and said as it says so.
+            if (const QString line = unknownNamespaceLine(record); !line.isEmpty()) {
+                result.readNotice += (result.readNotice.isEmpty() ? QString() : QStringLiteral(" ")) +
+                                     QDir::toNativeSeparators(fileName) + QStringLiteral(": ") + line;
+                declareImsMd(source, record.ns());
+            }
         }
         XmlDocument output;
         if (openXLSDoc(result.failure) && transformXML(source, output, result.failure)) {

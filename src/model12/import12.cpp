@@ -58,6 +58,9 @@ bool parseMetadata(const XmlDocument &document, Record12 &record, Notices &notic
     // What the readers name is gathered for the check of what the record does not hold.
     ReadCheck check;
     const QString ns = general.namespaceUri();
+    // A record whose namespace is written wrong is read all the same, and the one notice says so.
+    if (const QString line = unknownNamespaceLine(found); !line.isEmpty())
+        ReadCheck::addLine(line);
     const QList<XmlNode> classifications = recordElementsNamed(found, "classification");
     {
         // One notice for the file names the strings in further languages that its fields leave out.

@@ -62,6 +62,9 @@ bool parseMetadata2004(const XmlDocument &document, Record2004 &record, Notices 
     // What the readers name is gathered for the check of what the record does not hold.
     ReadCheck check;
     const XmlNode &general = found.general;
+    // A record whose namespace is written wrong is read all the same, and the one notice says so.
+    if (const QString line = unknownNamespaceLine(found); !line.isEmpty())
+        ReadCheck::addLine(line);
     const QString ns = general.namespaceUri();
     const QList<XmlNode> classifications = recordElementsNamed(found, "classification");
     {

@@ -1,5 +1,9 @@
 #include "metadatarecord.h"
 
+#include "metadataheader.h"
+#include "noticelines.h"
+#include "readertables.h"
+
 #include <libxml/tree.h>
 
 namespace ts {
@@ -23,13 +27,34 @@ QByteArrayView nameOf(const xmlNode *node) { return QByteArrayView(reinterpret_c
 
 bool isElement(const xmlNode *node) { return node && node->type == XML_ELEMENT_NODE; }
 
-// A lom element that can be a record, whether or not it holds a general element.
-bool isLom(const xmlNode *node) { return nameOf(node) == "lom" && isMetadataNamespace(nsOf(node)); }
+bool isNamedGeneral(const xmlNode *node) { return isElement(node) && nameOf(node) == "general"; }
 
-// The element's own general element: a child named general in a metadata namespace.
+// A lom element that can be a record, whether or not it holds a general element: of a metadata namespace, or of
+// the namespace of the record's general element (`recordNs`) when that is written wrong.
+bool isLom(const xmlNode *node, QByteArrayView recordNs = {})
+{
+    return nameOf(node) == "lom" && (isMetadataNamespace(nsOf(node)) || nsOf(node) == recordNs);
+}
+
+// The element's own general element: its child named general in its own namespace, when that is a metadata
+// one; where it holds none, its first child named general in another metadata namespace.
 xmlNode *ownGeneral(const xmlNode *element) {
+    xmlNode *other = nullptr;
+    for (xmlNode *c = element->children; c; c = c->next) {
+        if (!isNamedGeneral(c) || !isMetadataNamespace(nsOf(c)))
+            continue;
+        if (nsOf(c) == nsOf(element))
+            return c;
+        if (!other)
+            other = c;
+    }
+    return other;
+}
+
+// The element's child named general in the element's own namespace, whatever that is.
+xmlNode *generalOfItsNamespace(const xmlNode *element) {
     for (xmlNode *c = element->children; c; c = c->next)
-        if (isElement(c) && nameOf(c) == "general" && isMetadataNamespace(nsOf(c)))
+        if (isNamedGeneral(c) && nsOf(c) == nsOf(element))
             return c;
     return nullptr;
 }
@@ -72,6 +97,8 @@ QString placeOf(const xmlNode *record) {
 
 QByteArray MetadataRecord::ns() const { return isNull() ? QByteArray() : nsOf(general.raw()).toByteArray(); }
 
+bool MetadataRecord::knownNamespace() const { return !isNull() && isMetadataNamespace(nsOf(general.raw())); }
+
 bool isMetadataNamespace(QByteArrayView ns) {
     if (ns.isEmpty())
         return true;
@@ -93,11 +120,41 @@ MetadataRecord findRecord(_xmlNode *within) {
         if (e == root || isLom(e))
             if (xmlNode *general = ownGeneral(e))
                 return {XmlNode(e), XmlNode(general)};
+    // No record of a metadata namespace: one whose namespace is written wrong.
+    for (xmlNode *e = root; e; e = nextElement(e, root, true))
+        if (e == root || nameOf(e) == "lom")
+            if (xmlNode *general = generalOfItsNamespace(e))
+                return {XmlNode(e), XmlNode(general)};
     return {};
 }
 
 MetadataRecord findRecord(const XmlDocument &document) {
     return document.isEmpty() ? MetadataRecord() : findRecord(reinterpret_cast<xmlNode *>(document.raw()));
+}
+
+bool isScorm2004Record(const MetadataRecord &record) {
+    if (record.isNull())
+        return false;
+    if (record.knownNamespace())
+        return record.ns() == kLomNamespace;
+    for (const char *name : {"lifeCycle", "metaMetadata", "string"})
+        if (!recordElementsNamed(record, name).isEmpty())
+            return true;
+    return false;
+}
+
+bool isScorm2004File(const QString &text, const MetadataRecord &record) {
+    if (text.contains(QLatin1String("SCORM_CAM_v1.3")))
+        return true;
+    return record.isNull() ? isScorm2004Document(text) : isScorm2004Record(record);
+}
+
+QString unknownNamespaceLine(const MetadataRecord &record) {
+    if (record.isNull() || record.knownNamespace())
+        return {};
+    const QString binding = isScorm2004Record(record) ? QStringLiteral("SCORM 2004") : QStringLiteral("SCORM 1.2");
+    return QString::fromLatin1(readers::kUnknownNamespace).arg(binding) + u'"' +
+           beginningOf(QString::fromUtf8(record.ns()), 100) + u'"';
 }
 
 QList<XmlNode> recordCategories(const MetadataRecord &record, const QList<QByteArrayView> &names) {
@@ -122,7 +179,7 @@ QList<XmlNode> recordElementsNamed(const MetadataRecord &record, QByteArrayView 
     xmlNode *top = record.element.raw();
     const QByteArrayView ns = nsOf(record.general.raw());
     for (xmlNode *e = nextElement(top, top, true); e;) {
-        if (isLom(e)) {
+        if (isLom(e, ns)) {
             e = nextElement(e, top, false);
             continue;
         }
@@ -138,10 +195,11 @@ QStringList otherRecordPlaces(const MetadataRecord &record) {
     if (record.isNull())
         return out;
     xmlNode *root = xmlDocGetRootElement(record.element.raw()->doc);
+    const QByteArrayView ns = nsOf(record.general.raw());
     for (xmlNode *e = root; e;) {
         if (e == record.element.raw()) {
             e = nextElement(e, root, false);
-        } else if (e != root && isLom(e)) {
+        } else if (e != root && isLom(e, ns)) {
             out << placeOf(e);
             e = nextElement(e, root, false);
         } else {

@@ -99,6 +99,9 @@ inline constexpr const char *kLeftOutVCardLines =
 // Followed by each source and how many values carried it: ""LOM-ESv1.0" (9 values)".
 inline constexpr const char *kLeftOutSources = "The export writes every vocabulary with the source \"LOMv1.0\". "
                                                "Sources of your imported file that are not kept: ";
+// A record whose namespace is written wrong: the binding it is read as, then its namespace, quoted.
+inline constexpr const char *kUnknownNamespace = "The metadata record's namespace is not one this program knows; "
+                                                 "it is read as %1. Namespace of your imported file: ";
 // Followed by how many more records the file holds and where each one stands.
 inline constexpr const char *kLeftOutRecords = "Only the first metadata record of a file is read. Left out of your "
                                                "imported file: ";

@@ -177,6 +177,31 @@ TEST_F(Generation, TemplateShapesAndWhatFails)
          "<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\" xmlns:o=\"urn:o\"><o:ext><o:general><o:title>"
          "OTHER</o:title></o:general></o:ext><general><title><langstring>sunset GIF</langstring></title><keyword>"
          "<langstring xml:lang=\"x-none\">sunset.gif</langstring></keyword></general></lom>\r\n"},
+        // The keyword takes the form of the record's binding, told by the record as the editors tell it; a record
+        // whose namespace is written wrong is filled, and said so.
+        {"<lom xmlns=\"http://www.imsglp1\"><general><title><langstring>t</langstring></title></general></lom>",
+         "<lom xmlns=\"http://www.imsglp1\"><general><title><langstring>sunset GIF</langstring></title><keyword>"
+         "<langstring xml:lang=\"x-none\">sunset.gif</langstring></keyword></general></lom>\r\n",
+         {"The metadata record's namespace is not one this program knows; it is read as SCORM 1.2. Namespace of your "
+          "imported file: \"http://www.imsglp1\" [Notice]"}},
+        {"<lom xmlns=\"http://ltsc.ieee.orsd/LOM\"><general><title><string>t</string></title></general></lom>",
+         "<lom xmlns=\"http://ltsc.ieee.orsd/LOM\"><general><title><string>sunset GIF</string></title><keyword>"
+         "<string language=\"x-none\">sunset.gif</string></keyword></general></lom>\r\n",
+         {"The metadata record's namespace is not one this program knows; it is read as SCORM 2004. Namespace of your "
+          "imported file: \"http://ltsc.ieee.orsd/LOM\" [Notice]"}},
+        {head + "<o:ext xmlns:o=\"urn:o\"><general xmlns=\"http://ltsc.ieee.org/xsd/LOM\"/></o:ext><general></general>"
+                "</lom>",
+         "<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\"><o:ext xmlns:o=\"urn:o\"><general xmlns=\"http://"
+         "ltsc.ieee.org/xsd/LOM\"></general></o:ext><general><keyword><langstring xml:lang=\"x-none\">sunset.gif"
+         "</langstring></keyword></general></lom>\r\n"},
+        {head + "<general xmlns=\"http://ltsc.ieee.org/xsd/LOM\"></general><general></general></lom>",
+         "<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\"><general xmlns=\"http://ltsc.ieee.org/xsd/LOM\">"
+         "</general><general><keyword><langstring xml:lang=\"x-none\">sunset.gif</langstring></keyword></general>"
+         "</lom>\r\n"},
+        {"<metadata><lom xmlns=\"urn:foreign\"><general/></lom><lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\"><general>"
+         "</general></lom></metadata>",
+         "<metadata><lom xmlns=\"urn:foreign\"><general></general></lom><lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\">"
+         "<general><keyword><string language=\"x-none\">sunset.gif</string></keyword></general></lom></metadata>\r\n"},
         {head + "<educational><general></general></educational></lom>", nullptr,
          {"The template's metadata record holds no general element of its own, so no metadata file can be made from "
           "it. Nothing was written. [Invalid Metadata File]"}},

@@ -218,6 +218,11 @@ TEST_F(BatchWindow, TheTemplateIsCheckedOnceAndNamedAsChosen)
           "Files generated successfully! [Batch Generate]"}},
         {"<lom><general></general></lom>", {"Files generated successfully! [Batch Generate]"}, true, "chosen",
          handOverFile},
+        // So is a record whose namespace is written wrong.
+        {"<lom xmlns='http://www.imsglp1'><general></general></lom>",
+         {"The metadata record's namespace is not one this program knows; it is read as SCORM 1.2. Namespace of your "
+          "imported file: \"http://www.imsglp1\"\r\rTemplate: chosen [Notice]",
+          "Files generated successfully! [Batch Generate]"}},
         // Bytes in a form that is not read are refused by their decoding notice.
         {QByteArray("\xFF\xFE\0\0<\0\0\0", 8), {unreadable.arg("UTF-32")}},
         {QByteArray("<\0l\0o\0m\0>\0", 10), {unreadable.arg("UTF-16 without a byte-order mark or XML declaration")}},

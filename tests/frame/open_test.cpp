@@ -140,6 +140,76 @@ TEST_F(Open, WrappedScorm2004RecordReachesTheScorm2004Editor)
     EXPECT_EQ(dialogs.pendingAnswers(), 0u);
 }
 
+// The record a file is read for tells its binding, whatever else the file holds (a general element of another
+// binding in an extension, in the record's lom or in a foreign lom before it; a namespace written wrong), but for
+// a file that mentions "SCORM_CAM_v1.3": the question asked, or none where the active editor is the file's, and
+// the editor that reads the record's title.
+TEST_F(Open, TheRecordReadTellsTheBindingOfTheFile)
+{
+    start(QStringLiteral("12"));
+    failOnUnanswered = false;
+    const QString to2004 = QStringLiteral("You are trying to open a SCORM 2004 XML file using the SCORM 1.2 Editor.\r"
+                                          "Would you like to switch to the SCORM 2004 Editor now?");
+    const QString to12 = QStringLiteral("You are trying to open a SCORM 1.2 XML file using the SCORM 2004 Editor.\r"
+                                        "Would you like to switch to the SCORM 1.2 Editor now?");
+    const QByteArray ims = "xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\"";
+    const QByteArray title12 = "<general><title><langstring>Shape</langstring></title></general>";
+    const QByteArray title2004 = "<general><title><string>Shape</string></title></general>";
+    const QByteArray mistyped12 = "<lom xmlns=\"http://www.imsglp1\">" + title12 + "</lom>";
+    const struct {
+        const char *what;
+        const char *from; // the active editor's binding
+        QByteArray file;
+        bool asked;
+        const char *binding;
+    } rows[] = {
+        {"a SCORM 1.2 record whose namespace is written wrong", "2004", mistyped12, true, "SCORM 1.2"},
+        {"the same in the SCORM 1.2 editor", "12", mistyped12, false, "SCORM 1.2"},
+        {"a SCORM 2004 record whose namespace is written wrong", "12",
+         "<lom xmlns=\"http://ltsc.ieee.orsd/LOM\">" + title2004 + "</lom>", true, "SCORM 2004"},
+        {"a manifest whose inline record has a namespace that only looks like an IMS one", "2004",
+         "<manifest xmlns=\"http://www.imsproject.org/xsd/imscp_rootv1p1p2\"><metadata><md:lom xmlns:md=\"http://www."
+         "imsglobal.org/xsd/ims_metadata_v1p2\"><md:general><md:title><md:langstring>Shape</md:langstring></md:title>"
+         "</md:general></md:lom></metadata></manifest>",
+         true, "SCORM 1.2"},
+        {"a SCORM 1.2 record whose extension holds a SCORM 2004 general element first", "12",
+         "<lom " + ims + " xmlns:o=\"urn:o\"><o:ext><general xmlns=\"http://ltsc.ieee.org/xsd/LOM\"/></o:ext>" + title12 +
+             "</lom>",
+         false, "SCORM 1.2"},
+        {"a SCORM 1.2 record whose lom holds a SCORM 2004 general element before its own", "2004",
+         "<lom " + ims + "><general xmlns=\"http://ltsc.ieee.org/xsd/LOM\"/>" + title12 + "</lom>", true, "SCORM 1.2"},
+        {"a file whose first lom element is foreign, before a SCORM 2004 record", "12",
+         "<metadata><lom xmlns=\"urn:foreign\"><general/></lom><lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\">" +
+             title2004 + "</lom></metadata>",
+         true, "SCORM 2004"},
+        {"a SCORM 1.2 record that mentions SCORM_CAM_v1.3", "12",
+         "<lom " + ims + "><general><title><langstring>Shape</langstring></title><description><langstring>"
+                         "SCORM_CAM_v1.3</langstring></description></general></lom>",
+         true, "SCORM 2004"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        const bool from2004 = QLatin1String(row.from) == QLatin1String("2004");
+        if ((frmMain().scormVersion == QLatin1String("SCORM 2004")) != from2004) {
+            dialogs.answer(Answer::Yes);
+            frmMain().openSelectedFile(false, copy(QLatin1String(from2004 ? "lom2004.xml" : "scorm12.xml")), false);
+        }
+        dialogs.clear();
+        writeFile(QStringLiteral("shape.xml"), row.file);
+        dialogs.answer(Answer::Yes);
+        EXPECT_FALSE(frmMain().openSelectedFile(false, path(QStringLiteral("shape.xml")), false));
+        const bool asked = !dialogs.calls().isEmpty() && dialogs.calls()[0].title == QLatin1String("Switch Modes?");
+        EXPECT_EQ(asked, row.asked);
+        if (asked) {
+            EXPECT_EQ(dialogs.calls()[0].text, from2004 ? to12 : to2004);
+        }
+        EXPECT_EQ(frmMain().scormVersion, QLatin1String(row.binding));
+        EXPECT_EQ(frmMain().scormVersion == QLatin1String("SCORM 2004") ? field2004("titleText")
+                                                                         : frmOptions().fieldText(QStringLiteral("titleText")),
+                  QStringLiteral("Shape"));
+    }
+}
+
 TEST_F(Open, MalformedFileShowsTheParseNoticeAndCountsAsFailed)
 {
     start(QStringLiteral("2004"));

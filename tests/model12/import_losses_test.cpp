@@ -98,6 +98,7 @@ TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
         QStringList notices;
         QString file = {};  // the whole record, in place of the two above
         QString title = QStringLiteral("Shape");
+        qsizetype classifications = -1; // how many the record lists, where the row holds it
     } rows[] = {
         {"a vCard of many lines, and one with an empty ORG",
          {},
@@ -174,6 +175,98 @@ TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
          "</o:general></o:ext><general><title>" +
              lang("x-none", "Own title") + "</title><keyword>" + lang("x-none", "own") + "</keyword></general></lom>",
          "Own title"},
+        {"a record whose namespace is written wrong",
+         {},
+         {},
+         {"The metadata record's namespace is not one this program knows; it is read as SCORM 1.2. Namespace of your "
+          "imported file: \"http://www.imsglp1\""},
+         "<lom xmlns=\"http://www.imsglp1\"><general><title>" + lang("x-none", "Shape") + "</title><keyword>" +
+             lang("x-none", "own") + "</keyword></general><lifecycle><version>" + lang("x-none", "1.0") +
+             "</version></lifecycle></lom>"},
+        {"a manifest whose inline record has a namespace that only looks like an IMS one",
+         {},
+         {},
+         {"The metadata record's namespace is not one this program knows; it is read as SCORM 1.2. Namespace of your "
+          "imported file: \"http://www.imsglobal.org/xsd/ims_metadata_v1p2\""},
+         "<manifest xmlns=\"http://www.imsproject.org/xsd/imscp_rootv1p1p2\" identifier=\"M-1\"><metadata><md:lom "
+         "xmlns:md=\"http://www.imsglobal.org/xsd/ims_metadata_v1p2\"><md:general><md:title><md:langstring>Shape"
+         "</md:langstring></md:title><md:description><md:langstring>Cells</md:langstring></md:description><md:keyword>"
+         "<md:langstring>cell</md:langstring></md:keyword></md:general></md:lom></metadata></manifest>"},
+        {"a record whose extension holds a SCORM 2004 general element before the record's own",
+         {},
+         {},
+         {"Unsupported element found in your imported file <lom>: o:ext"},
+         "<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\" xmlns:o=\"urn:example:other\"><o:ext><general "
+         "xmlns=\"http://ltsc.ieee.org/xsd/LOM\"><title><string>OTHER</string></title></general></o:ext><general><title>" +
+             lang("x-none", "Shape") + "</title></general><lifecycle><version>" + lang("x-none", "1.0") +
+             "</version></lifecycle></lom>"},
+        {"a record whose lom holds a general element of another metadata namespace before its own",
+         {},
+         {},
+         {"Unsupported element found in your imported file <lom>: general"},
+         lom({}, "<general xmlns=\"http://ltsc.ieee.org/xsd/LOM\"><title><string>OTHER</string></title></general>"
+                 "<general><title>" + lang("x-none", "Shape") + "</title><keyword>" + lang("x-none", "own") +
+                 "</keyword></general>")},
+        {"a record of a foreign namespace before the metadata record: not counted as a further record",
+         {},
+         {},
+         {},
+         "<metadata><lom xmlns=\"urn:example:foreign\"><general><title>OTHER</title></general></lom>" +
+             lom({}, "<general><title>" + lang("x-none", "Shape") + "</title></general>") + "</metadata>"},
+        {"a root of another name holding its own general element",
+         {},
+         {},
+         {},
+         "<record xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\"><general><title>" + lang("x-none", "Shape") +
+             "</title></general></record>"},
+        {"a general element of a foreign namespace before the record's own in its lom",
+         {},
+         {},
+         {"Unsupported element found in your imported file <lom>: o:general"},
+         "<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\" xmlns:o=\"urn:example:other\"><o:general><o:title>"
+         "OTHER</o:title></o:general><general><title>" +
+             lang("x-none", "Shape") + "</title></general></lom>"},
+        {"elements named like a category in an extension and in a foreign namespace before the category",
+         {},
+         {},
+         {"Unsupported element found in your imported file <lom>: o:ext",
+          "Unsupported element found in your imported file <lom>: o:technical"},
+         "<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\" xmlns:o=\"urn:example:other\"><general><title>" +
+             lang("x-none", "Shape") + "</title></general><o:ext><technical><location>inside</location></technical>"
+             "</o:ext><o:technical><o:location>elsewhere</o:location></o:technical><technical><location>here"
+             "</location></technical></lom>"},
+        {"a classification after the record, outside it",
+         {},
+         {},
+         {},
+         "<metadata>" + lom({}, "<general><title>" + lang("x-none", "Shape") + "</title></general>") +
+             "<classification xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\">" +
+             vocabulary("purpose", "LOMv1.0", "Discipline") + "</classification></metadata>",
+         QStringLiteral("Shape"),
+         0},
+        {"the classifications of a record nested inside the record",
+         {},
+         {},
+         {"Unsupported element found in your imported file <lom>: o:ext"},
+         "<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\" xmlns:o=\"urn:example:other\"><general><title>" +
+             lang("x-none", "Shape") + "</title></general><o:ext><lom><general><title>" + lang("x-none", "Nested") +
+             "</title></general><classification>" + vocabulary("purpose", "LOMv1.0", "Idea") +
+             "</classification></lom></o:ext><classification>" + vocabulary("purpose", "LOMv1.0", "Discipline") +
+             "</classification></lom>",
+         QStringLiteral("Shape"),
+         1},
+        {"a record nested inside a further record: counted with it",
+         {},
+         {},
+         {"Only the first metadata record of a file is read. Left out of your imported file: 1 more record, in "
+          "resource \"RES-2\""},
+         manifest("<organizations><organization identifier=\"ORG-1\"><item identifier=\"ITEM-1\"><metadata>" +
+                  lom("imsmd:", titled("Shape")) +
+                  "</metadata></item></organization></organizations><resources><resource identifier=\"RES-2\" "
+                  "type=\"webcontent\"><metadata>" +
+                  lom("imsmd:", titled("The resource") + "<imsmd:relation><imsmd:lom>" + titled("Inside") +
+                                    "</imsmd:lom></imsmd:relation>") +
+                  "</metadata></resource></resources>")},
         {"a general element nested in the educational category before the record's own",
          {},
          {},
@@ -333,6 +426,9 @@ TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
         const ImportResult opened = importMetadataFile(path(QStringLiteral("shape.xml")), clearedRecord12());
         EXPECT_TRUE(opened.ok); // a general element with attributes is found
         EXPECT_EQ(opened.record.titleText, row.title);
+        if (row.classifications >= 0) {
+            EXPECT_EQ(opened.record.lstClassification.size(), row.classifications);
+        }
         QStringList notices;
         for (const Notice &n : opened.notices)
             notices << n.text;

@@ -164,6 +164,23 @@ TEST_F(OpenedLosses2004, EachLossIsNamedInItsOwnWords)
          "</o:ext><general><title><string>Own title</string></title><keyword><string>own</string></keyword></general>"
          "</lom>",
          "Own title"},
+        {"a record whose namespace is written wrong",
+         {},
+         {"The metadata record's namespace is not one this program knows; it is read as SCORM 2004. Namespace of your "
+          "imported file: \"http://ltsc.ieee.orsd/LOM\""},
+         "<lom xmlns=\"http://ltsc.ieee.orsd/LOM\"><general><title><string>Shape</string></title><keyword><string>own"
+         "</string></keyword></general><lifeCycle><version><string>1.0</string></version></lifeCycle></lom>"},
+        {"a file whose first lom element is of a foreign namespace",
+         {},
+         {},
+         "<metadata><lom xmlns=\"urn:example:foreign\"><general><title>OTHER</title></general></lom>" +
+             titled("Shape", "<lifeCycle><version><string>1.0</string></version></lifeCycle>") + "</metadata>"},
+        {"a record whose lom holds a general element of another metadata namespace before its own",
+         {},
+         {"Unsupported element found in your imported file <lom>: imsmd:general"},
+         "<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\" xmlns:imsmd=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\">"
+         "<imsmd:general><imsmd:title><imsmd:langstring>OTHER</imsmd:langstring></imsmd:title></imsmd:general><general>"
+         "<title><string>Shape</string></title><keyword><string>own</string></keyword></general></lom>"},
         {"a general element nested in the educational category before the record's own",
          {},
          {"Unsupported element found in your imported file <education>: general"},
