@@ -225,15 +225,17 @@ MetadataEditor &FrmMain::recordFromDefaultTemplate(const QString &path)
     // Otherwise the template decides the editor, unless the user keeps the one in use, which then starts its
     // empty record. One of the other binding that cannot be read is not worth a question: its opening says why.
     const Binding binding = read && isScorm2004Document(decoded.text) ? Binding::Scorm2004 : Binding::Scorm12;
+    Binding kept = active;
     if (readTemplate && read && binding != active && loadMetadata(binding, path).parsed()) {
         if (msgBox(defaultTemplateQuestion(getFileName(path), binding, active), Buttons::YesNo, Icon::None,
                    QStringLiteral("Switch Modes?")) == Answer::Yes)
-            showEditorOf(binding);
+            kept = binding;
         else
             readTemplate = false;
     }
-    // Cleared before the template is read: one that cannot be read leaves nothing of the record shown before.
-    MetadataEditor &editor = editorWindow(activeBinding());
+    // In front, and cleared before the template is read: one that cannot be read leaves nothing of the record
+    // shown before.
+    MetadataEditor &editor = showEditorOf(kept);
     editor.clearAll();
     if (readTemplate) {
         // Read for its values, without naming what it holds beside them: that is named when the template

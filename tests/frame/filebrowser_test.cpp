@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTest>
 
 using namespace ts;
@@ -209,6 +211,7 @@ TEST_F(FileBrowser, AContentFileGetsARecordOfTheDefaultTemplateAndTheFileAlone)
             EXPECT_EQ(dialogs.calls().value(0).title, row.answer ? "Switch Modes?" : row.mine ? "Notice" : "");
             EXPECT_EQ(frmMain().scormVersion, QLatin1String(row.after));
             EXPECT_EQ(frmMain().lblCurFile()->text(), QStringLiteral("lesson2.html"));
+            EXPECT_EQ(frmMain().mdiArea()->currentSubWindow()->widget(), &editorWindow(activeBinding()));
             exports[afterRecords] = editorWindow(activeBinding()).createAggregation(true);
             unloadAll();
         }
