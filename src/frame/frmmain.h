@@ -17,7 +17,9 @@ namespace ts {
 
 class FolderList;
 class FrmDocument;
+class MetadataEditor;
 class PreviewBrowser;
+enum class Binding;
 
 class FrmMain : public QMainWindow {
     Q_OBJECT
@@ -119,6 +121,12 @@ private:
     void startCompanion(const QString &fileName);
     // Puts the drive list on the drive holding the folder list's folder.
     void selectDriveOfFolder();
+    // Brings the editor of the binding to the front, hiding the other one, and makes that binding the
+    // active one.
+    MetadataEditor &showEditorOf(Binding binding);
+    // The new record of a content file: the default template at the path, read into the editor the user
+    // keeps, which is cleared first whatever follows. Answers that editor.
+    MetadataEditor &recordFromDefaultTemplate(const QString &path);
     QWidget *headerBar(const QString &name, const QString &caption);
     void placeHeaderLabel(const QString &name);
     // What the window takes around its area: the side pane beside it, the menu bar above, the area's frame.

@@ -13,7 +13,6 @@
 #include "platform/programfolder.h"
 #include "shared/apperror.h"
 #include "shared/fileutil.h"
-#include "shared/readcheck.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -188,24 +187,19 @@ void FrmMain::passData(const QString &fileType)
             msgBox(QStringLiteral("No default template defined"));
             return;
         }
-        // The default template is read into the editor of its binding; the user may keep the other one. It
-        // is read for its values, without naming what it holds beside them: that is named when the template
-        // itself is opened.
-        {
-            ReadCheck::Quiet quiet;
-            openTemplate(templatePath(name));
-        }
+        // The record is the default template's and the file's alone, in whichever editor the user keeps.
+        MetadataEditor &editor = recordFromDefaultTemplate(templatePath(name));
         const QFileInfo file(fileListFilePath);
         if (!file.isFile())
             throw AppError(err::PathFileAccess, QStringLiteral("Path/File access error"));
         const QString size = QString::number(file.size());
-        MetadataEditor &editor = editorWindow(activeBinding());
         const QString checkBox = contentTypeCheckBox(fileType);
         if (!checkBox.isEmpty())
             editor.tickCheckBox(checkBox);
         editor.putFieldText(QStringLiteral("txtSize"), size);
         for (const char *field : {"titleText", "courseDescription", "locationText"})
             editor.putFieldText(QString::fromLatin1(field), fileListFileName);
+        m_lblCurFile->setText(fileListFileName);
     } catch (const AppError &e) {
         if (e.number == err::PathFileAccess)
             msgBox(QStringLiteral("Error in passData of frmMain"), Buttons::Ok, Icon::Information,

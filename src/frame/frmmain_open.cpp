@@ -15,6 +15,7 @@
 #include "shared/fileutil.h"
 #include "shared/metadataheader.h"
 #include "shared/notice.h"
+#include "shared/readcheck.h"
 
 #include <QAction>
 #include <QDir>
@@ -34,6 +35,14 @@ QString bindingName(Binding b)
 }
 
 Binding otherBinding(Binding b) { return b == Binding::Scorm2004 ? Binding::Scorm12 : Binding::Scorm2004; }
+
+// The question before a content file's record is started from a default template of the other binding.
+QString defaultTemplateQuestion(const QString &name, Binding templateBinding, Binding active)
+{
+    return QStringLiteral("The default template for content files, \"%1\", is a %2 template, and you are using the "
+                          "%3 Editor.\rWould you like to switch to the %2 Editor now?")
+        .arg(name, bindingName(templateBinding), bindingName(active));
+}
 
 // The name part of a path: after its last separator, the whole path when there is none.
 QString namePart(const QString &path) { return getFileName(path); }
@@ -132,14 +141,7 @@ bool FrmMain::openSelectedFile(bool showValidateMessage, const QString &openFile
         }
 
         // The editor of the file's binding, in front. It is cleared only once the document has loaded.
-        if (editorLoaded(otherBinding(binding)))
-            editorWindow(otherBinding(binding)).hideChild();
-        MetadataEditor &editor = editorWindow(binding);
-        if (editor.childState() & Qt::WindowMinimized)
-            editor.setChildState(Qt::WindowMaximized);
-        editor.showChild();
-        scormVersion = bindingName(binding);
-        m_lblScormVersion->setText(scormVersion);
+        MetadataEditor &editor = showEditorOf(binding);
 
         const MetadataEditor::ReadOutcome outcome = editor.readMetadataFile(loaded);
         if (outcome == MetadataEditor::ReadOutcome::NotRead)
@@ -198,6 +200,51 @@ bool FrmMain::openSelectedFile(bool showValidateMessage, const QString &openFile
         return true;
     }
     return result;
+}
+
+MetadataEditor &FrmMain::showEditorOf(Binding binding)
+{
+    if (editorLoaded(otherBinding(binding)))
+        editorWindow(otherBinding(binding)).hideChild();
+    MetadataEditor &editor = editorWindow(binding);
+    if (editor.childState() & Qt::WindowMinimized)
+        editor.setChildState(Qt::WindowMaximized);
+    editor.showChild();
+    scormVersion = bindingName(binding);
+    m_lblScormVersion->setText(scormVersion);
+    return editor;
+}
+
+MetadataEditor &FrmMain::recordFromDefaultTemplate(const QString &path)
+{
+    const Binding active = activeBinding();
+    DecodedText decoded;
+    const bool read = readTextFile(path, decoded) && !decoded.unreadable;
+    // A template without values (the one installed with the program) gives the empty record of either
+    // binding, and is not worth a question.
+    bool readTemplate = !read || !templateHoldsNoValues(decoded.text);
+    // Otherwise the template decides the editor, unless the user keeps the one in use, which then starts its
+    // empty record. One of the other binding that cannot be read is not worth a question: its opening says why.
+    const Binding binding = read && isScorm2004Document(decoded.text) ? Binding::Scorm2004 : Binding::Scorm12;
+    Binding kept = active;
+    if (readTemplate && read && binding != active && loadMetadata(binding, path).parsed()) {
+        if (msgBox(defaultTemplateQuestion(getFileName(path), binding, active), Buttons::YesNo, Icon::None,
+                   QStringLiteral("Switch Modes?")) == Answer::Yes)
+            kept = binding;
+        else
+            readTemplate = false;
+    }
+    // In front, and cleared before the template is read: one that cannot be read leaves nothing of the record
+    // shown before.
+    MetadataEditor &editor = showEditorOf(kept);
+    editor.clearAll();
+    if (readTemplate) {
+        // Read for its values, without naming what it holds beside them: that is named when the template
+        // itself is opened.
+        ReadCheck::Quiet quiet;
+        openTemplate(path);
+    }
+    return editor;
 }
 
 void FrmMain::mnuFileOpen_Click()

@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/programfolder.h"
 #include "platform/textfile.h"
+#include "platform/xmldocument.h"
 #include "shared/apperror.h"
 #include "shared/fileutil.h"
 #include "shared/metadataheader.h"
@@ -95,6 +96,12 @@ bool deleteTemplate(const QString &fileName)
     }
     refillList();
     return true;
+}
+
+bool templateHoldsNoValues(const QString &text)
+{
+    XmlDocument doc;
+    return doc.loadXML(text) && doc.documentElement().text().trimmed().isEmpty();
 }
 
 bool openTemplate(const QString &path)

@@ -32,6 +32,9 @@ bool newTemplateFile(const QString &name);
 // Deletes the template after a confirmation, keeps a default template in place when it was the default,
 // and refills the template list. True when the file was deleted.
 bool deleteTemplate(const QString &fileName);
+// True for a template whose elements hold no text at all, such as the default template installed with the
+// program or the one put in place of a deleted default: it gives the empty record of either binding.
+bool templateHoldsNoValues(const QString &text);
 // Reads the template at the path into the editor of its binding (switching editors after a question), and
 // remembers its file name as the template being edited. True when the record is now in the editor of the
 // template's own binding.

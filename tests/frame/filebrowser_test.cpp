@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTest>
 
 using namespace ts;
@@ -153,4 +155,69 @@ TEST_F(FileBrowser, AResourceFileFillsTheEditorOverTheDefaultTemplate)
                                                "Error in passData of frmMain"}));
     EXPECT_EQ(dialogs.calls().at(0).title, QStringLiteral("Tagsmith"));
     EXPECT_EQ(dialogs.calls().at(2).title, QStringLiteral("File not found."));
+}
+
+TEST_F(FileBrowser, AContentFileGetsARecordOfTheDefaultTemplateAndTheFileAlone)
+{
+    const QString ask = QStringLiteral("The default template for content files, \"mine.tsm\", is a SCORM 1.2 template, "
+                                       "and you are using the SCORM 2004 Editor.\rWould you like to switch to the "
+                                       "SCORM 1.2 Editor now?");
+    const char *mine12 = "<lom xmlns=\"http://www.imsglobal.org/xsd/imsmd_rootv1p2p1\"><general><keyword><langstring "
+                         "xml:lang=\"x-none\">template keyword</langstring></keyword></general></lom>";
+    const struct {
+        const char *binding; // the editor at start
+        const char *mine;    // the default template "mine.tsm"; none: the one installed
+        std::optional<Answer> answer;
+        QStringList boxes; // a parse notice by its start
+        const char *after;
+    } rows[] = {
+        {"12", nullptr, {}, {}, "SCORM 1.2"},
+        {"2004", nullptr, {}, {}, "SCORM 2004"},
+        {"2004", mine12, Answer::No, {ask}, "SCORM 2004"},
+        {"2004", mine12, Answer::Yes, {ask}, "SCORM 1.2"},
+        {"2004", "<lom xmlns=\"http://ltsc.ieee.org/xsd/LOM\"><general>", {}, {"Unsupported XML on line "},
+         "SCORM 2004"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::string(row.binding) + (row.mine ? row.mine : ""));
+        // After a record of each binding was open (the other binding's first), as at a fresh start.
+        QString exports[2];
+        for (const bool afterRecords : {true, false}) {
+            dialogs.clear();
+            startMain(QLatin1String(row.binding));
+            const bool start12 = QByteArray(row.binding) == "12";
+            const char *other = start12 ? "lom2004.xml" : "scorm12.xml", *own = start12 ? "scorm12.xml" : "lom2004.xml";
+            for (const char *file : {other, own}) {
+                if (!afterRecords)
+                    continue;
+                QFile::remove(path(file));
+                ASSERT_TRUE(QFile::copy(testData(QStringLiteral("open/") + file), path(file)));
+                dialogs.answer(Answer::Yes);
+                frmMain().openSelectedFile(false, path(QLatin1String(file)), false);
+            }
+            if (row.mine)
+                writeFile(QStringLiteral("templates/mine.tsm"), row.mine);
+            QString name = row.mine ? QStringLiteral("mine.tsm") : QStringLiteral("default.tsm");
+            setDefaultTemplate(name);
+            showFolder({QStringLiteral("lesson2.html")});
+            dialogs.clear();
+            if (row.answer)
+                dialogs.answer(*row.answer);
+            click(QStringLiteral("lesson2.html"));
+            QStringList boxes = dialogs.messages();
+            if (!boxes.isEmpty() && boxes.last().startsWith(row.boxes.value(0)))
+                boxes.last() = row.boxes.value(0);
+            EXPECT_EQ(boxes, row.boxes);
+            EXPECT_EQ(dialogs.calls().value(0).title, row.answer ? "Switch Modes?" : row.mine ? "Notice" : "");
+            EXPECT_EQ(frmMain().scormVersion, QLatin1String(row.after));
+            EXPECT_EQ(frmMain().lblCurFile()->text(), QStringLiteral("lesson2.html"));
+            EXPECT_EQ(frmMain().mdiArea()->currentSubWindow()->widget(), &editorWindow(activeBinding()));
+            exports[afterRecords] = editorWindow(activeBinding()).createAggregation(true);
+            unloadAll();
+        }
+        for (const char *earlier : {"Decimals", "Fractions", "subtracting", "discipline"})
+            EXPECT_FALSE(exports[1].contains(QLatin1String(earlier))) << earlier;
+        EXPECT_EQ(exports[1].contains(QLatin1String("template keyword")), row.answer == Answer::Yes);
+        EXPECT_EQ(exports[1], exports[0]);
+    }
 }
