@@ -12,6 +12,8 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
@@ -153,4 +155,50 @@ TEST_F(FileBrowser, AResourceFileFillsTheEditorOverTheDefaultTemplate)
                                                "Error in passData of frmMain"}));
     EXPECT_EQ(dialogs.calls().at(0).title, QStringLiteral("Tagsmith"));
     EXPECT_EQ(dialogs.calls().at(2).title, QStringLiteral("File not found."));
+}
+
+// The list shows its folder as it is once something was written into it, keeping the file picked: the program's
+// own Save As at once; another program's file (a batch run) when the folder is clicked again, or as soon as the
+// watch of the folder reports it.
+TEST_F(FileBrowser, TheListShowsWhatIsWrittenIntoItsFolder)
+{
+    startMain();
+    showFolder({"a.htm", "c.doc"});
+    QListWidget *list = frmMain().fileList();
+    list->setCurrentRow(1);
+    const struct {
+        const char *how;
+        const char *file;
+        const char *listed;
+    } rows[] = {
+        {"Save As", "b.xml", "a.htm|b.xml|c.doc"},
+        {"folder clicked", "d.xml", "a.htm|b.xml|c.doc|d.xml"},
+        {"watched", "0.xml", "0.xml|a.htm|b.xml|c.doc|d.xml"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.how);
+        const QString file = path(QStringLiteral("content/") + QLatin1String(row.file));
+        if (*row.how == 'S') {
+            ASSERT_TRUE(showXML(QStringLiteral("<lom/>")));
+            frmDocument().showChild();
+            dialogs.answerText(file);
+            trigger("mnuFileSaveAs");
+        } else {
+            QFile other(file);
+            ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+            other.close();
+        }
+        if (*row.how == 'f') {
+            FolderList *folders = frmMain().dir1();
+            QTest::mouseClick(folders->viewport(), Qt::LeftButton, {},
+                              folders->visualItemRect(folders->currentItem()).center());
+        }
+        for (QElapsedTimer waited; *row.how == 'w' && !listed().contains(QLatin1String(row.file)) &&
+                                   waited.elapsed() < 20000;)
+            processEvents(1);
+        EXPECT_EQ(listed().join(QLatin1Char('|')), QLatin1String(row.listed));
+        ASSERT_TRUE(list->currentItem());
+        EXPECT_EQ(list->currentItem()->text(), QStringLiteral("c.doc"));
+    }
+    EXPECT_EQ(dialogs.messages(), QStringList());
 }

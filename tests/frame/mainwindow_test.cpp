@@ -2,6 +2,7 @@
 
 #include "framefixture.h"
 
+#include "frame/frmdocument.h"
 #include "frame/frmsplash.h"
 #include "frame/previewbrowser.h"
 #include "frame/startup.h"
@@ -10,11 +11,14 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 
 using namespace ts;
@@ -133,4 +137,59 @@ TEST_F(MainWindow, SplashLinkOpensTheWebAddressThroughTheShell)
     delete &splash;
     // The binding dialog queued above is still waiting: run start-up so it is answered.
     initXMLParser();
+}
+
+// The Window menu after a file was opened: the editor and the XML text window, each by its caption, the active
+// one ticked; each entry brings its window to the front, restored when it was minimised, also from behind the
+// other window maximised.
+TEST_F(MainWindow, TheWindowMenuListsTheChildrenAndBringsEachToTheFront)
+{
+    start();
+    ASSERT_TRUE(QFile::copy(testData(QStringLiteral("open/scorm12.xml")), path("scorm12.xml")));
+    frmMain().openSelectedFile(false, path("scorm12.xml"), false);
+    processEvents();
+    QMdiSubWindow *editor = frmOptions().subWindow();
+    QMdiSubWindow *document = frmDocument().subWindow();
+    ASSERT_TRUE(editor && document);
+    auto entries = [] {
+        emit frmMain().menu(QStringLiteral("mnuWindow"))->aboutToShow();
+        QStringList out;
+        for (QAction *a : frmMain().menu(QStringLiteral("mnuWindow"))->actions())
+            out << a->objectName() + QLatin1Char('=') + a->text() + (a->isChecked() ? "*" : "");
+        return out;
+    };
+    EXPECT_EQ(entries(), QStringList({"mnuWindowList_frmOptions=SCORM 1.2 Metadata",
+                                      "mnuWindowList_frmDocument=scorm12.xml*"}));
+    const struct {
+        const char *before; // "" as left, "maximise" the active window, "minimise" the one chosen
+        const char *choose;
+        QMdiSubWindow *shown;
+        const char *menu;
+    } rows[] = {
+        {"", "mnuWindowList_frmOptions", editor, "SCORM 1.2 Metadata*|scorm12.xml"},
+        {"", "mnuWindowList_frmDocument", document, "SCORM 1.2 Metadata|scorm12.xml*"},
+        {"maximise", "mnuWindowList_frmOptions", editor, "SCORM 1.2 Metadata*|scorm12.xml"},
+        {"minimise", "mnuWindowList_frmDocument", document, "SCORM 1.2 Metadata|scorm12.xml*"},
+        {"minimise", "mnuWindowList_frmOptions", editor, "SCORM 1.2 Metadata*|scorm12.xml"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::string(row.before) + " " + row.choose);
+        if (*row.before) {
+            if (row.before[1] == 'a')
+                frmMain().mdiArea()->activeSubWindow()->showMaximized();
+            else
+                row.shown->showMinimized();
+            processEvents();
+        }
+        entries();
+        trigger(row.choose);
+        processEvents();
+        EXPECT_EQ(frmMain().mdiArea()->activeSubWindow(), row.shown);
+        EXPECT_FALSE(row.shown->isMinimized());
+        EXPECT_TRUE(frmMain().mdiArea()->viewport()->rect().intersects(row.shown->geometry()));
+        QStringList texts;
+        for (const QString &entry : entries())
+            texts << entry.section(QLatin1Char('='), 1);
+        EXPECT_EQ(texts.join(QLatin1Char('|')), QLatin1String(row.menu));
+    }
 }

@@ -2,14 +2,22 @@
 
 #include "framefixture.h"
 
+#include "batch/frmbatchgenerate.h"
 #include "frame/editors.h"
+#include "frame/frmmetadatadefaultslist.h"
+#include "frame/frmtip.h"
+#include "lomshift/frmmain.h"
+#include "platform/dialogs.h"
+#include "platform/qt/qtdialogs.h"
 #include "platform/qt/windowsize.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTabBar>
@@ -96,6 +104,92 @@ TEST_F(WindowSize, EachEditorOpensWholeWithTheSidePane)
     }
 }
 
+
+// Each window opens in the middle of the window it belongs to (the main window, or the wizard for its folder
+// picker), or of the screen where it has none, whole on the screen; a second batch window stands a title bar
+// (the usual 40 pixels, where the window system reports a thinner frame) lower and further right than the first,
+// so that both title bars show.
+TEST_F(WindowSize, EachWindowOpensInTheMiddleOfItsOwnerWholeOnTheScreen)
+{
+    startMain();
+    processEvents();
+    // `shift`: how far right and down of the middle the window stands.
+    auto placed = [](QWidget *window, const QWidget *over, int shift) {
+        ASSERT_TRUE(window && window->isVisible());
+        const QRect available = window->screen()->availableGeometry();
+        const QMargins frame = frameOrAllowance(window);
+        const QRect whole = window->geometry().marginsAdded(frame);
+        EXPECT_TRUE(available.contains(whole)) << whole.x() << "," << whole.y() << " " << whole.width() << "x"
+                                               << whole.height();
+        const QRect around = over ? over->geometry().marginsAdded(frameOrAllowance(over)) : available;
+        const QPoint off = whole.center() - around.center() - QPoint(shift, shift);
+        EXPECT_LE(off.manhattanLength(), 2) << off.x() << "," << off.y();
+    };
+    QWidget *const main = &frmMain();
+    const struct {
+        const char *window;
+        std::function<void()> run; // opens the window and sees where it stands
+    } rows[] = {
+        {"Metadata Templates",
+         [&] {
+             trigger("mnuDefaults");
+             processEvents();
+             placed(&frmMetadataDefaultsList(), main, 0);
+             delete &frmMetadataDefaultsList();
+         }},
+        {"Metadata Templates from Template Creator",
+         [&] {
+             trigger("mnuTemplateCreator");
+             processEvents();
+             placed(&frmMetadataDefaultsList(), main, 0);
+             delete &frmMetadataDefaultsList();
+         }},
+        {"Tip of the Day",
+         [&] {
+             trigger("mnuTip");
+             processEvents();
+             placed(&frmTip(), main, 0);
+             delete &frmTip();
+         }},
+        {"SCORM Conversion Wizard and its folder picker",
+         [&] {
+             lomshift::Main();
+             QPointer<QWidget> wizard = &lomshift::frmMain();
+             processEvents();
+             placed(wizard, nullptr, 0);
+             QApplication::setActiveWindow(wizard);
+             QtDialogs real;
+             setDialogs(&real);
+             bool seen = false;
+             onNextModal([&](QWidget *picker) {
+                 seen = true;
+                 placed(picker, wizard, 0);
+                 static_cast<QDialog *>(picker)->reject();
+             });
+             EXPECT_EQ(ts::dialogs().chooseFolder(QStringLiteral("Select a Folder"), QString()), std::nullopt);
+             setDialogs(&this->dialogs);
+             EXPECT_TRUE(seen);
+             delete wizard.data();
+         }},
+        {"Batch Generate twice",
+         [&] {
+             QPointer<QWidget> first = &batch::frmBatchGenerate();
+             first->show();
+             QPointer<QWidget> second = new batch::FrmBatchGenerate;
+             second->show();
+             processEvents();
+             placed(first, nullptr, 0);
+             placed(second, nullptr, 40);
+             delete second.data();
+             delete first.data();
+         }},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.window);
+        row.run();
+        processEvents();
+    }
+}
 
 // A window that opens centred on a screen smaller than itself is fitted to the room there as it is shown, before
 // a window system that frames it later (here: never) has framed it.
