@@ -203,3 +203,21 @@ TEST_F(WindowSize, ACentredWindowLargerThanTheScreenIsFittedWhenShown)
     EXPECT_EQ(window.size(), roomOnScreen(&window));
     setWindowFrameSource({});
 }
+
+// The frame a window system reports: none before it frames the window, nor while it reports the outside smaller
+// than the inside for a moment as it frames it.
+TEST_F(WindowSize, AFrameIsTheRoomAroundTheWindowOnceTheWindowSystemHasFramedIt)
+{
+    const QRect inner(682, 383, 290, 96);
+    const struct {
+        QRect outer;
+        QMargins frame;
+    } rows[] = {
+        {inner, QMargins()},
+        {QRect(681, 363, 292, 121), QMargins(1, 20, 1, 5)},
+        {QRect(682, 383, 1, 1), QMargins()},
+        {QRect(690, 363, 292, 121), QMargins()},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(frameBetween(inner, row.outer), row.frame) << row.outer.x() << "," << row.outer.width();
+}

@@ -49,12 +49,20 @@ QMargins windowFrame(const QWidget *window)
 {
     if (frameSource())
         return frameSource()(window);
-    const QRect inner = window->geometry();
-    const QRect outer = window->frameGeometry();
+    return frameBetween(window->geometry(), window->frameGeometry());
+}
+
+QMargins frameBetween(const QRect &inner, const QRect &outer)
+{
     if (outer.size() == inner.size())
         return {};
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                    outer.bottom() - inner.bottom());
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    // While the window system frames the window, its frame may be reported for a moment as smaller than the
+    // window inside it: that is no frame yet.
+    if (frame.left() < 0 || frame.top() < 0 || frame.right() < 0 || frame.bottom() < 0)
+        return {};
+    return frame;
 }
 
 void setWindowFrameSource(std::function<QMargins(const QWidget *)> source) { frameSource() = std::move(source); }

@@ -5,6 +5,7 @@
 // system reports, or, while it cannot say yet, the usual ones (decorationAllowance()).
 
 #include <QMargins>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -39,6 +40,9 @@ void openCentred(QWidget *window, const QWidget *over = nullptr, int cascade = 0
 // The title bar and borders the window system has put around a top-level window; none while it has not
 // framed the window (before it is shown).
 QMargins windowFrame(const QWidget *window);
+// The frame between a window's inside and its outside as the window system reports them; none where the outside
+// is no larger, or (while the window is being framed) smaller on a side.
+QMargins frameBetween(const QRect &inner, const QRect &outer);
 // Tests: the frame to take for windowFrame() in place of the window system's; an empty function gives the
 // window system's again.
 void setWindowFrameSource(std::function<QMargins(const QWidget *)> source);
