@@ -122,6 +122,9 @@ protected:
             break;
         case QEvent::Move:
         case QEvent::WindowActivate:
+        // A window system that puts the frame around the window where it was asked to stand reports no move;
+        // the window is painted once it is framed.
+        case QEvent::Paint:
             if (!m_centredByFrame && m_window->isVisible() && !windowFrame(m_window).isNull()) {
                 m_centredByFrame = true;
                 fit();
