@@ -265,7 +265,8 @@ void FrmMain::buildSidePane()
     connect(m_driveList, &QComboBox::activated, this, &FrmMain::DriveList_Change);
     connect(m_dir1, &FolderList::pathChanged, this, &FrmMain::Dir1_Change);
     // The folder clicked again is read anew; the one the lists start in is listed at its first click.
-    connect(m_dir1, &FolderList::reopened, this, [this] { m_listedFolder.isEmpty() ? Dir1_Change() : refreshFileList(); });
+    connect(m_dir1, &FolderList::reopened, this,
+            [this] { m_listedFolder.isEmpty() ? Dir1_Change() : refreshFileList(); });
     // What is written into the shown folder is listed: by the program at once, by other programs (a batch run)
     // once the folder has been quiet for a moment.
     m_folderWatch = new QFileSystemWatcher(this);

@@ -157,9 +157,8 @@ TEST_F(FileBrowser, AResourceFileFillsTheEditorOverTheDefaultTemplate)
     EXPECT_EQ(dialogs.calls().at(2).title, QStringLiteral("File not found."));
 }
 
-// The list shows its folder as it is once something was written into it, keeping the file picked: the program's
-// own Save As at once; another program's file (a batch run) when the folder is clicked again, or as soon as the
-// watch of the folder reports it.
+// The list shows its folder as it is once something was written into it, the file picked kept: the program's own
+// Save As at once; another program's file (a batch run) when the folder is clicked again, or once its watch tells.
 TEST_F(FileBrowser, TheListShowsWhatIsWrittenIntoItsFolder)
 {
     startMain();
@@ -167,18 +166,15 @@ TEST_F(FileBrowser, TheListShowsWhatIsWrittenIntoItsFolder)
     QListWidget *list = frmMain().fileList();
     list->setCurrentRow(1);
     const struct {
-        const char *how;
+        char how; // S: Save As; f: another program, then the folder clicked; w: another program, watched
         const char *file;
         const char *listed;
-    } rows[] = {
-        {"Save As", "b.xml", "a.htm|b.xml|c.doc"},
-        {"folder clicked", "d.xml", "a.htm|b.xml|c.doc|d.xml"},
-        {"watched", "0.xml", "0.xml|a.htm|b.xml|c.doc|d.xml"},
-    };
+    } rows[] = {{'S', "b.xml", "a.htm|b.xml|c.doc"},
+                {'f', "d.xml", "a.htm|b.xml|c.doc|d.xml"},
+                {'w', "0.xml", "0.xml|a.htm|b.xml|c.doc|d.xml"}};
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.how);
         const QString file = path(QStringLiteral("content/") + QLatin1String(row.file));
-        if (*row.how == 'S') {
+        if (row.how == 'S') {
             ASSERT_TRUE(showXML(QStringLiteral("<lom/>")));
             frmDocument().showChild();
             dialogs.answerText(file);
@@ -186,18 +182,14 @@ TEST_F(FileBrowser, TheListShowsWhatIsWrittenIntoItsFolder)
         } else {
             QFile other(file);
             ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-            other.close();
         }
-        if (*row.how == 'f') {
-            FolderList *folders = frmMain().dir1();
+        FolderList *folders = frmMain().dir1();
+        if (row.how == 'f')
             QTest::mouseClick(folders->viewport(), Qt::LeftButton, {},
                               folders->visualItemRect(folders->currentItem()).center());
-        }
-        for (QElapsedTimer waited; *row.how == 'w' && !listed().contains(QLatin1String(row.file)) &&
-                                   waited.elapsed() < 20000;)
+        for (QElapsedTimer waited; row.how == 'w' && !listed().contains(row.file) && waited.elapsed() < 20000;)
             processEvents(1);
-        EXPECT_EQ(listed().join(QLatin1Char('|')), QLatin1String(row.listed));
-        ASSERT_TRUE(list->currentItem());
+        EXPECT_EQ(listed().join(QLatin1Char('|')), QLatin1String(row.listed)) << row.how;
         EXPECT_EQ(list->currentItem()->text(), QStringLiteral("c.doc"));
     }
     EXPECT_EQ(dialogs.messages(), QStringList());

@@ -105,90 +105,75 @@ TEST_F(WindowSize, EachEditorOpensWholeWithTheSidePane)
 }
 
 
-// Each window opens in the middle of the window it belongs to (the main window, or the wizard for its folder
-// picker), or of the screen where it has none, whole on the screen; a second batch window stands a title bar
-// (the usual 40 pixels, where the window system reports a thinner frame) lower and further right than the first,
-// so that both title bars show.
+// Each window opens in the middle of its owner (the main window, the wizard for its folder picker) or of the
+// screen, whole on it; a second batch window a title bar (the usual 40 pixels at least) lower and further right.
 TEST_F(WindowSize, EachWindowOpensInTheMiddleOfItsOwnerWholeOnTheScreen)
 {
     startMain();
-    processEvents();
-    // `shift`: how far right and down of the middle the window stands.
     auto placed = [](QWidget *window, const QWidget *over, int shift) {
         ASSERT_TRUE(window && window->isVisible());
         const QRect available = window->screen()->availableGeometry();
-        const QMargins frame = frameOrAllowance(window);
-        const QRect whole = window->geometry().marginsAdded(frame);
-        EXPECT_TRUE(available.contains(whole)) << whole.x() << "," << whole.y() << " " << whole.width() << "x"
-                                               << whole.height();
+        const QRect whole = window->geometry().marginsAdded(frameOrAllowance(window));
+        EXPECT_TRUE(available.contains(whole)) << whole.x() << "," << whole.y();
         const QRect around = over ? over->geometry().marginsAdded(frameOrAllowance(over)) : available;
         const QPoint off = whole.center() - around.center() - QPoint(shift, shift);
         EXPECT_LE(off.manhattanLength(), 2) << off.x() << "," << off.y();
     };
-    QWidget *const main = &frmMain();
+    using Open = QWidget *(*)();
     const struct {
         const char *window;
-        std::function<void()> run; // opens the window and sees where it stands
+        Open open; // shows it
+        bool overMain;
+        int shift;
     } rows[] = {
-        {"Metadata Templates",
-         [&] {
+        {"Metadata Templates", []() -> QWidget * {
              trigger("mnuDefaults");
-             processEvents();
-             placed(&frmMetadataDefaultsList(), main, 0);
+             return &frmMetadataDefaultsList();
+         }, true, 0},
+        {"Metadata Templates of Template Creator", []() -> QWidget * {
              delete &frmMetadataDefaultsList();
-         }},
-        {"Metadata Templates from Template Creator",
-         [&] {
              trigger("mnuTemplateCreator");
-             processEvents();
-             placed(&frmMetadataDefaultsList(), main, 0);
+             return &frmMetadataDefaultsList();
+         }, true, 0},
+        {"Tip of the Day", []() -> QWidget * {
              delete &frmMetadataDefaultsList();
-         }},
-        {"Tip of the Day",
-         [&] {
              trigger("mnuTip");
-             processEvents();
-             placed(&frmTip(), main, 0);
-             delete &frmTip();
-         }},
-        {"SCORM Conversion Wizard and its folder picker",
-         [&] {
+             return &frmTip();
+         }, true, 0},
+        {"SCORM Conversion Wizard", []() -> QWidget * {
              lomshift::Main();
-             QPointer<QWidget> wizard = &lomshift::frmMain();
-             processEvents();
-             placed(wizard, nullptr, 0);
-             QApplication::setActiveWindow(wizard);
-             QtDialogs real;
-             setDialogs(&real);
-             bool seen = false;
-             onNextModal([&](QWidget *picker) {
-                 seen = true;
-                 placed(picker, wizard, 0);
-                 static_cast<QDialog *>(picker)->reject();
-             });
-             EXPECT_EQ(ts::dialogs().chooseFolder(QStringLiteral("Select a Folder"), QString()), std::nullopt);
-             setDialogs(&this->dialogs);
-             EXPECT_TRUE(seen);
-             delete wizard.data();
-         }},
-        {"Batch Generate twice",
-         [&] {
-             QPointer<QWidget> first = &batch::frmBatchGenerate();
-             first->show();
-             QPointer<QWidget> second = new batch::FrmBatchGenerate;
+             return &lomshift::frmMain();
+         }, false, 0},
+        {"Batch Generate", []() -> QWidget * {
+             batch::frmBatchGenerate().show();
+             return &batch::frmBatchGenerate();
+         }, false, 0},
+        {"a second Batch Generate", []() -> QWidget * {
+             auto *second = new batch::FrmBatchGenerate;
              second->show();
-             processEvents();
-             placed(first, nullptr, 0);
-             placed(second, nullptr, 40);
-             delete second.data();
-             delete first.data();
-         }},
+             return second;
+         }, false, 40},
     };
+    QList<QPointer<QWidget>> opened;
     for (const auto &row : rows) {
         SCOPED_TRACE(row.window);
-        row.run();
+        opened << row.open();
         processEvents();
+        placed(opened.last(), row.overMain ? &frmMain() : nullptr, row.shift);
     }
+    // The wizard's folder picker, over the wizard.
+    QWidget *wizard = &lomshift::frmMain();
+    QApplication::setActiveWindow(wizard);
+    QtDialogs real;
+    setDialogs(&real);
+    onNextModal([&](QWidget *picker) {
+        placed(picker, wizard, 0);
+        static_cast<QDialog *>(picker)->reject();
+    });
+    EXPECT_EQ(ts::dialogs().chooseFolder(QStringLiteral("Select a Folder"), QString()), std::nullopt);
+    setDialogs(&dialogs);
+    for (const QPointer<QWidget> &window : opened)
+        delete window.data();
 }
 
 // A window that opens centred on a screen smaller than itself is fitted to the room there as it is shown, before
@@ -204,20 +189,15 @@ TEST_F(WindowSize, ACentredWindowLargerThanTheScreenIsFittedWhenShown)
     setWindowFrameSource({});
 }
 
-// The frame a window system reports: none before it frames the window, nor while it reports the outside smaller
-// than the inside for a moment as it frames it.
+// The frame a window system reports: none before it frames the window, nor while, framing it, it reports the
+// outside smaller than the inside.
 TEST_F(WindowSize, AFrameIsTheRoomAroundTheWindowOnceTheWindowSystemHasFramedIt)
 {
     const QRect inner(682, 383, 290, 96);
-    const struct {
-        QRect outer;
-        QMargins frame;
-    } rows[] = {
-        {inner, QMargins()},
-        {QRect(681, 363, 292, 121), QMargins(1, 20, 1, 5)},
-        {QRect(682, 383, 1, 1), QMargins()},
-        {QRect(690, 363, 292, 121), QMargins()},
-    };
-    for (const auto &row : rows)
-        EXPECT_EQ(frameBetween(inner, row.outer), row.frame) << row.outer.x() << "," << row.outer.width();
+    const std::pair<QRect, QMargins> rows[] = {{inner, {}},
+                                               {QRect(681, 363, 292, 121), QMargins(1, 20, 1, 5)},
+                                               {QRect(682, 383, 1, 1), {}},
+                                               {QRect(690, 363, 292, 121), {}}};
+    for (const auto &[outer, frame] : rows)
+        EXPECT_EQ(frameBetween(inner, outer), frame) << outer.x() << "," << outer.width();
 }
