@@ -268,7 +268,7 @@ void FrmMain::buildSidePane()
     connect(m_dir1, &FolderList::reopened, this,
             [this] { m_listedFolder.isEmpty() ? Dir1_Change() : refreshFileList(); });
     // What is written into the shown folder is listed: by the program at once, by other programs (a batch run)
-    // once the folder has been quiet for a moment.
+    // a moment after they began, and again after each further moment while they go on writing.
     m_folderWatch = new QFileSystemWatcher(this);
     m_folderChanged = new QTimer(this);
     m_folderChanged->setSingleShot(true);
