@@ -4,6 +4,7 @@
 #include "generate.h"
 
 #include "platform/dialogs.h"
+#include "platform/programfolder.h"
 #include "platform/qt/windowsize.h"
 #include "shared/apperror.h"
 #include "shared/pathlogger.h"
@@ -15,6 +16,7 @@
 #include <QLinearGradient>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLockFile>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
@@ -57,6 +59,12 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption)
     b->setObjectName(QLatin1String(name));
     return b;
 }
+
+// How many batch windows of this program folder stand open; each holds the lock of its place while it is open,
+// and the lock of a window whose program ended without closing it is taken over.
+constexpr int kPlaces = 16;
+
+QString placeLockPath(int place) { return programPath(QStringLiteral("common/batch-window-%1.lock").arg(place)); }
 
 int slashes(const QString &path) { return static_cast<int>(path.count(QLatin1Char('/'))); }
 
@@ -143,8 +151,9 @@ FrmBatchGenerate::FrmBatchGenerate(QWidget *parent)
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
     resize(620, 460);
-    // In the middle of the screen, whole with its title bar and borders, as the main program's windows open.
-    openCentred(this);
+    // In the middle of the screen, whole with its title bar and borders, as the main program's windows open; a
+    // window opened while others are open stands below and beside the last, its title bar in view.
+    openCentred(this, nullptr, claimPlace());
 
     connect(addSingle, &QPushButton::clicked, this, &FrmBatchGenerate::cmdAddSingle_Click);
     connect(addMulti, &QPushButton::clicked, this, &FrmBatchGenerate::cmdAddMulti_Click);
@@ -154,6 +163,22 @@ FrmBatchGenerate::FrmBatchGenerate(QWidget *parent)
     connect(m_cmdGenerate, &QPushButton::clicked, this, &FrmBatchGenerate::cmdGenerate_Click);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     showTemplateName();
+}
+
+FrmBatchGenerate::~FrmBatchGenerate() = default;
+
+int FrmBatchGenerate::claimPlace()
+{
+    for (int place = 0; place < kPlaces; ++place) {
+        auto lock = std::make_unique<QLockFile>(placeLockPath(place));
+        lock->setStaleLockTime(0);
+        if (lock->tryLock(0)) {
+            m_place = std::move(lock);
+            return place;
+        }
+    }
+    // Every place taken, or none to be had where the folder cannot be written: the middle.
+    return 0;
 }
 
 void FrmBatchGenerate::showTemplateName()

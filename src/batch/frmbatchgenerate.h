@@ -7,9 +7,12 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QLockFile;
 class QPushButton;
 
 namespace ts::batch {
@@ -18,6 +21,7 @@ class FrmBatchGenerate : public QWidget {
     Q_OBJECT
 public:
     explicit FrmBatchGenerate(QWidget *parent = nullptr);
+    ~FrmBatchGenerate() override;
 
 private:
     void cmdAddSingle_Click();
@@ -29,6 +33,8 @@ private:
     enum class Run { Generated, SomeFailed, TemplateRefused };
     // Checks the template once, then generates every listed file that may go ahead.
     Run generateAll();
+    // Takes the first place no other open batch window holds; its number, 0 for the middle of the screen.
+    int claimPlace();
     // Shows the name of the window's template (empty when none was handed over).
     void showTemplateName();
 
@@ -38,6 +44,8 @@ private:
     QPushButton *m_cmdGenerate;
     // The template this window runs on: the copy of the hand-over taken when it opened.
     const Template m_template;
+    // The lock of the place this window holds, given up as it closes.
+    std::unique_ptr<QLockFile> m_place;
 };
 
 // The window, created on first use; closing it discards it.

@@ -14,8 +14,16 @@ FolderList::FolderList(QWidget *parent) : QListWidget(parent)
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
         const QString folder = item->data(Qt::UserRole).toString();
         // A folder removed since the list was filled stays where it was.
-        if (QFileInfo(folder).isDir())
-            setPath(folder);
+        if (!QFileInfo(folder).isDir())
+            return;
+        const bool again = QDir(folder).absolutePath() == m_path;
+        setPath(folder);
+        if (again)
+            emit reopened();
+    });
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        if (item->data(Qt::UserRole).toString() == m_path)
+            emit reopened();
     });
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The folder list of the main window's file browser: the folders from the root down to the current one,
 // then the current folder's subfolders, each indented by its depth. Activating a folder (a double click,
-// or Enter) makes it the current one.
+// or Enter) makes it the current one; a click on the current one, or activating it, opens it again.
 
 #include <QListWidget>
 
@@ -22,6 +22,8 @@ public:
 
 signals:
     void pathChanged();
+    // The current folder was clicked or activated again: what is shown of it is to be read anew.
+    void reopened();
 
 private:
     void fill();

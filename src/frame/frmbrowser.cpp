@@ -61,6 +61,7 @@ FrmBrowser::FrmBrowser(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmBrowser"));
     markProgramWindow(this);
+    openOverMain(this);
     // Closing unloads the window; the next show creates it afresh.
     setAttribute(Qt::WA_DeleteOnClose);
     resize(twipsToPixels(9000), twipsToPixels(7000));

@@ -19,6 +19,7 @@ FrmConvertUnits::FrmConvertUnits(QWidget *parent)
     setWindowTitle(QStringLiteral("Convert Units"));
     fitCaption(this);
     markProgramWindow(this);
+    openOverMain(this);
     m_txtNum->setObjectName(QStringLiteral("txtNum"));
     m_cboUnits->setObjectName(QStringLiteral("cboUnits"));
     m_cboUnits->addItems({QStringLiteral("kb"), QStringLiteral("mb"), QStringLiteral("gb")});

@@ -45,6 +45,7 @@ FrmGettingStarted::FrmGettingStarted(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Program Defaults"));
     fitCaption(this);
     markProgramWindow(this);
+    openOverMain(this);
     auto *layout = new QVBoxLayout(this);
     for (const QuestionSpec &spec : kQuestions) {
         // Each pair in a container of its own, so that the pairs do not exclude one another.

@@ -13,6 +13,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/programfolder.h"
+#include "platform/writtenfiles.h"
 #include "platform/qt/windowsize.h"
 #include "shared/apperror.h"
 
@@ -20,6 +21,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileSystemWatcher>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -30,8 +32,10 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace ts {
@@ -157,6 +161,7 @@ FrmMain::~FrmMain()
 {
     // The area reports activations while it is torn down; this window is no longer there to hear them.
     disconnect(m_mdiArea, nullptr, this, nullptr);
+    setWrittenListener({});
 }
 
 void FrmMain::buildMenus()
@@ -206,6 +211,7 @@ void FrmMain::buildMenus()
     // Exit closes the window, whose close runs the exit question.
     connect(action(QStringLiteral("mnuFileExit")), &QAction::triggered, this, &QWidget::close);
     connect(menu(QStringLiteral("mnufile")), &QMenu::aboutToShow, this, &FrmMain::mnufile_Click);
+    connect(menu(QStringLiteral("mnuWindow")), &QMenu::aboutToShow, this, &FrmMain::mnuWindow_Click);
     // The top menus in the order they are switched: File, Help, Preferences, Tools, Window.
     m_topMenus = {menu(QStringLiteral("mnufile")), menu(QStringLiteral("mnuHelp")),
                   menu(QStringLiteral("mnuPreferences")), menu(QStringLiteral("mnuTools")),
@@ -258,6 +264,24 @@ void FrmMain::buildSidePane()
     m_fileList->setObjectName(QStringLiteral("FileList"));
     connect(m_driveList, &QComboBox::activated, this, &FrmMain::DriveList_Change);
     connect(m_dir1, &FolderList::pathChanged, this, &FrmMain::Dir1_Change);
+    // The folder clicked again is read anew; the one the lists start in is listed at its first click.
+    connect(m_dir1, &FolderList::reopened, this,
+            [this] { m_listedFolder.isEmpty() ? Dir1_Change() : refreshFileList(); });
+    // What is written into the shown folder is listed: by the program at once, by other programs (a batch run)
+    // a moment after they began, and again after each further moment while they go on writing.
+    m_folderWatch = new QFileSystemWatcher(this);
+    m_folderChanged = new QTimer(this);
+    m_folderChanged->setSingleShot(true);
+    m_folderChanged->setInterval(200);
+    connect(m_folderWatch, &QFileSystemWatcher::directoryChanged, m_folderChanged, [this] {
+        if (!m_folderChanged->isActive())
+            m_folderChanged->start();
+    });
+    connect(m_folderChanged, &QTimer::timeout, this, &FrmMain::refreshFileList);
+    setWrittenListener([main = QPointer<FrmMain>(this)](const QString &path) {
+        if (main)
+            QMetaObject::invokeMethod(main, [main, path] { main->fileWritten(path); });
+    });
     // A click picks a file, and so does Enter on the current one (the event filter). The list's activation
     // is not used: a double-click would pick the file a second time after its first click.
     connect(m_fileList, &QListWidget::itemClicked, this, &FrmMain::FileList_Click);

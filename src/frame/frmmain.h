@@ -6,12 +6,14 @@
 
 class QAction;
 class QComboBox;
+class QFileSystemWatcher;
 class QMdiSubWindow;
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QMdiArea;
 class QMenu;
+class QTimer;
 
 namespace ts {
 
@@ -58,10 +60,20 @@ public:
     void passData(const QString &fileType);
     void FileList_Click();
     void Dir1_Change();
+    // Reads the shown folder anew, as a write into it leaves it, keeping the file picked and the list's scroll;
+    // the filter stays the one the list was filled with.
+    void refreshFileList();
     void DriveList_Change();
     void mnuWebFilesOnly_Click();
     void Frame1_Click();
     void imgSlider_Click();
+
+    // --- The Window menu (frmmain_windows.cpp) ---
+    // The Window menu drops down: it lists the children shown in the area, each by its caption, the active one
+    // ticked.
+    void mnuWindow_Click();
+    // Brings a child of the area to the front, restored when it was minimised.
+    void showChildWindow(QMdiSubWindow *sub);
 
     // --- The menu commands (frmmain_commands.cpp, frmmain_launch.cpp) ---
     // The File menu drops down: Save as Template and Export Metadata follow the active child.
@@ -127,6 +139,13 @@ private:
     // The new record of a content file: the default template at the path, read into the editor the user
     // keeps, which is cleared first whatever follows. Answers that editor.
     MetadataEditor &recordFromDefaultTemplate(const QString &path);
+    // The names of the files of the folder list's folder that the list shows, by the filter it was filled with;
+    // raises AppError when the folder cannot be read.
+    QStringList shownFolderFiles() const;
+    // Watches the folder list's folder, so that what other programs write into it is listed too.
+    void watchShownFolder();
+    // A file the program has written: the list is read anew when the file lies in the shown folder.
+    void fileWritten(const QString &path);
     QWidget *headerBar(const QString &name, const QString &caption);
     void placeHeaderLabel(const QString &name);
     // What the window takes around its area: the side pane beside it, the menu bar above, the area's frame.
@@ -150,6 +169,13 @@ private:
     // Frame2, WebBrowser1, Dir1, FileList, DriveList; 0 until it is first folded.
     int m_foldedWidths[7] = {};
     bool m_closing = false;
+    // The folder the file list was filled from (none until a folder or drive is first chosen), and whether with
+    // web files only (the filter takes effect when the folder changes).
+    QString m_listedFolder;
+    bool m_listedWebOnly = false;
+    QFileSystemWatcher *m_folderWatch = nullptr;
+    // Runs the reading of a watched folder once for a burst of changes (a batch run writes many files).
+    QTimer *m_folderChanged = nullptr;
 };
 
 FrmMain &frmMain();

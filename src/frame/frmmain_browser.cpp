@@ -18,9 +18,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QStorageInfo>
 
 namespace ts {
@@ -92,25 +94,75 @@ void FrmMain::loadSideBar()
     m_webBrowser->navigate(programPath(QStringLiteral("blank.htm")));
 }
 
+QStringList FrmMain::shownFolderFiles() const
+{
+    const QDir folder(m_listedFolder);
+    if (!folder.isReadable())
+        throw AppError(err::PermissionDenied, QStringLiteral("Permission denied"));
+    QStringList names;
+    // Files only, not subfolders, by name.
+    for (const QFileInfo &file : folder.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase)) {
+        const QString name = file.fileName();
+        if (!m_listedWebOnly || listed(kWebFiles, getExtension(name).toLower()))
+            names << name;
+    }
+    return names;
+}
+
 void FrmMain::Dir1_Change()
 {
     try {
         // The drive list follows the folder (the home folder is one of its drives).
         selectDriveOfFolder();
         m_fileList->clear();
-        const QDir folder(m_dir1->path());
-        if (!folder.isReadable())
-            throw AppError(err::PermissionDenied, QStringLiteral("Permission denied"));
-        const bool webFilesOnly = action(QStringLiteral("mnuWebFilesOnly"))->isChecked();
-        // Files only, not subfolders, by name.
-        for (const QFileInfo &file : folder.entryInfoList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase)) {
-            const QString name = file.fileName();
-            if (!webFilesOnly || listed(kWebFiles, getExtension(name).toLower()))
-                m_fileList->addItem(name);
-        }
+        m_listedWebOnly = action(QStringLiteral("mnuWebFilesOnly"))->isChecked();
+        m_listedFolder = m_dir1->path();
+        watchShownFolder();
+        m_fileList->addItems(shownFolderFiles());
     } catch (const std::exception &e) {
         reportError(e, QStringLiteral("Dir1_Change"), kOwner);
     }
+}
+
+void FrmMain::watchShownFolder()
+{
+    if (!m_folderWatch->directories().isEmpty())
+        m_folderWatch->removePaths(m_folderWatch->directories());
+    m_folderWatch->addPath(m_listedFolder);
+}
+
+void FrmMain::refreshFileList()
+{
+    if (m_listedFolder.isEmpty())
+        return;
+    QStringList names;
+    try {
+        names = shownFolderFiles();
+    } catch (const std::exception &) {
+        // A folder that can no longer be read keeps the list it had; a click on a file then says what is missing.
+        return;
+    }
+    QStringList shown;
+    for (int i = 0; i < m_fileList->count(); ++i)
+        shown << m_fileList->item(i)->text();
+    if (names == shown)
+        return;
+    const QString picked = m_fileList->currentItem() ? m_fileList->currentItem()->text() : QString();
+    const int scrolled = m_fileList->verticalScrollBar()->value();
+    // Refilled without a click: the file picked stays picked (nothing is opened), and the list where it was.
+    m_fileList->clear();
+    m_fileList->addItems(names);
+    const qsizetype row = names.indexOf(picked);
+    if (row >= 0)
+        m_fileList->setCurrentRow(static_cast<int>(row));
+    m_fileList->doItemsLayout();
+    m_fileList->verticalScrollBar()->setValue(scrolled);
+}
+
+void FrmMain::fileWritten(const QString &path)
+{
+    if (!m_listedFolder.isEmpty() && QFileInfo(path).absoluteDir() == QDir(m_listedFolder))
+        refreshFileList();
 }
 
 void FrmMain::DriveList_Change()

@@ -28,6 +28,7 @@ FrmMessage::FrmMessage(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMessage"));
     markProgramWindow(this);
+    openOverMain(this);
     setModal(true);
     m_lblMessage->setObjectName(QStringLiteral("lblMessage"));
     m_chkMessage->setObjectName(QStringLiteral("chkMessage"));

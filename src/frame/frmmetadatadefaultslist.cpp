@@ -45,6 +45,7 @@ FrmMetadataDefaultsList::FrmMetadataDefaultsList(QWidget *parent)
     fitCaption(this);
     setAttribute(Qt::WA_DeleteOnClose);
     markProgramWindow(this);
+    openOverMain(this);
     m_lstTemplates->setObjectName(QStringLiteral("lstTemplates"));
     m_cmdAddNew->hide();
     m_cmdDelete->hide();

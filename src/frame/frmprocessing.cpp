@@ -43,6 +43,7 @@ FrmProcessing::FrmProcessing(QWidget *parent)
     fitCaption(this);
     setModal(true);
     markProgramWindow(this);
+    openOverMain(this);
 
     auto *image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));

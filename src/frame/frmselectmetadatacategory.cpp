@@ -40,6 +40,7 @@ FrmSelectMetadataCategory::FrmSelectMetadataCategory(QWidget *parent)
     setWindowTitle(QStringLiteral("Select a metadata file type"));
     setModal(true);
     markProgramWindow(this);
+    openOverMain(this);
 
     const QFont arial(QStringLiteral("Arial"));
     auto *label = new QLabel(QStringLiteral("What type of metadata file is this?"), this);

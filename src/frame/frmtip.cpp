@@ -32,6 +32,7 @@ FrmTip::FrmTip(QWidget *parent)
     fitCaption(this);
     setAttribute(Qt::WA_DeleteOnClose);
     markProgramWindow(this);
+    openOverMain(this);
     auto *title = new QLabel(QStringLiteral("Did you know..."), this);
     title->setObjectName(QStringLiteral("Label1"));
     m_lblTipText->setObjectName(QStringLiteral("lblTipText"));

@@ -27,5 +27,8 @@ public:
 // Marks a top-level window as one of the program's, so that closing the program unloads it.
 void markProgramWindow(QWidget *window);
 bool isProgramWindow(const QWidget *window);
+// Makes a window of the program open in the middle of the main window while that is shown, else of the screen,
+// whole on the screen.
+void openOverMain(QWidget *window);
 
 } // namespace ts

@@ -4,6 +4,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/programfolder.h"
+#include "platform/qt/windowsize.h"
 #include "shared/apperror.h"
 #include "shared/fileutil.h"
 #include "shared/pathlogger.h"
@@ -116,6 +117,8 @@ FrmMain::FrmMain(QWidget *parent)
     layout->addWidget(m_tabMainDialog, 1);
     layout->addLayout(buttons);
     setMinimumSize(560, 420);
+    // In the middle of the screen, whole with its title bar and borders, as the main program's windows open.
+    openCentred(this);
 
     connect(m_cmdNext, &QPushButton::clicked, this, &FrmMain::cmdNext_Click);
     connect(m_cmdBack, &QPushButton::clicked, this, &FrmMain::cmdBack_Click);

@@ -3,6 +3,7 @@
 // a write is never taken for one that took it.
 
 #include "textfile.h"
+#include "writtenfiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -202,10 +203,18 @@ private:
     QString m_reason;
 };
 
-bool answer(Replacement &file, bool done, QString *error)
+std::function<void(const QString &)> &writtenListener()
+{
+    static std::function<void(const QString &)> listener;
+    return listener;
+}
+
+bool answer(Replacement &file, bool done, QString *error, const QString &path)
 {
     if (!done && error)
         *error = file.reason();
+    if (done && writtenListener())
+        writtenListener()(path);
     return done;
 }
 
@@ -215,7 +224,7 @@ bool writeFileBytes(const QString &path, const QByteArray &bytes, QString *error
 {
     Replacement file(path, kind);
     return answer(file, file.open(std::nullopt) && file.write(bytes.constData(), bytes.size()) && file.commit(),
-                  error);
+                  error, path);
 }
 
 bool writeTextFile(const QString &path, const QString &text, QString *error, WriteKind kind)
@@ -242,7 +251,7 @@ bool copyFileChecked(const QString &source, const QString &target, QString *erro
     }
     if (in >= 0)
         ::close(in);
-    return answer(file, done && file.commit(), error);
+    return answer(file, done && file.commit(), error, target);
 }
 
 void failNextWrite(const QString &pathEnding, qint64 afterBytes, const QString &reason, WriteStep step)
@@ -255,6 +264,11 @@ void clearWriteFault()
 {
     const std::lock_guard lock(g_faultMutex);
     g_fault.reset();
+}
+
+void setWrittenListener(std::function<void(const QString &path)> listener)
+{
+    writtenListener() = std::move(listener);
 }
 
 void setWriteProbe(WriteProbe probe)

@@ -12,6 +12,8 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
@@ -220,4 +222,42 @@ TEST_F(FileBrowser, AContentFileGetsARecordOfTheDefaultTemplateAndTheFileAlone)
         EXPECT_EQ(exports[1].contains(QLatin1String("template keyword")), row.answer == Answer::Yes);
         EXPECT_EQ(exports[1], exports[0]);
     }
+}
+
+// The list shows its folder as it is once something was written into it, the file picked kept: the program's own
+// Save As at once; another program's file (a batch run) when the folder is clicked again, or once its watch tells.
+TEST_F(FileBrowser, TheListShowsWhatIsWrittenIntoItsFolder)
+{
+    startMain();
+    showFolder({"a.htm", "c.doc"});
+    QListWidget *list = frmMain().fileList();
+    list->setCurrentRow(1);
+    const struct {
+        char how; // S: Save As; f: another program, then the folder clicked; w: another program, watched
+        const char *file;
+        const char *listed;
+    } rows[] = {{'S', "b.xml", "a.htm|b.xml|c.doc"},
+                {'f', "d.xml", "a.htm|b.xml|c.doc|d.xml"},
+                {'w', "0.xml", "0.xml|a.htm|b.xml|c.doc|d.xml"}};
+    for (const auto &row : rows) {
+        const QString file = path(QStringLiteral("content/") + QLatin1String(row.file));
+        if (row.how == 'S') {
+            ASSERT_TRUE(showXML(QStringLiteral("<lom/>")));
+            frmDocument().showChild();
+            dialogs.answerText(file);
+            trigger("mnuFileSaveAs");
+        } else {
+            QFile other(file);
+            ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+        }
+        FolderList *folders = frmMain().dir1();
+        if (row.how == 'f')
+            QTest::mouseClick(folders->viewport(), Qt::LeftButton, {},
+                              folders->visualItemRect(folders->currentItem()).center());
+        for (QElapsedTimer waited; row.how == 'w' && !listed().contains(row.file) && waited.elapsed() < 20000;)
+            processEvents(1);
+        EXPECT_EQ(listed().join(QLatin1Char('|')), QLatin1String(row.listed)) << row.how;
+        EXPECT_EQ(list->currentItem()->text(), QStringLiteral("c.doc"));
+    }
+    EXPECT_EQ(dialogs.messages(), QStringList());
 }

@@ -2,6 +2,7 @@
 
 #include "framefixture.h"
 
+#include "frame/frmdocument.h"
 #include "frame/frmsplash.h"
 #include "frame/previewbrowser.h"
 #include "frame/startup.h"
@@ -10,11 +11,14 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 
 using namespace ts;
@@ -133,4 +137,40 @@ TEST_F(MainWindow, SplashLinkOpensTheWebAddressThroughTheShell)
     delete &splash;
     // The binding dialog queued above is still waiting: run start-up so it is answered.
     initXMLParser();
+}
+
+// The Window menu after a file was opened: the editor and the XML text window by their captions, the active one
+// ticked; each entry brings its window to the front, restored when it was minimised or hidden by a maximised one.
+TEST_F(MainWindow, TheWindowMenuListsTheChildrenAndBringsEachToTheFront)
+{
+    start();
+    ASSERT_TRUE(QFile::copy(testData(QStringLiteral("open/scorm12.xml")), path("scorm12.xml")));
+    frmMain().openSelectedFile(false, path("scorm12.xml"), false);
+    QMdiSubWindow *editor = frmOptions().subWindow(), *document = frmDocument().subWindow();
+    auto entries = [] {
+        emit frmMain().menu(QStringLiteral("mnuWindow"))->aboutToShow();
+        QStringList out;
+        for (QAction *a : frmMain().menu(QStringLiteral("mnuWindow"))->actions())
+            out << a->objectName() + QLatin1Char('=') + a->text() + (a->isChecked() ? "*" : "");
+        return out.join(QLatin1Char('|'));
+    };
+    const QString editorActive = "mnuWindowList_frmOptions=SCORM 1.2 Metadata*|mnuWindowList_frmDocument=scorm12.xml";
+    const QString documentActive = "mnuWindowList_frmOptions=SCORM 1.2 Metadata|mnuWindowList_frmDocument=scorm12.xml*";
+    EXPECT_EQ(entries(), documentActive);
+    const struct {
+        const char *before; // the active window maximised, or the one chosen minimised
+        QMdiSubWindow *chosen;
+    } rows[] = {{"", editor}, {"", document}, {"maximised", editor}, {"minimised", document}, {"minimised", editor}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(std::string(row.before) + (row.chosen == editor ? " editor" : " document"));
+        if (*row.before == 'm' && row.before[1] == 'a')
+            frmMain().mdiArea()->activeSubWindow()->showMaximized();
+        else if (*row.before)
+            row.chosen->showMinimized();
+        entries();
+        trigger(row.chosen == editor ? "mnuWindowList_frmOptions" : "mnuWindowList_frmDocument");
+        EXPECT_EQ(frmMain().mdiArea()->activeSubWindow(), row.chosen);
+        EXPECT_FALSE(row.chosen->isMinimized());
+        EXPECT_EQ(entries(), row.chosen == editor ? editorActive : documentActive);
+    }
 }

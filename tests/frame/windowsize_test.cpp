@@ -2,14 +2,22 @@
 
 #include "framefixture.h"
 
+#include "batch/frmbatchgenerate.h"
 #include "frame/editors.h"
+#include "frame/frmmetadatadefaultslist.h"
+#include "frame/frmtip.h"
+#include "lomshift/frmmain.h"
+#include "platform/dialogs.h"
+#include "platform/qt/qtdialogs.h"
 #include "platform/qt/windowsize.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTabBar>
@@ -97,6 +105,77 @@ TEST_F(WindowSize, EachEditorOpensWholeWithTheSidePane)
 }
 
 
+// Each window opens in the middle of its owner (the main window, the wizard for its folder picker) or of the
+// screen, whole on it; a second batch window a title bar (the usual 40 pixels at least) lower and further right.
+TEST_F(WindowSize, EachWindowOpensInTheMiddleOfItsOwnerWholeOnTheScreen)
+{
+    startMain();
+    auto placed = [](QWidget *window, const QWidget *over, int shift) {
+        ASSERT_TRUE(window && window->isVisible());
+        const QRect available = window->screen()->availableGeometry();
+        const QRect whole = window->geometry().marginsAdded(frameOrAllowance(window));
+        EXPECT_TRUE(available.contains(whole)) << whole.x() << "," << whole.y();
+        const QRect around = over ? over->geometry().marginsAdded(frameOrAllowance(over)) : available;
+        const QPoint off = whole.center() - around.center() - QPoint(shift, shift);
+        EXPECT_LE(off.manhattanLength(), 2) << off.x() << "," << off.y();
+    };
+    using Open = QWidget *(*)();
+    const struct {
+        const char *window;
+        Open open; // shows it
+        bool overMain;
+        int shift;
+    } rows[] = {
+        {"Metadata Templates", []() -> QWidget * {
+             trigger("mnuDefaults");
+             return &frmMetadataDefaultsList();
+         }, true, 0},
+        {"Metadata Templates of Template Creator", []() -> QWidget * {
+             delete &frmMetadataDefaultsList();
+             trigger("mnuTemplateCreator");
+             return &frmMetadataDefaultsList();
+         }, true, 0},
+        {"Tip of the Day", []() -> QWidget * {
+             delete &frmMetadataDefaultsList();
+             trigger("mnuTip");
+             return &frmTip();
+         }, true, 0},
+        {"SCORM Conversion Wizard", []() -> QWidget * {
+             lomshift::Main();
+             return &lomshift::frmMain();
+         }, false, 0},
+        {"Batch Generate", []() -> QWidget * {
+             batch::frmBatchGenerate().show();
+             return &batch::frmBatchGenerate();
+         }, false, 0},
+        {"a second Batch Generate", []() -> QWidget * {
+             auto *second = new batch::FrmBatchGenerate;
+             second->show();
+             return second;
+         }, false, 40},
+    };
+    QList<QPointer<QWidget>> opened;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.window);
+        opened << row.open();
+        processEvents();
+        placed(opened.last(), row.overMain ? &frmMain() : nullptr, row.shift);
+    }
+    // The wizard's folder picker, over the wizard.
+    QWidget *wizard = &lomshift::frmMain();
+    QApplication::setActiveWindow(wizard);
+    QtDialogs real;
+    setDialogs(&real);
+    onNextModal([&](QWidget *picker) {
+        placed(picker, wizard, 0);
+        static_cast<QDialog *>(picker)->reject();
+    });
+    EXPECT_EQ(ts::dialogs().chooseFolder(QStringLiteral("Select a Folder"), QString()), std::nullopt);
+    setDialogs(&dialogs);
+    for (const QPointer<QWidget> &window : opened)
+        delete window.data();
+}
+
 // A window that opens centred on a screen smaller than itself is fitted to the room there as it is shown, before
 // a window system that frames it later (here: never) has framed it.
 TEST_F(WindowSize, ACentredWindowLargerThanTheScreenIsFittedWhenShown)
@@ -108,4 +187,17 @@ TEST_F(WindowSize, ACentredWindowLargerThanTheScreenIsFittedWhenShown)
     window.show();
     EXPECT_EQ(window.size(), roomOnScreen(&window));
     setWindowFrameSource({});
+}
+
+// The frame a window system reports: none before it frames the window, nor while, framing it, it reports the
+// outside smaller than the inside.
+TEST_F(WindowSize, AFrameIsTheRoomAroundTheWindowOnceTheWindowSystemHasFramedIt)
+{
+    const QRect inner(682, 383, 290, 96);
+    const std::pair<QRect, QMargins> rows[] = {{inner, {}},
+                                               {QRect(681, 363, 292, 121), QMargins(1, 20, 1, 5)},
+                                               {QRect(682, 383, 1, 1), {}},
+                                               {QRect(690, 363, 292, 121), {}}};
+    for (const auto &[outer, frame] : rows)
+        EXPECT_EQ(frameBetween(inner, outer), frame) << outer.x() << "," << outer.width();
 }

@@ -1,4 +1,5 @@
 #include "qtdialogs.h"
+#include "windowsize.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -118,7 +119,15 @@ std::optional<QString> QtDialogs::saveFile(const FileDialogOptions &options)
 
 std::optional<QString> QtDialogs::chooseFolder(const QString &title, const QString &startFolder)
 {
-    const QString path = QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, startFolder);
+    QWidget *over = QApplication::activeWindow();
+    QFileDialog dialog(over, title, startFolder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    // In the middle of the window it was asked from, whole on the screen (a desktop's own dialog places itself).
+    openCentred(&dialog, over);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
     if (path.isEmpty())
         return std::nullopt;
     return path;

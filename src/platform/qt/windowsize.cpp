@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 
@@ -48,12 +49,20 @@ QMargins windowFrame(const QWidget *window)
 {
     if (frameSource())
         return frameSource()(window);
-    const QRect inner = window->geometry();
-    const QRect outer = window->frameGeometry();
+    return frameBetween(window->geometry(), window->frameGeometry());
+}
+
+QMargins frameBetween(const QRect &inner, const QRect &outer)
+{
     if (outer.size() == inner.size())
         return {};
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                    outer.bottom() - inner.bottom());
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    // While the window system frames the window, its frame may be reported for a moment as smaller than the
+    // window inside it: that is no frame yet.
+    if (frame.left() < 0 || frame.top() < 0 || frame.right() < 0 || frame.bottom() < 0)
+        return {};
+    return frame;
 }
 
 void setWindowFrameSource(std::function<QMargins(const QWidget *)> source) { frameSource() = std::move(source); }
@@ -65,21 +74,6 @@ QMargins frameOrAllowance(const QWidget *window)
         return reported;
     const int border = decorationAllowance().width() / 2;
     return QMargins(border, decorationAllowance().height() - border, border, border);
-}
-
-void centreOnScreen(QWidget *window)
-{
-    const QScreen *screen = screenOf(window);
-    if (!screen)
-        return;
-    const QRect inner = window->geometry();
-    const QMargins frame = frameOrAllowance(window);
-    const QSize whole = inner.size().grownBy(frame);
-    const QRect available = screen->availableGeometry();
-    const QPoint corner(available.x() + (available.width() - whole.width()) / 2,
-                        available.y() + (available.height() - whole.height()) / 2);
-    // Placed by its inside, which every window system takes as it is given.
-    window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), inner.size()));
 }
 
 void keepOnScreen(QWidget *window)
@@ -108,10 +102,13 @@ QSize roomOnScreen(const QWidget *window)
 
 namespace {
 
-// Centres its window when it is shown, and once more when the window system has framed it.
-class CentredOnScreen : public QObject {
+// Places its window when it is shown, and once more when the window system has framed it.
+class OpensCentred : public QObject {
 public:
-    explicit CentredOnScreen(QWidget *window) : QObject(window), m_window(window) {}
+    OpensCentred(QWidget *window, const QWidget *over, int cascade)
+        : QObject(window), m_window(window), m_over(over), m_cascade(std::max(cascade, 0))
+    {
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -125,6 +122,9 @@ protected:
             break;
         case QEvent::Move:
         case QEvent::WindowActivate:
+        // A window system that puts the frame around the window where it was asked to stand reports no move;
+        // the window is painted once it is framed.
+        case QEvent::Paint:
             if (!m_centredByFrame && m_window->isVisible() && !windowFrame(m_window).isNull()) {
                 m_centredByFrame = true;
                 fit();
@@ -143,15 +143,42 @@ private:
         const QSize fitting = m_window->size().boundedTo(roomOnScreen(m_window));
         if (fitting != m_window->size())
             m_window->resize(fitting);
-        centreOnScreen(m_window);
+        const QScreen *screen = screenOf(m_window);
+        if (!screen)
+            return;
+        const QRect available = screen->availableGeometry();
+        const QMargins frame = frameOrAllowance(m_window);
+        const QSize whole = m_window->size().grownBy(frame);
+        const QRect around =
+            m_over && m_over->isVisible() ? m_over->geometry().marginsAdded(frameOrAllowance(m_over)) : available;
+        QPoint corner(around.x() + (around.width() - whole.width()) / 2,
+                      around.y() + (around.height() - whole.height()) / 2);
+        if (m_cascade > 0) {
+            // A title bar a step (at least the usual one); as many steps as lie between the middle and the
+            // screen's nearer edge.
+            const int step = std::max(frame.top(), decorationAllowance().height());
+            const int room = std::min(available.right() + 1 - (corner.x() + whole.width()),
+                                      available.bottom() + 1 - (corner.y() + whole.height()));
+            const int steps = std::max(room, 0) / step + 1;
+            corner += QPoint(step, step) * (m_cascade % steps);
+        }
+        // Placed by its inside, which every window system takes as it is given; then brought wholly onto the
+        // screen where the window it stands over reaches past an edge.
+        m_window->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), m_window->size()));
+        keepOnScreen(m_window);
     }
 
     QWidget *m_window;
+    QPointer<const QWidget> m_over;
+    int m_cascade;
     bool m_centredByFrame = false;
 };
 
 } // namespace
 
-void openCentred(QWidget *window) { window->installEventFilter(new CentredOnScreen(window)); }
+void openCentred(QWidget *window, const QWidget *over, int cascade)
+{
+    window->installEventFilter(new OpensCentred(window, over, cascade));
+}
 
 } // namespace ts

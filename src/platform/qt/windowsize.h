@@ -5,6 +5,7 @@
 // system reports, or, while it cannot say yet, the usual ones (decorationAllowance()).
 
 #include <QMargins>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -30,15 +31,18 @@ QMargins frameOrAllowance(const QWidget *window);
 // Moves a top-level window, at its size, the least way that brings it with its title bar and borders wholly
 // onto its screen's part that windows may take (its top left corner first, where it is larger).
 void keepOnScreen(QWidget *window);
-// Moves a top-level window so that it stands, with its title bar and borders, in the middle of the part of its
-// screen (the primary one while it has none) that windows may take.
-void centreOnScreen(QWidget *window);
-// Makes a top-level window open in the middle of its screen, no larger than roomOnScreen(), and once the window
-// system has framed it, centred again by the frame it really has (which the first centring could only guess).
-void openCentred(QWidget *window);
+// Makes a top-level window open in the middle of `over` (a window of the program, while that is shown) or else of
+// its screen, no larger than roomOnScreen(), whole on the screen, and once the window system has framed it,
+// centred again by the frame it really has (which the first centring could only guess). The window opened as
+// the `cascade`-th of its kind stands that many title bars (at least the usual ones) lower and further right, so
+// that each one's title bar shows; where the next step would leave the screen, the steps start again from the middle.
+void openCentred(QWidget *window, const QWidget *over = nullptr, int cascade = 0);
 // The title bar and borders the window system has put around a top-level window; none while it has not
 // framed the window (before it is shown).
 QMargins windowFrame(const QWidget *window);
+// The frame between a window's inside and its outside as the window system reports them; none where the outside
+// is no larger, or (while the window is being framed) smaller on a side.
+QMargins frameBetween(const QRect &inner, const QRect &outer);
 // Tests: the frame to take for windowFrame() in place of the window system's; an empty function gives the
 // window system's again.
 void setWindowFrameSource(std::function<QMargins(const QWidget *)> source);
