@@ -253,8 +253,6 @@ private:
             held = path->held->held;
             unit = element;
         }
-        if (held == Held::Ignore)
-            return;
         if (held == Held::Source) {
             source(element);
             return;
@@ -339,7 +337,6 @@ private:
             return;
         }
         case Held::Text:
-        case Held::Ignore:
         case Held::Source:
         case Held::Language:
             if (!m_held.texts.contains(text))

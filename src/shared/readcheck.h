@@ -27,7 +27,6 @@ enum class Held {
     Text,            // its text is kept when the record holds it
     Parts,           // kept when the record holds each of its parts between commas: the writers write a
                      // keyword or format holding commas as one for each part
-    Ignore,          // the writers write their own, whatever the file holds
     OwnText,         // the writers write their own text in its place (CheckTables::ownTexts): kept when it is one
                      // of theirs, named on a line of its kind otherwise
     Source,          // the source of a vocabulary: the writers write their own, and name another one

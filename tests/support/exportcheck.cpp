@@ -55,8 +55,6 @@ void collect(const XmlNode &element, QStringList names, QStringList shown, Held 
     const QString language = element.attribute(QLatin1String(tables.languageAttribute)).trimmed();
     if (!language.isEmpty())
         languages << language;
-    if (held == Held::Ignore)
-        return;
     if (held == Held::Language) {
         if (!nodeText(element).isEmpty())
             languages << nodeText(element);
