@@ -41,7 +41,7 @@ void reportUnknownCategories(const XmlNode &root, const QString &ns, Notices &no
 {
     const QString prefix = readers::unsupportedElementText(root.name());
     for (const XmlNode &c : childNodes(root, true))
-        if (!c.isComment() && !isCategory(c, ns)) {
+        if (!isCategory(c, ns)) {
             ReadCheck::notice(notices, prefix + nodeName(c));
             ReadCheck::named(c);
         }

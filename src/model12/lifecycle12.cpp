@@ -96,7 +96,7 @@ bool writeMetametadata12(Run12 &run)
             run.line(2, QStringLiteral("</contribute>"));
         }
     }
-    run.line(2, QStringLiteral("<metadatascheme>SCORM v1.2</metadatascheme>"));
+    run.element(2, QStringLiteral("metadatascheme"), QLatin1String(kMetadataScheme12));
     if (!run.ctx.optionalOnly)
         run.element(2, QStringLiteral("language"), run.ctx.languageCode);
     run.line(1, QStringLiteral("</metametadata>"));

@@ -30,7 +30,7 @@ constexpr CategoryName kCategories[] = {
 constexpr HeldRule kRules[] = {
     {"taxonpath/source", Held::Text},
     {"source", Held::Source}, // a vocabulary's source: the writers write their own
-    {"metadatascheme", Held::Ignore},
+    {"metadatascheme", Held::OwnText},
     {"lifecycle/contribute/date/datetime", Held::Date},
     {"date/datetime", Held::ExportDay},
     {"date/description", Held::DateDescription},
@@ -81,8 +81,13 @@ constexpr OwnDate kOwnDates[] = {
     {"duration/datetime", nullptr},
 };
 
-const CheckTables kTables{kCategories, kRules,     kVocabularies, kLists,         kOwnDates,
-                          "xml:lang", "LOMv1.0", "contribute", "centity",   &documentDate12, &durationKey};
+// The writers write the metadata schema of their own. They write the duration itself into the duration's
+// description, and no description of the typical learning time: a text there that is no duration is named as
+// a value.
+const OwnText kOwnTexts[] = {{"metadatascheme", {kMetadataScheme12}, readers::kLeftOutSchemas}};
+
+const CheckTables kTables{kCategories, kRules,    kVocabularies, kLists,    kOwnDates,      kOwnTexts,
+                          "xml:lang",  "LOMv1.0", "contribute",  "centity", &documentDate12, &durationKey};
 
 template <std::size_t N>
 void addRequirement(HeldTexts &held, const std::array<RequirementRow12, N> &table, const QString &text,

@@ -39,7 +39,7 @@ public:
     // The first langstring of a language string, or without langstrings the text of the first child.
     QString firstStringText(const XmlNode &element) const;
 
-    // Walks the root's children: comments passed over, the category's field rules applied, every other
+    // Walks the root's children (comments are none of them): the category's field rules applied, every other
     // child handed to `other`, which answers false for a child it does not know; such a child, and every
     // processing instruction in the category, gets the category's unsupported-element notice.
     void run(const std::function<bool(const XmlNode &)> &other = {});
@@ -47,8 +47,7 @@ public:
     void notice(const QString &text);
     // A notice about the node: the check of what the record does not hold passes over it.
     void noticeFor(const XmlNode &node, const QString &text);
-    // The category's unsupported-element notice for a node the editor has no place for; comments are
-    // passed over.
+    // The category's unsupported-element notice for a node the editor has no place for.
     void unsupported(const XmlNode &node);
     // The category's notice for a value it cannot hold, naming the element and quoting the value; the node
     // is the element that holds the value.

@@ -38,6 +38,9 @@ QString writerProcedure12(Writer12 writer);
 // The export day as the documents write it: year, two-digit month, day without a leading zero (2026-12-8).
 QString documentDate12(const QDate &date);
 
+// The metadata schema the writers write of their own.
+inline constexpr const char *kMetadataScheme12 = "SCORM v1.2";
+
 // The box the editor shows when the XML text window refused the document.
 QString showXmlRefusedText12();
 void reportShowXmlRefused12();

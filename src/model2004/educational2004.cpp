@@ -62,7 +62,7 @@ void writeEducational2004(Run2004 &run)
         run.line(5, QStringLiteral("<typicalLearningTime>"));
         run.element(5, QStringLiteral("duration"), r.txtTypicalTime);
         run.line(4, QStringLiteral("<description>"));
-        run.string(5, QStringLiteral("Average length of time to experience the activity."));
+        run.string(5, QLatin1String(kLearningTimeDescription2004));
         run.line(4, QStringLiteral("</description>"));
         run.line(5, QStringLiteral("</typicalLearningTime>"));
     }

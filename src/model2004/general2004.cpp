@@ -78,8 +78,8 @@ void writeMetametadata2004(Run2004 &run)
         run.identifier();
     if (run.optional && !r.lstMetaContrib.isEmpty())
         run.text += buildContributeXML2004(r.lstMetaContrib, run.constants);
-    run.line(2, QStringLiteral("<metadataSchema>LOMv1.0</metadataSchema>"));
-    run.line(2, QStringLiteral("<metadataSchema>SCORM_CAM_v1.3</metadataSchema>"));
+    for (const char *schema : kMetadataSchemas2004)
+        run.element(2, QStringLiteral("metadataSchema"), QLatin1String(schema));
     if (run.optional)
         run.element(2, QStringLiteral("language"), run.ctx.languageCode);
     run.line(1, QStringLiteral("</metaMetadata>"));

@@ -29,14 +29,14 @@ constexpr CategoryName kCategories[] = {
 constexpr HeldRule kRules[] = {
     {"taxonPath/source", Held::Text},
     {"source", Held::Source}, // a vocabulary's source: the writers write their own
-    {"metadataSchema", Held::Ignore},
+    {"metadataSchema", Held::OwnText},
     {"date/dateTime", Held::ExportDay},
     {"date/description", Held::DateDescription},
     {"annotation/datetime", Held::ExportDay},
     {"duration/duration", Held::Duration},
     {"typicalLearningTime/duration", Held::Duration},
-    {"duration/description", Held::Ignore},
-    {"typicalLearningTime/description", Held::Ignore},
+    {"duration/description", Held::OwnText},
+    {"typicalLearningTime/description", Held::OwnText},
     {"entity", Held::VCard},
     {"language", Held::Language},
     {"keyword", Held::Parts},
@@ -88,8 +88,16 @@ constexpr OwnDate kOwnDates[] = {
     {"annotation/date", "Date and time annotation was created"},
 };
 
-const CheckTables kTables{kCategories, kRules,     kVocabularies, kLists,           kOwnDates,
-                          "language", "LOMv1.0", "contribute", "entity",    &documentDate2004, &durationKey};
+// The writers write their own descriptions of the duration and of the typical learning time, and their own
+// metadata schemas.
+const OwnText kOwnTexts[] = {
+    {"duration/description", {kDurationDescription2004}, readers::kLeftOutDescriptions},
+    {"typicalLearningTime/description", {kLearningTimeDescription2004}, readers::kLeftOutDescriptions},
+    {"metadataSchema", {kMetadataSchemas2004[0], kMetadataSchemas2004[1]}, readers::kLeftOutSchemas},
+};
+
+const CheckTables kTables{kCategories, kRules,    kVocabularies, kLists,   kOwnDates,        kOwnTexts,
+                          "language",  "LOMv1.0", "contribute",  "entity", &documentDate2004, &durationKey};
 
 } // namespace
 
@@ -143,6 +151,9 @@ HeldTexts heldTexts2004(const Record2004 &record)
     held.keep("rights/cost", r.feesYes ? QStringLiteral("yes") : QStringLiteral("no"));
     held.keep("rights/copyrightAndOtherRestrictions", r.copyrightYes ? QStringLiteral("yes") : QStringLiteral("no"));
     held.keep("classification/purpose", r.classificationCombo);
+    // The identifiers of the meta-metadata and of a related resource are written as the general one.
+    held.keep("identifier/catalog", r.catalogText);
+    held.keep("identifier/entry", r.catalogEntryText);
     held.durations.insert(HeldTexts::durationKey(
         {r.cboYrDuration, r.cboMoDuration, r.cboDayDuration, r.cboHourDuration, r.cboMinDuration, r.cboSecDuration}));
     held.durations.insert(HeldTexts::durationKey({r.cboYear, r.cboMonth, r.cboDay, r.cboHour, r.cboMin, r.cboSec}));

@@ -43,7 +43,7 @@ void reportUnknownCategories(const XmlNode &record, const QString &ns, Notices &
 {
     const QString prefix = readers::unsupportedElementText(record.name());
     for (const XmlNode &c : childNodes(record, true))
-        if (!c.isComment() && !isCategory(c, ns)) {
+        if (!isCategory(c, ns)) {
             ReadCheck::notice(notices, prefix + nodeName(c));
             ReadCheck::named(c);
         }

@@ -176,8 +176,7 @@ void Walk::noticeFor(const XmlNode &node, const QString &text)
 
 void Walk::unsupported(const XmlNode &node)
 {
-    if (!node.isComment())
-        noticeFor(node, m_unsupportedText + nodeName(node));
+    noticeFor(node, m_unsupportedText + nodeName(node));
 }
 
 void Walk::unsupportedValue(const XmlNode &node, const char *element, const QString &value)

@@ -53,7 +53,7 @@ public:
     // The first string of a language string, or without strings the text of the first child element.
     QString firstStringText(const XmlNode &element) const;
 
-    // Walks the root's children: comments passed over, the category's field rules applied, every other
+    // Walks the root's children (comments are none of them): the category's field rules applied, every other
     // child handed to `other`, which answers false for a child it does not know; such a child, and every
     // processing instruction in the category, gets the category's unsupported-element notice.
     void run(const std::function<bool(const XmlNode &)> &other = {});
@@ -61,8 +61,7 @@ public:
     void notice(const QString &text);
     // A notice about the node: the check of what the record does not hold passes over it.
     void noticeFor(const XmlNode &node, const QString &text);
-    // The category's unsupported-element notice for a node the editor has no place for; comments are
-    // passed over.
+    // The category's unsupported-element notice for a node the editor has no place for.
     void unsupported(const XmlNode &node);
     // The category's notice for a value it cannot hold, naming the element and quoting the value; the node
     // is the element that holds the value.
@@ -82,7 +81,7 @@ private:
 };
 
 // Walks the children of a vocabulary element: "source" passed over, the text of "value" handed to `value`,
-// any other child (a comment too) to `other`. Bare text that stands for the value is named once, as such,
+// any other child to `other`. Bare text that stands for the value is named once, as such,
 // and not handed to `other`.
 template <typename Value, typename Other>
 void forVocabulary(Walk &walk, const XmlNode &element, Value value, Other other)

@@ -102,7 +102,7 @@ bool writeTechnical2004(Run2004 &run)
             run.line(4, QStringLiteral("<duration>"));
             run.element(5, QStringLiteral("duration"), r.txtDuration);
             run.line(4, QStringLiteral("<description>"));
-            run.string(5, QStringLiteral("Time it takes to complete the course."));
+            run.string(5, QLatin1String(kDurationDescription2004));
             run.line(4, QStringLiteral("</description>"));
             run.line(4, QStringLiteral("</duration>"));
         }

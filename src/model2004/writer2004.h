@@ -36,6 +36,12 @@ WriteResult writeAggregation2004(const Record2004 &record, const WriteContext &c
 WriteResult writeSCO2004(const Record2004 &record, const WriteContext &context);
 WriteResult writeAsset2004(const Record2004 &record, const WriteContext &context);
 
+// The texts the writers write of their own: the descriptions of the duration and of the typical learning
+// time, and the metadata schemas.
+inline constexpr const char *kDurationDescription2004 = "Time it takes to complete the course.";
+inline constexpr const char *kLearningTimeDescription2004 = "Average length of time to experience the activity.";
+inline constexpr const char *kMetadataSchemas2004[] = {"LOMv1.0", "SCORM_CAM_v1.3"};
+
 // Every text of the record that a writer puts into a document, with the field the editor shows it in.
 std::span<const RecordTextField<Record2004>> recordTexts2004();
 // The record with every text the writers write cleaned of characters XML cannot hold; fields gets the

@@ -86,8 +86,7 @@ QString LeftOutStrings::noticeText(const QList<Field> &fields)
                 groups.append(Group{&string, {}});
             }
             shown(groups[*found].beginnings, [&string] {
-                return quoted(beginningOf(string.text, distinctLength(string.text, string.first, kBeginningLength,
-                                                                      kDistinctLength)));
+                return quoted(distinctQuote(string.text, {string.first}, kBeginningLength, kDistinctLength));
             });
         }
         for (const Group &group : groups)

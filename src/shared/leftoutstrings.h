@@ -37,7 +37,7 @@ public:
 private:
     struct LeftOut {
         QString language; // "no language" for a string without one
-        QString text; // its beginning is shown, long enough to be told from the first string's
+        QString text; // quoted so as to be told from the first string
         bool asTheFirst; // in the language of its element's first string
         QString first;   // the first string's text
     };

@@ -35,13 +35,21 @@ QString beginningOf(const QString &text, qsizetype length)
     return line.left(cut).trimmed() + QStringLiteral("\u2026");
 }
 
-qsizetype distinctLength(const QString &text, const QString &kept, qsizetype shortest, qsizetype longest)
+namespace {
+
+// How many characters the texts (on one line each) begin with alike.
+qsizetype sameLength(const QString &line, const QString &other)
 {
-    const QString line = text.simplified();
-    const QString other = kept.simplified();
     qsizetype same = 0;
     while (same < line.size() && same < other.size() && line.at(same) == other.at(same))
         ++same;
+    return same;
+}
+
+// The length of a beginning that reaches the end of the word in which a text differs from another after
+// `same` characters alike.
+qsizetype lengthToWordEnd(const QString &line, qsizetype same, qsizetype shortest, qsizetype longest)
+{
     // A quote of the shortest length already tells them apart.
     if (same < shortest)
         return shortest;
@@ -49,6 +57,30 @@ qsizetype distinctLength(const QString &text, const QString &kept, qsizetype sho
     if (end < 0)
         end = line.size();
     return std::clamp(end, shortest, longest);
+}
+
+} // namespace
+
+qsizetype distinctLength(const QString &text, const QString &kept, qsizetype shortest, qsizetype longest)
+{
+    const QString line = text.simplified();
+    return lengthToWordEnd(line, sameLength(line, kept.simplified()), shortest, longest);
+}
+
+QString distinctQuote(const QString &text, const QStringList &others, qsizetype shortest, qsizetype longest)
+{
+    const QString line = text.simplified();
+    qsizetype same = 0;
+    for (const QString &other : others)
+        if (const QString otherLine = other.simplified(); otherLine != line)
+            same = std::max(same, sameLength(line, otherLine));
+    if (same < longest || line.size() <= longest)
+        return beginningOf(line, lengthToWordEnd(line, same, shortest, longest));
+    // The part where they first differ, from the start of that word.
+    qsizetype start = std::max(line.lastIndexOf(QLatin1Char(' '), same - 1) + 1, same - shortest);
+    if (line.at(start).isLowSurrogate())
+        --start;
+    return QStringLiteral("\u2026 ") + beginningOf(line.mid(start), longest - 2);
 }
 
 QString inAll(qsizetype count) { return QStringLiteral("\u2026 (%1 in all)").arg(count); }
@@ -64,38 +96,60 @@ QStringList boundedList(QStringList texts)
 
 void NamedLine::add(const QString &name, const void *unit, const QString &text, bool quote)
 {
+    add(name, unit, text, quote, true);
+}
+
+void NamedLine::addWithUnit(const QString &name, const void *unit, const QString &text)
+{
+    add(name, unit, text, true, false);
+}
+
+void NamedLine::add(const QString &name, const void *unit, const QString &text, bool quote, bool shown)
+{
     if (const auto found = m_index.constFind(unit); found != m_index.constEnd()) {
-        m_units[*found].texts << text;
+        Unit &u = m_units[*found];
+        u.texts << text;
+        if (shown && !u.shown)
+            ++m_shown;
+        u.shown = u.shown || shown;
         return;
     }
     m_index.insert(unit, m_units.size());
-    m_units.append({name, {text}, quote});
+    m_units.append({name, {text}, quote, shown});
+    m_shown += shown ? 1 : 0;
 }
 
-void NamedLine::addUnit(const QString &name, const QString &text, bool quote) { m_units.append({name, {text}, quote}); }
+void NamedLine::addUnit(const QString &name, const QString &text, bool quote)
+{
+    m_units.append({name, {text}, quote, true});
+    ++m_shown;
+}
 
-QString NamedLine::text(const QString &lead, const QString &separator, qsizetype quoted,
-                        const QuoteLength &quoteLength) const
+QString NamedLine::text(const QString &lead, const QString &separator, qsizetype quoted, const Quote &quote) const
 {
     // The entries in the order their names were met, each with the units shown of it.
     QStringList names;
     QHash<QString, QStringList> shown;
-    for (qsizetype i = 0; i < m_units.size() && i < kShownTexts; ++i) {
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < m_units.size() && count < kShownTexts; ++i) {
         const Unit &u = m_units.at(i);
-        const QString text = u.texts.join(QLatin1Char(' '));
+        if (!u.shown)
+            continue;
+        ++count;
         auto entry = shown.find(u.name);
         if (entry == shown.end()) {
             names << u.name;
             entry = shown.insert(u.name, {});
         }
-        if (u.quote)
-            *entry << QLatin1Char('"') + beginningOf(text, quoteLength ? quoteLength(text) : quoted) + QLatin1Char('"');
+        if (!u.quote)
+            *entry << u.texts.join(QLatin1Char(' '));
         else
-            *entry << text;
+            *entry << QLatin1Char('"') + (quote ? quote(u.texts) : beginningOf(u.texts.join(QLatin1Char(' ')), quoted)) +
+                          QLatin1Char('"');
     }
     // A file that repeats one element thousands of times is named by its first ones and their number.
-    if (m_units.size() > kShownTexts)
-        shown[names.last()] << inAll(m_units.size());
+    if (m_shown > kShownTexts)
+        shown[names.last()] << inAll(m_shown);
     QStringList entries;
     for (const QString &name : names) {
         QStringList texts = shown.value(name);

@@ -18,6 +18,10 @@ namespace {
 
 thread_local ReadCheck *t_open = nullptr;
 
+// How many characters of a text left out a line quotes, and at most to tell it from a kept one.
+constexpr qsizetype kQuoted = 30;
+constexpr qsizetype kQuotedAtMost = 100;
+
 QString fromXml(const xmlChar *s) { return s ? QString::fromUtf8(reinterpret_cast<const char *>(s)) : QString(); }
 
 // The text an element holds itself, beside the elements inside it, on one line: as the readers take it,
@@ -128,25 +132,18 @@ public:
                        boundedList(otherRecords).join(QStringLiteral(", "));
         }
         if (!m_unsupported.isEmpty())
-            out << m_unsupported.text(QLatin1String(readers::kUnsupportedValue), QStringLiteral(" "), 100);
+            out << m_unsupported.text(QLatin1String(readers::kUnsupportedValue), QStringLiteral(" "), kQuotedAtMost);
         out << given;
-        // A quote long enough to tell the text from a kept one that begins alike.
-        const NamedLine::QuoteLength distinct = [this](const QString &text) { return quoteLength(text); };
+        // A quote that tells the text from a kept one that begins alike.
+        const NamedLine::Quote distinct = [this](const QStringList &texts) { return quote(texts); };
         const auto add = [&](const NamedLine &line, const char *lead) {
             if (!line.isEmpty())
-                out << line.text(QLatin1String(lead), QStringLiteral(": "), 30, distinct);
+                out << line.text(QLatin1String(lead), QStringLiteral(": "), kQuoted, distinct);
         };
         add(m_repeats, readers::kLeftOutRepeats);
         add(m_withoutPersons, readers::kLeftOutContributions);
         // A vCard line is quoted long enough to be told from the other lines it is shown with as well.
-        const NamedLine::QuoteLength apart = [this](const QString &text) {
-            qsizetype length = quoteLength(text);
-            const QString line = text.simplified();
-            for (const QString &other : m_vCardTexts)
-                if (other != line)
-                    length = std::max(length, distinctLength(line, other, 30, 100));
-            return length;
-        };
+        const NamedLine::Quote apart = [this](const QStringList &texts) { return quote(texts, m_vCardTexts); };
         if (!m_vCardLines.isEmpty())
             out << m_vCardLines.text(QLatin1String(readers::kLeftOutVCardLines), QStringLiteral(": "), 30, apart);
         add(m_identifiers, readers::kLeftOutIdentifiers);
@@ -186,6 +183,14 @@ public:
         }
         if (!dates.isEmpty())
             out << dates.text(QLatin1String(readers::kLeftOutDates));
+        // The texts in place of which the writers write their own, a line for each lead of the tables.
+        QList<const char *> leads;
+        for (const OwnText &own : m_tables.ownTexts)
+            if (!leads.contains(own.lead)) {
+                leads << own.lead;
+                if (const auto line = m_ownTexts.constFind(own.lead); line != m_ownTexts.constEnd())
+                    add(*line, own.lead);
+            }
         return out;
     }
 
@@ -251,8 +256,6 @@ private:
             held = path->held->held;
             unit = element;
         }
-        if (held == Held::Ignore)
-            return;
         if (held == Held::Source) {
             source(element);
             return;
@@ -319,8 +322,17 @@ private:
             date(unit.parent(), text, true, m_held.texts.contains(text));
             return;
         case Held::Identifier:
-            if (!m_held.texts.contains(text))
+            if (!keepsIdentifierPart(element, unit, text))
                 m_identifiers.add(section() + QLatin1Char(' ') + shownUpTo(unit), unit.raw(), text);
+            return;
+        case Held::OwnText:
+            if (const OwnText *own = ownTextOf(unit); own && !isOwnText(*own, text)) {
+                // In a later category of its name it is left out with the rest of that.
+                if (m_read)
+                    m_ownTexts[own->lead].add(section() + QLatin1Char(' ') + shownUpTo(unit), unit.raw(), text);
+                else
+                    lostWith(text);
+            }
             return;
         case Held::Parts: {
             const QStringList parts = text.split(QLatin1Char(','));
@@ -329,13 +341,55 @@ private:
             return;
         }
         case Held::Text:
-        case Held::Ignore:
         case Held::Source:
         case Held::Language:
             if (!m_held.texts.contains(text))
                 lost(element, text);
+            else
+                heldInRepeat(text);
             return;
         }
+    }
+
+    // A text the record holds in another place, in a repeat of a field of one value: when the repeat is left
+    // out, the text is named with the rest of it (a catalog entry is named with its entry, though a location
+    // holds the same address).
+    void heldInRepeat(const QString &text)
+    {
+        if (m_read && !m_repeated.isNull() && !withoutPerson())
+            m_repeats.addWithUnit(section() + QLatin1Char(' ') + shownUpTo(m_repeated), m_repeated.raw(), text);
+    }
+
+    // Whether the record keeps a text of an identifier that the writers write as the general one: as the same
+    // part of the general identifier.
+    bool keepsIdentifierPart(const XmlNode &element, const XmlNode &unit, const QString &text) const
+    {
+        XmlNode part = element;
+        while (!part.isNull() && part.raw() != unit.raw() && part.parent().raw() != unit.raw())
+            part = part.parent();
+        if (part.isNull() || part.raw() == unit.raw())
+            return m_held.texts.contains(text);
+        if (part.localName() == QLatin1String("catalog"))
+            return m_held.keeps("identifier/catalog", text);
+        if (part.localName() == QLatin1String("entry"))
+            return m_held.keeps("identifier/entry", text);
+        return m_held.texts.contains(text);
+    }
+
+    // Where the writers write a text of their own, what they write there.
+    const OwnText *ownTextOf(const XmlNode &unit) const
+    {
+        const QString path = pathFromCategory(unit);
+        for (const OwnText &own : m_tables.ownTexts)
+            if (pathEndsWith(path, own.path))
+                return &own;
+        return nullptr;
+    }
+
+    static bool isOwnText(const OwnText &own, const QString &text)
+    {
+        return std::any_of(own.texts.begin(), own.texts.end(),
+                           [&text](const char *t) { return text == QString::fromUtf8(t); });
     }
 
     // A text the record does not hold: a repeat of an element whose field holds one, or another value.
@@ -455,25 +509,31 @@ private:
         return !value.isNull() && m_held.holds(nodeText(value));
     }
 
-    // How long a quote of a text left out is: long enough to tell it from the kept texts that begin as it
-    // does, within the cut of values.
-    qsizetype quoteLength(const QString &text) const
+    // The quote of a unit's texts left out: one that tells them from the kept texts that begin as they do,
+    // and from the `others` they are shown with, within the cut of values. A text of several that the record
+    // holds in another place is shown whole, so that it is not taken for the one kept.
+    QString quote(const QStringList &texts, const QStringList &others = {}) const
     {
         if (m_keptByBeginning.isEmpty())
             for (const QString &kept : m_held.texts)
                 m_keptByBeginning[beginningOf(kept)] << kept;
-        qsizetype length = 30;
-        const QString line = text.simplified();
-        for (const QString &kept : m_keptByBeginning.value(beginningOf(line)))
-            if (kept != line)
-                length = std::max(length, distinctLength(line, kept, 30, 100));
-        return length;
+        const QString line = texts.join(QLatin1Char(' ')).simplified();
+        qsizetype shortest = kQuoted;
+        qsizetype at = 0;
+        for (const QString &text : texts) {
+            const QString part = text.simplified();
+            if (texts.size() > 1 && m_held.texts.contains(part))
+                shortest = std::max(shortest, at + part.size());
+            at += part.size() + 1;
+        }
+        QStringList apart = m_keptByBeginning.value(beginningOf(line));
+        for (const QString &other : others)
+            if (other != line)
+                apart << other;
+        return distinctQuote(line, apart, std::min(shortest, kQuotedAtMost), kQuotedAtMost);
     }
 
-    QString quotedDistinct(const QString &text) const
-    {
-        return QLatin1Char('"') + beginningOf(text, quoteLength(text)) + QLatin1Char('"');
-    }
+    QString quotedDistinct(const QString &text) const { return QLatin1Char('"') + quote({text}) + QLatin1Char('"'); }
 
     // The languages of an element kept as it stands, and of everything in it.
     void keepLanguages(const XmlNode &element)
@@ -528,13 +588,19 @@ private:
         }
     }
 
+    // The local names from the category down to the element: its path as the tables give paths.
+    QString pathFromCategory(const XmlNode &element) const
+    {
+        QStringList names;
+        for (XmlNode e = element; !e.isNull() && e.raw() != m_categoryElement.raw(); e = e.parent())
+            names.prepend(e.localName());
+        return m_categoryElement.localName() + QLatin1Char('/') + names.join(QLatin1Char('/'));
+    }
+
     // Where the writers write a date of their own, the place of the date element.
     const OwnDate *ownDate(const XmlNode &unit) const
     {
-        QStringList names;
-        for (XmlNode e = unit; !e.isNull() && e.raw() != m_categoryElement.raw(); e = e.parent())
-            names.prepend(e.localName());
-        const QString path = m_categoryElement.localName() + QLatin1Char('/') + names.join(QLatin1Char('/'));
+        const QString path = pathFromCategory(unit);
         for (const OwnDate &own : m_tables.ownDates)
             if (pathEndsWith(path, own.path))
                 return &own;
@@ -638,6 +704,7 @@ private:
     QStringList m_vCardTexts; // the vCard lines the notice shows
     NamedLine m_identifiers;
     NamedLine m_values;
+    QHash<const char *, NamedLine> m_ownTexts; // by the lead of their line
     QList<Source> m_sources;
     QHash<QString, qsizetype> m_sourceIndex;
     QSet<QString> m_keptLanguages; // of the elements kept as they stand

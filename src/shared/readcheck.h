@@ -27,7 +27,8 @@ enum class Held {
     Text,            // its text is kept when the record holds it
     Parts,           // kept when the record holds each of its parts between commas: the writers write a
                      // keyword or format holding commas as one for each part
-    Ignore,          // the writers write their own (the metadata schema, the descriptions of durations)
+    OwnText,         // the writers write their own text in its place (CheckTables::ownTexts): kept when it is one
+                     // of theirs, named on a line of its kind otherwise
     Source,          // the source of a vocabulary: the writers write their own, and name another one
     VCard,           // kept when the record holds the vCard's name; the writers write no other line of it
     Duration,        // kept when the record holds a duration of the same length; a date in its place is
@@ -36,7 +37,8 @@ enum class Held {
     ExportDay,       // a date that the writers write as the day of the export: kept when it is today
     DateDescription, // the description of a date: kept when the record holds it
     Language,        // a language: every one is written as the program's language code
-    Identifier,      // an identifier that the writers write as the general one
+    Identifier,      // an identifier that the writers write as the general one: each part kept when the
+                     // record keeps it as that part of the general identifier ("identifier/catalog")
 };
 
 // The elements a binding takes in a form of their own, by their path ("date/dateTime"): the names from
@@ -61,6 +63,14 @@ struct OwnDate {
     const char *description; // null: none
 };
 
+// The texts the writers write of their own in an element, by its path ("duration/description"): a file's
+// other text there is named on the line of that lead, with the others of that lead.
+struct OwnText {
+    const char *path;
+    std::initializer_list<const char *> texts;
+    const char *lead;
+};
+
 // The category elements of a binding, by their names.
 struct CategoryName {
     const char *name;
@@ -75,6 +85,7 @@ struct CheckTables {
     // is not kept is no repeat of a field that holds one value.
     std::span<const char *const> lists;
     std::span<const OwnDate> ownDates;
+    std::span<const OwnText> ownTexts;
     const char *languageAttribute; // "xml:lang" or "language"
     const char *vocabularySource;  // the source the writers give every vocabulary
     // A contribution, and the element in it that names its person: what a contribution without a person
@@ -92,8 +103,9 @@ struct CheckTables {
 struct HeldTexts {
     QSet<QString> texts;     // on one line, blank runs as one blank
     QSet<QString> durations; // by durationKey
-    // The values the record keeps of each vocabulary of the tables, by the vocabulary's path: a value kept
-    // in another field is not kept in this one.
+    // The values the record keeps of each vocabulary of the tables, by the vocabulary's path, and of each part
+    // of the identifiers written as the general one ("identifier/catalog"): a value kept in another field is
+    // not kept in this one.
     QHash<QString, QSet<QString>> vocabularies;
     QString exportDay;       // today, as the writers write the day of an export
     void add(const QString &text);
@@ -192,8 +204,8 @@ public:
     // not read, and all it holds is a repeat). Then it appends the notice that counts the readers' notices
     // not shown, and one notice naming, a line each, the file's other records, the values that the readers
     // or the record cannot keep, the lines given, and the repeats, contributions without a person, lines of
-    // vCards, identifiers, other values, vocabulary sources, languages and dates that the record does not
-    // hold.
+    // vCards, identifiers, other values, vocabulary sources, languages, dates and the texts in place of which
+    // the writers write their own that the record does not hold.
     void report(const QList<XmlNode> &categories, const HeldTexts &held, const CheckTables &tables,
                 Notices &notices, const AroundRecord &around = {}) const;
 

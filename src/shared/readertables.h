@@ -94,6 +94,12 @@ inline constexpr const char *kLeftOutLanguagesBesideClassifications =
     "that are not kept: ";
 inline constexpr const char *kLeftOutDates =
     "The export writes its own dates and date descriptions. Dates of your imported file that are not kept: ";
+// The texts of a file in place of which the writers write their own.
+inline constexpr const char *kLeftOutDescriptions =
+    "The export writes its own descriptions of durations and learning times. Descriptions of your imported file "
+    "that are not kept: ";
+inline constexpr const char *kLeftOutSchemas =
+    "The export writes its own metadata schemas. Metadata schemas of your imported file that are not kept: ";
 inline constexpr const char *kLeftOutVCardLines =
     "The export writes each person by name alone. Lines of their vCards left out of your imported file: ";
 // Followed by each source and how many values carried it: ""LOM-ESv1.0" (9 values)".

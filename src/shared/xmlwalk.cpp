@@ -57,7 +57,6 @@ QList<XmlNode> childNodes(const XmlNode &node, bool withInstructions)
     for (xmlNodePtr c = node.raw()->children; c; c = c->next) {
         switch (c->type) {
         case XML_ELEMENT_NODE:
-        case XML_COMMENT_NODE:
         case XML_CDATA_SECTION_NODE:
         case XML_ENTITY_REF_NODE: out.append(XmlNode(c)); break;
         case XML_TEXT_NODE:
@@ -95,8 +94,6 @@ void walkCategoryChildren(const XmlNode &category, const std::function<bool(cons
                           const std::function<void(const XmlNode &)> &unsupported)
 {
     for (const XmlNode &c : childNodes(category, true)) {
-        if (c.isComment())
-            continue;
         if (!isInstruction(c) && known(c)) {
             // What the editor cannot hold inside a known element is reported too.
             QList<XmlNode> instructions;
@@ -119,7 +116,6 @@ QString nodeName(const XmlNode &node)
     if (node.isNull())
         return {};
     switch (node.raw()->type) {
-    case XML_COMMENT_NODE: return QStringLiteral("#comment");
     case XML_TEXT_NODE: return QStringLiteral("#text");
     case XML_CDATA_SECTION_NODE: return QStringLiteral("#cdata-section");
     default: return node.name();

@@ -9,11 +9,12 @@
 
 namespace ts {
 
-// The child nodes a reader walks: elements, comments and text that is more than blanks, in document
-// order. Indentation is left out, and so are processing instructions unless asked for.
+// The child nodes a reader walks: elements and text that is more than blanks, in document order. A comment
+// is never a value nor an element of the record: comments are left out, as indentation is, and so are
+// processing instructions unless asked for.
 QList<XmlNode> childNodes(const XmlNode &node, bool withInstructions = false);
 
-// Walks a category's children in document order, comments passed over: each element goes to `known`,
+// Walks a category's children in document order, comments left out: each element goes to `known`,
 // which answers false for one the reader does not hold. Such an element, every processing instruction
 // among the children, and every processing instruction at any depth inside an element that was known go
 // to `unsupported`.
@@ -23,12 +24,12 @@ void walkCategoryChildren(const XmlNode &category, const std::function<bool(cons
 // True for an element that holds text of its own (more than blanks) beside or instead of its elements.
 bool hasOwnText(const XmlNode &node);
 
-// The name of a node as notices give it: an element's name as written (with its prefix), "#comment",
-// "#text", "#cdata-section", or a processing instruction's target.
+// The name of a node as notices give it: an element's name as written (with its prefix), "#text",
+// "#cdata-section", or a processing instruction's target.
 QString nodeName(const XmlNode &node);
 
 // The text of a node, trimmed: for an element the text of all its descendants, with the blank runs of
-// indentation between elements left out; for a comment its content.
+// indentation between elements and the comments left out.
 QString nodeText(const XmlNode &node);
 
 // The text of the child at that position of childNodes (0 first); empty when there is none.

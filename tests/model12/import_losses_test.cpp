@@ -91,6 +91,9 @@ TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
                vocabulary("context", source, "School") + vocabulary("difficulty", "MACEv1.0", "easy") + "</educational>";
     };
     const QString description = QStringLiteral("The learners will each make a business card ");
+    // The 150 characters that two descriptions of one series begin with.
+    const QString series = QStringLiteral("Recurso educativo abierto ").repeated(5) + QStringLiteral("para el alumnado de ");
+    const QString address = QStringLiteral("http://www.algonquincollege.com/distance/certfs.html");
     const struct {
         const char *what;
         QString general;    // in the general element, after its title
@@ -389,6 +392,49 @@ TEST_F(OpenedLosses, EachLossIsNamedInItsOwnWords)
              "<description>" + lang("x-none", "creado") + "</description></date></contribute></lifecycle>",
          {"The export writes its own dates and date descriptions. Dates of your imported file that are not kept: "
           "<lifecycle> contribute/date: \"creado\""}},
+        {"descriptions of a duration and a typical learning time: the duration is written in its description",
+         {},
+         "<technical><duration><datetime>PT10M</datetime><description>" +
+             lang("x-none", "This field isn't really applicable to the course as a whole") +
+             "</description></duration></technical><educational><typicallearningtime><datetime>PT1H</datetime>"
+             "<description>" +
+             lang("x-none", "Academic Training Hours (Distance Learning)") + "</description></typicallearningtime>"
+             "</educational>",
+         {"Unsupported value found in your imported file <technical>: duration \"This field isn't really applicable "
+          "to the course as a whole\"\r\rValues left out of your imported file: <educational> "
+          "typicallearningtime/description/langstring: \"Academic Training Hours (Dista\u2026\""}},
+        {"three metadata schemas, one of them the writers' own",
+         {},
+         "<metametadata><metadatascheme>IMS Metadata 1.2</metadatascheme><metadatascheme>SCORM v1.2</metadatascheme>"
+         "<metadatascheme>ADLv1.0</metadatascheme></metametadata>",
+         {"The export writes its own metadata schemas. Metadata schemas of your imported file that are not kept: "
+          "<metametadata> metadatascheme: \"IMS Metadata 1.2\", \"ADLv1.0\""}},
+        {"a catalog entry of the meta-metadata",
+         {},
+         "<metametadata><catalogentry><catalog>TBD</catalog><entry>" + lang("x-none", "MM-1") +
+             "</entry></catalogentry></metametadata>",
+         {"Unsupported element found in your imported file <metametadata>: catalogentry"}},
+        {"comments inside the structure and a vocabulary",
+         "<structure><!-- from the catalogue --><source>" + lang("x-none", "LOMv1.0") + "</source><value>" +
+             lang("x-none", "Hierarchical") + "</value></structure>",
+         "<educational><context><!-- as taught --><source>" + lang("x-none", "LOMv1.0") + "</source><value>" +
+             lang("x-none", "Higher Education") + "</value></context></educational>",
+         {}},
+        {"two descriptions that agree over their first 150 characters",
+         "<description>" + lang("x-none", (series + "Lengua primer ciclo de Primaria. REA Andalucia.").toUtf8()) +
+             "</description><description>" +
+             lang("x-none", (series + "Matematicas segundo ciclo de Primaria. REA Andalucia.").toUtf8()) +
+             "</description>",
+         {},
+         {"Each of these fields holds one value. Repeated elements left out of your imported file: <general> "
+          "description: \"\u2026 Lengua primer ciclo de Primaria. REA Andalucia.\""}},
+        {"a catalog entry left out whose entry is the location",
+         "<catalogentry><catalog>URI</catalog><entry>" + lang("x-none", (u' ' + address).toUtf8()) +
+             "</entry></catalogentry><catalogentry><catalog>POOL</catalog><entry>" +
+             lang("x-none", "000SamplePoolRefernece#") + "</entry></catalogentry>",
+         "<technical><location type=\"URI\">" + address + "</location></technical>",
+         {"Each of these fields holds one value. Repeated elements left out of your imported file: <general> "
+          "catalogentry: \"URI " + address + "\""}},
         {"a duration's date that holds no date",
          {},
          "<technical><duration><datetime>00:30:00</datetime></duration></technical>",

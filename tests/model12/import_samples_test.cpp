@@ -40,8 +40,12 @@ TEST_F(ImportSamples, RecordsOfOtherToolsReachTheRecord)
                              // their languages)
     };
     const Expected samples[] = {
-        {"a03_corporate-course_imsmetadata.xml", "SOX", "SOX", "SOX", {",Author"}, "", "", {"1"}, {}},
-        {"a04_template_imsmetadata.xml", "CPC BD EN", "", "", {",Author"}, "", "", {"1"}, {}},
+        {"a03_corporate-course_imsmetadata.xml", "SOX", "SOX", "SOX", {",Author"}, "", "", {"1"},
+         {"The export writes its own metadata schemas. Metadata schemas of your imported file that are not kept: "
+          "<metametadata> metadatascheme: \"ADL SCORM 1.2\""}},
+        {"a04_template_imsmetadata.xml", "CPC BD EN", "", "", {",Author"}, "", "", {"1"},
+         {"The export writes its own metadata schemas. Metadata schemas of your imported file that are not kept: "
+          "<metametadata> metadatascheme: \"ADL SCORM 1.2\""}},
         {"a06_cancore-pool-example_CR-line-endings.xml",
          "{{ site.title }}",
          "This course deals with personnel functions, including concepts, principles and practices; techniques of "
@@ -53,9 +57,11 @@ TEST_F(ImportSamples, RecordsOfOtherToolsReachTheRecord)
          "POOL Project",
          {"1", "2"},
          {"Each of these fields holds one value. Repeated elements left out of your imported file: <general> "
-          "catalogentry: \"URI\"; <metametadata> contribute/role: \"Creator\"\r\rThe export writes its own dates and "
-          "date descriptions. Dates of your imported file that are not kept: <metametadata> contribute/date: "
-          "2001-02-01"}},
+          "catalogentry: \"URI http://www.algonquincollege.com/distance/certfs.html\"; <metametadata> contribute/role: "
+          "\"Creator\"\r\rThe export writes its own dates and date descriptions. Dates of your imported file that are "
+          "not kept: <metametadata> contribute/date: 2001-02-01\r\rThe export writes its own metadata schemas. "
+          "Metadata schemas of your imported file that are not kept: <metametadata> metadatascheme: \"CanCore 1.0\", "
+          "\"IEEELOM:1.0\""}},
     };
     const QStringList files = QDir(sample(QStringLiteral("imsmd12"))).entryList({QStringLiteral("*.xml")}, QDir::Files);
     ASSERT_EQ(files.size(), std::size(samples)) << "a sample without expectations";

@@ -83,6 +83,8 @@ TEST_F(OpenedLosses2004, EachLossIsNamedInItsOwnWords)
                places.join(QStringLiteral(", ")) + (count > 21 ? QStringLiteral(", \u2026 (%1 in all)").arg(count - 1) : "");
     };
     const QString description = QStringLiteral("The learners will each make a business card ");
+    // The 150 characters that two descriptions of one series begin with.
+    const QString series = QStringLiteral("Recurso educativo abierto ").repeated(5) + QStringLiteral("para el alumnado de ");
     // Contributions dated on `count` days, and the line that names them.
     const auto dated = [&](int count) {
         QString dates;
@@ -299,6 +301,41 @@ TEST_F(OpenedLosses2004, EachLossIsNamedInItsOwnWords)
              "</string></description></resource></relation>",
          {"These identifiers are written as the general identifier. Identifiers left out of your imported file: "
           "<metametadata> identifier: \"MM-9\"; <relation> resource/identifier: \"R-7\""}},
+        {"descriptions of a duration and a typical learning time of the file's own",
+         "</general><technical><duration><duration>PT10M</duration><description><string>This field isn't really "
+         "applicable to the course as a whole</string></description></duration></technical><educational>"
+         "<typicalLearningTime><duration>PT1H</duration><description><string>Academic Training Hours (Distance "
+         "Learning)</string></description></typicalLearningTime></educational>",
+         {"The export writes its own descriptions of durations and learning times. Descriptions of your imported "
+          "file that are not kept: <technical> duration/description: \"This field isn't really applic\u2026\"; "
+          "<educational> typicalLearningTime/description: \"Academic Training Hours (Dista\u2026\""}},
+        {"three metadata schemas, two of them the writers' own",
+         "</general><metaMetadata><metadataSchema>LOMv1.0</metadataSchema><metadataSchema>ADLv1.0</metadataSchema>"
+         "<metadataSchema>SCORM_CAM_v1.3</metadataSchema></metaMetadata>",
+         {"The export writes its own metadata schemas. Metadata schemas of your imported file that are not kept: "
+          "<metametadata> metadataSchema: \"ADLv1.0\""}},
+        {"a meta-metadata identifier whose catalog is the general entry",
+         "<identifier><catalog>URI</catalog><entry>TBD</entry></identifier></general><metaMetadata><identifier>"
+         "<catalog>TBD</catalog><entry>TBD</entry></identifier></metaMetadata>",
+         {"These identifiers are written as the general identifier. Identifiers left out of your imported file: "
+          "<metametadata> identifier: \"TBD\""}},
+        {"comments inside the structure and a vocabulary",
+         "<structure><!-- from the catalogue --><source>LOMv1.0</source><value>hierarchical</value></structure>"
+         "</general><educational><context><!-- as taught --><source>LOMv1.0</source><value>school</value></context>"
+         "</educational>",
+         {}},
+        {"two descriptions that agree over their first 150 characters",
+         "<description><string>" + series + "Lengua primer ciclo de Primaria. REA Andalucia.</string></description>"
+         "<description><string>" + series + "Matematicas segundo ciclo de Primaria. REA Andalucia.</string>"
+         "</description></general>",
+         {"Each of these fields holds one value. Repeated elements left out of your imported file: <general> "
+          "description: \"\u2026 Lengua primer ciclo de Primaria. REA Andalucia.\""}},
+        {"an identifier left out whose entry is the location",
+         "<identifier><catalog>URI</catalog><entry>http://www.algonquincollege.com/distance/certfs.html</entry>"
+         "</identifier><identifier><catalog>POOL</catalog><entry>000SamplePoolRefernece#</entry></identifier>"
+         "</general><technical><location>http://www.algonquincollege.com/distance/certfs.html</location></technical>",
+         {"Each of these fields holds one value. Repeated elements left out of your imported file: <general> "
+          "identifier: \"URI http://www.algonquincollege.com/distance/certfs.html\""}},
         {"a value the editor has no place for",
          "</general><technical><requirement><orComposite>" + vocabulary("type", "LOMv1.0", "operating system") +
              vocabulary("name", "LOMv1.0", "ms-windows") +

@@ -55,8 +55,6 @@ void collect(const XmlNode &element, QStringList names, QStringList shown, Held 
     const QString language = element.attribute(QLatin1String(tables.languageAttribute)).trimmed();
     if (!language.isEmpty())
         languages << language;
-    if (held == Held::Ignore)
-        return;
     if (held == Held::Language) {
         if (!nodeText(element).isEmpty())
             languages << nodeText(element);
@@ -122,6 +120,21 @@ bool writersOwnDate(const Text &t, const CheckTables &tables)
             tables.dayText(day) == t.text &&
             nodeText(date.firstElement(QStringLiteral("description"))) == QLatin1String(own.description))
             return true;
+    return false;
+}
+
+// A text that the writers write of their own in its place, by the binding's tables.
+bool writersOwnText(const Text &t, const CheckTables &tables)
+{
+    if (t.held != Held::OwnText)
+        return false;
+    for (qsizetype k = 1; k <= t.names.size(); ++k) {
+        const QString path = t.names.mid(0, k).join(u'/');
+        for (const OwnText &own : tables.ownTexts)
+            if ((path == QLatin1String(own.path) || path.endsWith(u'/' + QLatin1String(own.path))) &&
+                std::any_of(own.texts.begin(), own.texts.end(), [&](const char *text) { return t.text == text; }))
+                return true;
+    }
     return false;
 }
 
@@ -202,7 +215,7 @@ QStringList unnamedLosses(const XmlDocument &opened, const XmlDocument &exported
     QStringList out;
     for (const Text &t : textsOf(opened, tables, languages)) {
         if (!keptWhole(t) && !(t.held == Held::VCard && keyOf(t, tables) == "vcard:") && !writersOwnDate(t, tables) &&
-            !named(t, notices))
+            !writersOwnText(t, tables) && !named(t, notices))
             out << t.shown.join(u'/') + QStringLiteral(" \"") + t.text + u'"';
         // The lines of a vCard the export keeps by its name alone are each named, or left out with it.
         if (t.held == Held::VCard && kept.contains(keyOf(t, tables)))

@@ -1,9 +1,9 @@
 #pragma once
 // What the tests hold every opening to: each text of a file that its export does not hold is named by the
 // notices of that opening: a vCard's lines beside its name, vocabulary sources and further records too. The
-// comparison takes the replacements the writers make on purpose from the binding's tables (the
-// descriptions of durations, the metadata schema, the program's language code outside the classifications,
-// the export day); nothing else of the check that names them.
+// comparison takes the replacements the writers make on purpose from the binding's tables (their own texts
+// where a file gives the same, the program's language code outside the classifications, the export day);
+// nothing else of the check that names them.
 
 #include "shared/loadedmetadata.h"
 #include "shared/notice.h"
