@@ -8,11 +8,14 @@ name=$(basename "$program")
 "$program" &
 pid=$!
 found=""
-for _ in $(seq 1 60); do
+# Until the window shows or the program ends; a machine busy with other work may take long to show it, so
+# only a window that has not come in two minutes counts as never coming.
+for _ in $(seq 1 240); do
     if xdotool search --name "$title" >/dev/null 2>&1; then
         found=yes
         break
     fi
+    kill -0 "$pid" 2>/dev/null || break
     sleep 0.5
 done
 kill "$pid" 2>/dev/null

@@ -43,6 +43,7 @@ protected:
     }
     void TearDown() override
     {
+        test::endModalWaits();
         delete m_window.data();
         if (frmOpenFolderLoaded())
             delete &frmOpenFolder();

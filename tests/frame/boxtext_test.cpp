@@ -51,3 +51,26 @@ TEST(BoxText, LongLinesShowInShortBlocksWhileTheTextStaysWhole)
     cursor.setPosition(second + 5, QTextCursor::KeepAnchor);
     EXPECT_EQ(boxText(cursor), line.mid(second - 5, 9));
 }
+
+// Each line end a box knows ends a line of a text that holds a long line, whichever comes first; the text
+// reads back with line feeds.
+TEST(BoxText, EveryLineEndOfALongTextEndsALine)
+{
+    const QString line(kBoxBlockLength + 1, u'x'); // shown in two blocks
+    const struct {
+        const char *text; // "L" stands for the long line
+        int blocks;
+        const char *read;
+    } rows[] = {
+        {"a\nL", 3, "a\nL"},          {"a\rL", 3, "a\nL"},       {"a\r\nL", 3, "a\nL"},
+        {"a\u2029L", 3, "a\nL"},      {"L\r\r\nb", 4, "L\n\nb"}, {"L\n\rb\r", 5, "L\n\nb\n"},
+        {"\r\nL\n", 4, "\nL\n"},      {"L", 2, "L"},             {"b\u2029\r\nL\r\n\n", 6, "b\n\nL\n\n"},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.text);
+        QPlainTextEdit box;
+        setBoxText(&box, QString::fromUtf8(r.text).replace(u'L', line));
+        EXPECT_EQ(box.document()->blockCount(), r.blocks);
+        EXPECT_EQ(boxText(&box), QString::fromUtf8(r.read).replace(u'L', line));
+    }
+}

@@ -33,6 +33,7 @@ protected:
     }
     void TearDown() override
     {
+        endModalWaits();
         unloadAll();
         ProgramFolderTest::TearDown();
     }

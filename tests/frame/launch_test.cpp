@@ -6,7 +6,6 @@
 #include "platform/qt/desktopshell.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 
 #include <sys/prctl.h>
 
@@ -84,18 +83,13 @@ TEST_F(Launch, AStandInCompanionStartsInTheProgramFolder)
     writeFile(QStringLiteral("lomshift"), "#!/bin/sh\necho $$ > pid.txt\npwd > started.txt\n");
     QFile::setPermissions(path(QStringLiteral("lomshift")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     trigger("mnuConvert");
-    QElapsedTimer clock;
-    clock.start();
-    while (!QFile::exists(path(QStringLiteral("started.txt"))) && clock.elapsed() < 10000)
-        processEvents();
+    EXPECT_TRUE(waitUntil([this] { return QFile::exists(path(QStringLiteral("started.txt"))); }));
     setShell(&shell);
     EXPECT_EQ(readFile(QStringLiteral("started.txt")).trimmed(), QFile::encodeName(QDir(programFolder()).canonicalPath()));
     EXPECT_TRUE(dialogs.calls().isEmpty());
     // It ends at once and is reaped, not left behind as a defunct process.
     const QString process = QStringLiteral("/proc/") + QLatin1String(readFile(QStringLiteral("pid.txt")).trimmed());
-    while (QFileInfo::exists(process) && clock.elapsed() < 20000)
-        processEvents();
-    EXPECT_FALSE(QFileInfo::exists(process));
+    EXPECT_TRUE(waitUntil([&process] { return !QFileInfo::exists(process); }));
     prctl(PR_SET_CHILD_SUBREAPER, 0);
 }
 

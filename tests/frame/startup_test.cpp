@@ -18,7 +18,6 @@
 #include <QMoveEvent>
 #include <QScreen>
 #include <QTimer>
-#include <QElapsedTimer>
 #include "platform/timing.h"
 #include "platform/xmldocument.h"
 
@@ -308,12 +307,8 @@ TEST_F(Startup, SplashRunsStartUpOnItsThirdTickAndCloses)
     EXPECT_TRUE(splash.timer()->isActive());
     EXPECT_EQ(splash.timer()->interval(), timerInterval(1000));
     splash.show();
-    QElapsedTimer t;
-    t.start();
-    while (!frmMainLoaded() && t.elapsed() < 3000)
-        processEvents(1);
+    EXPECT_TRUE(waitUntil([] { return frmMainLoaded(); }));
     processEvents();
-    EXPECT_TRUE(frmMainLoaded());
     EXPECT_FALSE(frmSplashLoaded());
 }
 

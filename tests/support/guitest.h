@@ -22,11 +22,21 @@ template <class T> T *find(QObject *root, const QString &name)
 }
 
 // Runs action on the next window that becomes modal (or on the named one), as soon as it is shown. The
-// action must close the window. Fails when no such window comes within the timeout.
-void onNextModal(std::function<void(QWidget *)> action, const QString &objectName = {}, int timeoutMs = 5000);
+// action must close the window. A window that has not come by the end of the test fails it there
+// (endModalWaits), however long the test took to get there.
+void onNextModal(std::function<void(QWidget *)> action, const QString &objectName = {});
+// Ends the waits of onNextModal still pending, failing the test for each: called as each test ends, so that
+// no wait outlives its test.
+void endModalWaits();
 
-// Lets queued events, deferred deletes and zero timers run.
+// Lets queued events, deferred deletes and zero timers run: each round runs what is pending until nothing
+// more comes, however long that takes (a timer that keeps coming is run a bounded number of times).
 void processEvents(int rounds = 3);
+
+// Lets events run until the condition holds (true). It waits for the condition, not for a time: the limit,
+// far beyond what any condition takes on a busy machine, only names a condition that never comes (false)
+// before the test run's own limit ends the test unnamed.
+bool waitUntil(const std::function<bool()> &condition);
 
 // Picks an item from the combo's open list with the mouse.
 void pickItem(QComboBox *combo, int index);

@@ -5,6 +5,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace ts {
 
 namespace {
@@ -31,14 +33,26 @@ qsizetype pieceEnd(QStringView line, qsizetype from)
 // it, if any) or a paragraph separator.
 template <class Visit> void forEachLine(const QString &text, Visit visit)
 {
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && text.at(i) != u'\n' && text.at(i) != u'\r' && text.at(i) != QChar::ParagraphSeparator)
-            continue;
-        visit(QStringView(text).mid(start, i - start));
-        if (i + 1 < text.size() && text.at(i) == u'\r' && text.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
+    // Each kind of line end is looked for again only once the lines have passed the one found, so that a
+    // text of a few long lines is searched through once for each kind (the search, not a loop over every
+    // character, is what a large text takes its time in).
+    const auto next = [&text](QChar end, qsizetype from) {
+        const qsizetype at = text.indexOf(end, from);
+        return at < 0 ? text.size() : at;
+    };
+    qsizetype lf = next(u'\n', 0), cr = next(u'\r', 0), ps = next(QChar::ParagraphSeparator, 0);
+    for (qsizetype start = 0;;) {
+        const qsizetype end = std::min({lf, cr, ps});
+        visit(QStringView(text).mid(start, end - start));
+        if (end == text.size())
+            return;
+        start = end + (end == cr && end + 1 == lf ? 2 : 1);
+        if (lf < start)
+            lf = next(u'\n', start);
+        if (cr < start)
+            cr = next(u'\r', start);
+        if (ps < start)
+            ps = next(QChar::ParagraphSeparator, start);
     }
 }
 
