@@ -326,7 +326,7 @@ private:
                 m_identifiers.add(section() + QLatin1Char(' ') + shownUpTo(unit), unit.raw(), text);
             return;
         case Held::OwnText:
-            if (const OwnText *own = ownTextOf(unit); own && !isOwnText(*own, text)) {
+            if (const OwnText *own = ownRowOf(m_tables.ownTexts, unit); own && !isOwnText(*own, text)) {
                 // In a later category of its name it is left out with the rest of that.
                 if (m_read)
                     m_ownTexts[own->lead].add(section() + QLatin1Char(' ') + shownUpTo(unit), unit.raw(), text);
@@ -376,11 +376,12 @@ private:
         return m_held.texts.contains(text);
     }
 
-    // Where the writers write a text of their own, what they write there.
-    const OwnText *ownTextOf(const XmlNode &unit) const
+    // The row of a table of the writers' own (texts, dates) whose place the unit stands in, if any.
+    template <typename Row>
+    const Row *ownRowOf(std::span<const Row> rows, const XmlNode &unit) const
     {
         const QString path = pathFromCategory(unit);
-        for (const OwnText &own : m_tables.ownTexts)
+        for (const Row &own : rows)
             if (pathEndsWith(path, own.path))
                 return &own;
         return nullptr;
@@ -575,7 +576,7 @@ private:
             at = m_dates.size();
             m_dateIndex.insert(unit.raw(), at);
             const QString place = shownUpTo(unit);
-            m_dates.append({unit.raw(), ownDate(unit),
+            m_dates.append({unit.raw(), ownRowOf(m_tables.ownDates, unit),
                             place.isEmpty() ? section() : section() + QLatin1Char(' ') + place, {}, {}});
         }
         DateUnit *found = &m_dates[at];
@@ -595,16 +596,6 @@ private:
         for (XmlNode e = element; !e.isNull() && e.raw() != m_categoryElement.raw(); e = e.parent())
             names.prepend(e.localName());
         return m_categoryElement.localName() + QLatin1Char('/') + names.join(QLatin1Char('/'));
-    }
-
-    // Where the writers write a date of their own, the place of the date element.
-    const OwnDate *ownDate(const XmlNode &unit) const
-    {
-        const QString path = pathFromCategory(unit);
-        for (const OwnDate &own : m_tables.ownDates)
-            if (pathEndsWith(path, own.path))
-                return &own;
-        return nullptr;
     }
 
     // A date the writers wrote: the day as they write it, with their description or without one, as they
